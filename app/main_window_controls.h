@@ -1,0 +1,164 @@
+#pragma once
+
+#include "platform/controls.h"
+
+// Every control of the main window, under its own name. The program reads and writes the
+// settings through them, so their state is the settings' state while the program runs.
+struct MainWindowControls {
+  MainWindowControls(EventLoop& loop, Dialogs& dialogs) : Controls(loop, dialogs) {}
+
+  ControlRegistry Controls;  // first: every control below registers with it
+
+  // Menu bar.
+  TMenuItem FilesMenu{Controls, "FilesMenu", nullptr, "&Files"};
+  TMenuItem EditMenu{Controls, "EditMenu", nullptr, "&Edit"};
+  TMenuItem RunMenu{Controls, "RunMenu", nullptr, "&Run"};
+  TMenuItem OptionsMenu{Controls, "OptionsMenu", nullptr, "&Options"};
+  TMenuItem ModeMenu{Controls, "ModeMenu", nullptr, "&Mode"};
+  TMenuItem LanguageMenu{Controls, "LanguageMenu", nullptr, "&Language"};
+  TMenuItem AboutMenu{Controls, "AboutMenu", nullptr, "&About"};
+
+  // Files menu.
+  TMenuItem SelectCampPath{Controls, "SelectCampPath", &FilesMenu, "&Select Campaign"};
+  TMenuItem ThirdPartyPathMenu{Controls, "ThirdPartyPathMenu", &FilesMenu,
+                               "Optional &Third Party Data Folder"};
+
+  // Edit menu.
+  TMenuItem PlaneEditor{Controls, "PlaneEditor", &EditMenu, "&Aircraft Class Settings"};
+  TMenuItem ColumnWaypointCheck{Controls, "ColumnWaypointCheck", &EditMenu,
+                                "&Column Waypoint Check"};
+
+  // Run menu.
+  TMenuItem GMMenu{Controls, "GMMenu", &RunMenu, "Generate &Mission"};
+
+  // Options menu: check items kept in tavrek.ini.
+  TMenuItem MassedBombers{Controls, "MassedBombers", &OptionsMenu, "Massed Bombers"};
+  TMenuItem FrontMovement{Controls, "FrontMovement", &OptionsMenu, "Front Movement"};
+  TMenuItem Primary{Controls, "Primary", &OptionsMenu, "Primary Objectives"};
+  TMenuItem DSTimes{Controls, "DSTimes", &OptionsMenu, "Delayed Start Times"};
+  TMenuItem Paras{Controls, "Paras", &OptionsMenu, "Paratroopers and AI Chutes"};
+  TMenuItem Briefing{Controls, "Briefing", &OptionsMenu, "On-Line Briefing"};
+  TMenuItem HistDates{Controls, "HistDates", &OptionsMenu, "Historical Production Dates"};
+  TMenuItem Tracking{Controls, "Tracking", &OptionsMenu, "Track Plane Losses"};
+  TMenuItem NoTransfers{Controls, "NoTransfers", &OptionsMenu, "No Transfers"};
+  TMenuItem TankDG{Controls, "TankDG", &OptionsMenu, "Tank Downgrades"};
+  TMenuItem NormandyBase{Controls, "NormandyBase", &OptionsMenu, "Normandy British Base"};
+  TMenuItem Death{Controls, "Death", &OptionsMenu, "Stats Reset on Death"};
+  TMenuItem AirStarts{Controls, "AirStarts", &OptionsMenu, "Air Starts"};
+  TMenuItem SingleMapCampaign{Controls, "SingleMapCampaign", &OptionsMenu,
+                              "Single Map Campaign"};
+  TMenuItem PalmTrees{Controls, "PalmTrees", &OptionsMenu, "Island Palm Trees"};
+  TMenuItem TrackPlayerRanks{Controls, "TrackPlayerRanks", &OptionsMenu,
+                             "Track On-Line Players"};
+  TMenuItem AircraftDowngrades{Controls, "AircraftDowngrades", &OptionsMenu,
+                               "Aircraft Downgrades"};
+  TMenuItem LinkMax{Controls, "LinkMax", &OptionsMenu, "Link Maximums to Flights/Squadron"};
+  TMenuItem ShipSunk{Controls, "ShipSunk", &OptionsMenu, "Ships Remain Sunk"};
+  TMenuItem ActiveFront{Controls, "ActiveFront", &OptionsMenu, "Active Front"};
+  TMenuItem SquadronManagement{Controls, "SquadronManagement", &OptionsMenu,
+                               "Squadron Management"};
+  TMenuItem FixedStartDates{Controls, "FixedStartDates", &OptionsMenu,
+                            "Fixed Start Dates/Squadrons"};
+  TMenuItem RandomNoseArt{Controls, "RandomNoseArt", &OptionsMenu, "Random Nose Art"};
+
+  // Mode menu.
+  TMenuItem AutoGeneration{Controls, "AutoGeneration", &ModeMenu, "Off-Line &Career"};
+  TMenuItem Coop{Controls, "Coop", &ModeMenu, "On-Line &Co-op"};
+  TMenuItem Dogfight{Controls, "Dogfight", &ModeMenu, "On-Line &Dogfight"};
+  TMenuItem CopyMission{Controls, "CopyMission", &ModeMenu, "Save Copy of &Mission"};
+  TMenuItem DGENBoot{Controls, "DGENBoot", &ModeMenu, "Replace Career Generator"};
+  TMenuItem NGenBoot{Controls, "NGenBoot", &ModeMenu, "Replace Co-op Generator"};
+  TMenuItem Scoring{Controls, "Scoring", &ModeMenu, "Scoring"};
+
+  // Language menu: one radio group.
+  TMenuItem EnglishSupport{Controls, "EnglishSupport", &LanguageMenu, "English"};
+  TMenuItem FrenchSupport{Controls, "FrenchSupport", &LanguageMenu, "French"};
+  TMenuItem PolishSupport{Controls, "PolishSupport", &LanguageMenu, "Polish"};
+  TMenuItem CzechSupport{Controls, "CzechSupport", &LanguageMenu, "Czech"};
+  TMenuItem ItalianSupport{Controls, "ItalianSupport", &LanguageMenu, "Italian"};
+  TMenuItem GermanSupport{Controls, "GermanSupport", &LanguageMenu, "German"};
+  TMenuItem SpanishSupport{Controls, "SpanishSupport", &LanguageMenu, "Spanish"};
+  TMenuItem RussianSupport{Controls, "RussianSupport", &LanguageMenu, "Russian"};
+
+  // Tool bar, labels, pictures, status bar, timer.
+  TButton CampButton{Controls, "CampButton", nullptr, "Campaign"};
+  TButton AirClass{Controls, "AirClass", nullptr, "Aircraft Settings"};
+  TButton MissionButton{Controls, "MissionButton", nullptr, "Generate Mission"};
+  TLabel InfoLabel{Controls, "InfoLabel"};
+  TLabel DescLabel{Controls, "DescLabel"};
+  TLabel Debrief{Controls, "Debrief"};
+  TLabel Events{Controls, "Events"};
+  TImage CImage{Controls, "CImage"};
+  TImage SkinImage{Controls, "SkinImage"};
+  TStatusBar StatusBar{Controls, "StatusBar"};
+  TTimer TimeOutTimer{Controls, "TimeOutTimer"};
+
+  // File dialogs.
+  TOpenDialog SetMainPath{Controls, "SetMainPath"};
+  TOpenDialog SetCampPath{Controls, "SetCampPath"};
+  TOpenDialog Set3rdPartyPath{Controls, "Set3rdPartyPath"};
+
+  // Settings kept in tavrek.ini.
+  TComboBox FlightBox{Controls, "FlightBox"};
+  TComboBox DeSchwarm{Controls, "DeSchwarm"};
+  TComboBox RuSchwarm{Controls, "RuSchwarm"};
+  TComboBox BASchwarm{Controls, "BASchwarm"};
+  TComboBox SquadronDensity{Controls, "SquadronDensity"};
+  TComboBox ColumnDensity{Controls, "ColumnDensity"};
+  TComboBox SObjectD{Controls, "SObjectD"};
+  TComboBox GenSkillBox{Controls, "GenSkillBox"};
+  TComboBox ActionRadius{Controls, "ActionRadius"};
+  TComboBox GAltitudeBox{Controls, "GAltitudeBox"};
+  TComboBox RAltitudeBox{Controls, "RAltitudeBox"};
+  TComboBox TransitAltBox{Controls, "TransitAltBox"};
+  TComboBox TgtEgressAltBox{Controls, "TgtEgressAltBox"};
+  TComboBox TgtAltBox{Controls, "TgtAltBox"};
+  TComboBox TgtIngressAltBox{Controls, "TgtIngressAltBox"};
+  TComboBox IPAltBox{Controls, "IPAltBox"};
+  TComboBox TgtIngressOffsetBox{Controls, "TgtIngressOffsetBox"};
+  TComboBox IPOffsetBox{Controls, "IPOffsetBox"};
+  TComboBox TakeOffStepAltBox{Controls, "TakeOffStepAltBox"};
+  TComboBox TOCircle{Controls, "TOCircle"};
+  TComboBox IECoordinates{Controls, "IECoordinates"};
+  TComboBox CruiseBox{Controls, "CruiseBox"};
+  TComboBox IngressBox{Controls, "IngressBox"};
+  TComboBox FBDActiveBox{Controls, "FBDActiveBox"};
+  TComboBox SCUseBox{Controls, "SCUseBox"};
+  TComboBox SCPlaneLimitBox{Controls, "SCPlaneLimitBox"};
+  TComboBox SCTimeLimitBox{Controls, "SCTimeLimitBox"};
+  TComboBox RoFBox{Controls, "RoFBox"};
+  TComboBox DDRoFBox{Controls, "DDRoFBox"};
+  TComboBox DeShipSkillBox{Controls, "DeShipSkillBox"};
+  TComboBox RuShipSkillBox{Controls, "RuShipSkillBox"};
+  TComboBox BridgeRepairTimeBox{Controls, "BridgeRepairTimeBox"};
+  TComboBox TimeSettingsBox{Controls, "TimeSettingsBox"};
+  TComboBox BalanceBox{Controls, "BalanceBox"};
+  TComboBox StaticPlaneCountBox{Controls, "StaticPlaneCountBox"};
+  TComboBox VoteLevelBox{Controls, "VoteLevelBox"};
+  TComboBox RadioBox{Controls, "RadioBox"};
+  TComboBox DayNightBox{Controls, "DayNightBox"};
+  TComboBox DefaultNation{Controls, "DefaultNation"};
+  TEdit ServerInfo{Controls, "ServerInfo"};
+  TTrackBar BornPlaceTrackBar{Controls, "BornPlaceTrackBar"};
+
+  // Campaign preferences kept in campaign.tavrek.
+  TRadioGroup MissionRadio{Controls, "MissionRadio"};
+  TComboBox SelectTarget{Controls, "SelectTarget"};
+  TComboBox STimeBox{Controls, "STimeBox"};
+  TComboBox ETimeBox{Controls, "ETimeBox"};
+  TComboBox LinkBox{Controls, "LinkBox"};
+  TComboBox BWeatherBox{Controls, "BWeatherBox"};
+  TComboBox WWeatherBox{Controls, "WWeatherBox"};
+  TComboBox HCloudBox{Controls, "HCloudBox"};
+  TComboBox InterceptBox{Controls, "InterceptBox"};
+  TComboBox FuelBox{Controls, "FuelBox"};
+  TComboBox BriefSoundBox{Controls, "BriefSoundBox"};
+  TComboBox TroopBox{Controls, "TroopBox"};
+  TComboBox DeSupplyBox{Controls, "DeSupplyBox"};
+  TComboBox RuSupplyBox{Controls, "RuSupplyBox"};
+  TComboBox DeOilBox{Controls, "DeOilBox"};
+  TComboBox RuOilBox{Controls, "RuOilBox"};
+  TComboBox DayBox{Controls, "DayBox"};
+  TComboBox MonthBox{Controls, "MonthBox"};
+  TComboBox YearBox{Controls, "YearBox"};
+};

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "campaign_data/aircraft_class_table.h"
+#include "campaign_data/column_table.h"
+#include "campaign_data/location_table.h"
+#include "campaign_data/message_table.h"
+#include "campaign_data/squadron_table.h"
+#include "campaign_data/stationary_table.h"
+
+// The campaign tables, the campaign record and the settings that live outside the controls.
+struct CampaignDataState {
+  // Tables and their last-used indexes (-1: not loaded; the next operation reloads the file).
+  SquadronTableType SquadronTable;
+  LocationTableType LocationTable;
+  StationaryObjectTableType StationaryObjectTable;
+  ColumnTableType ColumnTable;
+  AircraftClassTableType AircraftClassTable;
+  int LastSquadron = -1;
+  int LastStationary = -1;
+  int LastLocation = -1;
+  int LastColumn = -1;
+  int LastAircraftClass = -1;
+  int LastActivePlane = -1;
+  int LastArmor = -1;
+  int LastScratchLocation = -1;
+
+  MessageTable Messages;
+
+  // Run state.
+  int DayStep = 0;  // days this run advances the date; the batch driver's verdict before that
+  std::string ErrorText;     // the run log of this run
+  bool RunLogWriteFailed = false;
+  std::string ErrorWarning;  // a pending campaign-end or stop message
+  std::string CampaignEnded;
+  int PlayerRankIndex = -1;
+  int InitialStationary = -1;
+  std::array<int, 2> DeployDistance{1750, 1750};
+  std::array<int, 3> TaskForceSpeed{16, 16, 16};
+
+  // Folders (PathSettings); each ends in a separator when set.
+  std::string ProgramFolder;
+  std::string CampaignFolder;
+  std::string GameFolder;
+  std::string DataFilesFolder;
+  std::string CampaignDataFolder;
+  std::string GameCampaignFolder;
+  std::string BackupFolder;
+
+  // Settings outside the controls (IniSettings).
+  int ActionRadiusKm = 250;
+  int FlightsPerSquadron = 2;
+  std::string LogFileDate;
+  std::string Language = "English";
+  std::string GameID;
+  std::string GameIncludesAEP = "False";
+  std::string ServerActive = "False";
+  std::string NewCampaignFlag = "N";
+  int BugOutRadius = 10;
+  std::array<std::string, 3> SupplyRate{"", "1/Squadron/Day", "1/Squadron/Day"};
+
+  // Campaign record (campaign.tavrek).
+  std::string CampaignType;
+  std::string BattleName;
+  std::string MapName;
+  std::string FrontCenterName;
+  std::string DeZoneText;
+  std::string RuZoneText;
+  std::string DeTrigger = "None";
+  std::string RuTrigger = "None";
+  std::string DeDestroyTrigger = "None";
+  std::string RuDestroyTrigger = "None";
+  std::string DeSunkTrigger = "None";
+  std::string RuSunkTrigger = "None";
+  int DeDestroyCount = 100;
+  int RuDestroyCount = 100;
+  int DeSunkCount = 100;
+  int RuSunkCount = 100;
+  std::string MissionTime;
+  std::string CampaignDateText;
+  int CampaignDay = 0;
+  int CampaignMonth = 0;
+  int CampaignYear = 0;
+  std::string EndDate;
+  std::string EndDateVictor;
+
+  // The map's front centre and named places (route files).
+  int FrontCenterIndex = -1;
+  std::string FrontCenterPosition;
+  int FrontCenterCoord = -1;
+  std::string TargetPosition;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+#include "campaign_data/fixed_table.h"
+
+// One place of the map (town, airfield, port, road, rail or sea node), built from the map's
+// route files. Entries above LastLocation hold the scratch targets of the mission being planned.
+struct LocationEntry {
+  std::string LocationName;
+  std::string LocationPosition;  // "x y", map metres
+  std::string LocationOffMap;    // "Y" when the place lies off the playable map
+  std::string LocationArmy;      // "0" contested, "1" Allied, "2" Axis
+  int LocationTargetValue = 0;
+  int StationaryFlag = 0;
+};
+
+inline constexpr int kLocationCapacity = 50001;
+using LocationTableType = FixedTable<LocationEntry, kLocationCapacity>;

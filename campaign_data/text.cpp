@@ -1,0 +1,113 @@
+#include "campaign_data/text.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <limits>
+
+#include "platform/errors.h"
+
+namespace {
+
+bool IsTrimmed(char c) { return static_cast<unsigned char>(c) <= ' '; }
+
+[[noreturn]] void ThrowNotANumber(std::string_view text, const char* kind) {
+  throw ConversionError("'" + std::string(text) + "' is not a valid " + kind + " value");
+}
+
+}  // namespace
+
+std::string TrimLeft(std::string_view text) {
+  size_t start = 0;
+  while (start < text.size() && IsTrimmed(text[start])) ++start;
+  return std::string(text.substr(start));
+}
+
+std::string TrimRight(std::string_view text) {
+  size_t end = text.size();
+  while (end > 0 && IsTrimmed(text[end - 1])) --end;
+  return std::string(text.substr(0, end));
+}
+
+std::string Trim(std::string_view text) { return TrimLeft(TrimRight(text)); }
+
+bool Contains(std::string_view text, std::string_view part) {
+  return text.find(part) != std::string_view::npos;
+}
+
+bool StartsWith(std::string_view text, std::string_view prefix) {
+  return text.substr(0, prefix.size()) == prefix;
+}
+
+bool EndsWith(std::string_view text, std::string_view suffix) {
+  return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
+}
+
+int Pos(std::string_view part, std::string_view text) {
+  if (part.empty()) return 0;
+  const size_t found = text.find(part);
+  return found == std::string_view::npos ? 0 : static_cast<int>(found) + 1;
+}
+
+std::string Copy(std::string_view text, int column, int count) {
+  if (column < 1) column = 1;
+  if (count <= 0 || static_cast<size_t>(column) > text.size()) return std::string();
+  return std::string(text.substr(static_cast<size_t>(column - 1), static_cast<size_t>(count)));
+}
+
+std::string ValueAfterEquals(std::string_view line) {
+  const size_t equals = line.find('=');
+  std::string_view value = equals == std::string_view::npos ? line : line.substr(equals + 1);
+  return Trim(value.substr(0, 99));
+}
+
+int StrToInt(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  const size_t start = i;
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
+  const size_t digits_start = i;
+  while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+  if (i == digits_start || i != text.size()) ThrowNotANumber(text, "integer");
+  const std::string number(text.substr(start));
+  errno = 0;
+  const long long value = std::strtoll(number.c_str(), nullptr, 10);
+  if (errno == ERANGE || value < std::numeric_limits<int>::min() ||
+      value > std::numeric_limits<int>::max()) {
+    ThrowNotANumber(text, "integer");
+  }
+  return static_cast<int>(value);
+}
+
+int StrToIntDef(std::string_view text, int fallback) {
+  try {
+    return StrToInt(text);
+  } catch (const ConversionError&) {
+    return fallback;
+  }
+}
+
+double StrToFloat(std::string_view text) {
+  const std::string trimmed = Trim(text);
+  if (trimmed.empty()) ThrowNotANumber(text, "floating point");
+  // Only digits, one sign, one "." and an exponent may appear.
+  for (char c : trimmed) {
+    if (!((c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E')) {
+      ThrowNotANumber(text, "floating point");
+    }
+  }
+  char* end = nullptr;
+  errno = 0;
+  const double value = std::strtod(trimmed.c_str(), &end);
+  if (end != trimmed.c_str() + trimmed.size() || errno == ERANGE) {
+    ThrowNotANumber(text, "floating point");
+  }
+  return value;
+}
+
+std::string IntToStr(long long value) { return std::to_string(value); }
+
+std::string ZeroPad(long long value, int digits) {
+  std::string text = std::to_string(value < 0 ? -value : value);
+  if (static_cast<int>(text.size()) < digits) text.insert(0, digits - text.size(), '0');
+  return value < 0 ? "-" + text : text;
+}

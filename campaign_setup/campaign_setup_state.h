@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+// Campaign set-up, game integration and dogfight-link state.
+struct CampaignSetupState {
+  std::string DogfightMissionName;
+  int StationaryDensityLevel = 0;
+  int ColumnDensityLevel = 0;
+  int SquadronDensityLevel = 0;
+  int DeFlightSize = 0;
+  int RuFlightSize = 0;
+  int BAFlightSize = 0;
+};

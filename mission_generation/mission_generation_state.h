@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+// State of the between-mission pipeline, the planner and the mission file builder.
+struct MissionGenerationState {
+  int RandomTransitAltitude = 1500;     // drawn once per pass, 1500..3999 m
+  int AxisPlayerRandomAltitude = 2000;  // drawn once per pass, 2000..3999 m
+  std::string MissionFileText;
+  std::string BuildingsText;
+  std::string HousesText;
+  std::string RocketsText;
+  std::string CamerasText;
+  std::string MissionHourText;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+#include "campaign_data/fixed_table.h"
+
+// One pilot of a squadron: entry squadron * 17 + slot; slots 0..15 hold the 16 pilots, slot 16
+// is a spare that no file stores.
+struct PilotEntry {
+  std::string RosterName;
+  std::string RosterRank;
+  std::string RosterMedalCount;
+  std::string RosterKills;
+  std::string RosterGroundKills;
+  std::string RosterSorties;
+  std::string RosterMarker;
+  std::string RosterPhoto;
+  std::string RosterBirthDate;
+  std::string RosterHomeTown;
+  std::string RosterSkin;
+  std::string RosterNoseArt;
+  std::string RosterSeat;
+};
+
+inline constexpr int kRosterSlotsPerSquadron = 17;
+inline constexpr int kPilotRosterCapacity = 1029 * kRosterSlotsPerSquadron;
+using PilotRosterType = FixedTable<PilotEntry, kPilotRosterCapacity>;
+
+inline int RosterIndex(int squadron, int slot) {
+  return squadron * kRosterSlotsPerSquadron + slot;
+}

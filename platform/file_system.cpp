@@ -1,0 +1,164 @@
+#include "platform/file_system.h"
+
+
+#include <algorithm>
+#include <system_error>
+
+#include "platform/ascii.h"
+#include "platform/errors.h"
+#include "platform/text_file.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+// The entry of `folder` whose name equals `part` without regard to case; the exact name
+// when it exists, the first in sorted order otherwise.
+std::string MatchEntry(const fs::path& folder, const std::string& part) {
+  std::error_code ec;
+  if (fs::exists(folder / part, ec)) return part;
+  std::vector<std::string> candidates;
+  for (fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec), end;
+       !ec && it != end; it.increment(ec)) {
+    std::string name = it->path().filename().string();
+    if (EqualsIgnoreCase(name, part)) candidates.push_back(std::move(name));
+  }
+  if (candidates.empty()) return part;
+  std::sort(candidates.begin(), candidates.end());
+  return candidates.front();
+}
+
+}  // namespace
+
+fs::path ResolvePath(std::string_view path_text) {
+  fs::path resolved = (!path_text.empty() && IsSeparator(path_text[0])) ? "/" : "";
+  bool parent_exists = true;
+  size_t pos = 0;
+  while (pos < path_text.size()) {
+    size_t end = pos;
+    while (end < path_text.size() && !IsSeparator(path_text[end])) ++end;
+    const std::string part(path_text.substr(pos, end - pos));
+    pos = end + 1;
+    if (part.empty()) continue;
+    if (part == "." || part == ".." || !parent_exists) {
+      resolved /= part;
+      continue;
+    }
+    resolved /= MatchEntry(resolved, part);
+    std::error_code ec;
+    parent_exists = fs::is_directory(resolved, ec);
+  }
+  // A trailing separator marks a folder; keep it so that callers can append names.
+  if (!path_text.empty() && IsSeparator(path_text.back()) && resolved != "/") resolved /= "";
+  return resolved;
+}
+
+bool FileExists(std::string_view path) {
+  if (path.empty()) return false;
+  std::error_code ec;
+  return fs::is_regular_file(ResolvePath(path), ec);
+}
+
+bool DirectoryExists(std::string_view path) {
+  if (path.empty()) return false;
+  std::error_code ec;
+  return fs::is_directory(ResolvePath(path), ec);
+}
+
+bool CreateDir(std::string_view path) {
+  std::error_code ec;
+  return fs::create_directory(ResolvePath(path), ec) && !ec;
+}
+
+bool ForceDirectories(std::string_view path) {
+  if (path.empty()) return false;
+  std::error_code ec;
+  fs::create_directories(ResolvePath(path), ec);
+  return !ec && DirectoryExists(path);
+}
+
+bool DeleteFile(std::string_view path) {
+  std::error_code ec;
+  const fs::path resolved = ResolvePath(path);
+  if (!fs::is_regular_file(resolved, ec)) return false;
+  return fs::remove(resolved, ec) && !ec;
+}
+
+bool CopyFile(std::string_view from, std::string_view to, bool fail_if_exists) {
+  if (!FileExists(from)) return false;
+  if (fail_if_exists && FileExists(to)) return false;
+  try {
+    WriteTextFile(to, ReadFileBytes(from));
+  } catch (const FileError&) {
+    return false;
+  }
+  return true;
+}
+
+bool RenameFile(std::string_view from, std::string_view to) {
+  std::error_code ec;
+  const fs::path source = ResolvePath(from);
+  if (!fs::exists(source, ec)) return false;
+  fs::rename(source, ResolvePath(to), ec);
+  return !ec;
+}
+
+bool WildcardMatch(std::string_view pattern, std::string_view name) {
+  // Iterative match with backtracking to the last "*".
+  size_t p = 0, n = 0, star = std::string_view::npos, resume = 0;
+  while (n < name.size()) {
+    if (p < pattern.size() &&
+        (pattern[p] == '?' || AsciiLower(pattern[p]) == AsciiLower(name[n]))) {
+      ++p;
+      ++n;
+    } else if (p < pattern.size() && pattern[p] == '*') {
+      star = p++;
+      resume = n;
+    } else if (star != std::string_view::npos) {
+      p = star + 1;
+      n = ++resume;
+    } else {
+      return false;
+    }
+  }
+  while (p < pattern.size() && pattern[p] == '*') ++p;
+  return p == pattern.size();
+}
+
+std::vector<std::string> ListDirectory(std::string_view folder, std::string_view pattern,
+                                       EntryKind kind) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  fs::path resolved = ResolvePath(folder);
+  if (resolved.empty()) resolved = ".";
+  for (fs::directory_iterator it(resolved, ec), end; !ec && it != end; it.increment(ec)) {
+    const bool is_folder = it->is_directory(ec);
+    if (kind == EntryKind::kFiles && is_folder) continue;
+    if (kind == EntryKind::kFolders && !is_folder) continue;
+    std::string name = it->path().filename().string();
+    if (WildcardMatch(pattern, name)) names.push_back(std::move(name));
+  }
+  std::sort(names.begin(), names.end(),
+            [](const std::string& a, const std::string& b) { return LessIgnoreCase(a, b); });
+  return names;
+}
+
+std::string ExtractFilePath(std::string_view path) {
+  const size_t cut = path.find_last_of("\\/:");
+  return cut == std::string_view::npos ? std::string() : std::string(path.substr(0, cut + 1));
+}
+
+std::string ExtractFileName(std::string_view path) {
+  const size_t cut = path.find_last_of("\\/:");
+  return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
+}
+
+std::string ExecutablePath() {
+  std::error_code ec;
+  const fs::path self = fs::read_symlink("/proc/self/exe", ec);
+  return ec ? std::string() : self.string();
+}
+
+std::string ExecutableFolder() { return ExtractFilePath(ExecutablePath()); }

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Paths in this program are texts as the game and its tools write them: "\" or "/" between
+// the parts, any letter case ("Missions\Campaign\RU\Tavrek\"). These functions take such a
+// text, turn its separators into "/" and find each existing part without regard to case (an
+// exact match first), so every file of the game and of a campaign is reached whatever case
+// the text gives it. Parts that do not exist yet are kept as written.
+
+std::filesystem::path ResolvePath(std::string_view path_text);
+
+bool FileExists(std::string_view path);
+bool DirectoryExists(std::string_view path);
+// One level, as the game's tools create folders; false when it could not be made.
+bool CreateDir(std::string_view path);
+// Every missing level of the folder.
+bool ForceDirectories(std::string_view path);
+bool DeleteFile(std::string_view path);
+// Copies a file whole; false when the source is missing, the target exists and
+// fail_if_exists is set, or the copy failed. The target is written through a temporary file.
+bool CopyFile(std::string_view from, std::string_view to, bool fail_if_exists);
+bool RenameFile(std::string_view from, std::string_view to);
+
+// Names of the entries of a folder that match a wildcard pattern ("*.tavrek", "*"), without
+// regard to case, sorted without regard to case. Only files, only folders, or both.
+enum class EntryKind { kFiles, kFolders, kAll };
+std::vector<std::string> ListDirectory(std::string_view folder, std::string_view pattern,
+                                       EntryKind kind = EntryKind::kFiles);
+bool WildcardMatch(std::string_view pattern, std::string_view name);
+
+// The folder and file-name parts of a path text; both separators count.
+std::string ExtractFilePath(std::string_view path);  // up to and including the last "\", "/" or ":"
+std::string ExtractFileName(std::string_view path);
+
+// Full path of the running program and its folder (ending in a separator).
+std::string ExecutablePath();
+std::string ExecutableFolder();

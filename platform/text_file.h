@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Text files as the game and this program write them: 8-bit text (Windows-1252, kept as
+// bytes), lines ended by CR LF (LF or a lone CR accepted on reading), a Ctrl-Z ending the
+// text early.
+
+// The whole file as bytes; throws FileError when it cannot be read.
+std::string ReadFileBytes(std::string_view path);
+// The file's text up to a Ctrl-Z, split into lines without their line ends.
+std::vector<std::string> ReadTextLines(std::string_view path);
+std::vector<std::string> SplitTextLines(std::string_view text);
+
+// Writes the file whole: the bytes go to a temporary file beside it, which then replaces the
+// file, so a failure never leaves half a file behind. Throws FileError on failure.
+void WriteTextFile(std::string_view path, std::string_view content);
+
+// Joins lines, each followed by CR LF.
+std::string JoinLinesCrLf(const std::vector<std::string>& lines);
+
+inline constexpr std::string_view kCrLf = "\r\n";
