@@ -45,18 +45,14 @@ struct MainWindowControls {
   TMenuItem NormandyBase{Controls, "NormandyBase", &OptionsMenu, "Normandy British Base"};
   TMenuItem Death{Controls, "Death", &OptionsMenu, "Stats Reset on Death"};
   TMenuItem AirStarts{Controls, "AirStarts", &OptionsMenu, "Air Starts"};
-  TMenuItem SingleMapCampaign{Controls, "SingleMapCampaign", &OptionsMenu,
-                              "Single Map Campaign"};
+  TMenuItem SingleMapCampaign{Controls, "SingleMapCampaign", &OptionsMenu, "Single Map Campaign"};
   TMenuItem PalmTrees{Controls, "PalmTrees", &OptionsMenu, "Island Palm Trees"};
-  TMenuItem TrackPlayerRanks{Controls, "TrackPlayerRanks", &OptionsMenu,
-                             "Track On-Line Players"};
-  TMenuItem AircraftDowngrades{Controls, "AircraftDowngrades", &OptionsMenu,
-                               "Aircraft Downgrades"};
+  TMenuItem TrackPlayerRanks{Controls, "TrackPlayerRanks", &OptionsMenu, "Track On-Line Players"};
+  TMenuItem AircraftDowngrades{Controls, "AircraftDowngrades", &OptionsMenu, "Aircraft Downgrades"};
   TMenuItem LinkMax{Controls, "LinkMax", &OptionsMenu, "Link Maximums to Flights/Squadron"};
   TMenuItem ShipSunk{Controls, "ShipSunk", &OptionsMenu, "Ships Remain Sunk"};
   TMenuItem ActiveFront{Controls, "ActiveFront", &OptionsMenu, "Active Front"};
-  TMenuItem SquadronManagement{Controls, "SquadronManagement", &OptionsMenu,
-                               "Squadron Management"};
+  TMenuItem SquadronManagement{Controls, "SquadronManagement", &OptionsMenu, "Squadron Management"};
   TMenuItem FixedStartDates{Controls, "FixedStartDates", &OptionsMenu,
                             "Fixed Start Dates/Squadrons"};
   TMenuItem RandomNoseArt{Controls, "RandomNoseArt", &OptionsMenu, "Random Nose Art"};

@@ -1,0 +1,7 @@
+#pragma once
+
+class TMainForm;
+
+// Aircraft classes and payloads.
+
+void LoadPlaneInfo(TMainForm& form);

@@ -1,0 +1,7 @@
+#pragma once
+
+class TMainForm;
+
+// Squadron home bases.
+
+void SquadronBase(TMainForm& form);

@@ -1,0 +1,10 @@
+#include "campaign_progression/aircraft_changes.h"
+
+#include "app/main_form.h"
+
+// Not built yet: the operation changes nothing.
+
+void AlternateAircraft(TMainForm& form, int squadron) {
+  (void)form;
+  (void)squadron;
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+class TMainForm;
+
+// The campaign date as text.
+
+void CampaignDate(TMainForm& form);

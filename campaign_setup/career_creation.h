@@ -1,0 +1,8 @@
+#pragma once
+
+class TMainForm;
+
+// Career creation from the command line.
+
+void ChangeNation(TMainForm& form);
+void CampPathChk(TMainForm& form);

@@ -1,0 +1,9 @@
+#pragma once
+
+class TMainForm;
+
+// Object, column and squadron densities.
+
+void SObjectDChangeSender(TMainForm& form);
+void ColumnDensityChangeSender(TMainForm& form);
+void SquadronDensityChangeSender(TMainForm& form);

@@ -1,0 +1,7 @@
+#pragma once
+
+class TMainForm;
+
+// Flight sizes of the sides.
+
+void SchwarmNumber(TMainForm& form);

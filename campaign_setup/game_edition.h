@@ -1,0 +1,7 @@
+#pragma once
+
+class TMainForm;
+
+// The game edition and its folders.
+
+void GameIDCheck(TMainForm& form);

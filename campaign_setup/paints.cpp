@@ -1,0 +1,16 @@
+#include "campaign_setup/paints.h"
+
+#include "app/main_form.h"
+
+// Not built yet: the operation changes nothing.
+
+void UniversalPaints(TMainForm& form) {
+  (void)form;
+}
+void ApplySingleUniversalPaint(TMainForm& form, int squadron) {
+  (void)form;
+  (void)squadron;
+}
+void AcesPaints(TMainForm& form) {
+  (void)form;
+}

@@ -1,0 +1,15 @@
+#include "campaign_setup/panels.h"
+
+#include "app/main_form.h"
+
+// Not built yet: the operation changes nothing.
+
+void CleanUpPanels(TMainForm& form) {
+  (void)form;
+}
+void CleanUpCampChk(TMainForm& form) {
+  (void)form;
+}
+void ModeDescription(TMainForm& form) {
+  (void)form;
+}
