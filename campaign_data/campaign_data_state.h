@@ -91,4 +91,8 @@ struct CampaignDataState {
   std::string FrontCenterPosition;
   int FrontCenterCoord = -1;
   std::string TargetPosition;
+
+  // Read by the map-position geometry.
+  std::string MapTitle;             // the map's name as its load path gives it (maps.tavrek)
+  bool NormandyBaseOption = false;  // the British bases of Normandy count as on the map
 };
