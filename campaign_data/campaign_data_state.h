@@ -30,8 +30,8 @@ struct CampaignDataState {
   MessageTable Messages;
 
   // Run state.
-  int DayStep = 0;  // days this run advances the date; the batch driver's verdict before that
-  std::string ErrorText;     // the run log of this run
+  int DayStep = 0;        // days this run advances the date; the batch driver's verdict before that
+  std::string ErrorText;  // the run log of this run
   bool RunLogWriteFailed = false;
   std::string ErrorWarning;  // a pending campaign-end or stop message
   std::string CampaignEnded;
@@ -91,4 +91,8 @@ struct CampaignDataState {
   std::string FrontCenterPosition;
   int FrontCenterCoord = -1;
   std::string TargetPosition;
+
+  // Start-up and the settings file.
+  std::string FBDaemonFolder;            // folder of the dogfight-server tool
+  bool ProgramFolderDialogOpen = false;  // a save is asking the user for the program folder
 };
