@@ -18,18 +18,6 @@ std::optional<std::uint32_t> SeedFromEnvironment() {
   return static_cast<std::uint32_t>(std::strtoul(text, nullptr, 10));
 }
 
-// An error that no action caught: a hidden run logs it and ends as failed; an interactive run
-// shows it and goes on.
-void ReportUncaught(TMainForm& form, const std::exception& error) {
-  if (!form.CommandLineRun()) {
-    form.Application.ShowException(error);
-    return;
-  }
-  ErrorLog(form, "Fatal error: " + TrimRight(error.what()));
-  form.Application.MarkFailed();
-  form.Close();
-}
-
 // Texts of message boxes and dialogs that a hidden run does not show go to its run log.
 class DialogSinkToRunLog {
  public:
@@ -70,14 +58,24 @@ int RunProgram(PlatformServices& platform, std::vector<std::string> command_line
   auto form = std::make_unique<TMainForm>(platform, std::move(command_line));
   DialogSinkToRunLog sink(platform, *form);
   platform.Loop().SetExceptionHandler(
-      [&form](const std::exception& error) { ReportUncaught(*form, error); });
+      [&form](const std::exception& error) { ReportUncaughtError(*form, error); });
   try {
     FormCreate(*form);
   } catch (const std::exception& error) {
-    ReportUncaught(*form, error);
+    ReportUncaughtError(*form, error);
   }
   platform.Loop().Run();
   platform.Loop().SetExceptionHandler({});
   platform.HotKeyService().UnregisterHotKey(form->HotKeyId);
   return application.ExitCode();
+}
+
+void ReportUncaughtError(TMainForm& form, const std::exception& error) {
+  if (!form.CommandLineRun()) {
+    form.Application.ShowException(error);
+    return;
+  }
+  ErrorLog(form, "Fatal error: " + TrimRight(error.what()));
+  form.Application.MarkFailed();
+  form.Close();
 }

@@ -202,6 +202,10 @@ struct LineCase {
   std::string expected;
 };
 
+void PrintTo(const LineCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
 std::string OnOff(bool on) {
   return on ? "on" : "off";
 }
