@@ -30,8 +30,8 @@ struct CampaignDataState {
   MessageTable Messages;
 
   // Run state.
-  int DayStep = 0;        // days this run advances the date; the batch driver's verdict before that
-  std::string ErrorText;  // the run log of this run
+  int DayStep = 0;  // days this run advances the date; the batch driver's verdict before that
+  std::string ErrorText;     // the run log of this run
   bool RunLogWriteFailed = false;
   std::string ErrorWarning;  // a pending campaign-end or stop message
   std::string CampaignEnded;

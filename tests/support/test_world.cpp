@@ -37,9 +37,9 @@ ModalResult ScriptedDialogs::MessageBox(const std::string& text, const std::stri
                                         MessageButtons buttons) {
   const auto answer = Next(caption + ": " + text);
   if (answer) return answer->result;
-  return buttons == MessageButtons::kOk         ? ModalResult::kOk
+  return buttons == MessageButtons::kOk ? ModalResult::kOk
          : buttons == MessageButtons::kOkCancel ? ModalResult::kCancel
-                                                : ModalResult::kNo;
+                                                 : ModalResult::kNo;
 }
 
 std::optional<std::string> ScriptedDialogs::OpenFile(const OpenDialogRequest& request) {
@@ -83,12 +83,8 @@ std::string TempFolder::Read(const std::string& relative) const {
   return bytes.str();
 }
 
-std::string SourceDataFolder() {
-  return std::string(TAVREK_SOURCE_DIR) + "/data/";
-}
-std::string FixturesFolder() {
-  return std::string(TAVREK_FIXTURES_DIR) + "/";
-}
+std::string SourceDataFolder() { return std::string(TAVREK_SOURCE_DIR) + "/data/"; }
+std::string FixturesFolder() { return std::string(TAVREK_FIXTURES_DIR) + "/"; }
 
 TestWorld::TestWorld(std::vector<std::string> command_line) {
   auto fake_clock = std::make_unique<FakeClock>();
