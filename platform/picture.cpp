@@ -113,10 +113,12 @@ bool DecodeBmp(std::string_view bytes, Bitmap& picture) {
     return false;
   }
   const size_t h = kFileHeaderSize;
-  const long long width =
-      core ? Read16(bytes, h + 4) : static_cast<std::int32_t>(Read32(bytes, h + 4));
-  const long long signed_height =
-      core ? Read16(bytes, h + 6) : static_cast<std::int32_t>(Read32(bytes, h + 8));
+  // The core header holds unsigned 16-bit sizes; the info header signed 32-bit ones, a
+  // negative height marking rows stored top first.
+  const long long width = core ? static_cast<long long>(Read16(bytes, h + 4))
+                               : static_cast<std::int32_t>(Read32(bytes, h + 4));
+  const long long signed_height = core ? static_cast<long long>(Read16(bytes, h + 6))
+                                       : static_cast<std::int32_t>(Read32(bytes, h + 8));
   const unsigned bits = core ? Read16(bytes, h + 10) : Read16(bytes, h + 14);
   const std::uint32_t compression = core ? kUncompressed : Read32(bytes, h + 16);
   const bool top_down = signed_height < 0;
