@@ -62,10 +62,15 @@ std::string TerminalText(const std::string& text) {
   return Cp1252ToUtf8(lines);
 }
 
+std::string EchoText(const std::string& line) {
+  return Cp1252ToUtf8(Utf8ToCp1252(line));
+}
+
 std::optional<std::string> TerminalDialogs::Answer() {
   out_.flush();
   std::optional<std::string> line = input_.WaitLine();
   if (!line) return std::nullopt;
+  if (!input_.Interactive()) out_ << EchoText(*line) << "\n";  // as a person's typing shows
   std::string answer = TrimBlanks(*line);
   if (EqualsIgnoreCase(answer.substr(0, 7), "answer ")) answer = TrimBlanks(answer.substr(7));
   if (EqualsIgnoreCase(answer, "answer")) answer.clear();

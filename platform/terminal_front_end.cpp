@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <unordered_set>
 
 #include "platform/ascii.h"
 #include "platform/code_page.h"
@@ -30,6 +31,16 @@ const char* const kHelp =
 std::string TrimLeft(const std::string& text) {
   const size_t first = text.find_first_not_of(" \t");
   return first == std::string::npos ? std::string() : text.substr(first);
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  for (size_t start = 0; start < text.size();) {
+    const size_t end = std::min(text.find('\n', start), text.size());
+    lines.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return lines;
 }
 
 std::string Trim(const std::string& text) {
@@ -184,7 +195,7 @@ TerminalFrontEnd::~TerminalFrontEnd() {
 
 void TerminalFrontEnd::Start() {
   out_ << RenderWindow();
-  shown_ = RenderChanging();
+  RememberShown();
   out_ << "Type \"help\" for the commands.\n";
   Prompt();
   std::weak_ptr<TerminalFrontEnd*> self = self_;
@@ -211,6 +222,7 @@ void TerminalFrontEnd::RunNextLine() {
     }
     return;
   }
+  if (!input_.Interactive()) out_ << "> " << EchoText(*line) << "\n";
   // Also when the command's handler fails: its message comes after what changed.
   struct AfterCommand {
     TerminalFrontEnd& front_end;
@@ -242,13 +254,45 @@ void TerminalFrontEnd::PostNextLine() {
 
 void TerminalFrontEnd::ShowChanges() {
   try {
-    std::string now = RenderChanging();
-    if (now != shown_) out_ << now;
+    std::vector<std::string> now = SplitLines(RenderChanging());
+    std::unordered_multiset<std::string> before(shown_.begin(), shown_.end());
+    for (const std::string& line : now) {
+      const auto same = before.find(line);
+      if (same != before.end()) {
+        before.erase(same);
+      } else if (Trim(line) != acted_line_) {
+        out_ << line << "\n";
+      }
+    }
+    std::vector<std::string> panels = ShowingPanels();
+    for (const std::string& panel : shown_panels_) {
+      if (std::find(panels.begin(), panels.end(), panel) == panels.end()) {
+        out_ << "  " << panel << " is no longer shown\n";
+      }
+    }
     shown_ = std::move(now);
+    shown_panels_ = std::move(panels);
+    acted_line_.clear();
     out_.flush();
   } catch (const std::exception&) {
-    // Nothing to show it with; the next command shows the window again.
+    // Nothing to show it with; "show" shows the whole window again.
   }
+}
+
+void TerminalFrontEnd::RememberShown() {
+  shown_ = SplitLines(RenderChanging());
+  shown_panels_ = ShowingPanels();
+}
+
+std::vector<std::string> TerminalFrontEnd::ShowingPanels() const {
+  std::vector<std::string> names;
+  for (const TControl* control : window_.All()) {
+    if (control->Parent() == nullptr && dynamic_cast<const TPanel*>(control) != nullptr &&
+        control->Visible) {
+      names.push_back(control->Name());
+    }
+  }
+  return names;
 }
 
 void TerminalFrontEnd::Prompt() {
@@ -264,7 +308,7 @@ void TerminalFrontEnd::Execute(const std::string& line) {
     out_ << kHelp;
   } else if (command == "show") {
     out_ << RenderWindow();
-    shown_ = RenderChanging();
+    RememberShown();
   } else if (command == "quit" || command == "exit") {
     out_ << "Quitting.\n";
     loop_.RequestQuit();
@@ -299,7 +343,7 @@ void TerminalFrontEnd::Act(const std::string& command, const std::string& argume
       Select(name, rest);
     }
   } else {
-    out_ << "Unknown command \"" << TerminalText(command) << "\"; \"help\" lists the commands.\n";
+    out_ << "Unknown command \"" << EchoText(command) << "\"; \"help\" lists the commands.\n";
   }
 }
 
@@ -308,7 +352,7 @@ TControl* TerminalFrontEnd::Named(const std::string& name) {
   for (TControl* control : window_.All()) {
     if (EqualsIgnoreCase(control->Name(), name)) return control;
   }
-  out_ << "No control is named \"" << TerminalText(name) << "\".\n";
+  out_ << "No control is named \"" << EchoText(name) << "\".\n";
   return nullptr;
 }
 
@@ -318,7 +362,7 @@ TControl* TerminalFrontEnd::NamedOrCaptioned(const std::string& target) {
   for (TControl* control : window_.All()) {
     if (EqualsIgnoreCase(control->Name(), target)) return control;
   }
-  const std::string caption = Utf8ToCp1252(target);
+  const std::string caption = CaptionText(Utf8ToCp1252(target));
   for (TControl* control : window_.All()) {
     if (!control->Caption.empty() && EqualsIgnoreCase(CaptionText(control->Caption), caption)) {
       found.push_back(control);
@@ -333,9 +377,9 @@ TControl* TerminalFrontEnd::NamedOrCaptioned(const std::string& target) {
   }
   if (found.size() == 1) return found.front();
   if (found.empty()) {
-    out_ << "No control is named or captioned \"" << TerminalText(target) << "\".\n";
+    out_ << "No control is named or captioned \"" << EchoText(target) << "\".\n";
   } else {
-    out_ << "Several controls read \"" << TerminalText(target) << "\":";
+    out_ << "Several controls read \"" << EchoText(target) << "\":";
     for (const TControl* control : found) out_ << " " << control->Name();
     out_ << "; give the name.\n";
   }
@@ -356,7 +400,8 @@ bool TerminalFrontEnd::Reachable(const TControl& control) {
 }
 
 void TerminalFrontEnd::Acted(const TControl& control) {
-  out_ << ControlLine(control, 0) << "\n";
+  acted_line_ = ControlLine(control, 0);
+  out_ << acted_line_ << "\n";
 }
 
 void TerminalFrontEnd::Click(const std::string& target, bool twice) {
@@ -381,7 +426,7 @@ void TerminalFrontEnd::Choose(const std::string& name, const std::string& item) 
   if (!Reachable(*combo)) return;
   const std::optional<int> index = FindItem(combo->Items, item);
   if (!index) {
-    out_ << combo->Name() << " has no item \"" << item << "\".\n";
+    out_ << combo->Name() << " has no item \"" << EchoText(item) << "\".\n";
     return;
   }
   combo->UserChoose(combo->Items[*index]);
@@ -427,7 +472,7 @@ void TerminalFrontEnd::Tick(const std::string& name, const std::string& item) {
   if (!Reachable(*list)) return;
   const std::optional<int> index = FindItem(list->Items, item);
   if (!index) {
-    out_ << list->Name() << " has no item \"" << item << "\".\n";
+    out_ << list->Name() << " has no item \"" << EchoText(item) << "\".\n";
     return;
   }
   list->UserToggle(*index);
@@ -450,7 +495,7 @@ void TerminalFrontEnd::Select(const std::string& name, const std::string& item) 
   if (!Reachable(*control)) return;
   const std::optional<int> index = FindItem(list != nullptr ? list->Items : group->Items, item);
   if (!index) {
-    out_ << control->Name() << " has no item \"" << item << "\".\n";
+    out_ << control->Name() << " has no item \"" << EchoText(item) << "\".\n";
     return;
   }
   if (list != nullptr) {

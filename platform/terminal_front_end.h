@@ -36,7 +36,11 @@ class TerminalFrontEnd {
   void OnInput();
   void RunNextLine();
   void PostNextLine();
+  // Prints the lines of the window's changing part (labels, status, panels) that differ from
+  // what was shown last.
   void ShowChanges();
+  void RememberShown();
+  std::vector<std::string> ShowingPanels() const;
   void Prompt();
 
   void Help();
@@ -68,7 +72,9 @@ class TerminalFrontEnd {
   std::ostream& out_;
   std::optional<EventLoop::WatchId> watch_;
   bool next_line_posted_ = false;
-  std::string shown_;  // the changing part of the window as last printed
+  std::vector<std::string> shown_;  // the changing part of the window as last printed
+  std::vector<std::string> shown_panels_;
+  std::string acted_line_;  // what the last command printed about its control
   // Messages posted by the front end reach it only while it exists.
   std::shared_ptr<TerminalFrontEnd*> self_;
 };
