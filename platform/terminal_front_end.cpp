@@ -243,6 +243,7 @@ void TerminalFrontEnd::PostNextLine() {
   loop_.Post([self] {
     if (auto front_end = self.lock()) {
       (*front_end)->next_line_posted_ = false;
+      (*front_end)->ShowChanges();  // what the messages before this one changed
       if ((*front_end)->input_.HasLine() || (*front_end)->input_.AtEnd()) {
         (*front_end)->RunNextLine();
       } else {
