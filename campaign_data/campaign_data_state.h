@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "campaign_data/active_planes.h"
 #include "campaign_data/aircraft_class_table.h"
 #include "campaign_data/column_table.h"
 #include "campaign_data/location_table.h"
@@ -30,8 +31,8 @@ struct CampaignDataState {
   MessageTable Messages;
 
   // Run state.
-  int DayStep = 0;  // days this run advances the date; the batch driver's verdict before that
-  std::string ErrorText;     // the run log of this run
+  int DayStep = 0;        // days this run advances the date; the batch driver's verdict before that
+  std::string ErrorText;  // the run log of this run
   bool RunLogWriteFailed = false;
   std::string ErrorWarning;  // a pending campaign-end or stop message
   std::string CampaignEnded;
@@ -85,10 +86,16 @@ struct CampaignDataState {
   int CampaignYear = 0;
   std::string EndDate;
   std::string EndDateVictor;
+  std::array<int, 3> ReconCount{0, 0, 0};  // entry 1 Allied, entry 2 Axis
+  int CurrentConditions = 0;               // the weather state of the campaign
+  bool NormandyBaseOption = false;         // British bases of Normandy count as on the map
 
   // The map's front centre and named places (route files).
   int FrontCenterIndex = -1;
   std::string FrontCenterPosition;
   int FrontCenterCoord = -1;
   std::string TargetPosition;
+
+  // Aircraft types installed in the game (lower case), 0..LastActivePlane.
+  FixedTable<std::string, kActivePlaneCapacity> ActivePlaneList;
 };
