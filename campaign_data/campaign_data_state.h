@@ -88,13 +88,16 @@ struct CampaignDataState {
   std::string EndDateVictor;
   std::array<int, 3> ReconCount{0, 0, 0};  // entry 1 Allied, entry 2 Axis
   int CurrentConditions = 0;               // the weather state of the campaign
-  bool NormandyBaseOption = false;         // British bases of Normandy count as on the map
 
   // The map's front centre and named places (route files).
   int FrontCenterIndex = -1;
   std::string FrontCenterPosition;
   int FrontCenterCoord = -1;
   std::string TargetPosition;
+
+  // Read by the map-position geometry.
+  std::string MapTitle;             // the map's name as its load path gives it (maps.tavrek)
+  bool NormandyBaseOption = false;  // the British bases of Normandy count as on the map
 
   // Aircraft types installed in the game (lower case), 0..LastActivePlane.
   FixedTable<std::string, kActivePlaneCapacity> ActivePlaneList;
