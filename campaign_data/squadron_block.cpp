@@ -42,12 +42,12 @@ std::string LineText(int line_number) {
   return "line " + IntToStr(line_number);
 }
 
-// Two characters after `mark`, trimmed, cut to one before any of `stops`.
+// The two characters after `mark`, trimmed, and cut where the next count's mark (one of
+// `stops`) begins.
 std::string CountAfter(const std::string& line, char mark, std::string_view stops) {
   const int at = Pos(std::string(1, mark), line);
-  std::string count = Trim(Copy(line, at + 1, 2));
-  if (count.find_first_of(stops) != std::string::npos) count = Copy(count, 1, 1);
-  return count;
+  const std::string count = Trim(Copy(line, at + 1, 2));
+  return count.substr(0, count.find_first_of(stops));
 }
 
 void ReadActiveLine(const std::string& line, bool coop_modes, SquadronBlock& block) {
@@ -101,7 +101,8 @@ PlanesCounts ParsePlanesLine(const std::string& line) {
   counts.available = Copy(line, 9, 1) == "/" ? Copy(line, 8, 1) : Copy(line, 8, 2);
   counts.maximum = Pos("/", line) > 0 ? CountAfter(line, '/', "-+") : std::string();
   if (counts.maximum.empty()) counts.maximum = counts.available;
-  counts.minimum = Pos("-", line) > 0 ? CountAfter(line, '-', "+") : "0";
+  counts.minimum = Pos("-", line) > 0 ? CountAfter(line, '-', "+") : std::string();
+  if (counts.minimum.empty()) counts.minimum = "0";
   if (Pos("+", line) > 0) counts.per_flight = StrToInt(CountAfter(line, '+', ""));
   return counts;
 }
