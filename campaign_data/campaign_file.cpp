@@ -299,7 +299,8 @@ void CampaignInfo(TMainForm& form) {
   if (form.CampaignType.empty()) form.CampaignType = "GrandCampaign";
   if (form.BattleName.empty()) form.BattleName = form.MapName;
   if (!form.MapName.empty()) {
-    SetDateParts(form);
+    // A file without a date leaves the date parts as they were.
+    if (!form.CampaignDateText.empty()) SetDateParts(form);
   } else {
     ErrorTrap(form, form.Messages.Text(MessageSection::kErrors, 5));
   }
