@@ -1,5 +1,7 @@
 #include "app/main_form.h"
 
+#include "campaign_data/aircraft_class_editor.h"
+
 TMainForm::TMainForm(PlatformServices& platform, std::vector<std::string> command_line)
     : MainWindowControls(platform.Loop(), platform.DialogService()),
       Platform(platform),
@@ -19,4 +21,4 @@ void TMainForm::Close() {
   Application.Terminate();
 }
 
-void TMainForm::WireEvents() {}
+void TMainForm::WireEvents() { WireAircraftClassEditor(*this); }

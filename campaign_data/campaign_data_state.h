@@ -3,11 +3,11 @@
 #include <array>
 #include <string>
 
-#include "campaign_data/active_planes.h"
 #include "campaign_data/aircraft_class_table.h"
 #include "campaign_data/column_table.h"
 #include "campaign_data/location_table.h"
 #include "campaign_data/message_table.h"
+#include "campaign_data/reference_data_tables.h"
 #include "campaign_data/squadron_table.h"
 #include "campaign_data/stationary_table.h"
 
@@ -96,9 +96,22 @@ struct CampaignDataState {
   std::string TargetPosition;
 
   // Read by the map-position geometry.
-  std::string MapTitle;             // the map's name as its load path gives it (maps.tavrek)
   bool NormandyBaseOption = false;  // the British bases of Normandy count as on the map
 
-  // Aircraft types installed in the game (lower case), 0..LastActivePlane.
-  FixedTable<std::string, kActivePlaneCapacity> ActivePlaneList;
+  // Reference tables of the data folder (armor, ships, ground objects, front objects, the
+  // installed aircraft) and the current map's values (maps.tavrek and the built-in map tables).
+  ArmorTableType ArmorTable;
+  ShipNameTableType ShipNameTable;
+  GroundObjectTypeTableType GroundObjectTypeTable;
+  FrontObjectTableType FrontObjectTable;
+  ActivePlaneListType ActivePlaneList;
+  std::string MapLoadPath = "None";
+  std::string MapTitle;
+  std::string MapAxis = "West";  // the map edge of the Axis side
+  int AlliedID = 0;
+  int AxisID = 1;
+  std::string MapDescription;
+  std::string MapSeason = "Summer";
+  // class.tavrek held more types than the table: saving would drop the rest, so it is refused.
+  bool AircraftClassFileOverCapacity = false;
 };

@@ -6,6 +6,7 @@
 #include "campaign_data/geometry.h"
 #include "campaign_data/run_log.h"
 #include "campaign_data/squadron_block.h"
+#include "campaign_data/squadron_completion.h"
 #include "campaign_data/squadron_names.h"
 #include "campaign_data/text.h"
 #include "platform/errors.h"

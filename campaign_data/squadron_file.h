@@ -11,10 +11,6 @@ class TMainForm;
 // nothing. A missing file loads nothing; a corrupt one is reported and leaves the table as it
 // was.
 void SquadronList(TMainForm& form, const std::string& mode);
-// Completes every loaded squadron from the aircraft tables.
-void LoadSquadrons(TMainForm& form);
-// Copies the aircraft-type data of the squadron's class from AircraftClassTable.
-void GetSquadronInfo(TMainForm& form, int squadron);
 // Rewrites the file from the table; squadrons with an empty name are left out. `mode` (callers
 // pass 0) changes nothing. Writes nothing while no squadron is loaded.
 void SaveSquadrons(TMainForm& form, int mode);

@@ -7,6 +7,7 @@
 
 #include "campaign_data/random_generator.h"
 #include "campaign_data/squadron_block.h"
+#include "campaign_data/squadron_completion.h"
 #include "platform/errors.h"
 #include "platform/text_file.h"
 #include "tests/campaign_data/campaign_tables_fixture.h"

@@ -1,13 +1,12 @@
-// Completing the squadrons with the data of their aircraft types.
+#include "campaign_data/squadron_completion.h"
 
 #include <algorithm>
 #include <cctype>
 
 #include "app/main_form.h"
-#include "campaign_data/active_planes.h"
 #include "campaign_data/aircraft_classes.h"
+#include "campaign_data/reference_tables.h"
 #include "campaign_data/run_log.h"
-#include "campaign_data/squadron_file.h"
 #include "campaign_data/squadron_names.h"
 #include "campaign_data/text.h"
 #include "campaign_data/text_helpers.h"
