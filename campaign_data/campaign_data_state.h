@@ -114,4 +114,8 @@ struct CampaignDataState {
   std::string MapSeason = "Summer";
   // class.tavrek held more types than the table: saving would drop the rest, so it is refused.
   bool AircraftClassFileOverCapacity = false;
+
+  // Start-up and the settings file.
+  std::string FBDaemonFolder;            // folder of the dogfight-server tool
+  bool ProgramFolderDialogOpen = false;  // a save is asking the user for the program folder
 };
