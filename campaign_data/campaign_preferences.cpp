@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main_form.h"
+#include "app/main_window_controls.h"
 #include "campaign_data/text.h"
 
 namespace {
@@ -30,26 +30,25 @@ void SetChoices(TComboBox& box, std::vector<std::string> items, int selected) {
 
 }  // namespace
 
-void SetCampaignPreferenceControls(TMainForm& form) {
-  form.MissionRadio.Items = {
+void SetCampaignPreferenceControls(MainWindowControls& controls) {
+  controls.MissionRadio.Items = {
       "Random",          "Bridge Attack/Recon", "Bridge Defense",      "Defense",
       "Escort",          "Ground Attack",       "Intercept",           "Shipping Strike",
       "Tank Busting",    "Train Busting",       "Truck Busting",       "Sweep/Recon",
       "Air Superiority", "Airfield Attack",     "Factory Sweep/Attack"};
-  form.MissionRadio.ItemIndex = 0;
-  SetChoices(form.DeSupplyBox, SupplyChoices(), 0);
-  SetChoices(form.RuSupplyBox, SupplyChoices(), 0);
-  SetChoices(form.DeOilBox, SupplyChoices(), 0);
-  SetChoices(form.RuOilBox, SupplyChoices(), 0);
-  SetChoices(form.DayNightBox, {"Day", "Night", "By Start/End Time"}, 0);
-  SetChoices(form.STimeBox, TimeChoices(), 0);
-  SetChoices(form.ETimeBox, TimeChoices(), 0);
-  SetChoices(form.BWeatherBox, WeatherChoices(), 0);
-  SetChoices(form.WWeatherBox, WeatherChoices(), 6);
-  SetChoices(form.HCloudBox, {"Random", "500", "1000", "1500", "2000"}, 0);
-  SetChoices(form.InterceptBox, {"Random", "25%", "33%", "50%", "100%"}, 0);
-  SetChoices(form.FuelBox, {"100%", "75%", "50%", "25%"}, 0);
-  SetChoices(form.BriefSoundBox, {"None"}, 0);
-  SetChoices(form.TroopBox, {"10000", "5000", "1000", "500", "100", "50", "10", "5", "1"}, 2);
-  form.LinkBox.Text = "Unknown";
+  controls.MissionRadio.ItemIndex = 0;
+  SetChoices(controls.DeSupplyBox, SupplyChoices(), 0);
+  SetChoices(controls.RuSupplyBox, SupplyChoices(), 0);
+  SetChoices(controls.DeOilBox, SupplyChoices(), 0);
+  SetChoices(controls.RuOilBox, SupplyChoices(), 0);
+  SetChoices(controls.STimeBox, TimeChoices(), 0);
+  SetChoices(controls.ETimeBox, TimeChoices(), 0);
+  SetChoices(controls.BWeatherBox, WeatherChoices(), 0);
+  SetChoices(controls.WWeatherBox, WeatherChoices(), 6);
+  SetChoices(controls.HCloudBox, {"Random", "500", "1000", "1500", "2000"}, 0);
+  SetChoices(controls.InterceptBox, {"Random", "25%", "33%", "50%", "100%"}, 0);
+  SetChoices(controls.FuelBox, {"100%", "75%", "50%", "25%"}, 0);
+  SetChoices(controls.BriefSoundBox, {"None"}, 0);
+  SetChoices(controls.TroopBox, {"10000", "5000", "1000", "500", "100", "50", "10", "5", "1"}, 2);
+  controls.LinkBox.Text = "Unknown";
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-class TMainForm;
+struct MainWindowControls;
 
 // The controls that hold the campaign preferences of campaign.tavrek: their fixed choices and
-// the choice each shows before a campaign file is read. Run once when the window is created.
-void SetCampaignPreferenceControls(TMainForm& form);
+// the choice each shows before a campaign file is read. Part of the main window's design.
+void SetCampaignPreferenceControls(MainWindowControls& controls);

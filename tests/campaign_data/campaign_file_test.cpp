@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "campaign_data/campaign_preferences.h"
 #include "campaign_data/game_campaign_folder.h"
 #include "platform/errors.h"
 #include "platform/file_system.h"
@@ -23,7 +22,6 @@ std::string Fixture(const std::string& name) {
 struct CampaignWorld {
   explicit CampaignWorld(std::vector<std::string> command_line = {"tavrek"})
       : world(std::move(command_line)), form(*world.form) {
-    SetCampaignPreferenceControls(form);
     campaign_tables::WriteProgramData(world);
     form.CampaignFolder = campaign.Path();
   }
