@@ -6,6 +6,7 @@
 
 #include "app/main_form.h"
 #include "campaign_data/aircraft_classes.h"
+#include "campaign_data/line_cursor.h"
 #include "campaign_data/messages.h"
 #include "campaign_data/run_log.h"
 #include "campaign_data/text.h"
@@ -18,19 +19,6 @@ namespace {
 
 constexpr std::string_view kFileName = "campaign.tavrek";
 constexpr std::string_view kByStartEndTime = "By Start/End Time";
-
-// The lines of the file with a cursor; a read past the end gives an empty line.
-class LineCursor {
- public:
-  explicit LineCursor(std::vector<std::string> lines) : lines_(std::move(lines)) {}
-  bool AtEnd() const { return next_ >= lines_.size(); }
-  std::string Next() { return AtEnd() ? std::string() : lines_[next_++]; }
-  size_t LineNumber() const { return next_; }  // 1-based number of the line read last
-
- private:
-  std::vector<std::string> lines_;
-  size_t next_ = 0;
-};
 
 // A section of the file: its header line and what its value line(s) set. The handler reads
 // the value lines and leaves the last of them as the current line.
@@ -183,8 +171,7 @@ void ReadCampaignLines(TMainForm& form, const std::string& path, int& preference
     while (!cursor.AtEnd()) ReadLine(form, cursor, cursor.Next(), preference);
   } catch (const ConversionError& error) {
     const std::string message = "Error in " + std::string(kFileName) + " line " +
-                                IntToStr(static_cast<long long>(cursor.LineNumber())) + ": " +
-                                error.what();
+                                IntToStr(cursor.LineNumber()) + ": " + error.what();
     ErrorLog(form, message);
     throw ConversionError(message);
   }

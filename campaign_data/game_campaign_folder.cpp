@@ -1,7 +1,5 @@
 #include "campaign_data/game_campaign_folder.h"
 
-#include <algorithm>
-#include <cctype>
 #include <string>
 
 #include "app/main_form.h"
@@ -17,21 +15,10 @@
 #include "campaign_progression/territory.h"
 #include "mission_results/pilot_roster.h"
 #include "mission_results/rank_awards.h"
+#include "platform/ascii.h"
 #include "platform/file_system.h"
 
 namespace {
-
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
-
-std::string Upper(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return text;
-}
 
 // The tables the player's nation comes from, loaded as the campaign loading does.
 void LoadCampaignTables(TMainForm& form) {
@@ -65,13 +52,14 @@ void DetermineCampFolder(TMainForm& form) {
       Contains(form.CampaignFolder, "DGen_")) {
     form.GameCampaignFolder = form.CampaignFolder;
   }
-  if (form.NGenBoot.Checked && form.Coop.Checked && Contains(Lower(form.CampaignFolder), "ngen")) {
+  if (form.NGenBoot.Checked && form.Coop.Checked &&
+      Contains(AsciiLowerCase(form.CampaignFolder), "ngen")) {
     form.GameCampaignFolder = form.CampaignFolder;
   }
   if (form.SquadronTable[0].SquadronNation.empty()) LoadCampaignTables(form);
   if (form.GameCampaignFolder.empty()) {
     form.GameCampaignFolder = form.GameFolder + "Missions\\Campaign\\" +
-                              Upper(form.SquadronTable[0].SquadronNation) + "\\Tavrek\\";
+                              AsciiUpperCase(form.SquadronTable[0].SquadronNation) + "\\Tavrek\\";
   }
   if (form.Coop.Checked && (!form.NGenBoot.Checked || Contains(first_parameter, "netcoop"))) {
     form.GameCampaignFolder = form.GameFolder + "Missions\\Net\\Coop\\Tavrek\\";

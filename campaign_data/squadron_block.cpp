@@ -1,9 +1,8 @@
 #include "campaign_data/squadron_block.h"
 
-#include <algorithm>
-#include <cctype>
-
+#include "campaign_data/line_cursor.h"
 #include "campaign_data/text.h"
+#include "platform/ascii.h"
 #include "platform/errors.h"
 #include "platform/text_file.h"
 
@@ -12,31 +11,6 @@ namespace {
 constexpr std::string_view kActiveTrue = "Active True ";
 constexpr std::string_view kActiveFalse = "Active False";
 constexpr std::string_view kActiveNever = "Active Never";
-
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
-
-// The lines of the file with a cursor; a read past the end gives an empty line, so a block
-// cut short reads its missing lines as empty.
-class LineCursor {
- public:
-  explicit LineCursor(const std::vector<std::string>& lines) : lines_(lines) {}
-  bool AtEnd() const { return next_ >= lines_.size(); }
-  const std::string& Next() {
-    last_ = AtEnd() ? std::string() : lines_[next_++];
-    return last_;
-  }
-  const std::string& Last() const { return last_; }
-  int LineNumber() const { return static_cast<int>(next_); }
-
- private:
-  const std::vector<std::string>& lines_;
-  size_t next_ = 0;
-  std::string last_;
-};
 
 std::string LineText(int line_number) {
   return "line " + IntToStr(line_number);
@@ -60,7 +34,7 @@ void ReadActiveLine(const std::string& line, bool coop_modes, SquadronBlock& blo
 
 void ReadSkinLine(const std::string& line, SquadronBlock& block) {
   const std::string skin_line = Trim(line);
-  if (Contains(Lower(skin_line), ".bmp")) {
+  if (Contains(AsciiLowerCase(skin_line), ".bmp")) {
     block.markings = Copy(skin_line, 1, 1);
     block.skin = Trim(skin_line.substr(1));
   } else {

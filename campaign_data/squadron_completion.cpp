@@ -1,8 +1,5 @@
 #include "campaign_data/squadron_completion.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "app/main_form.h"
 #include "campaign_data/aircraft_classes.h"
 #include "campaign_data/reference_tables.h"
@@ -12,15 +9,10 @@
 #include "campaign_data/text_helpers.h"
 #include "campaign_progression/aircraft_changes.h"
 #include "campaign_setup/game_edition.h"
+#include "platform/ascii.h"
 #include "platform/errors.h"
 
 namespace {
-
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
 
 // A service date (yyyymm) of class.tavrek as a number.
 int ServiceDate(TMainForm& form, const AircraftClassEntry& type, const std::string& date) {
@@ -62,9 +54,11 @@ void SetUpgradeDate(TMainForm& form, SquadronEntry& squadron) {
 }
 
 bool TypeInstalled(const TMainForm& form, const SquadronEntry& squadron) {
-  const std::string game_name = Lower(squadron.TypeGameName);
   for (int k = 0; k <= form.LastActivePlane; ++k) {
-    if (Lower(form.ActivePlaneList[k]) == game_name || form.ServerActive == "True") return true;
+    if (EqualsIgnoreCase(form.ActivePlaneList[k], squadron.TypeGameName) ||
+        form.ServerActive == "True") {
+      return true;
+    }
   }
   return false;
 }

@@ -1,13 +1,13 @@
 #include "campaign_data/squadron_names.h"
 
 #include <algorithm>
-#include <cctype>
 #include <optional>
 #include <string_view>
 
 #include "app/main_form.h"
 #include "campaign_data/run_log.h"
 #include "campaign_data/text.h"
+#include "platform/ascii.h"
 #include "platform/errors.h"
 #include "platform/file_system.h"
 #include "platform/text_file.h"
@@ -17,12 +17,6 @@ namespace {
 bool ContainsAny(std::string_view text, const std::vector<std::string_view>& parts) {
   return std::any_of(parts.begin(), parts.end(),
                      [text](std::string_view part) { return Contains(text, part); });
-}
-
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
 }
 
 void ReplaceFirst(std::string& text, std::string_view old_text, std::string_view new_text) {
@@ -44,7 +38,7 @@ struct CountryRule {
 };
 
 bool HasLowerH01(const std::string& name) {
-  return Contains(Lower(name), "h01");
+  return Contains(AsciiLowerCase(name), "h01");
 }
 bool HasLoneNN(const std::string& name) {
   return Contains(name, "NN") && !Contains(name, "_NN");
