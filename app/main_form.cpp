@@ -2,6 +2,7 @@
 
 #include "app/option_items.h"
 #include "campaign_data/aircraft_class_editor.h"
+#include "campaign_data/campaign_preferences.h"
 #include "campaign_data/messages.h"
 #include "campaign_data/settings_file.h"
 #include "campaign_data/startup.h"
@@ -13,6 +14,7 @@ TMainForm::TMainForm(PlatformServices& platform, std::vector<std::string> comman
       command_line_(std::move(command_line)) {
   if (command_line_.empty()) command_line_.emplace_back();
   SetOptionDesignValues(*this);
+  SetCampaignPreferenceControls(*this);
   WireEvents();
 }
 

@@ -31,8 +31,8 @@ struct CampaignDataState {
   MessageTable Messages;
 
   // Run state.
-  int DayStep = 0;  // days this run advances the date; the batch driver's verdict before that
-  std::string ErrorText;     // the run log of this run
+  int DayStep = 0;        // days this run advances the date; the batch driver's verdict before that
+  std::string ErrorText;  // the run log of this run
   bool RunLogWriteFailed = false;
   std::string ErrorWarning;  // a pending campaign-end or stop message
   std::string CampaignEnded;
@@ -86,6 +86,8 @@ struct CampaignDataState {
   int CampaignYear = 0;
   std::string EndDate;
   std::string EndDateVictor;
+  std::array<int, 3> ReconCount{0, 0, 0};  // entry 1 Allied, entry 2 Axis
+  int CurrentConditions = 0;               // the weather state of the campaign
 
   // The map's front centre and named places (route files).
   int FrontCenterIndex = -1;
