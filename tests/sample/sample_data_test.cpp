@@ -23,6 +23,7 @@
 #include "campaign_data/startup.h"
 #include "campaign_data/stationary_file.h"
 #include "campaign_data/text.h"
+#include "campaign_setup/game_edition.h"
 #include "platform/ascii.h"
 #include "platform/text_file.h"
 #include "tests/support/installed_program.h"
@@ -342,6 +343,15 @@ TEST_F(SampleTest, GameFolderHoldsEveryAircraftTypeTheSquadronsFly) {
           << type;
     }
   }
+}
+
+TEST_F(SampleTest, GameFolderIsRecognisedAsThe1946Edition) {
+  Form().GameID.clear();
+  GameIDCheck(Form());
+  EXPECT_EQ(Form().GameID, "1946");
+  EXPECT_EQ(Form().GameIncludesAEP, "True");
+  EXPECT_EQ(Form().ServerActive, "False");
+  EXPECT_TRUE(world.dialogs->shown.empty());
 }
 
 // ---- The campaign --------------------------------------------------------------------------
