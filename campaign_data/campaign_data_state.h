@@ -5,6 +5,7 @@
 
 #include "campaign_data/aircraft_class_table.h"
 #include "campaign_data/column_table.h"
+#include "campaign_data/fixed_table.h"
 #include "campaign_data/location_table.h"
 #include "campaign_data/message_table.h"
 #include "campaign_data/squadron_table.h"
@@ -91,4 +92,26 @@ struct CampaignDataState {
   std::string FrontCenterPosition;
   int FrontCenterCoord = -1;
   std::string TargetPosition;
+
+  // Locations, static objects and ground columns: what the map's route files, stationary.tavrek
+  // and columns.tavrek leave beside their tables.
+  std::string AxisRailEntry;    // rail location where army "2" trains enter the map
+  std::string AxisShipEntry;    // sea location where army "2" ships enter the map
+  std::string AlliedRailEntry;  // the same for army "1"
+  std::string AlliedShipEntry;
+  // The map's two patrol areas, 12 entries each (army "1" first): name, unused, patrol points
+  // 1 to 4 as x, y pairs of whole-metre text, the reference point.
+  std::array<std::string, 24> PatrolText;
+  // Per route point of the last route built: "Y" for a point whose height field holds "-".
+  FixedTable<std::string, kColumnRouteCapacity> RoutePointMark;
+  // Per ship class: the next name of the class not yet given to a ship.
+  FixedTable<int, kShipClassCapacity> ShipNameNext;
+
+  // Read by the location, stationary and column loaders; filled by the reference tables
+  // (maps.tavrek, shipnames.tavrek) and by the oil supplies of the ground war.
+  std::string MapAxis = "West";  // map edge of the Axis side: "North", "South", "East", "West"
+  std::string MapSeason = "Summer";
+  FixedTable<std::string, kShipClassCapacity> ShipClass;
+  FixedTable<std::string, kShipClassCapacity * kShipNamesPerClass> ShipName;  // class * 14 + n
+  std::array<int, 2> ReinforcementChance{0, 0};  // whole percent, army "1" and army "2"
 };
