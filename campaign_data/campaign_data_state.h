@@ -8,6 +8,7 @@
 #include "campaign_data/fixed_table.h"
 #include "campaign_data/location_table.h"
 #include "campaign_data/message_table.h"
+#include "campaign_data/reference_data_tables.h"
 #include "campaign_data/squadron_table.h"
 #include "campaign_data/stationary_table.h"
 
@@ -93,6 +94,30 @@ struct CampaignDataState {
   int FrontCenterCoord = -1;
   std::string TargetPosition;
 
+  // Read by the map-position geometry.
+  bool NormandyBaseOption = false;  // the British bases of Normandy count as on the map
+
+  // Reference tables of the data folder (armor, ships, ground objects, front objects, the
+  // installed aircraft) and the current map's values (maps.tavrek and the built-in map tables).
+  ArmorTableType ArmorTable;
+  ShipNameTableType ShipNameTable;
+  GroundObjectTypeTableType GroundObjectTypeTable;
+  FrontObjectTableType FrontObjectTable;
+  ActivePlaneListType ActivePlaneList;
+  std::string MapLoadPath = "None";
+  std::string MapTitle;
+  std::string MapAxis = "West";  // the map edge of the Axis side
+  int AlliedID = 0;
+  int AxisID = 1;
+  std::string MapDescription;
+  std::string MapSeason = "Summer";
+  // class.tavrek held more types than the table: saving would drop the rest, so it is refused.
+  bool AircraftClassFileOverCapacity = false;
+
+  // Start-up and the settings file.
+  std::string FBDaemonFolder;            // folder of the dogfight-server tool
+  bool ProgramFolderDialogOpen = false;  // a save is asking the user for the program folder
+
   // Locations, static objects and ground columns: what the map's route files, stationary.tavrek
   // and columns.tavrek leave beside their tables.
   std::string AxisRailEntry;    // rail location where army "2" trains enter the map
@@ -104,14 +129,6 @@ struct CampaignDataState {
   std::array<std::string, 24> PatrolText;
   // Per route point of the last route built: "Y" for a point whose height field holds "-".
   FixedTable<std::string, kColumnRouteCapacity> RoutePointMark;
-  // Per ship class: the next name of the class not yet given to a ship.
-  FixedTable<int, kShipClassCapacity> ShipNameNext;
-
-  // Read by the location, stationary and column loaders; filled by the reference tables
-  // (maps.tavrek, shipnames.tavrek) and by the oil supplies of the ground war.
-  std::string MapAxis = "West";  // map edge of the Axis side: "North", "South", "East", "West"
-  std::string MapSeason = "Summer";
-  FixedTable<std::string, kShipClassCapacity> ShipClass;
-  FixedTable<std::string, kShipClassCapacity * kShipNamesPerClass> ShipName;  // class * 14 + n
+  // Read by the column loader, filled by the oil supplies of the ground war.
   std::array<int, 2> ReinforcementChance{0, 0};  // whole percent, army "1" and army "2"
 };

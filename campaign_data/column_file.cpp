@@ -97,13 +97,12 @@ std::string TextAfter(std::string_view text, char mark) {
 // A ship without a name takes the next free name of the first ship class in its type.
 std::string NextShipName(TMainForm& form, const std::string& column_type) {
   for (int ship_class = 0; ship_class < kNamedShipClasses; ++ship_class) {
-    const std::string& class_text = form.ShipClass[ship_class];
-    if (class_text.empty() || !Contains(column_type, class_text)) continue;
-    const int next = form.ShipNameNext[ship_class];
-    if (next >= kShipNamesPerClass) continue;
-    const std::string& name = form.ShipName[ship_class * kShipNamesPerClass + next];
+    ShipClassEntry& ships = form.ShipNameTable[ship_class];
+    if (ships.ShipClass.empty() || !Contains(column_type, ships.ShipClass)) continue;
+    if (ships.ShipNameNext < 0 || ships.ShipNameNext >= kShipNamesPerClass) continue;
+    const std::string& name = ships.ShipName[static_cast<size_t>(ships.ShipNameNext)];
     if (name.size() <= 2) continue;
-    ++form.ShipNameNext[ship_class];
+    ++ships.ShipNameNext;
     return name;
   }
   return std::string();

@@ -60,6 +60,3 @@ struct ColumnEntry {
 
 using ColumnTableType = FixedTable<ColumnEntry, kColumnCapacity>;
 
-// The ship-name table that names ships without a name: classes of 14 names each.
-inline constexpr int kShipClassCapacity = 1029;
-inline constexpr int kShipNamesPerClass = 14;

@@ -10,6 +10,7 @@
 #include "app/main_form.h"
 #include "campaign_data/geometry.h"
 #include "campaign_data/nearest_location.h"
+#include "campaign_data/reference_tables.h"
 #include "campaign_data/run_log.h"
 #include "campaign_data/text.h"
 #include "campaign_setup/panels.h"
@@ -35,12 +36,10 @@ constexpr std::array<RouteFileKind, 3> kRouteFiles{{
     {Network::kSeaRoutes, ".srd"},
 }};
 
-std::string ReferenceFilePath(const TMainForm& form, const std::string& file_name) {
-  if (!form.CampaignDataFolder.empty() && FileExists(form.CampaignDataFolder + file_name)) {
-    return form.CampaignDataFolder + file_name;
-  }
-  const std::string program_copy = form.ProgramFolder + "data\\" + file_name;
-  return FileExists(program_copy) ? program_copy : std::string();
+// A map file of the campaign's data folder, else of the program's; empty when neither has it.
+std::string MapFilePath(const TMainForm& form, const std::string& file_name) {
+  const std::string path = ReferenceFilePath(form, file_name);
+  return FileExists(path) ? path : std::string();
 }
 
 bool IsHeader(const std::string& line) {
@@ -97,7 +96,7 @@ class LocationBuild {
       : form_(form), full_(full), axis_(AxisRule(form.MapAxis)) {}
 
   void ReadRouteFile(const RouteFileKind& kind) {
-    const std::string path = ReferenceFilePath(form_, form_.MapName + kind.extension);
+    const std::string path = MapFilePath(form_, form_.MapName + kind.extension);
     if (path.empty()) return;
     path_ = path;
     lines_ = ReadTextLines(path);
@@ -329,7 +328,7 @@ void BuildPatrolPoints(TMainForm& form, const std::string& path) {
 }
 
 void PatrolAreas(TMainForm& form) {
-  const std::string path = ReferenceFilePath(form, form.MapName + ".prd");
+  const std::string path = MapFilePath(form, form.MapName + ".prd");
   if (path.empty()) return;
   if (form.FrontCenterPosition.empty()) {
     ErrorLog(form,
@@ -381,7 +380,7 @@ void EnemyAirfieldCheck(TMainForm& form) {
 }
 
 void MarkOffMapLocations(TMainForm& form, const LocationBuild& build) {
-  const std::string path = ReferenceFilePath(form, "offmap.tavrek");
+  const std::string path = MapFilePath(form, "offmap.tavrek");
   if (path.empty()) return;
   for (const std::string& line : ReadTextLines(path)) {
     const int index = build.Find(Trim(line));
@@ -452,7 +451,7 @@ void ColumnWaypointCheckClick(TMainForm& form) {
   CleanUpPanels(form);
   CleanUpCampChk(form);
   WaypointCheck check;
-  const std::string path = ReferenceFilePath(form, AsciiLowerCase(form.MapName) + ".rds");
+  const std::string path = MapFilePath(form, AsciiLowerCase(form.MapName) + ".rds");
   if (!path.empty()) {
     const std::vector<std::string> lines = ReadTextLines(path);
     for (size_t i = 0; i < lines.size(); ++i) {

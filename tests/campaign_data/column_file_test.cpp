@@ -129,13 +129,13 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ColumnList, NamesShipsFromTheShipNameTable) {
   ColumnWorld world(LakelandWorld::PatrolAreas::kWithout);
   TMainForm& form = *world.form;
-  form.ShipClass[0] = "Destroyer_Fletcher";
-  form.ShipName[0] = "USS Fletcher";
-  form.ShipName[1] = "USS Radford";
-  form.ShipClass[2] = "Cruiser";  // a blank first name: the class names no ship
-  form.ShipClass[3] = "Minesweeper";
-  form.ShipNameNext[3] = kShipNamesPerClass;  // every name given
-  form.ShipName[4 * kShipNamesPerClass] = "Beyond The Class";
+  form.ShipNameTable[0].ShipClass = "Destroyer_Fletcher";
+  form.ShipNameTable[0].ShipName[0] = "USS Fletcher";
+  form.ShipNameTable[0].ShipName[1] = "USS Radford";
+  form.ShipNameTable[2].ShipClass = "Cruiser";  // a blank first name: the class names no ship
+  form.ShipNameTable[3].ShipClass = "Minesweeper";
+  form.ShipNameTable[3].ShipNameNext = kShipNamesPerClass;  // every name given
+  form.ShipNameTable[4].ShipName[0] = "Beyond The Class";
   world.Columns({"1_Chief Ships.Destroyer_Fletcher 1 @Eastport_Harbor",
                  "2_Chief Ships.Destroyer_Fletcher 1 @Eastport_Harbor",
                  "3_Chief Ships.Destroyer_Fletcher 1 @Eastport_Harbor",
@@ -147,9 +147,9 @@ TEST(ColumnList, NamesShipsFromTheShipNameTable) {
   EXPECT_EQ(form.ColumnTable[2].ColumnUnitName, "Destroyer_Fletcher_3");
   EXPECT_EQ(form.ColumnTable[3].ColumnUnitName, "Cruiser_4");
   EXPECT_EQ(form.ColumnTable[4].ColumnUnitName, "Minesweeper_5");
-  EXPECT_EQ(form.ShipNameNext[0], 2);
-  EXPECT_EQ(form.ShipNameNext[2], 0);
-  EXPECT_EQ(form.ShipNameNext[3], kShipNamesPerClass);
+  EXPECT_EQ(form.ShipNameTable[0].ShipNameNext, 2);
+  EXPECT_EQ(form.ShipNameTable[2].ShipNameNext, 0);
+  EXPECT_EQ(form.ShipNameTable[3].ShipNameNext, kShipNamesPerClass);
 }
 
 TEST(ColumnList, PlacesShipsOnTheirSidesPatrolAreaInFormation) {

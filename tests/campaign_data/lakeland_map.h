@@ -17,7 +17,8 @@ struct LakelandWorld : TestWorld {
     namespace fs = std::filesystem;
     const fs::path data = fs::path(program_folder.Path()) / "data";
     fs::create_directories(data);
-    for (const char* file : {"Lakeland.rds", "Lakeland.rls", "Lakeland.srd", "offmap.tavrek"}) {
+    for (const char* file :
+         {"Lakeland.rds", "Lakeland.rls", "Lakeland.srd", "offmap.tavrek", "armor.tavrek"}) {
       fs::copy_file(MapFixture(file), data / file);
     }
     if (patrol_areas == PatrolAreas::kWith) {

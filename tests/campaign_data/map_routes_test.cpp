@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "campaign_data/geometry.h"
 #include "campaign_data/random_generator.h"
 #include "platform/errors.h"
 #include "tests/campaign_data/lakeland_map.h"
@@ -19,11 +18,6 @@ std::string Lines(const std::vector<std::string>& lines) {
   std::string text;
   for (const std::string& line : lines) text += line + "\r\n";
   return text;
-}
-
-// The distance rules are built beside this code; the checks that need them wait for them.
-bool DistancesAreBuilt() {
-  return GetDistance("0.00 0.00", "3000.00 4000.00") == 5000;
 }
 
 struct ExpectedLocation {
@@ -104,7 +98,6 @@ TEST(TargetLocations, PatrolAreasTakeTheirReferencePointWhenOutOfRange) {
 TEST(TargetLocations, PatrolPointsAreDrawnInTheBoxSecondAreaFirst) {
   LakelandWorld world;
   TMainForm& form = *world.form;
-  if (!DistancesAreBuilt()) GTEST_SKIP() << "the patrol range test is not built yet";
   // Two areas close to the front centre (20000, 20100).
   world.program_folder.Write(
       "data/Lakeland.prd",
@@ -134,7 +127,6 @@ TEST(TargetLocations, PatrolPointsAreDrawnInTheBoxSecondAreaFirst) {
 TEST(TargetLocations, PatrolAreaCheckRaisesTheActionRadius) {
   LakelandWorld world;
   TMainForm& form = *world.form;
-  if (!DistancesAreBuilt()) GTEST_SKIP() << "the distance rule is not built yet";
   form.ActionRadiusKm = 250;
   TargetLocations(form);
   // Points 1: (400000, 12000) and (15000, 400000). Between them 546607 m / 800 = 683;
@@ -148,7 +140,6 @@ TEST(TargetLocations, PatrolAreaCheckRaisesTheActionRadius) {
 TEST(TargetLocations, EnemyAirfieldCheckRaisesTheActionRadius) {
   LakelandWorld world(LakelandWorld::PatrolAreas::kWithout);
   TMainForm& form = *world.form;
-  if (!DistancesAreBuilt()) GTEST_SKIP() << "the distance rule is not built yet";
   TargetLocations(form);
   // Owners survive the rebuild: the same files give the same order.
   form.LocationTable[kCarlowAirfield].LocationArmy = "2";
