@@ -363,8 +363,17 @@ TEST(TargetInitialization, RestoresNamesAndPositionsOnly) {
   EXPECT_EQ(form.Rand.Seed(), seed);
 }
 
+// The check needs an active campaign: a folder with its squadron file.
+struct WaypointCheckWorld : TestWorld {
+  WaypointCheckWorld() {
+    campaign.Write("squadrons.tavrek", "");
+    form->CampaignFolder = campaign.Path();
+  }
+  TempFolder campaign;
+};
+
 TEST(ColumnWaypointCheck, WarnsOfClosePointsNearTheEndsOfARoute) {
-  TestWorld world;
+  WaypointCheckWorld world;
   TMainForm& form = *world.form;
   std::vector<std::string> lines{"[Aston to Birchford]"};
   // 14 points 1000 m apart, except pairs 1-2 (100 m), 7-8 (50 m, mid-route) and 12-13 (equal).
@@ -392,11 +401,11 @@ TEST(ColumnWaypointCheck, WarnsOfClosePointsNearTheEndsOfARoute) {
 }
 
 TEST(ColumnWaypointCheck, ReportsNoProblemsWithoutARoadFile) {
-  TestWorld world;
+  WaypointCheckWorld world;
   world.form->MapName = "Nowhere";
   world.dialogs->ExpectMessage("Column Waypoint Check is completed. No problems found.",
                                ModalResult::kOk);
-  ColumnWaypointCheckClick(*world.form);
+  world.form->ColumnWaypointCheck.UserClick();
   EXPECT_TRUE(world.dialogs->AllAnswered());
 }
 
