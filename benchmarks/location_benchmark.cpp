@@ -74,6 +74,8 @@ class GeneratedCampaign {
     }
     WriteFile(folder_ / "data" / "Bench.rds", roads);
     WriteFile(folder_ / "data" / "Bench.rls", rails);
+    WriteFile(folder_ / "data" / "armor.tavrek",
+              "T34               1 194107 194512 T34_85             12 11\r\n");
     WriteFile(folder_ / "campaign" / "stationary.tavrek", objects);
     WriteFile(folder_ / "campaign" / "columns.tavrek", columns);
   }

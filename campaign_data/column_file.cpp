@@ -167,6 +167,13 @@ std::vector<std::string> ReadColumnLines(TMainForm& form) {
   return columns;
 }
 
+// A location a blank ship or train may come back at.
+struct OwnedLocation {
+  int index;
+  bool shipyard;
+  bool railyard;
+};
+
 // The map's locations by name and by owner, for the standing rules.
 class LocationLookup {
  public:
@@ -174,22 +181,23 @@ class LocationLookup {
     for (int j = 0; j <= form.LastLocation; ++j) {
       const LocationEntry& location = form.LocationTable[j];
       by_name_.emplace(location.LocationName, j);
-      owned_by_[location.LocationArmy].push_back(j);
+      owned_by_[location.LocationArmy].push_back({j, Contains(location.LocationName, "_Shipyard"),
+                                                  Contains(location.LocationName, "_Railyard")});
     }
   }
   int Find(const std::string& name) const {
     const auto found = by_name_.find(name);
     return found == by_name_.end() ? -1 : found->second;
   }
-  const std::vector<int>& OwnedBy(const std::string& army) const {
-    static const std::vector<int> kNone;
+  const std::vector<OwnedLocation>& OwnedBy(const std::string& army) const {
+    static const std::vector<OwnedLocation> kNone;
     const auto found = owned_by_.find(army);
     return found == owned_by_.end() ? kNone : found->second;
   }
 
  private:
   std::unordered_map<std::string, int> by_name_;
-  std::unordered_map<std::string, std::vector<int>> owned_by_;
+  std::unordered_map<std::string, std::vector<OwnedLocation>> owned_by_;
 };
 
 bool IsClosedPlace(const std::string& place) {
@@ -215,18 +223,18 @@ void Reinforce(TMainForm& form, int c, const LocationLookup& locations) {
   const int army = ArmyNumber(column.ColumnArmy);
   const int chance = army == 0 ? 0 : form.ReinforcementChance[army - 1];
   if (!(form.Random(100) < chance || IsShip(column))) return;
-  for (const int j : locations.OwnedBy(column.ColumnArmy)) {
-    const std::string& name = form.LocationTable[j].LocationName;
+  for (const OwnedLocation& location : locations.OwnedBy(column.ColumnArmy)) {
     const bool shipyard_draw = form.Random(3) == 0;
     const bool railyard_draw = form.Random(3) == 0;
-    if (shipyard_draw && Contains(name, "_Shipyard") && IsShip(column) && IsBlank(column)) {
+    const std::string& name = form.LocationTable[location.index].LocationName;
+    if (shipyard_draw && location.shipyard && IsShip(column) && IsBlank(column)) {
       std::string harbor = name;
       harbor.replace(harbor.find("_Shipyard"), 9, "_Harbor");
       column.ColumnPlace = harbor;
       column.ColumnStatus = "L";
       MakeTransport(form, c);
     }
-    if (railyard_draw && Contains(name, "_Railyard") && IsTrain(column) && IsBlank(column)) {
+    if (railyard_draw && location.railyard && IsTrain(column) && IsBlank(column)) {
       column.ColumnPlace = name;
       column.ColumnStatus = "Y";
       MakeTransport(form, c);
