@@ -249,6 +249,7 @@ TEST(StartUp, AProgramFolderWithoutTheProgramIsAskedForInAnInteractiveRunOnly) {
     DeleteFile(ProgramFile(world, "tavrek"));
     const TempFolder installed;
     installed.Write("tavrek", "");
+    InstallStartupData(installed);
     world.dialogs->ExpectOpenFile("Select Tavrek Program", installed.Path() + "tavrek");
     FormCreate(*world.form);
     EXPECT_TRUE(world.dialogs->AllAnswered());
