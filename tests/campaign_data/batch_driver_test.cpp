@@ -72,7 +72,7 @@ TEST_P(StartTest, ReachesItsVerdictAndEndsTheRun) {
   std::vector<std::string> lines = SettingsFileLines(*world.form);
   lines[2] = game_folder_setting;
   for (const auto& [number, text] : c.settings) lines[number - 1] = text;
-  world.program_folder.Write("tavrek.ini", JoinLinesCrLf(lines));
+  WriteSettingsFile(world, lines);
 
   InstallProgram(world, c.arguments);
   TMainForm& form = *world.form;

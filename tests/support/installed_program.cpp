@@ -29,6 +29,10 @@ void InstallStartupData(const TempFolder& program_folder) {
   InstallReferenceFixture(program_folder);
 }
 
+void WriteSettingsFile(const TestWorld& world, const std::vector<std::string>& lines) {
+  world.program_folder.Write("tavrek.ini", JoinLinesCrLf(lines));
+}
+
 std::string ProgramFile(const TestWorld& world, const std::string& name) {
   return world.program_folder.Path() + name;
 }

@@ -15,6 +15,9 @@ void InstallProgram(TestWorld& world, const std::vector<std::string>& arguments 
 // there: the shipped message files and the reference fixture's files.
 void InstallStartupData(const TempFolder& program_folder);
 
+// Writes the program's settings file, tavrek.ini, with these lines.
+void WriteSettingsFile(const TestWorld& world, const std::vector<std::string>& lines);
+
 // The world's program folder + name.
 std::string ProgramFile(const TestWorld& world, const std::string& name);
 
