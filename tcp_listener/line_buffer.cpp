@@ -77,10 +77,6 @@ std::string LineBuffer::Append(std::string_view received, bool edit, bool echo,
   return echoed;
 }
 
-void LineBuffer::Rescan(std::size_t line_end_length) {
-  search_from_ = StartBefore(PendingCount(), line_end_length);
-}
-
 bool LineBuffer::OfferLine(std::string_view line_end) {
   if (line_length_ > 0) return true;
   if (line_end.empty()) return false;

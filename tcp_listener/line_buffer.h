@@ -24,8 +24,8 @@ class LineBuffer {
   // back when echo is on. The next line-end search starts just before the first new or
   // changed byte, so a line end split between two receives is found.
   std::string Append(std::string_view received, bool edit, bool echo, std::size_t line_end_length);
-  // Nothing new arrived: searches the last bytes again.
-  void Rescan(std::size_t line_end_length);
+  // The next search covers every pending byte (they waited unframed while line mode was off).
+  void SearchFromStart() { search_from_ = 0; }
 
   // Puts the next complete line on offer; true when a line is on offer (one offered earlier
   // and not taken yet counts).

@@ -15,6 +15,7 @@ constexpr int kDeferredPasses = 4;
 void TCustomLineAsyncSocket::SetLineMode(bool Value) {
   if (Value == line_mode_) return;
   line_mode_ = Value;
+  if (line_mode_) rcv_buf_.SearchFromStart();
   if (rcv_buf_.PendingCount() > 0 || rcv_buf_.LineLength() > 0) {
     PostToWindow(WM_TRIGGER_DATA_AVAILABLE, 0, 0);
   }
@@ -55,17 +56,13 @@ bool TCustomLineAsyncSocket::TriggerDataAvailable(std::uint16_t Error) {
   if (count < 0) return true;
   if (count == 0) count = kDefaultReadSize;
   std::string received(static_cast<std::size_t>(count), '\0');
-  int length = Receive(received.data(), count);
-  if (length < 1) {
-    if (rcv_buf_.PendingCount() == 0) return true;
-    length = 0;
-  }
+  const int length = Receive(received.data(), count);
+  // Nothing new: what is pending may still hold lines (line mode has just come back).
+  if (length < 1 && rcv_buf_.PendingCount() == 0) return true;
   if (length > 0) {
     received.resize(static_cast<std::size_t>(length));
     const std::string echo = rcv_buf_.Append(received, LineEdit, LineEcho, LineEnd.size());
     if (!echo.empty()) SendStr(echo);
-  } else {
-    rcv_buf_.Rescan(LineEnd.size());
   }
   if (DeliverLines()) ApplyLineLimit();
   return true;
