@@ -150,7 +150,6 @@ void TCustomSocksAsyncSocket::TriggerSessionConnected(std::uint16_t Error) {
     socks_state_ = kSocksIdle;
     return TCustomAsyncSocket::TriggerSessionConnected(Error);
   }
-  ChangeState(TSocketState::wsSocksConnected);
   if (socks_level_ == "5") {
     socks_auth_method_ = SocksAuthentication == TSocksAuthentication::socksAuthenticateUsercode
                              ? kMethodUsercode
@@ -320,7 +319,6 @@ void TCustomSocksAsyncSocket::SocksSucceeded(std::size_t reply_length) {
   socks_kept_ = socks_reply_.substr(reply_length);
   socks_reply_.clear();
   socks_state_ = kSocksIdle;
-  ChangeState(TSocketState::wsConnected);
   TCustomAsyncSocket::TriggerSessionConnected(0);
   // Data that came with the reply is handed on before anything the socket holds.
   while (!socks_kept_.empty() && State() == TSocketState::wsConnected) {
