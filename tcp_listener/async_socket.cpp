@@ -520,10 +520,6 @@ void TCustomAsyncSocket::TriggerDnsLookupDone(std::uint16_t Error) {
   if (OnDnsLookupDone) OnDnsLookupDone(*this, Error);
 }
 
-void TCustomAsyncSocket::TriggerError() {
-  if (OnError) OnError(*this);
-}
-
 // Notifications.
 
 void TCustomAsyncSocket::DoFdConnect(std::uint16_t Error) {

@@ -214,7 +214,6 @@ class TCustomAsyncSocket {
   virtual void TriggerDataSent(std::uint16_t Error);
   virtual void TriggerChangeState(TSocketState OldState, TSocketState NewState);
   virtual void TriggerDnsLookupDone(std::uint16_t Error);
-  virtual void TriggerError();
   virtual int DoRecv(void* Buffer, int BufferSize, int Flags);
   virtual int DoRecvFrom(void* Buffer, int BufferSize, int Flags, sockaddr_in& From);
   virtual void DoFdConnect(std::uint16_t Error);
@@ -236,22 +235,12 @@ class TCustomAsyncSocket {
   // WSAAsyncSelect: asks for the notifications of the mask (and makes the socket
   // non-blocking); 0 or SOCKET_ERROR.
   int WSAAsyncSelect(std::uint16_t Mask);
-  bool Destroying() const { return destroying_; }
-  bool CloseInvoked() const { return close_invoked_; }
-  void SetCloseInvoked(bool value) { close_invoked_ = value; }
-  // Counts the reads made from the socket; a delivery loop that made none has stalled.
-  std::uint64_t SocketReads() const { return socket_reads_; }
   // Resolves protocol, port and address as Listen and Connect do (throws on failure).
   void ResolveProto();
   void ResolvePort();
   void ResolveAddr();
   const sockaddr_in& SocketAddress() const { return sin_; }
   void SetSocketAddress(const sockaddr_in& sin) { sin_ = sin; }
-  int Protocol() const { return proto_; }
-  int SocketType() const { return socket_type_; }
-  bool PortAssigned() const { return port_assigned_; }
-  bool AddrAssigned() const { return addr_assigned_; }
-  bool ProtoAssigned() const { return proto_assigned_; }
   void MarkPortResolved(int port_number);
   void MarkAddrResolved();
 

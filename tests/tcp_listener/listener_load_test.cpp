@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <atomic>
 #include <memory>
 #include <string>
@@ -166,4 +170,29 @@ TEST(ListenerUnderLoad, AFloodFromOneClientDoesNotKeepAnotherWaiting) {
   flood.join();
   EXPECT_TRUE(heard);
   EXPECT_TRUE(heard_during_flood);
+}
+
+TEST(ListenerUnderLoad, OutOfDescriptorsTheListenerWaitsAndThenServesAgain) {
+  ListeningServer listening;
+  rlimit limit{};
+  ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &limit), 0);
+  const rlim_t usual = limit.rlim_cur;
+  LoopbackPeer peer(listening.port);
+
+  // Use up every descriptor the process may have, then let the server try to accept.
+  limit.rlim_cur = static_cast<rlim_t>(OpenDescriptorCount() + 16);
+  ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &limit), 0);
+  std::vector<int> fillers;
+  for (int fd; (fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC)) >= 0;) fillers.push_back(fd);
+  for (int turn = 0; turn < 20; ++turn) listening.loop.RunOnce(std::chrono::milliseconds(2));
+  const int clients_while_out = listening.server.ClientCount();
+  const TSocketState state_while_out = listening.server.State();
+  for (int fd : fillers) ::close(fd);
+  limit.rlim_cur = usual;
+  ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &limit), 0);
+
+  EXPECT_EQ(clients_while_out, 0);
+  EXPECT_EQ(state_while_out, TSocketState::wsListening);
+  ASSERT_TRUE(listening.RunUntilAccepted(peer));
+  EXPECT_EQ(peer.Receive(kBanner.size()), kBanner);
 }
