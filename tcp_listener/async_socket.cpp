@@ -43,13 +43,13 @@ TCustomAsyncSocket::~TCustomAsyncSocket() {
 
 // Properties.
 
-void TCustomAsyncSocket::CheckClosedForChange(const char* property) {
+void TCustomAsyncSocket::RefuseChangeWhileOpen(const char* property) {
   RaiseException(std::string("Cannot change ") + property + " if not closed");
 }
 
 void TCustomAsyncSocket::SetAddr(const std::string& value) {
   if (addr_assigned_ && value == addr_) return;
-  if (state_ != TSocketState::wsClosed) return CheckClosedForChange("Addr");
+  if (state_ != TSocketState::wsClosed) return RefuseChangeWhileOpen("Addr");
   addr_ = AsyncSocketTrim(value);
   addr_assigned_ = !addr_.empty();
   addr_resolved_ = false;
@@ -57,7 +57,7 @@ void TCustomAsyncSocket::SetAddr(const std::string& value) {
 
 void TCustomAsyncSocket::SetPort(const std::string& value) {
   if (port_assigned_ && value == port_str_) return;
-  if (state_ != TSocketState::wsClosed) return CheckClosedForChange("Port");
+  if (state_ != TSocketState::wsClosed) return RefuseChangeWhileOpen("Port");
   port_str_ = AsyncSocketTrim(value);
   port_assigned_ = !port_str_.empty();
   port_resolved_ = false;
@@ -65,19 +65,19 @@ void TCustomAsyncSocket::SetPort(const std::string& value) {
 
 void TCustomAsyncSocket::SetProto(const std::string& value) {
   if (proto_assigned_ && value == proto_str_) return;
-  if (state_ != TSocketState::wsClosed) return CheckClosedForChange("Proto");
+  if (state_ != TSocketState::wsClosed) return RefuseChangeWhileOpen("Proto");
   proto_str_ = AsyncSocketTrim(value);
   proto_assigned_ = !proto_str_.empty();
   proto_resolved_ = false;
 }
 
 void TCustomAsyncSocket::SetLocalAddr(const std::string& value) {
-  if (state_ != TSocketState::wsClosed) return CheckClosedForChange("LocalAddr");
+  if (state_ != TSocketState::wsClosed) return RefuseChangeWhileOpen("LocalAddr");
   local_addr_ = value.empty() ? "0.0.0.0" : value;
 }
 
 void TCustomAsyncSocket::SetLocalPort(const std::string& value) {
-  if (state_ != TSocketState::wsClosed) return CheckClosedForChange("LocalPort");
+  if (state_ != TSocketState::wsClosed) return RefuseChangeWhileOpen("LocalPort");
   local_port_str_ = value;
   local_port_resolved_ = false;
 }
@@ -97,14 +97,7 @@ void TCustomAsyncSocket::SetReqVerHigh(std::uint8_t value) {
 }
 
 TSocketSendFlags TCustomAsyncSocket::SendFlags() const {
-  switch (send_flags_) {
-    case 0:
-      return TSocketSendFlags::wsSendNormal;
-    case MSG_OOB:
-      return TSocketSendFlags::wsSendUrgent;
-    default:
-      throw ESocketException("Invalid internal SendFlags");
-  }
+  return send_flags_ == MSG_OOB ? TSocketSendFlags::wsSendUrgent : TSocketSendFlags::wsSendNormal;
 }
 
 void TCustomAsyncSocket::SetSendFlags(TSocketSendFlags value) {

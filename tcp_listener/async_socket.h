@@ -259,7 +259,8 @@ class TCustomAsyncSocket {
   void UpdateWatch();
   void StartDnsRequest(unsigned message, std::shared_ptr<DnsRequest> request);
   void ForgetDnsRequest();
-  void CheckClosedForChange(const char* property);
+  // Raises "Cannot change <property> if not closed".
+  void RefuseChangeWhileOpen(const char* property);
 
   EventLoop* loop_;
   std::shared_ptr<WinSockBinding> binding_;
