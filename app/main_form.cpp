@@ -1,11 +1,21 @@
 #include "app/main_form.h"
 
+#include "app/option_items.h"
+#include "campaign_data/aircraft_class_editor.h"
+#include "campaign_data/campaign_preferences.h"
+#include "campaign_data/map_routes.h"
+#include "campaign_data/messages.h"
+#include "campaign_data/settings_file.h"
+#include "campaign_data/startup.h"
+
 TMainForm::TMainForm(PlatformServices& platform, std::vector<std::string> command_line)
     : MainWindowControls(platform.Loop(), platform.DialogService()),
       Platform(platform),
       Application(platform.Application()),
       command_line_(std::move(command_line)) {
   if (command_line_.empty()) command_line_.emplace_back();
+  SetOptionDesignValues(*this);
+  SetCampaignPreferenceControls(*this);
   WireEvents();
 }
 
@@ -19,4 +29,21 @@ void TMainForm::Close() {
   Application.Terminate();
 }
 
-void TMainForm::WireEvents() {}
+// The hot key is bound when FormCreate registers it.
+void TMainForm::WireEvents() {
+  TimeOutTimer.OnTimer = [this] { TimeOutTimerTimer(*this); };
+  SelectCampPath.OnClick = [this] { SelectCampPathClick(*this); };
+  CampButton.OnClick = [this] { SelectCampPathClick(*this); };
+  ThirdPartyPathMenu.OnClick = [this] { ThirdPartyPathMenuClick(*this); };
+  for (TMenuItem* item : {&EnglishSupport, &FrenchSupport, &PolishSupport, &CzechSupport,
+                          &ItalianSupport, &GermanSupport, &SpanishSupport, &RussianSupport}) {
+    item->OnClick = [this] { LanguageClick(*this); };
+  }
+  SetMainPath.OnCanClose = [this](bool& can_close) { SetMainPathCanClose(*this, can_close); };
+  SetCampPath.OnCanClose = [this](bool& can_close) { SetCampPathCanClose(*this, can_close); };
+  Set3rdPartyPath.OnCanClose = [this](bool& can_close) {
+    Set3rdPartyPathCanClose(*this, can_close);
+  };
+  WireAircraftClassEditor(*this);
+  ColumnWaypointCheck.OnClick = [this] { ColumnWaypointCheckClick(*this); };
+}

@@ -5,8 +5,10 @@
 
 #include "campaign_data/aircraft_class_table.h"
 #include "campaign_data/column_table.h"
+#include "campaign_data/fixed_table.h"
 #include "campaign_data/location_table.h"
 #include "campaign_data/message_table.h"
+#include "campaign_data/reference_data_tables.h"
 #include "campaign_data/squadron_table.h"
 #include "campaign_data/stationary_table.h"
 
@@ -30,8 +32,8 @@ struct CampaignDataState {
   MessageTable Messages;
 
   // Run state.
-  int DayStep = 0;  // days this run advances the date; the batch driver's verdict before that
-  std::string ErrorText;     // the run log of this run
+  int DayStep = 0;        // days this run advances the date; the batch driver's verdict before that
+  std::string ErrorText;  // the run log of this run
   bool RunLogWriteFailed = false;
   std::string ErrorWarning;  // a pending campaign-end or stop message
   std::string CampaignEnded;
@@ -85,10 +87,50 @@ struct CampaignDataState {
   int CampaignYear = 0;
   std::string EndDate;
   std::string EndDateVictor;
+  std::array<int, 3> ReconCount{0, 0, 0};  // entry 1 Allied, entry 2 Axis
+  int CurrentConditions = 0;               // the weather state of the campaign
 
   // The map's front centre and named places (route files).
   int FrontCenterIndex = -1;
   std::string FrontCenterPosition;
   int FrontCenterCoord = -1;
   std::string TargetPosition;
+
+  // Read by the map-position geometry.
+  bool NormandyBaseOption = false;  // the British bases of Normandy count as on the map
+
+  // Reference tables of the data folder (armor, ships, ground objects, front objects, the
+  // installed aircraft) and the current map's values (maps.tavrek and the built-in map tables).
+  ArmorTableType ArmorTable;
+  ShipNameTableType ShipNameTable;
+  GroundObjectTypeTableType GroundObjectTypeTable;
+  FrontObjectTableType FrontObjectTable;
+  ActivePlaneListType ActivePlaneList;
+  std::string MapLoadPath = "None";
+  std::string MapTitle;
+  std::string MapAxis = "West";  // the map edge of the Axis side
+  int AlliedID = 0;
+  int AxisID = 1;
+  std::string MapDescription;
+  std::string MapSeason = "Summer";
+  // class.tavrek held more types than the table: saving would drop the rest, so it is refused.
+  bool AircraftClassFileOverCapacity = false;
+
+  // Start-up and the settings file.
+  std::string FBDaemonFolder;            // folder of the dogfight-server tool
+  bool ProgramFolderDialogOpen = false;  // a save is asking the user for the program folder
+
+  // Locations, static objects and ground columns: what the map's route files, stationary.tavrek
+  // and columns.tavrek leave beside their tables.
+  std::string AxisRailEntry;    // rail location where army "2" trains enter the map
+  std::string AxisShipEntry;    // sea location where army "2" ships enter the map
+  std::string AlliedRailEntry;  // the same for army "1"
+  std::string AlliedShipEntry;
+  // The map's two patrol areas, 12 entries each (army "1" first): name, unused, patrol points
+  // 1 to 4 as x, y pairs of whole-metre text, the reference point.
+  std::array<std::string, 24> PatrolText;
+  // Per route point of the last route built: "Y" for a point whose height field holds "-".
+  FixedTable<std::string, kColumnRouteCapacity> RoutePointMark;
+  // Read by the column loader, filled by the oil supplies of the ground war.
+  std::array<int, 2> ReinforcementChance{0, 0};  // whole percent, army "1" and army "2"
 };

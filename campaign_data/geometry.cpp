@@ -1,62 +1,303 @@
 #include "campaign_data/geometry.h"
 
+#include <cmath>
+#include <initializer_list>
+#include <numbers>
+#include <string>
+#include <string_view>
+#include <utility>
+
 #include "app/main_form.h"
+#include "campaign_data/run_log.h"
+#include "campaign_data/text.h"
+#include "mission_generation/flight_range.h"
+#include "platform/errors.h"
 
-// Not built yet: the operation changes nothing.
+namespace {
 
-int GetDistance(const std::string& a, const std::string& b) {
-  (void)a;
-  (void)b;
+constexpr std::string_view kBadCoordinates = "Warning: bad coordinates.";
+
+// Whole metres of one coordinate: the number before its decimal point.
+int WholeMetres(std::string_view coordinate) {
+  const std::string text = Trim(coordinate);
+  const size_t point = text.find('.');
+  if (point == std::string::npos) {
+    throw ConversionError("'" + text + "' is not a valid map coordinate");
+  }
+  return StrToInt(std::string_view(text).substr(0, point));
+}
+
+struct PositionTexts {
+  std::string x;
+  std::string y;
+};
+
+// x is the text before the first blank, y the text after it (up to 40 characters).
+PositionTexts SplitPosition(std::string_view position) {
+  const size_t blank = position.find(' ');
+  if (blank == std::string_view::npos) {
+    throw ConversionError("'" + std::string(position) + "' is not a valid map position");
+  }
+  return {Trim(position.substr(0, blank)), Trim(position.substr(blank + 1, 40))};
+}
+
+struct MapPoint {
+  long long x = 0;
+  long long y = 0;
+};
+
+bool HasTwoNumbers(std::string_view position) {
+  const size_t blank = position.find(' ');
+  if (blank == std::string_view::npos) return false;
+  const PositionTexts texts = SplitPosition(position);
+  return !texts.x.empty() && !texts.y.empty();
+}
+
+MapPoint ReadPoint(std::string_view position) {
+  const PositionTexts texts = SplitPosition(position);
+  return {WholeMetres(texts.x), WholeMetres(texts.y)};
+}
+
+// Whole metres, cut down.
+long long TruncatedLength(long long dx, long long dy) {
+  return static_cast<long long>(std::sqrt(static_cast<double>(dx) * static_cast<double>(dx) +
+                                          static_cast<double>(dy) * static_cast<double>(dy)));
+}
+
+// Whole metres between two points of the range tests; two equal points are 1 m apart.
+long long WholeDistance(long long dx, long long dy) {
+  return dx == 0 && dy == 0 ? 1 : TruncatedLength(dx, dy);
+}
+
+// The first position gains one metre on each axis, as the range tests measure.
+long long RangeDistance(const MapPoint& from, const MapPoint& to) {
+  return WholeDistance(from.x + 1 - to.x, from.y + 1 - to.y);
+}
+
+// The kilometres of the ActionRadius box ("250 Kilometers").
+int ActionRadiusBoxKm(const TMainForm& form) {
+  const std::string& text = form.ActionRadius.Text;
+  return StrToInt(Trim(text.substr(0, text.find(' '))));
+}
+
+[[noreturn]] void BadCoordinates(TMainForm& form) {
+  ErrorLog(form, std::string(kBadCoordinates));
+  throw ProgramError(std::string(kBadCoordinates));
+}
+
+bool RuleAppliesRadiusLimit(int range_rule) {
+  return range_rule != 2 && range_rule != 3 && range_rule != 5;
+}
+
+std::string Letter(int n) {
+  return std::string(1, static_cast<char>('A' + n));
+}
+
+std::string UpperCase(std::string text) {
+  for (char& c : text) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return text;
+}
+
+bool IsOneOf(const std::string& map, std::initializer_list<std::string_view> maps) {
+  for (std::string_view name : maps) {
+    if (map == name) return true;
+  }
+  return false;
+}
+
+int ShiftFor(const std::string& map,
+             std::initializer_list<std::pair<std::string_view, int>> shifts) {
+  for (const auto& [name, shift] : shifts) {
+    if (map == name) return shift;
+  }
   return 0;
 }
+
+// Coral Sea columns run "AA".."AZ", "BA".., "CA".."CZ" west of the map and "DA".. from x = 0.
+// The band the lettering leaves out (col -20 to -1) is named after the edge square "DA", as
+// the first 10 km west of x = 0 already are.
+std::string CoralSeaColumn(int col) {
+  if (col < -72) return "A" + Letter(col + 98);
+  if (col < -46) return "B" + Letter(col + 72);
+  if (col < -20) return "C" + Letter(col + 46);
+  if (col < 0) return "DA";
+  return "D" + Letter(col);
+}
+
+// Column letters counted on from "AA" in bands of 26 ("BA", "CA", "DA").
+std::string BandedColumn(int col) {
+  char band = 'A';
+  for (int step = 0; step < 3 && col >= 26; ++step) {
+    col -= 26;
+    ++band;
+  }
+  return std::string(1, band) + Letter(col);
+}
+
+}  // namespace
+
+int GetDistance(const std::string& a, const std::string& b) {
+  if (a.empty()) return 0;
+  const MapPoint from = ReadPoint(a);
+  const MapPoint to = ReadPoint(b);
+  return static_cast<int>(WholeDistance(from.x - to.x, from.y - to.y));
+}
+
 std::string TDistance(TMainForm& form, const std::string& a, const std::string& b,
                       const std::string& radius_source) {
-  (void)form;
-  (void)a;
-  (void)b;
-  (void)radius_source;
-  return "N";
+  if (a.empty()) return "N";
+  const long long distance = RangeDistance(ReadPoint(a), ReadPoint(b));
+  const int radius_km = radius_source == "Y" ? ActionRadiusBoxKm(form) : form.ActionRadiusKm;
+  return distance > radius_km * 1100LL ? "N" : "Y";
 }
-std::string Distance(TMainForm& form, const std::string& position, int squadron, int range_rule) {
-  (void)form;
-  (void)position;
-  (void)squadron;
-  (void)range_rule;
-  return "N";
-}
+
 std::string PatrolDistance(TMainForm& form, const std::string& a, const std::string& b) {
-  (void)form;
-  (void)a;
-  (void)b;
-  return "N";
+  if (a.empty()) return "N";
+  const long long distance = RangeDistance(ReadPoint(a), ReadPoint(b));
+  long long limit = ActionRadiusBoxKm(form) * 1000LL;
+  if (limit > 300000) limit = 300000;
+  return distance > limit ? "N" : "Y";
 }
+
+std::string Distance(TMainForm& form, const std::string& position, int squadron, int range_rule) {
+  if (position.empty()) return "N";
+  const std::string& take_off_leg = form.SquadronTable[squadron].SquadronTakeOffLeg;
+  if (take_off_leg.empty()) return "N";
+
+  // The leg starts with "TAKEOFF " and the base position.
+  const MapPoint base =
+      ReadPoint(Trim(Copy(Trim(take_off_leg), 9, static_cast<int>(take_off_leg.size()))));
+  const long long distance = RangeDistance(ReadPoint(position), base);
+
+  const long long radius_limit = form.ActionRadiusKm * 1000LL;
+  long long limit = radius_limit;
+  const int reach_km = RangeTest(form, squadron);
+  if (reach_km < form.ActionRadiusKm) limit = reach_km * 1000LL;
+
+  bool in_range = true;
+  if (range_rule == 5 && distance >= limit / 1.5) in_range = false;
+  if (range_rule == 2 && distance >= 199999) in_range = false;
+  if (range_rule == 3 && distance >= 300000) in_range = false;
+  if (range_rule == 50 && distance >= 49999) in_range = false;
+  if (RuleAppliesRadiusLimit(range_rule) && distance >= limit) in_range = false;
+
+  // The player's squadron must always reach the front centre: the radius grows to fit it.
+  if (position == form.FrontCenterPosition && squadron == 0 && range_rule == 0 &&
+      distance >= radius_limit) {
+    form.ActionRadiusKm = static_cast<int>(static_cast<double>(distance) / 10000 * 1.25) * 10;
+    ErrorLog(form,
+             "Minimum Action Radius reset to " + IntToStr(form.ActionRadiusKm) + " Kilometers.");
+    in_range = true;
+  }
+  return in_range ? "Y" : "N";
+}
+
 void GetCoordinates(TMainForm& form, int squadron) {
-  (void)form;
-  (void)squadron;
+  const int target = form.SquadronTable[squadron].SquadronTargetLocation;
+  if (!LocationTableType::Contains(target) || form.LocationTable[target].LocationPosition.empty()) {
+    BadCoordinates(form);
+  }
+  const MapPoint point = ReadPoint(form.LocationTable[target].LocationPosition);
+  form.TargetPosition = IntToStr(point.x) + " " + IntToStr(point.y);
 }
+
 std::string MoveCoordinates(TMainForm& form, const std::string& position, int dx, int dy) {
-  (void)form;
-  (void)dx;
-  (void)dy;
-  return position;
+  if (position.empty()) BadCoordinates(form);
+  const MapPoint point = ReadPoint(position);
+  return IntToStr(point.x + dx) + ".00 " + IntToStr(point.y + dy) + ".00";
 }
+
 std::string MapCoordinate(TMainForm& form, const std::string& position) {
-  (void)form;
-  (void)position;
-  return "";
+  if (position.size() <= 3) return "";
+  const MapPoint point = ReadPoint(position);
+  const std::string& map = form.MapTitle;
+  int col = static_cast<int>(point.x / 10000);
+  int row = static_cast<int>(point.y / 10000) + 1;
+
+  const int both_shift = ShiftFor(map, {{"Marianas", 30}, {"Midway", 18}, {"Hawaii", 60}});
+  col += both_shift;
+  row += both_shift;
+
+  std::string column;
+  if (map == "CoralSea") {
+    column = CoralSeaColumn(col);
+  } else {
+    column = col < 26 ? "A" + Letter(col) : "B" + Letter(col - 26);
+  }
+
+  col += ShiftFor(map, {{"Iwo", 60},
+                        {"Palau", 20},
+                        {"Tarawa", 50},
+                        {"Wake", 40},
+                        {"Okinawa", 1},
+                        {"Chichi", 9},
+                        {"Guadal", 33}});
+  if (IsOneOf(map, {"Singapore", "Singapore1", "Murmansk", "Hawaii", "Tarawa", "Palau", "Wake",
+                    "Okinawa", "Guadal", "Marianas", "Midway", "Iwo", "Chichi"})) {
+    column = BandedColumn(col);
+  }
+  if (!IsOneOf(map, {"Singapore", "Singapore1", "Murmansk", "Hawaii", "Okinawa", "NewGuinea",
+                     "FinsGulf", "Crimea", "Iwo", "Crimea41", "Guadal", "Tarawa", "Midway",
+                     "CoralSea", "Wake", "Marianas", "Palau"})) {
+    column = column.substr(1, 1);
+  }
+
+  row += ShiftFor(map, {{"Chichi", 9},
+                        {"Guadal", 33},
+                        {"Wake", 40},
+                        {"CoralSea", 98},
+                        {"Tarawa", 49},
+                        {"Palau", 20},
+                        {"Iwo", 60},
+                        {"Okinawa", 2}});
+  return "(" + UpperCase(column + "-" + IntToStr(row) + ")");
 }
+
 std::string MapLocation(TMainForm& form, const std::string& position) {
-  (void)form;
-  (void)position;
-  return "";
+  ErrorLog(form, "Determining the nearest location on the map to a static object.");
+  if (!HasTwoNumbers(position)) return "";
+  const MapPoint point = ReadPoint(position);
+  int nearest = -1;
+  long long nearest_distance = 0;
+  for (int i = 0; i <= form.LastLocation; ++i) {
+    const LocationEntry& location = form.LocationTable[i];
+    if (location.LocationPosition.empty()) continue;
+    const MapPoint other = ReadPoint(location.LocationPosition);
+    const long long distance = TruncatedLength(point.x - other.x, point.y - other.y);
+    if (nearest < 0 || distance < nearest_distance) {
+      nearest = i;
+      nearest_distance = distance;
+    }
+  }
+  return nearest < 0 ? "" : form.LocationTable[nearest].LocationName;
 }
+
 std::string GetAngle(const std::string& a, const std::string& b) {
-  (void)a;
-  (void)b;
-  return "360";
+  const MapPoint from = ReadPoint(a);
+  const MapPoint to = ReadPoint(b);
+  const long long dx = from.x - to.x;
+  const long long dy = from.y - to.y;
+  long long angle = 0;
+  if (dy == 0) {
+    angle = from.x > to.x ? 90 : 270;
+  } else {
+    const long double degrees =
+        std::atan(static_cast<long double>(dx) / static_cast<long double>(dy)) * 180.0L /
+        std::numbers::pi_v<long double>;
+    angle = static_cast<long long>(degrees) + 90;
+  }
+  return IntToStr(angle + 360);
 }
+
 std::string OffMapCheck(TMainForm& form, const std::string& location_name) {
-  (void)form;
-  (void)location_name;
+  const bool british_bases_on_map = form.NormandyBaseOption && form.MapName == "Normandy";
+  for (int i = 0; i <= form.LastLocation; ++i) {
+    const LocationEntry& location = form.LocationTable[i];
+    if (location.LocationName != location_name || location.LocationOffMap != "Y") continue;
+    if (british_bases_on_map && Contains(location.LocationName, "English_")) continue;
+    return "Y";
+  }
   return "N";
 }

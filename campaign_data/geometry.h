@@ -4,16 +4,35 @@
 
 class TMainForm;
 
-// Questions on map positions held as text ("x y", metres).
+// Questions on map positions held as text: x, one blank, y, in metres, each number with a
+// decimal point as the mission files write it. Only the whole metres before each "." are
+// read; a number without a "." or a position without a blank throws ConversionError.
 
+// Whole metres between two positions; 0 when a is empty, at least 1 otherwise.
 int GetDistance(const std::string& a, const std::string& b);
+// "Y" when b lies within the action radius of a (radius_source "Y": the ActionRadius box,
+// otherwise ActionRadiusKm) counted at 1100 m per km; "N" when a is empty.
 std::string TDistance(TMainForm& form, const std::string& a, const std::string& b,
                       const std::string& radius_source);
+// "Y" when the position lies within the squadron's reach from its take-off position under the
+// range rule (0, 2, 3, 5 or 50); "N" for an empty position or a squadron without a take-off
+// leg. For the player's squadron and the front centre under rule 0 it widens ActionRadiusKm.
 std::string Distance(TMainForm& form, const std::string& position, int squadron, int range_rule);
+// "Y" when b lies within the ActionRadius box's kilometres of a, at most 300 km.
 std::string PatrolDistance(TMainForm& form, const std::string& a, const std::string& b);
+// TargetPosition := the whole metres of the squadron's target location; throws
+// ProgramError("Warning: bad coordinates.") when that location has no position.
 void GetCoordinates(TMainForm& form, int squadron);
+// The position moved by dx and dy metres, as "x.00 y.00"; throws like GetCoordinates on an
+// empty position.
 std::string MoveCoordinates(TMainForm& form, const std::string& position, int dx, int dy);
+// The briefing grid reference of a 10 km square, "(D-13)", by the map's own lettering.
 std::string MapCoordinate(TMainForm& form, const std::string& position);
+// The name of the nearest map location that has a position (the first of equals); empty when
+// there is none or the position lacks a number.
 std::string MapLocation(TMainForm& form, const std::string& position);
+// A heading from b to a in degrees plus 360, as text ("450"); callers take it modulo 360.
 std::string GetAngle(const std::string& a, const std::string& b);
+// "Y" when a location of that exact name lies off the map; the British bases of Normandy count
+// as on the map while NormandyBaseOption is set.
 std::string OffMapCheck(TMainForm& form, const std::string& location_name);

@@ -1,9 +1,264 @@
 #include "campaign_data/home_bases.h"
 
-#include "app/main_form.h"
+#include <string>
+#include <string_view>
 
-// Not built yet: the operation changes nothing.
+#include "app/main_form.h"
+#include "campaign_data/campaign_file.h"
+#include "campaign_data/column_file.h"
+#include "campaign_data/geometry.h"
+#include "campaign_data/map_routes.h"
+#include "campaign_data/reference_tables.h"
+#include "campaign_data/run_log.h"
+#include "campaign_data/text.h"
+#include "campaign_progression/territory.h"
+
+namespace {
+
+bool IsSeaplaneSquadron(const SquadronEntry& squadron) {
+  return squadron.SquadronRole == "6";
+}
+
+bool IsPlayer(int index) {
+  return index == 0;
+}
+
+void SetLegs(SquadronEntry& squadron, const std::string& position) {
+  squadron.SquadronTakeOffLeg = "TAKEOFF " + position;
+  squadron.SquadronLandingLeg = "LANDING " + position;
+}
+
+void ClearLegs(SquadronEntry& squadron) {
+  squadron.SquadronTakeOffLeg.clear();
+  squadron.SquadronLandingLeg.clear();
+}
+
+void RemoveBase(SquadronEntry& squadron) {
+  squadron.SquadronHomeBase = "Unknown";
+  ClearLegs(squadron);
+}
+
+void Adopt(SquadronEntry& squadron, const LocationEntry& location) {
+  squadron.SquadronHomeBase = location.LocationName;
+  SetLegs(squadron, location.LocationPosition);
+}
+
+// A location whose kind serves the squadron's aircraft: airfields and airstrips for land
+// planes, ports and harbours for seaplanes.
+bool KindSuits(const SquadronEntry& squadron, const std::string& name) {
+  if (IsSeaplaneSquadron(squadron)) {
+    return Contains(name, "_Port") || Contains(name, "Seaplane_Base") || Contains(name, "Harbor");
+  }
+  return Contains(name, "Airstrip") || Contains(name, "Airfield");
+}
+
+// A land base for re-basing: only the player's bombers may use an airstrip.
+bool LandBaseFor(const SquadronEntry& squadron, int index, const std::string& name) {
+  if (IsSeaplaneSquadron(squadron)) return false;
+  const bool airstrip_allowed = squadron.SquadronRole != "2" || IsPlayer(index);
+  return (Contains(name, "Airstrip") && airstrip_allowed) || Contains(name, "Airfield");
+}
+
+bool SeaplaneBaseFor(const SquadronEntry& squadron, const std::string& name,
+                     std::string_view seaplane_word) {
+  return IsSeaplaneSquadron(squadron) &&
+         (Contains(name, seaplane_word) || Contains(name, "_Port") || Contains(name, "Harbor"));
+}
+
+bool InFrontRadius(TMainForm& form, const LocationEntry& location) {
+  return TDistance(form, location.LocationPosition, form.FrontCenterPosition, "Y") == "Y";
+}
+
+void PrepareMap(TMainForm& form) {
+  if (form.LastLocation < 0) {
+    CampaignInfo(form);
+    MapList(form, form.MapName);
+    TargetLocations(form);
+    ReadTerritory(form);
+    SetTgtNation(form, 0);
+    FrontObjects(form);
+  }
+  if (form.LocationTable[0].LocationArmy.empty()) {
+    ReadTerritory(form);
+    SetTgtNation(form, 0);
+    FrontObjects(form);
+  }
+  if (form.LastColumn < 0) ColumnList(form);
+}
+
+void RemoveReservedBase(SquadronEntry& squadron) {
+  const std::string& base = squadron.SquadronHomeBase;
+  const std::string& nation = squadron.SquadronNation;
+  const bool soviet_or_axis = nation == "ru" || squadron.SquadronArmy == "2";
+  const bool japanese = nation == "in" || nation == "ja";
+  if ((Contains(base, "English_") && soviet_or_axis) ||
+      (Contains(base, "Rabaul_Airfield") && !japanese) ||
+      (Contains(base, "Townsville_Airfield") && soviet_or_axis) ||
+      (Contains(base, "Lunga_Airstrip") && japanese)) {
+    RemoveBase(squadron);
+  }
+}
+
+// In a dogfight campaign with transfers, a base far from the front is given up when the side
+// holds a safe location within the front's radius.
+bool OwnSafeLocationNearFront(TMainForm& form, const SquadronEntry& squadron) {
+  for (int k = 0; k <= form.LastLocation; ++k) {
+    const LocationEntry& location = form.LocationTable[k];
+    if (location.LocationArmy == squadron.SquadronArmy && location.LocationNearEnemy != "Y" &&
+        InFrontRadius(form, location)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+void CheckBaseLocation(TMainForm& form, int index, int j) {
+  SquadronEntry& squadron = form.SquadronTable[index];
+  const LocationEntry& location = form.LocationTable[j];
+  const bool dogfight = form.Dogfight.Checked;
+  if (dogfight && squadron.SquadronHomeBase == location.LocationName &&
+      location.LocationArmy != squadron.SquadronArmy) {
+    RemoveBase(squadron);
+  }
+  if (dogfight && !form.NoTransfers.Checked && squadron.SquadronHomeBase == location.LocationName &&
+      !InFrontRadius(form, location)) {
+    ClearLegs(squadron);
+    if (OwnSafeLocationNearFront(form, squadron)) RemoveBase(squadron);
+  }
+  if (squadron.SquadronHomeBase != location.LocationName) return;
+  if (KindSuits(squadron, location.LocationName)) SetLegs(squadron, location.LocationPosition);
+  const bool bomber = squadron.SquadronRole == "2" && !IsPlayer(index);
+  if (Contains(location.LocationName, "Airstrip") && (IsSeaplaneSquadron(squadron) || bomber)) {
+    RemoveBase(squadron);
+    ErrorLog(form, squadron.SquadronName + " was removed from an airstrip.");
+    return;
+  }
+  const bool owned = location.LocationArmy == "1" || location.LocationArmy == "2";
+  if (owned && location.LocationArmy != squadron.SquadronArmy && !IsPlayer(index)) {
+    RemoveBase(squadron);
+    ErrorLog(form, squadron.SquadronName + " was removed from an enemy base.");
+  }
+}
+
+bool IsCarrier(const ColumnEntry& column) {
+  return Contains(column.ColumnType, "Ship") && Contains(column.ColumnType, "CV") &&
+         !Contains(column.ColumnType, "LCVP");
+}
+
+// The position of a route point: the text before its altitude field ("x y 20.00 ..."); a point
+// written without one gives its first two fields.
+std::string RoutePointPosition(const std::string& point) {
+  size_t end = point.find(" 20.00 ");
+  if (end == std::string::npos) end = point.find(" 120.00 ");
+  if (end == std::string::npos) {
+    const std::string trimmed = Trim(point);
+    const size_t first_blank = trimmed.find(' ');
+    end = first_blank == std::string::npos ? first_blank : trimmed.find(' ', first_blank + 1);
+    return trimmed.substr(0, end);
+  }
+  return Trim(point.substr(0, end));
+}
+
+void CheckCarrier(TMainForm& form, int index, const ColumnEntry& column) {
+  SquadronEntry& squadron = form.SquadronTable[index];
+  if (!IsCarrier(column) || column.ColumnUnitName != squadron.SquadronHomeBase ||
+      IsSeaplaneSquadron(squadron)) {
+    return;
+  }
+  const std::string first = column.ColumnRoute[0];
+  const std::string second = column.ColumnRoute[1];
+  if (first.empty()) {
+    for (int j = 0; j <= form.LastLocation; ++j) {
+      const LocationEntry& location = form.LocationTable[j];
+      if (location.LocationName == column.ColumnPlace) SetLegs(squadron, location.LocationPosition);
+    }
+  } else if (!second.empty()) {
+    squadron.SquadronTakeOffLeg = "TAKEOFF " + RoutePointPosition(first);
+    squadron.SquadronLandingLeg = "LANDING " + RoutePointPosition(second);
+  }
+  if (column.ColumnArmy != squadron.SquadronArmy) {
+    RemoveBase(squadron);
+    ErrorLog(form, squadron.SquadronName + " was removed from an enemy carrier.");
+  }
+}
+
+// Kind and side pass; once the squadron has a base, a later candidate replaces it only when
+// a draw over four gives 0. The draw is used up whatever the remaining conditions say.
+bool Candidate(TMainForm& form, const SquadronEntry& squadron, const LocationEntry& location,
+               bool kind) {
+  if (!kind || location.LocationArmy != squadron.SquadronArmy) return false;
+  return squadron.SquadronLandingLeg.empty() || form.Random(4) == 0;
+}
+
+bool ClosedToAllied(const SquadronEntry& squadron, const std::string& name) {
+  if (name == "Rabaul_Airfield") return true;
+  const bool soviet = squadron.SquadronNation == "ru";
+  return soviet && (Contains(name, "English_") || name == "Townsville_Airfield");
+}
+
+void RebaseAllied(TMainForm& form, int index) {
+  SquadronEntry& squadron = form.SquadronTable[index];
+  for (int j = 0; j <= form.LastLocation; ++j) {
+    const LocationEntry& location = form.LocationTable[j];
+    const std::string& name = location.LocationName;
+    if (ClosedToAllied(squadron, name)) continue;
+    const bool land = LandBaseFor(squadron, index, name);
+    const bool seaplane = SeaplaneBaseFor(squadron, name, "Seaplane_Base");
+    const bool safe = location.LocationNearEnemy != "Y";
+    for (const bool kind : {land, seaplane}) {
+      if (Candidate(form, squadron, location, kind) && safe && InFrontRadius(form, location)) {
+        Adopt(squadron, location);
+      }
+    }
+    for (const bool kind : {land, seaplane}) {
+      if (Candidate(form, squadron, location, kind) && safe) Adopt(squadron, location);
+    }
+  }
+}
+
+bool ClosedToAxis(const SquadronEntry& squadron, const std::string& name) {
+  const bool japanese = squadron.SquadronNation == "in" || squadron.SquadronNation == "ja";
+  return name == "Lunga_Airstrip" || Contains(name, "English_") ||
+         (name == "Rabaul_Airfield" && !japanese) || name == "Townsville_Airfield";
+}
+
+void RebaseAxis(TMainForm& form, int index) {
+  SquadronEntry& squadron = form.SquadronTable[index];
+  for (int j = form.LastLocation; j >= 0; --j) {
+    const LocationEntry& location = form.LocationTable[j];
+    const std::string& name = location.LocationName;
+    if (ClosedToAxis(squadron, name)) continue;
+    if (Candidate(form, squadron, location, LandBaseFor(squadron, index, name))) {
+      Adopt(squadron, location);
+    }
+    if (Candidate(form, squadron, location, SeaplaneBaseFor(squadron, name, "Seaplane"))) {
+      Adopt(squadron, location);
+    }
+  }
+}
+
+void CheckSquadron(TMainForm& form, int index) {
+  SquadronEntry& squadron = form.SquadronTable[index];
+  RemoveReservedBase(squadron);
+  for (int j = 0; j <= form.LastLocation; ++j) CheckBaseLocation(form, index, j);
+  for (int c = 0; c <= form.LastColumn; ++c) CheckCarrier(form, index, form.ColumnTable[c]);
+  if (!squadron.SquadronTakeOffLeg.empty()) return;
+  if (squadron.SquadronArmy == "1") RebaseAllied(form, index);
+  if (squadron.SquadronArmy == "2") RebaseAxis(form, index);
+}
+
+}  // namespace
 
 void SquadronBase(TMainForm& form) {
-  (void)form;
+  PrepareMap(form);
+  for (int i = 0; i <= form.LastSquadron; ++i) {
+    // A squadron deleted in an editor keeps its place with an empty name until the next save.
+    if (form.SquadronTable[i].SquadronName.empty()) continue;
+    CheckSquadron(form, i);
+  }
+  Distance(form, form.FrontCenterPosition, 0, 0);  // may widen the action radius to the front
+  if (form.SquadronTable[0].SquadronHomeBase == "Unknown") {
+    ErrorTrap(form, form.Messages.Text(MessageSection::kErrors, 10));
+  }
+  ErrorLog(form, "Squadron base routine ended.");
 }

@@ -8,9 +8,10 @@
 // route files. Entries above LastLocation hold the scratch targets of the mission being planned.
 struct LocationEntry {
   std::string LocationName;
-  std::string LocationPosition;  // "x y", map metres
-  std::string LocationOffMap;    // "Y" when the place lies off the playable map
-  std::string LocationArmy;      // "0" contested, "1" Allied, "2" Axis
+  std::string LocationPosition;   // "x y", map metres
+  std::string LocationOffMap;     // "Y" when the place lies off the playable map
+  std::string LocationArmy;       // "0" contested, "1" Allied, "2" Axis
+  std::string LocationNearEnemy;  // "Y" when a place of another side lies within the bug-out radius
   int LocationTargetValue = 0;
   int StationaryFlag = 0;
 };

@@ -1,12 +1,152 @@
 #include "campaign_data/messages.h"
 
-#include "app/main_form.h"
+#include <array>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
 
-// Not built yet: the operation changes nothing.
+#include "app/main_form.h"
+#include "campaign_data/run_log.h"
+#include "campaign_data/settings_file.h"
+#include "campaign_data/text.h"
+#include "platform/errors.h"
+#include "platform/file_system.h"
+#include "platform/text_file.h"
+
+namespace {
+
+// In section order: a file's header line opens the section of the same index.
+constexpr std::array<std::string_view, kMessageSectionCount> kSectionHeaders{
+    "[Briefs]",  "[Summaries]", "[News]",  "[Debrief]", "[Events]",     "[Errors]",   "[Army]",
+    "[Weather]", "[Counts]",    "[Types]", "[Titles]",  "[Objectives]", "[Locations]"};
+
+struct LanguageFile {
+  std::string_view language;
+  std::string_view file_name;
+};
+
+constexpr std::string_view kEnglishFile = "messages.tavrek";
+constexpr std::string_view kRussianFile = "messages_ru.tavrek";
+
+constexpr std::array<LanguageFile, 8> kLanguageFiles{{
+    {"English", kEnglishFile},
+    {"French", "messages_fr.tavrek"},
+    {"Polish", "messages_pl.tavrek"},
+    {"Czech", "messages_cz.tavrek"},
+    {"Italian", "messages_it.tavrek"},
+    {"German", "messages_de.tavrek"},
+    {"Spanish", "messages_sp.tavrek"},
+    {"Russian", kRussianFile},
+}};
+
+// The file of the chosen language; a language this program has no file for (a hand-edited
+// settings file) reads the English texts.
+std::string_view ChosenLanguageFile(TMainForm& form) {
+  for (const LanguageFile& entry : kLanguageFiles) {
+    if (form.Language == entry.language) return entry.file_name;
+  }
+  ErrorLog(form, "Unknown language " + form.Language + "; the English messages are used.");
+  return kEnglishFile;
+}
+
+// The campaign's own copy when its data folder holds one, else the program's; empty when
+// neither exists.
+std::string FindMessageFile(const TMainForm& form, std::string_view file_name) {
+  if (!form.CampaignDataFolder.empty()) {
+    const std::string campaign_copy = form.CampaignDataFolder + std::string(file_name);
+    if (FileExists(campaign_copy)) return campaign_copy;
+  }
+  const std::string program_copy = form.ProgramFolder + "data\\" + std::string(file_name);
+  return FileExists(program_copy) ? program_copy : std::string();
+}
+
+[[noreturn]] void MissingMessageFile(TMainForm& form, const std::string& label,
+                                     const std::string& log_line) {
+  form.DescLabel.Caption = label;
+  ErrorLog(form, log_line);
+  throw ProgramError("No Message File Found.");
+}
+
+// Stores every text line of the file at its section and line number in each of the tables.
+// After a header the next line is compared only with the headers later in the order, so a
+// header directly after a later one is a text. Lines before the first header and past the
+// last line of a section have no place in the tables; they are counted and logged.
+void ReadMessageFile(TMainForm& form, const std::string& path,
+                     std::initializer_list<MessageTexts*> tables) {
+  const std::vector<std::string> lines = ReadTextLines(path);
+  int section = -1;
+  int line_number = 0;
+  int ignored = 0;
+  size_t next = 0;
+  while (next < lines.size()) {
+    std::string text = Trim(lines[next++]);
+    bool file_ended = false;
+    for (int header = 0; header < kMessageSectionCount; ++header) {
+      if (text != kSectionHeaders[header]) continue;
+      section = header;
+      line_number = 0;
+      if (next == lines.size()) {
+        file_ended = true;
+        break;
+      }
+      text = Trim(lines[next++]);
+    }
+    if (file_ended) break;
+    if (section < 0 || line_number >= kMessageLinesPerSection) {
+      if (!text.empty()) ++ignored;
+    } else {
+      for (MessageTexts* table : tables) (*table)[section][line_number] = text;
+    }
+    ++line_number;
+  }
+  if (ignored > 0) {
+    ErrorLog(form, path + ": " + IntToStr(ignored) +
+                       " text lines before the first section or past line 64 of a section "
+                       "were ignored.");
+  }
+}
+
+}  // namespace
 
 void GetMessages(TMainForm& form) {
-  (void)form;
+  const std::string_view language_file = ChosenLanguageFile(form);
+  for (const std::string_view file_name : {kEnglishFile, language_file}) {
+    const std::string path = FindMessageFile(form, file_name);
+    if (path.empty()) {
+      MissingMessageFile(
+          form, "No Messages file found for " + form.Language + ". Select another language.",
+          "No Message File Found for " + form.Language + ".");
+    }
+    ReadMessageFile(form, path, {&form.Messages.Message, &form.Messages.MessageRu});
+  }
+
+  const std::string russian_path = FindMessageFile(form, kRussianFile);
+  if (russian_path.empty()) {
+    MissingMessageFile(form, "No Russian Messages file found.",
+                       "No Russian message_ru.tavrek file found.");
+  }
+  ReadMessageFile(form, russian_path, {&form.Messages.MessageRu});
 }
+
 void LanguageClick(TMainForm& form) {
-  (void)form;
+  struct LanguageItem {
+    const TMenuItem& item;
+    std::string_view language;
+  };
+  // The order in which the items are tested; English is what none of them checked means.
+  const std::array<LanguageItem, 7> items{{{form.PolishSupport, "Polish"},
+                                           {form.CzechSupport, "Czech"},
+                                           {form.ItalianSupport, "Italian"},
+                                           {form.SpanishSupport, "Spanish"},
+                                           {form.FrenchSupport, "French"},
+                                           {form.GermanSupport, "German"},
+                                           {form.RussianSupport, "Russian"}}};
+  form.Language = "English";
+  for (const LanguageItem& entry : items) {
+    if (entry.item.Checked) form.Language = std::string(entry.language);
+  }
+  WriteIni(form);
+  ReadIni(form);
+  GetMessages(form);
 }

@@ -1,14 +1,120 @@
 #include "campaign_data/squadron_file.h"
 
-#include "app/main_form.h"
+#include <vector>
 
-// Not built yet: the operation changes nothing.
+#include "app/main_form.h"
+#include "campaign_data/geometry.h"
+#include "campaign_data/run_log.h"
+#include "campaign_data/squadron_block.h"
+#include "campaign_data/squadron_completion.h"
+#include "campaign_data/squadron_names.h"
+#include "campaign_data/text.h"
+#include "platform/errors.h"
+#include "platform/file_system.h"
+#include "platform/text_file.h"
+
+namespace {
+
+std::string SquadronFilePath(const TMainForm& form) {
+  return form.CampaignFolder + "squadrons.tavrek";
+}
+
+// A fuel text set earlier in this run (by the timetable, for one) stays; a new one is full,
+// less for bombers of a small action radius and for squadrons based off the map.
+void SetFuel(TMainForm& form, int index) {
+  SquadronEntry& squadron = form.SquadronTable[index];
+  if (squadron.SquadronFuel.size() < 6) {
+    squadron.SquadronFuel = "Fuel 100";
+    const bool off_map = OffMapCheck(form, squadron.SquadronHomeBase) == "Y";
+    const bool bomber_on_map = squadron.SquadronRole == "2" && !off_map;
+    if (form.ActionRadiusKm < 200 && bomber_on_map) squadron.SquadronFuel = "Fuel 75";
+    if (form.ActionRadiusKm < 50 && bomber_on_map) squadron.SquadronFuel = "Fuel 50";
+    if (off_map) squadron.SquadronFuel = "Fuel 75";
+  }
+  if (index == 0) {
+    std::string percentage = form.FuelBox.Text;
+    if (const size_t sign = percentage.find('%'); sign != std::string::npos) {
+      percentage.erase(sign, 1);
+    }
+    squadron.SquadronFuel = "Fuel " + percentage;
+  }
+}
+
+void StoreBlock(TMainForm& form, int index, const SquadronBlock& block) {
+  SquadronEntry& squadron = form.SquadronTable[index];
+  squadron.SquadronName = block.name;
+  squadron.PlanesAvailable = block.planes.available;
+  squadron.PlanesFlight = block.planes.available;
+  squadron.PlanesMax = block.planes.maximum;
+  squadron.PlanesLost = block.planes.minimum;
+  squadron.PlanesExtra = block.planes.per_flight;
+  if (!form.Tracking.Checked) {
+    // Without loss tracking every squadron starts each load at full strength.
+    squadron.PlanesFlight = squadron.PlanesMax;
+    squadron.PlanesAvailable = squadron.PlanesMax;
+  }
+  squadron.SquadronSkill = block.skill;
+  squadron.SquadronClass = block.aircraft;
+  squadron.SquadronBaseClass = block.aircraft;
+  squadron.SquadronActive = block.active;
+  squadron.SquadronAI = block.ai;
+  squadron.SquadronMarkings = block.markings;
+  squadron.SquadronSkin = block.skin;
+  squadron.SquadronWeapons = squadron.TypeDefaultWeapons;
+  squadron.SquadronHomeBase = block.base;
+  squadron.SquadronRadio = block.radio;
+  SetFuel(form, index);
+  squadron.SquadronTakeOffLeg.clear();
+  squadron.SquadronLandingLeg.clear();
+  squadron.SquadronNewBase.clear();
+}
+
+bool EditionWritesSkins(const std::string& game_id) {
+  return game_id == "IL2FB" || game_id == "PFm" || game_id == "AEP" || game_id == "PE2" ||
+         game_id == "1946" || game_id == "PF";
+}
+
+}  // namespace
 
 void SquadronList(TMainForm& form, const std::string& mode) {
-  (void)form;
   (void)mode;
+  const std::string path = SquadronFilePath(form);
+  if (!FileExists(path)) return;
+  std::vector<SquadronBlock> blocks;
+  try {
+    const bool coop_modes = form.Coop.Checked || form.NGenBoot.Checked;
+    blocks = ParseSquadronFile(ReadTextLines(path), coop_modes, kSquadronCapacity);
+  } catch (const ProgramError& error) {
+    // Nothing is taken from a corrupt file, so a later save cannot cut it short.
+    ErrorLog(form, error.what());
+    throw;
+  }
+  const std::vector<std::string> name_overrides = ReadSquadronIds(form);
+
+  for (size_t i = 0; i < blocks.size(); ++i) StoreBlock(form, static_cast<int>(i), blocks[i]);
+  form.LastSquadron = static_cast<int>(blocks.size()) - 1;
+  LoadSquadrons(form);
+  const OrdinalEndings endings = OrdinalEndingsOf(form);
+  for (int i = 0; i <= form.LastSquadron; ++i) {
+    FlightSizeCheck(form, i);
+    SquadronEntry& squadron = form.SquadronTable[i];
+    squadron.SquadronFullName = FullSquadronName(squadron.SquadronName, name_overrides, endings);
+  }
 }
+
 void SaveSquadrons(TMainForm& form, int mode) {
-  (void)form;
   (void)mode;
+  std::string text;
+  const bool skin_line = EditionWritesSkins(form.GameID);
+  for (int i = 0; i <= form.LastSquadron; ++i) {
+    const SquadronEntry& squadron = form.SquadronTable[i];
+    if (!squadron.SquadronName.empty()) text += SquadronBlockText(squadron, skin_line);
+  }
+  // An empty text would wipe the campaign's squadrons: the table is not loaded, or every
+  // squadron of it is blank.
+  if (text.empty()) {
+    ErrorLog(form, "Squadrons not saved: no squadron is loaded.");
+    return;
+  }
+  WriteTextFile(SquadronFilePath(form), text);
 }

@@ -1,6 +1,6 @@
 #include "platform/application.h"
 
 void TApplication::ShowException(const std::exception& error) {
-  failed_ = true;
+  if (!ShowMainForm) failed_ = true;
   dialogs_.MessageBox(error.what(), Title, MessageButtons::kOk);
 }

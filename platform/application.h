@@ -18,7 +18,8 @@ class TApplication {
   bool Terminated() const { return loop_.QuitRequested(); }
 
   // Shows the message of an exception that reached the message loop, in a box titled with the
-  // application's title, and marks the run failed.
+  // application's title. A run without a window is marked failed by it; in the window the user
+  // has read the message and goes on.
   void ShowException(const std::exception& error);
 
   // A fatal error happened; the process ends with a non-zero status.

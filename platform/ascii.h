@@ -10,6 +10,7 @@ char AsciiUpper(char c);
 std::string AsciiLowerCase(std::string_view text);
 std::string AsciiUpperCase(std::string_view text);
 bool EqualsIgnoreCase(std::string_view a, std::string_view b);
-// Orders texts as a directory listing of the game's file system does: without regard to case,
-// ties broken by the exact bytes so that the order is total.
+// Orders texts as a folder listing on the game's Windows file system comes back: compared in
+// upper case (so "_" sorts after the letters), ties broken by the exact bytes so that the
+// order is total.
 bool LessIgnoreCase(std::string_view a, std::string_view b);

@@ -3,6 +3,13 @@
 #include <algorithm>
 #include <chrono>
 
+#include "platform/errors.h"
+#include "platform/text_file.h"
+
+void ControlRegistry::Remove(const TControl& control) {
+  controls_.erase(std::remove(controls_.begin(), controls_.end(), &control), controls_.end());
+}
+
 TControl* ControlRegistry::Find(std::string_view name) const {
   for (TControl* control : controls_) {
     if (control->Name() == name) return control;
@@ -10,25 +17,56 @@ TControl* ControlRegistry::Find(std::string_view name) const {
   return nullptr;
 }
 
-TControl::TControl(ControlRegistry& window, std::string name, TControl* parent,
-                   std::string caption)
+TControl::TControl(ControlRegistry& window, std::string name, TControl* parent, std::string caption)
     : Caption(std::move(caption)), window_(window), name_(std::move(name)), parent_(parent) {
   window_.Add(*this);
   if (parent_ != nullptr) parent_->children_.push_back(this);
 }
 
-void TControl::UserClick() {
-  if (Enabled && Visible) Click();
+TControl::~TControl() {
+  window_.Remove(*this);
+  if (parent_ != nullptr) {
+    auto& siblings = parent_->children_;
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+  }
+  for (TControl* child : children_) child->parent_ = nullptr;
+}
+
+bool TControl::Showing() const {
+  for (const TControl* control = this; control != nullptr; control = control->parent_) {
+    if (!control->Visible) return false;
+  }
+  return true;
+}
+
+bool TControl::Reachable() const {
+  for (const TControl* control = this; control != nullptr; control = control->parent_) {
+    if (!control->Visible || !control->Enabled) return false;
+  }
+  return true;
+}
+
+bool TControl::UserClick() {
+  if (!Reachable()) return false;
+  Click();
+  return true;
+}
+
+bool TControl::UserDoubleClick() {
+  if (!Reachable()) return false;
+  if (OnDblClick) OnDblClick();
+  return true;
 }
 
 void TControl::Click() {
   if (OnClick) OnClick();
 }
 
-void TCheckBox::UserClick() {
-  if (!Enabled || !Visible) return;
+bool TCheckBox::UserClick() {
+  if (!Reachable()) return false;
   Checked = !Checked;
   Click();
+  return true;
 }
 
 void TMenuItem::SetChecked(bool checked) {
@@ -42,10 +80,11 @@ void TMenuItem::SetChecked(bool checked) {
   }
 }
 
-void TMenuItem::UserClick() {
-  if (!Enabled || !Visible) return;
+bool TMenuItem::UserClick() {
+  if (!Reachable()) return false;
   if (AutoCheck) SetChecked(RadioItem ? true : !Checked);
   Click();
+  return true;
 }
 
 int TComboBox::ItemIndex() const {
@@ -57,39 +96,74 @@ void TComboBox::SetItemIndex(int index) {
   Text = (index >= 0 && index < static_cast<int>(Items.size())) ? Items[index] : std::string();
 }
 
-void TComboBox::UserChoose(const std::string& text) {
-  if (!Enabled || !Visible) return;
+bool TComboBox::UserChoose(const std::string& text) {
+  if (!Reachable()) return false;
   Text = text;
   if (OnChange) OnChange();
+  return true;
 }
 
-void TListBox::UserSelect(int index) {
-  if (!Enabled || !Visible || index < 0 || index >= static_cast<int>(Items.size())) return;
+bool TListBox::UserSelect(int index) {
+  if (!Reachable() || index < 0 || index >= static_cast<int>(Items.size())) return false;
   ItemIndex = index;
   Click();
+  return true;
 }
 
-void TCheckListBox::UserToggle(int index) {
-  if (!Enabled || !Visible || index < 0 || index >= static_cast<int>(Items.size())) return;
-  Checked.resize(Items.size(), false);
+bool TCheckListBox::IsChecked(int index) const {
+  return index >= 0 && index < static_cast<int>(Checked.size()) && Checked[index];
+}
+
+void TCheckListBox::SetChecked(int index, bool checked) {
+  if (index < 0 || index >= static_cast<int>(Items.size())) return;
+  if (Checked.size() < Items.size()) Checked.resize(Items.size(), false);
+  Checked[index] = checked;
+}
+
+bool TCheckListBox::UserToggle(int index) {
+  if (!Reachable() || index < 0 || index >= static_cast<int>(Items.size())) return false;
   ItemIndex = index;
-  Checked[index] = !Checked[index];
+  SetChecked(index, !IsChecked(index));
   if (OnClickCheck) OnClickCheck();
+  return true;
 }
 
-void TRadioGroup::UserSelect(int index) {
-  if (!Enabled || !Visible || index < 0 || index >= static_cast<int>(Items.size())) return;
+bool TRadioGroup::UserSelect(int index) {
+  if (!Reachable() || index < 0 || index >= static_cast<int>(Items.size())) return false;
   ItemIndex = index;
   Click();
+  return true;
 }
 
-void TEdit::UserType(const std::string& text) {
-  if (!Enabled || !Visible) return;
-  Text = text;
+bool TEdit::UserType(const std::string& text) {
+  if (!Reachable()) return false;
+  std::string typed;
+  for (char key : text) {
+    if (OnKeyPress) OnKeyPress(key);
+    if (key != 0) typed += key;
+  }
+  Text = std::move(typed);
   if (OnChange) OnChange();
+  return true;
 }
 
-void TTrackBar::SetPosition(int position) { Position = std::clamp(position, Min, Max); }
+void TTrackBar::SetPosition(int position) {
+  Position = std::clamp(position, Min, Max);
+}
+
+bool TTrackBar::UserSetPosition(int position) {
+  if (!Reachable()) return false;
+  SetPosition(position);
+  if (OnChange) OnChange();
+  return true;
+}
+
+void TImage::LoadFromFile(const std::string& path) {
+  Bitmap decoded;
+  if (!DecodePicture(ReadFileBytes(path), decoded)) throw FileError("Not a picture: " + path);
+  Picture = std::move(decoded);
+  PictureFile = path;
+}
 
 void TImage::Clear() {
   Picture = Bitmap{};

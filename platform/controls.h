@@ -8,6 +8,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/event_loop.h"
+#include "platform/picture.h"
 
 class TControl;
 
@@ -20,6 +21,7 @@ class ControlRegistry {
   ControlRegistry& operator=(const ControlRegistry&) = delete;
 
   void Add(TControl& control) { controls_.push_back(&control); }
+  void Remove(const TControl& control);
   TControl* Find(std::string_view name) const;
   const std::vector<TControl*>& All() const { return controls_; }
   EventLoop& Loop() const { return loop_; }
@@ -36,13 +38,19 @@ class TControl {
  public:
   TControl(ControlRegistry& window, std::string name, TControl* parent = nullptr,
            std::string caption = "");
-  virtual ~TControl() = default;
+  virtual ~TControl();
   TControl(const TControl&) = delete;
   TControl& operator=(const TControl&) = delete;
 
   virtual std::string_view TypeName() const = 0;
-  // What the user clicking it would do: nothing while disabled or hidden.
-  virtual void UserClick();
+  // Visible, and so is every control it sits on (its panel, its menu).
+  bool Showing() const;
+  // Showing and enabled, and so is every control it sits on: the user can reach it.
+  bool Reachable() const;
+  // What the user clicking it would do: nothing while it cannot be reached. Answers whether
+  // the click happened. The User... actions of the other controls behave alike.
+  virtual bool UserClick();
+  bool UserDoubleClick();
   // What the program calling Click does: the event runs whatever the control's state.
   virtual void Click();
 
@@ -57,6 +65,7 @@ class TControl {
   bool Enabled = true;
   int Tag = 0;
   std::function<void()> OnClick;
+  std::function<void()> OnDblClick;
 
  private:
   ControlRegistry& window_;
@@ -71,10 +80,12 @@ class TLabel : public TControl {
   std::string_view TypeName() const override { return "TLabel"; }
 };
 
+// Also the tool bar's buttons, which show a picture of the window's image list.
 class TButton : public TControl {
  public:
   using TControl::TControl;
   std::string_view TypeName() const override { return "TButton"; }
+  int ImageIndex = -1;
 };
 
 class TPanel : public TControl {
@@ -87,7 +98,7 @@ class TCheckBox : public TControl {
  public:
   using TControl::TControl;
   std::string_view TypeName() const override { return "TCheckBox"; }
-  void UserClick() override;
+  bool UserClick() override;
   bool Checked = false;
 };
 
@@ -98,7 +109,7 @@ class TMenuItem : public TControl {
  public:
   using TControl::TControl;
   std::string_view TypeName() const override { return "TMenuItem"; }
-  void UserClick() override;
+  bool UserClick() override;
   void SetChecked(bool checked);
 
   bool Checked = false;
@@ -117,7 +128,7 @@ class TComboBox : public TControl {
   // Selects an item by index (-1 empties the text).
   void SetItemIndex(int index);
   // What the user choosing an item or typing a text does: the text changes, then OnChange.
-  void UserChoose(const std::string& text);
+  bool UserChoose(const std::string& text);
 
   std::vector<std::string> Items;
   std::string Text;
@@ -128,7 +139,8 @@ class TListBox : public TControl {
  public:
   using TControl::TControl;
   std::string_view TypeName() const override { return "TListBox"; }
-  void UserSelect(int index);
+  // Selects the item and runs OnClick; an index outside the items does nothing.
+  bool UserSelect(int index);
   std::vector<std::string> Items;
   int ItemIndex = -1;
 };
@@ -137,9 +149,12 @@ class TCheckListBox : public TControl {
  public:
   using TControl::TControl;
   std::string_view TypeName() const override { return "TCheckListBox"; }
-  void UserToggle(int index);
+  // Turns the item's check mark over, selects it and runs OnClickCheck.
+  bool UserToggle(int index);
+  bool IsChecked(int index) const;
+  void SetChecked(int index, bool checked);
   std::vector<std::string> Items;
-  std::vector<bool> Checked;  // one per item
+  std::vector<bool> Checked;  // one per item; missing entries read as unchecked
   int ItemIndex = -1;
   std::function<void()> OnClickCheck;
 };
@@ -148,7 +163,7 @@ class TRadioGroup : public TControl {
  public:
   using TControl::TControl;
   std::string_view TypeName() const override { return "TRadioGroup"; }
-  void UserSelect(int index);
+  bool UserSelect(int index);
   std::vector<std::string> Items;
   int ItemIndex = -1;
 };
@@ -157,9 +172,12 @@ class TEdit : public TControl {
  public:
   using TControl::TControl;
   std::string_view TypeName() const override { return "TEdit"; }
-  void UserType(const std::string& text);
+  // The user replaces the text by typing `text`: each character passes OnKeyPress, which may
+  // drop it by setting it to 0; then OnChange.
+  bool UserType(const std::string& text);
   std::string Text;
   std::function<void()> OnChange;
+  std::function<void(char& key)> OnKeyPress;
 };
 
 class TMemo : public TControl {
@@ -174,6 +192,8 @@ class TTrackBar : public TControl {
   using TControl::TControl;
   std::string_view TypeName() const override { return "TTrackBar"; }
   void SetPosition(int position);  // kept within Min..Max
+  // The user moves the slider: the position changes, then OnChange.
+  bool UserSetPosition(int position);
   int Min = 0;
   int Max = 10;
   int Position = 0;
@@ -187,19 +207,13 @@ class TStatusBar : public TControl {
   std::string SimpleText;
 };
 
-// A decoded picture: rows of RGB pixels.
-struct Bitmap {
-  int width = 0;
-  int height = 0;
-  std::vector<unsigned char> rgb;
-};
-
 class TImage : public TControl {
  public:
   using TControl::TControl;
   std::string_view TypeName() const override { return "TImage"; }
-  // Shows a JPEG picture ("cimage.jpg", portraits, paint previews); throws FileError when the
-  // file is missing or no JPEG.
+  // Shows a picture: a JPEG ("cimage.jpg") or a Windows bitmap (portraits, paint previews).
+  // Throws FileError when the file is missing or holds no picture of either kind; the picture
+  // shown before stays.
   void LoadFromFile(const std::string& path);
   void Clear();
   Bitmap Picture;
@@ -212,11 +226,30 @@ class TTimer : public TControl {
   using TControl::TControl;
   ~TTimer() override;
   std::string_view TypeName() const override { return "TTimer"; }
+  // Switching on, or setting the interval while on, starts the count again.
   void SetEnabled(bool enabled);
   void SetInterval(int interval_ms);
-  bool IsEnabled() const { return timer_.has_value(); }
+  bool IsEnabled() const { return enabled_; }
   int Interval() const { return interval_ms_; }
   std::function<void()> OnTimer;
+
+  // `TimeOutTimer.Enabled = false` switches the timer, as SetEnabled does; it stands in for
+  // the plain flag of the other controls, which would not reach the message loop.
+  class EnabledSwitch {
+   public:
+    explicit EnabledSwitch(TTimer& timer) : timer_(timer) {}
+    EnabledSwitch(const EnabledSwitch&) = delete;
+    EnabledSwitch& operator=(bool enabled) {
+      timer_.SetEnabled(enabled);
+      return *this;
+    }
+    EnabledSwitch& operator=(const EnabledSwitch& other) { return *this = bool(other); }
+    operator bool() const { return timer_.enabled_; }
+
+   private:
+    TTimer& timer_;
+  };
+  EnabledSwitch Enabled{*this};
 
  private:
   void Rearm();

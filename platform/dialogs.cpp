@@ -13,8 +13,9 @@ ModalResult HeadlessDialogs::MessageBox(const std::string& text, const std::stri
     case MessageButtons::kOkCancel:
       return ModalResult::kCancel;
     case MessageButtons::kYesNo:
-    case MessageButtons::kYesNoCancel:
       return ModalResult::kNo;
+    case MessageButtons::kYesNoCancel:
+      return ModalResult::kCancel;
   }
   return ModalResult::kCancel;
 }

@@ -32,7 +32,8 @@ class Dialogs {
 };
 
 // The dialogs of a run without a window: nothing is shown. The text goes to the sink (the run
-// log) and every box takes the way of Cancel or No (Ok where that is the only button).
+// log) and every box takes the way of Cancel where it has one, else No (Ok where that is the
+// only button); file dialogs and input queries are cancelled.
 class HeadlessDialogs : public Dialogs {
  public:
   explicit HeadlessDialogs(std::function<void(const std::string&)> sink = {})

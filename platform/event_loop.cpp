@@ -7,7 +7,9 @@
 #include <utility>
 #include <vector>
 
-void EventLoop::Post(Handler handler) { posted_.push_back(std::move(handler)); }
+void EventLoop::Post(Handler handler) {
+  posted_.push_back(std::move(handler));
+}
 
 EventLoop::TimerId EventLoop::StartTimer(std::chrono::milliseconds interval, Handler on_tick) {
   const TimerId id = next_id_++;
@@ -16,7 +18,9 @@ EventLoop::TimerId EventLoop::StartTimer(std::chrono::milliseconds interval, Han
   return id;
 }
 
-void EventLoop::StopTimer(TimerId id) { timers_.erase(id); }
+void EventLoop::StopTimer(TimerId id) {
+  timers_.erase(id);
+}
 
 EventLoop::WatchId EventLoop::Watch(int fd, unsigned interest, ReadyHandler on_ready) {
   const WatchId id = next_id_++;
@@ -29,7 +33,9 @@ void EventLoop::SetInterest(WatchId id, unsigned interest) {
   if (it != watches_.end()) it->second.interest = interest;
 }
 
-void EventLoop::Unwatch(WatchId id) { watches_.erase(id); }
+void EventLoop::Unwatch(WatchId id) {
+  watches_.erase(id);
+}
 
 void EventLoop::SetExceptionHandler(std::function<void(const std::exception&)> handler) {
   exception_handler_ = std::move(handler);
@@ -66,8 +72,12 @@ bool EventLoop::DeliverDueTimers() {
   for (const auto& [id, timer] : timers_) {
     if (timer.due <= now) due.push_back(id);
   }
-  std::sort(due.begin(), due.end(),
-            [this](TimerId a, TimerId b) { return timers_[a].due < timers_[b].due; });
+  // Earliest first; timers due at the same moment in the order they were started.
+  std::sort(due.begin(), due.end(), [this](TimerId a, TimerId b) {
+    const auto due_a = timers_.at(a).due;
+    const auto due_b = timers_.at(b).due;
+    return due_a != due_b ? due_a < due_b : a < b;
+  });
   bool delivered = false;
   for (TimerId id : due) {
     if (quit_requested_) break;
@@ -85,9 +95,8 @@ std::chrono::milliseconds EventLoop::TimeToNextTimer(std::chrono::milliseconds c
   const auto now = SteadyClock::now();
   auto wait = cap;
   for (const auto& [id, timer] : timers_) {
-    const auto until =
-        std::chrono::duration_cast<std::chrono::milliseconds>(timer.due - now) +
-        std::chrono::milliseconds(1);
+    const auto until = std::chrono::duration_cast<std::chrono::milliseconds>(timer.due - now) +
+                       std::chrono::milliseconds(1);
     wait = std::min(wait, std::max(until, std::chrono::milliseconds(0)));
   }
   return wait;

@@ -44,8 +44,9 @@ class EventLoop {
 
   // Delivers until a quit is requested.
   void Run();
-  // Delivers what is due now, waiting up to max_wait for something to become due. Returns
-  // whether any handler ran.
+  // One round: the messages posted before it, then the timers due (earliest first, those due
+  // together in the order they were started), then the descriptors ready, waiting up to
+  // max_wait for one when nothing else is pending. Returns whether any handler ran.
   bool RunOnce(std::chrono::milliseconds max_wait);
   // Runs until the condition holds, a quit is requested or the time is up; true when it holds.
   bool RunUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout);

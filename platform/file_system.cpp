@@ -1,7 +1,7 @@
 #include "platform/file_system.h"
 
-
 #include <algorithm>
+#include <optional>
 #include <system_error>
 
 #include "platform/ascii.h"
@@ -12,7 +12,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+bool IsSeparator(char c) {
+  return c == '\\' || c == '/';
+}
 
 // The entry of `folder` whose name equals `part` without regard to case; the exact name
 // when it exists, the first in sorted order otherwise.
@@ -89,8 +91,10 @@ bool DeleteFile(std::string_view path) {
 bool CopyFile(std::string_view from, std::string_view to, bool fail_if_exists) {
   if (!FileExists(from)) return false;
   if (fail_if_exists && FileExists(to)) return false;
+  std::error_code ec;
+  const fs::perms mode = fs::status(ResolvePath(from), ec).permissions();
   try {
-    WriteTextFile(to, ReadFileBytes(from));
+    WriteFileWithMode(to, ReadFileBytes(from), ec ? std::nullopt : std::optional(mode));
   } catch (const FileError&) {
     return false;
   }
@@ -100,12 +104,18 @@ bool CopyFile(std::string_view from, std::string_view to, bool fail_if_exists) {
 bool RenameFile(std::string_view from, std::string_view to) {
   std::error_code ec;
   const fs::path source = ResolvePath(from);
-  if (!fs::exists(source, ec)) return false;
-  fs::rename(source, ResolvePath(to), ec);
+  if (!fs::exists(fs::symlink_status(source, ec))) return false;
+  const fs::path target = ResolvePath(to);
+  if (fs::exists(fs::symlink_status(target, ec)) && !fs::equivalent(source, target, ec)) {
+    return false;
+  }
+  fs::rename(source, target, ec);
   return !ec;
 }
 
-bool WildcardMatch(std::string_view pattern, std::string_view name) {
+namespace {
+
+bool MatchPattern(std::string_view pattern, std::string_view name) {
   // Iterative match with backtracking to the last "*".
   size_t p = 0, n = 0, star = std::string_view::npos, resume = 0;
   while (n < name.size()) {
@@ -125,6 +135,16 @@ bool WildcardMatch(std::string_view pattern, std::string_view name) {
   }
   while (p < pattern.size() && pattern[p] == '*') ++p;
   return p == pattern.size();
+}
+
+}  // namespace
+
+bool WildcardMatch(std::string_view pattern, std::string_view name) {
+  if (MatchPattern(pattern, name)) return true;
+  // As on Windows, a pattern ending in ".*" also takes names without an extension ("*.*").
+  return pattern.size() >= 2 && pattern.substr(pattern.size() - 2) == ".*" &&
+         name.find('.') == std::string_view::npos &&
+         MatchPattern(pattern.substr(0, pattern.size() - 2), name);
 }
 
 std::vector<std::string> ListDirectory(std::string_view folder, std::string_view pattern,
@@ -161,4 +181,6 @@ std::string ExecutablePath() {
   return ec ? std::string() : self.string();
 }
 
-std::string ExecutableFolder() { return ExtractFilePath(ExecutablePath()); }
+std::string ExecutableFolder() {
+  return ExtractFilePath(ExecutablePath());
+}

@@ -21,12 +21,17 @@ bool CreateDir(std::string_view path);
 bool ForceDirectories(std::string_view path);
 bool DeleteFile(std::string_view path);
 // Copies a file whole; false when the source is missing, the target exists and
-// fail_if_exists is set, or the copy failed. The target is written through a temporary file.
+// fail_if_exists is set, or the copy failed. The target is written through a temporary file
+// and keeps the source's permissions.
 bool CopyFile(std::string_view from, std::string_view to, bool fail_if_exists);
+// As on Windows, a rename never replaces another file: false when the target exists, the
+// source is missing or the move failed.
 bool RenameFile(std::string_view from, std::string_view to);
 
 // Names of the entries of a folder that match a wildcard pattern ("*.tavrek", "*"), without
-// regard to case, sorted without regard to case. Only files, only folders, or both.
+// regard to case, sorted without regard to case (see LessIgnoreCase). Only files, only
+// folders, or both. A missing folder lists nothing. "?" stands for one character, "*" for any
+// run; a pattern ending in ".*" also takes names without an extension.
 enum class EntryKind { kFiles, kFolders, kAll };
 std::vector<std::string> ListDirectory(std::string_view folder, std::string_view pattern,
                                        EntryKind kind = EntryKind::kFiles);

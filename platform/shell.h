@@ -13,8 +13,8 @@ class Shell {
   virtual bool Explore(const std::string& folder) = 0;
 };
 
-// Starts programs with the operating system's process calls; a folder is shown with the
-// desktop's opener when there is one.
+// Starts programs with the operating system's process calls; a document, a web address or a
+// folder goes to the desktop's opener (xdg-open) when there is one.
 class PosixShell : public Shell {
  public:
   bool Open(const std::string& file, const std::string& parameters,

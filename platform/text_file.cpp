@@ -1,9 +1,12 @@
 #include "platform/text_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
-#include <cstdio>
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <system_error>
@@ -46,30 +49,61 @@ std::vector<std::string> ReadTextLines(std::string_view path) {
   return SplitTextLines(ReadFileBytes(path));
 }
 
-void WriteTextFile(std::string_view path, std::string_view content) {
+namespace {
+
+bool WriteAll(int fd, std::string_view content) {
+  while (!content.empty()) {
+    const ssize_t written = ::write(fd, content.data(), content.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    content.remove_prefix(static_cast<size_t>(written));
+  }
+  return true;
+}
+
+[[noreturn]] void Fail(const std::string& what, std::string_view path, int error) {
+  throw FileError(what + std::string(path) + " (" + std::strerror(error) + ")");
+}
+
+}  // namespace
+
+void WriteFileWithMode(std::string_view path, std::string_view content,
+                       std::optional<fs::perms> mode) {
   static std::atomic<unsigned> sequence{0};
-  const fs::path target = ResolvePath(path);
+  fs::path target = ResolvePath(path);
+  std::error_code ec;
+  // Through a link to the file it names, so the link stays.
+  if (fs::is_symlink(target, ec)) {
+    fs::path linked = fs::canonical(target, ec);
+    if (!ec) target = std::move(linked);
+  }
+  if (!mode) {
+    const fs::file_status existing = fs::status(target, ec);
+    if (!ec && fs::is_regular_file(existing)) mode = existing.permissions();
+  }
   fs::path temporary = target;
   temporary += ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(sequence++);
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) throw FileError("Cannot create file: " + std::string(path));
-    out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    out.flush();
-    if (!out) {
-      out.close();
-      std::error_code ignored;
-      fs::remove(temporary, ignored);
-      throw FileError("Cannot write file: " + std::string(path));
-    }
+
+  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) Fail("Cannot create file: ", path, errno);
+  const bool written = (!mode || ::fchmod(fd, static_cast<mode_t>(*mode & fs::perms::mask)) == 0) &&
+                       WriteAll(fd, content);
+  const int write_error = errno;
+  const bool closed = ::close(fd) == 0;
+  if (!written || !closed) {
+    const int error = written ? errno : write_error;
+    ::unlink(temporary.c_str());
+    Fail("Cannot write file: ", path, error);
   }
-  std::error_code ec;
-  fs::rename(temporary, target, ec);
-  if (ec) {
-    std::error_code ignored;
-    fs::remove(temporary, ignored);
-    throw FileError("Cannot write file: " + std::string(path) + " (" + ec.message() + ")");
+  if (::rename(temporary.c_str(), target.c_str()) != 0) {
+    const int error = errno;
+    ::unlink(temporary.c_str());
+    Fail("Cannot write file: ", path, error);
   }
+}
+
+void WriteTextFile(std::string_view path, std::string_view content) {
+  WriteFileWithMode(path, content, std::nullopt);
 }
 
 std::string JoinLinesCrLf(const std::vector<std::string>& lines) {

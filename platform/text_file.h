@@ -1,5 +1,7 @@
 #pragma once
 
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,8 +17,12 @@ std::vector<std::string> ReadTextLines(std::string_view path);
 std::vector<std::string> SplitTextLines(std::string_view text);
 
 // Writes the file whole: the bytes go to a temporary file beside it, which then replaces the
-// file, so a failure never leaves half a file behind. Throws FileError on failure.
+// file, so a failure never leaves half a file behind. A file replaced keeps its permissions.
+// Throws FileError on failure.
 void WriteTextFile(std::string_view path, std::string_view content);
+// The same, giving the file the permissions `mode` (those of a copy's source) when set.
+void WriteFileWithMode(std::string_view path, std::string_view content,
+                       std::optional<std::filesystem::perms> mode);
 
 // Joins lines, each followed by CR LF.
 std::string JoinLinesCrLf(const std::vector<std::string>& lines);

@@ -97,6 +97,8 @@ TestWorld::TestWorld(std::vector<std::string> command_line) {
   platform->FixedRandomSeed = 1;
   form = std::make_unique<TMainForm>(*platform, std::move(command_line));
   form->ProgramFolder = program_folder.Path();
+  // An installed program folder holds the program: saving the settings then asks nothing.
+  program_folder.Write("tavrek", "");
 }
 
 void TestWorld::InstallProgramData() const {

@@ -1,0 +1,72 @@
+#include "campaign_data/game_campaign_folder.h"
+
+#include <string>
+
+#include "app/main_form.h"
+#include "campaign_data/campaign_file.h"
+#include "campaign_data/column_file.h"
+#include "campaign_data/home_bases.h"
+#include "campaign_data/map_routes.h"
+#include "campaign_data/reference_tables.h"
+#include "campaign_data/run_log.h"
+#include "campaign_data/squadron_file.h"
+#include "campaign_data/stationary_file.h"
+#include "campaign_data/text.h"
+#include "campaign_progression/territory.h"
+#include "mission_results/pilot_roster.h"
+#include "mission_results/rank_awards.h"
+#include "platform/ascii.h"
+#include "platform/file_system.h"
+
+namespace {
+
+// The tables the player's nation comes from, loaded as the campaign loading does.
+void LoadCampaignTables(TMainForm& form) {
+  ArmorList(form);
+  LoadShipInfo(form);
+  if (form.LastLocation < 0) {
+    CampaignInfo(form);
+    MapList(form, form.MapName);
+    TargetLocations(form);
+    ReadTerritory(form);
+    SetTgtNation(form, 0);
+    FrontObjects(form);
+  }
+  if (form.LastStationary < 0) StationaryList(form);
+  if (form.LastColumn < 0) ColumnList(form);
+  if (form.LastSquadron < 0) {
+    SquadronList(form, "OFF");
+    SquadronBase(form);
+    SaveSquadrons(form, 0);
+    LoadPilots(form);
+    SavePilot(form, 0);
+  }
+  RankAwardSetup(form, 0);
+}
+
+}  // namespace
+
+void DetermineCampFolder(TMainForm& form) {
+  const std::string first_parameter = form.ParamStr(1);
+  if (form.DGENBoot.Checked && form.AutoGeneration.Checked &&
+      Contains(form.CampaignFolder, "DGen_")) {
+    form.GameCampaignFolder = form.CampaignFolder;
+  }
+  if (form.NGenBoot.Checked && form.Coop.Checked &&
+      Contains(AsciiLowerCase(form.CampaignFolder), "ngen")) {
+    form.GameCampaignFolder = form.CampaignFolder;
+  }
+  if (form.SquadronTable[0].SquadronNation.empty()) LoadCampaignTables(form);
+  if (form.GameCampaignFolder.empty()) {
+    form.GameCampaignFolder = form.GameFolder + "Missions\\Campaign\\" +
+                              AsciiUpperCase(form.SquadronTable[0].SquadronNation) + "\\Tavrek\\";
+  }
+  if (form.Coop.Checked && (!form.NGenBoot.Checked || Contains(first_parameter, "netcoop"))) {
+    form.GameCampaignFolder = form.GameFolder + "Missions\\Net\\Coop\\Tavrek\\";
+  }
+  if (form.Dogfight.Checked || Contains(first_parameter, "netdogfight")) {
+    form.GameCampaignFolder = form.GameFolder + "Missions\\Net\\Dogfight\\Tavrek\\";
+  }
+  if (!DirectoryExists(form.GameCampaignFolder)) CreateDir(form.GameCampaignFolder);
+  ErrorLog(form, "Campaign folder (" + form.GameCampaignFolder + ") selected.");
+}

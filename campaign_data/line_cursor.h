@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The lines of a data file read one after another, as the campaign files are: a read past the
+// end gives an empty line, so a record cut short by the end of the file reads its missing
+// lines as empty.
+class LineCursor {
+ public:
+  explicit LineCursor(std::vector<std::string> lines) : lines_(std::move(lines)) {}
+  bool AtEnd() const { return next_ >= lines_.size(); }
+  const std::string& Next() {
+    last_ = AtEnd() ? std::string() : lines_[next_++];
+    return last_;
+  }
+  // The line read last.
+  const std::string& Last() const { return last_; }
+  // The 1-based number of the line read last.
+  int LineNumber() const { return static_cast<int>(next_); }
+
+ private:
+  std::vector<std::string> lines_;
+  size_t next_ = 0;
+  std::string last_;
+};

@@ -1,0 +1,128 @@
+#include "campaign_data/squadron_block.h"
+
+#include "campaign_data/line_cursor.h"
+#include "campaign_data/text.h"
+#include "platform/ascii.h"
+#include "platform/errors.h"
+#include "platform/text_file.h"
+
+namespace {
+
+constexpr std::string_view kActiveTrue = "Active True ";
+constexpr std::string_view kActiveFalse = "Active False";
+constexpr std::string_view kActiveNever = "Active Never";
+
+std::string LineText(int line_number) {
+  return "line " + IntToStr(line_number);
+}
+
+// The two characters after `mark`, trimmed, and cut where the next count's mark (one of
+// `stops`) begins.
+std::string CountAfter(const std::string& line, char mark, std::string_view stops) {
+  const int at = Pos(std::string(1, mark), line);
+  const std::string count = Trim(Copy(line, at + 1, 2));
+  return count.substr(0, count.find_first_of(stops));
+}
+
+void ReadActiveLine(const std::string& line, bool coop_modes, SquadronBlock& block) {
+  block.active = Copy(line, 3, 12);
+  block.ai = Trim(Copy(line, 16, 99));
+  if (block.active != kActiveTrue && block.active != kActiveNever) block.active = kActiveFalse;
+  if (block.active == kActiveNever && !coop_modes) block.active = kActiveFalse;
+  if (block.ai != "AI True") block.ai = "AI False";
+}
+
+void ReadSkinLine(const std::string& line, SquadronBlock& block) {
+  const std::string skin_line = Trim(line);
+  if (Contains(AsciiLowerCase(skin_line), ".bmp")) {
+    block.markings = Copy(skin_line, 1, 1);
+    block.skin = Trim(skin_line.substr(1));
+  } else {
+    block.markings = "1";
+    block.skin = "default.bmp";
+  }
+}
+
+SquadronBlock ReadBlock(const std::string& header, LineCursor& cursor, bool coop_modes) {
+  SquadronBlock block;
+  block.header_line = cursor.LineNumber();
+  block.name = Copy(header, 2, Pos("]", header) - 2);
+  if (Trim(block.name).empty()) {
+    throw ProgramError("Squadron file is corrupt: " + LineText(block.header_line) + " (\"" +
+                       header + "\") names no squadron.");
+  }
+  const std::string planes_line = Trim(cursor.Next());
+  try {
+    block.planes = ParsePlanesLine(planes_line);
+  } catch (const ConversionError& error) {
+    throw ConversionError("Squadron file is corrupt: " + LineText(cursor.LineNumber()) + " (\"" +
+                          planes_line + "\"): " + error.what());
+  }
+  block.skill = Trim(cursor.Next());
+  block.aircraft = Trim(cursor.Next());
+  ReadActiveLine(cursor.Next(), coop_modes, block);
+  ReadSkinLine(cursor.Next(), block);
+  block.base = Trim(cursor.Next());
+  const std::string radio = Trim(cursor.Next());
+  block.radio = Contains(radio, "Radio") ? radio : "Radio";
+  return block;
+}
+
+}  // namespace
+
+PlanesCounts ParsePlanesLine(const std::string& line) {
+  PlanesCounts counts;
+  counts.available = Copy(line, 9, 1) == "/" ? Copy(line, 8, 1) : Copy(line, 8, 2);
+  counts.maximum = Pos("/", line) > 0 ? CountAfter(line, '/', "-+") : std::string();
+  if (counts.maximum.empty()) counts.maximum = counts.available;
+  counts.minimum = Pos("-", line) > 0 ? CountAfter(line, '-', "+") : std::string();
+  if (counts.minimum.empty()) counts.minimum = "0";
+  if (Pos("+", line) > 0) counts.per_flight = StrToInt(CountAfter(line, '+', ""));
+  return counts;
+}
+
+std::vector<SquadronBlock> ParseSquadronFile(const std::vector<std::string>& lines, bool coop_modes,
+                                             int capacity) {
+  std::vector<SquadronBlock> blocks;
+  LineCursor cursor(lines);
+  std::string line;
+  while (!cursor.AtEnd()) {
+    if (!Contains(line, "]")) line = cursor.Next();
+    if (line.size() > 2) {
+      if (static_cast<int>(blocks.size()) == capacity) {
+        throw ProgramError("Squadron file is corrupt: it holds more than " + IntToStr(capacity) +
+                           " squadrons (" + LineText(cursor.LineNumber()) + ").");
+      }
+      blocks.push_back(ReadBlock(line, cursor, coop_modes));
+      line = cursor.Last();
+    } else if (Contains(line, "]")) {
+      throw ProgramError("Squadron file is corrupt: " + LineText(cursor.LineNumber()) + " (\"" +
+                         line + "\") names no squadron.");
+    }
+  }
+  // The player's squadron always flies, and never under computer control.
+  if (!blocks.empty() && !coop_modes) {
+    blocks[0].active = kActiveTrue;
+    blocks[0].ai = "AI False";
+  }
+  return blocks;
+}
+
+std::string SquadronBlockText(const SquadronEntry& squadron, bool skin_line) {
+  // The active word fills characters 3 to 14 so that the AI word starts at character 16.
+  std::string active = squadron.SquadronActive.substr(0, 12);
+  active.resize(12, ' ');
+  const std::vector<std::string> lines{
+      "[" + squadron.SquadronName + "]",
+      "  Planes " + squadron.PlanesAvailable + "/" + squadron.PlanesMax + "-" +
+          squadron.PlanesLost + "+" + IntToStr(squadron.PlanesExtra),
+      "  " + squadron.SquadronSkill,
+      "  " + squadron.SquadronBaseClass,
+      "  " + active + " " + squadron.SquadronAI,
+      "  " + (skin_line ? squadron.SquadronMarkings + squadron.SquadronSkin
+                        : squadron.SquadronWeapons),
+      "  " + squadron.SquadronHomeBase,
+      "  " + squadron.SquadronRadio,
+  };
+  return JoinLinesCrLf(lines);
+}

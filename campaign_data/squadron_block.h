@@ -1,0 +1,55 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "campaign_data/squadron_table.h"
+
+// The blocks of squadrons.tavrek, one per squadron, eight lines each:
+//   [<SquadronName>]
+//     Planes <available>/<max>-<minimum>+<per flight>
+//     Skill <0..3>
+//     Class air.<type>
+//     Active True |Active False|Active Never AI True|AI False     (AI word from character 16)
+//     <markings digit><skin file>   (or the weapons text in the oldest game edition)
+//     <home base>
+//     Radio|NoRadio
+
+// The four numbers of a Planes line. Each is read from a window of two characters, so no count
+// has more than two digits.
+struct PlanesCounts {
+  std::string available;
+  std::string maximum;
+  std::string minimum;  // "0" when the line has no "-"
+  int per_flight = 0;   // 0 when the line has no "+"
+};
+
+// `line` is the trimmed Planes line ("Planes 8/16-4+2"). Throws ConversionError when the
+// number after "+" is not a whole number.
+PlanesCounts ParsePlanesLine(const std::string& line);
+
+// A block as read, its texts normalised as the file's rules say.
+struct SquadronBlock {
+  int header_line = 0;  // 1-based line number of the block's header
+  std::string name;
+  PlanesCounts planes;
+  std::string skill;
+  std::string aircraft;
+  std::string active;  // "Active True ", "Active False" or "Active Never"
+  std::string ai;      // "AI True" or "AI False"
+  std::string markings;
+  std::string skin;
+  std::string base;
+  std::string radio;
+};
+
+// Splits the file into blocks. `coop_modes`: the co-op mode or the co-op generator replacement
+// is on, so "Active Never" is kept and the player's squadron keeps its flags. Throws
+// ProgramError on a header that names no squadron or on more than `capacity` blocks, and
+// ConversionError on a Planes line whose "+" number is none; the texts name the line.
+std::vector<SquadronBlock> ParseSquadronFile(const std::vector<std::string>& lines, bool coop_modes,
+                                             int capacity);
+
+// The eight lines of a squadron's block, each ended by CR LF. `skin_line`: line 6 holds the
+// markings and skin (every edition but the oldest), otherwise the weapons.
+std::string SquadronBlockText(const SquadronEntry& squadron, bool skin_line);

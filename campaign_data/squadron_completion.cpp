@@ -1,0 +1,138 @@
+#include "campaign_data/squadron_completion.h"
+
+#include "app/main_form.h"
+#include "campaign_data/aircraft_classes.h"
+#include "campaign_data/reference_tables.h"
+#include "campaign_data/run_log.h"
+#include "campaign_data/squadron_names.h"
+#include "campaign_data/text.h"
+#include "campaign_data/text_helpers.h"
+#include "campaign_progression/aircraft_changes.h"
+#include "campaign_setup/game_edition.h"
+#include "platform/ascii.h"
+#include "platform/errors.h"
+
+namespace {
+
+// A service date (yyyymm) of class.tavrek as a number.
+int ServiceDate(TMainForm& form, const AircraftClassEntry& type, const std::string& date) {
+  try {
+    return StrToInt(Trim(date));
+  } catch (const ConversionError& error) {
+    const std::string message = "Aircraft class " + type.ClassName +
+                                ": the service date is not a whole number (" + error.what() + ")";
+    ErrorLog(form, message);
+    throw ConversionError(message);
+  }
+}
+
+void ClearTypeFields(SquadronEntry& squadron) {
+  squadron.SquadronArmy.clear();
+  squadron.SquadronRole.clear();
+  squadron.SquadronFlyable.clear();
+  squadron.TypeDescription.clear();
+  squadron.TypeDescriptionAtLoad.clear();
+  squadron.TypePayload2.clear();
+  squadron.TypePayload3.clear();
+  squadron.TypePayload4.clear();
+  squadron.TypePayload5.clear();
+  squadron.TypePayload6.clear();
+  squadron.TypeServiceStart = 0;
+  squadron.TypeServiceEnd = 0;
+  squadron.TypeUpgradeDate = 999999;
+  squadron.TypeUpgrade.clear();
+  squadron.TypeDowngrade.clear();
+}
+
+void SetUpgradeDate(TMainForm& form, SquadronEntry& squadron) {
+  for (int c = 0; c <= form.LastAircraftClass; ++c) {
+    const AircraftClassEntry& type = form.AircraftClassTable[c];
+    if (type.ClassName == squadron.TypeUpgrade) {
+      squadron.TypeUpgradeDate = ServiceDate(form, type, type.ClassServiceStart);
+    }
+  }
+}
+
+bool TypeInstalled(const TMainForm& form, const SquadronEntry& squadron) {
+  for (int k = 0; k <= form.LastActivePlane; ++k) {
+    if (EqualsIgnoreCase(form.ActivePlaneList[k], squadron.TypeGameName) ||
+        form.ServerActive == "True") {
+      return true;
+    }
+  }
+  return false;
+}
+
+// A type that the game does not have is replaced by another one.
+void CheckTypeInstalled(TMainForm& form, int index) {
+  SquadronEntry& squadron = form.SquadronTable[index];
+  if (TypeInstalled(form, squadron)) return;
+  const std::string message =
+      ReplaceTextProcedure(ReplaceTextProcedure(form.Messages.Text(MessageSection::kErrors, 8),
+                                                "<SQUAD>", squadron.SquadronName),
+                           "<PLANE>", squadron.TypeGameName);
+  form.DescLabel.Caption = message;
+  ErrorLog(form, message);
+  AlternateAircraft(form, index);
+  GetSquadronInfo(form, index);
+}
+
+// The list of installed types, filled when it is not. An empty list tells nothing about the
+// game (no skin folders found), so no squadron is re-equipped because of it.
+bool InstalledTypesKnown(TMainForm& form) {
+  if (form.ActivePlaneList[0].size() < 3) GetActivePlanes(form);
+  if (form.LastActivePlane >= 0) return true;
+  ErrorLog(form, "No list of installed aircraft: the squadrons' aircraft are not checked.");
+  return false;
+}
+
+}  // namespace
+
+void GetSquadronInfo(TMainForm& form, int squadron_index) {
+  SquadronEntry& squadron = form.SquadronTable[squadron_index];
+  for (int c = 0; c <= form.LastAircraftClass; ++c) {
+    const AircraftClassEntry& type = form.AircraftClassTable[c];
+    if ("Class air." + type.ClassName != squadron.SquadronClass) continue;
+    squadron.SquadronArmy = type.ClassArmy;
+    squadron.SquadronRole = type.ClassFamily;
+    squadron.SquadronFlyable = type.ClassFlyable;
+    squadron.TypeDescription = type.ClassDescription;
+    squadron.TypeDefaultWeapons = type.PayloadDefault;
+    squadron.TypePayload2 = type.Payload2;
+    squadron.TypePayload3 = type.Payload3;
+    squadron.TypePayload4 = type.Payload4;
+    squadron.TypePayload5 = type.Payload5;
+    squadron.TypePayload6 = type.Payload6;
+    squadron.TypeServiceStart = ServiceDate(form, type, type.ClassServiceStart);
+    squadron.TypeServiceEnd = ServiceDate(form, type, type.ClassServiceEnd);
+    squadron.TypeUpgradeDate = 999999;
+    squadron.TypeUpgrade = type.ClassUpgrade;
+    squadron.TypeDowngrade = type.ClassDowngrade;
+    squadron.TypeGameName = type.ClassGameName;
+    squadron.TypeTransitAlt = type.ClassTransitAlt;
+    squadron.TypeCruiseSpeed = type.ClassCruiseSpeed;
+    squadron.TypeRange = type.ClassRange;
+    squadron.TypeIngressSpeed = type.ClassIngressSpeed;
+  }
+  if (Contains(squadron.SquadronName, "AufklGr10a") && squadron.SquadronRole != "6") {
+    squadron.SquadronRole = "5";
+  }
+}
+
+void LoadSquadrons(TMainForm& form) {
+  if (form.GameID.empty()) GameIDCheck(form);
+  LoadPlaneInfo(form);
+  const bool check_types = form.LastSquadron >= 0 && InstalledTypesKnown(form);
+  for (int i = 0; i <= form.LastSquadron; ++i) {
+    SquadronEntry& squadron = form.SquadronTable[i];
+    ClearTypeFields(squadron);
+    GetSquadronInfo(form, i);
+    squadron.TypeDescriptionAtLoad = squadron.TypeDescription;
+    if (squadron.TypeUpgrade == "BF_109G6" && form.Random(3) == 0) {
+      squadron.TypeUpgrade = "FW_190A4";
+    }
+    SquadCountry(form, i);
+    SetUpgradeDate(form, squadron);
+    if (check_types) CheckTypeInstalled(form, i);
+  }
+}

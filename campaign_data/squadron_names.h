@@ -1,0 +1,40 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+class TMainForm;
+
+// What a squadron identifier in the game's unit-naming style tells: its country and side, and
+// the display name shown in briefings, logs and editors. squadids.tavrek (program data) holds
+// names that override the built-in ones: "<unit identifier> <display name>" per line.
+
+// Sets SquadronNation, and SquadronArmy where the identifier decides it.
+void SquadCountry(TMainForm& form, int squadron);
+// Sets SquadronFullName.
+void GetFullName(TMainForm& form, int squadron);
+// The English ordinal ending of a number ("st", "nd", "rd", "th" from the [Counts] messages).
+std::string GetNumEnd(const TMainForm& form, const std::string& number);
+
+// The plain rules behind the operations above.
+struct SquadronCountry {
+  std::string army;
+  std::string nation;
+};
+// `army` as copied from the aircraft type; `nation` the one the squadron had before.
+SquadronCountry CountryOfSquadron(const std::string& name, const std::string& army,
+                                  const std::string& nation);
+
+// Line 0..3 of the [Counts] messages: endings after 1, 2, 3 and any other last digit.
+using OrdinalEndings = std::array<std::string, 4>;
+OrdinalEndings OrdinalEndingsOf(const TMainForm& form);
+std::string OrdinalEnding(const std::string& number, const OrdinalEndings& endings);
+
+// `overrides`: the lines of squadids.tavrek.
+std::string FullSquadronName(const std::string& name, const std::vector<std::string>& overrides,
+                             const OrdinalEndings& endings);
+
+// The lines of squadids.tavrek: from DataFilesFolder, else from the program's data folder.
+// Throws FileError (and logs) when neither holds it.
+std::vector<std::string> ReadSquadronIds(TMainForm& form);

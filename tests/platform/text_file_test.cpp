@@ -1,0 +1,103 @@
+#include "platform/text_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+
+#include "platform/errors.h"
+#include "platform/file_system.h"
+#include "tests/support/test_world.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST(SplitTextLines, LineEndsAndTheEndOfText) {
+  const struct {
+    std::string text;
+    Lines lines;
+  } cases[] = {
+      {"", {}},
+      {"one", {"one"}},
+      {"one\ntwo", {"one", "two"}},
+      {"one\r\ntwo\r\n", {"one", "two"}},
+      {"one\rtwo\r", {"one", "two"}},
+      {"one\n\ntwo", {"one", "", "two"}},
+      {"one\r\r\ntwo", {"one", "", "two"}},
+      {"\n", {""}},
+      {"one\r\ntwo\x1a\r\nthree\r\n", {"one", "two"}},
+      {"\x1a"
+       "one",
+       {}},
+      {"K\xF6ln \xE9t\xE9\r\n", {"K\xF6ln \xE9t\xE9"}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(SplitTextLines(c.text), c.lines) << c.text;
+}
+
+TEST(TextFiles, ReadThroughAnyCaseAndWriteWhole) {
+  TempFolder folder;
+  folder.Write("Data/Messages.tavrek", "[English]\r\nHello\nWorld\x1a junk");
+  EXPECT_EQ(ReadTextLines(folder.Path() + "data\\MESSAGES.tavrek"),
+            (Lines{"[English]", "Hello", "World"}));
+  EXPECT_THROW(ReadTextLines(folder.Path() + "data\\missing.tavrek"), FileError);
+  EXPECT_THROW(ReadFileBytes(folder.Path() + "Data"), FileError);
+
+  const std::string text = JoinLinesCrLf({"a", "", "b"});
+  EXPECT_EQ(text, "a\r\n\r\nb\r\n");
+  WriteTextFile(folder.Path() + "DATA\\new.tavrek", text);
+  EXPECT_EQ(folder.Read("Data/new.tavrek"), text);
+
+  // Replacing keeps the file's permissions and leaves no temporary file behind.
+  fs::permissions(folder.Path() + "Data/new.tavrek",
+                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  WriteTextFile(folder.Path() + "data\\NEW.tavrek", "second");
+  EXPECT_EQ(folder.Read("Data/new.tavrek"), "second");
+  EXPECT_EQ(fs::status(folder.Path() + "Data/new.tavrek").permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(ListDirectory(folder.Path() + "Data", "*"), (Lines{"Messages.tavrek", "new.tavrek"}));
+}
+
+TEST(TextFiles, WritingThroughALinkKeepsTheLink) {
+  TempFolder folder;
+  folder.Write("real/tavrek.ini", "old");
+  fs::create_symlink(folder.Path() + "real/tavrek.ini", folder.Path() + "link.ini");
+  WriteTextFile(folder.Path() + "LINK.ini", "new");
+  EXPECT_TRUE(fs::is_symlink(folder.Path() + "link.ini"));
+  EXPECT_EQ(folder.Read("real/tavrek.ini"), "new");
+}
+
+TEST(TextFiles, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
+  TempFolder folder;
+  const std::string root = folder.Path();
+  folder.Write("c/campaign.tavrek", "old campaign");
+  EXPECT_THROW(WriteTextFile(root + "Missing\\campaign.tavrek", "x"), FileError);
+  EXPECT_THROW(WriteTextFile(root + "c\\campaign.tavrek\\inner.txt", "x"), FileError);
+  EXPECT_THROW(WriteTextFile(root + "c", "x"), FileError);  // a folder stands there
+  EXPECT_FALSE(fs::exists(root + "Missing"));
+
+  // The disk fills up half-way: the file size limit stands in for it (also for root).
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto saved_handler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 16;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  bool failed = false;
+  try {
+    WriteTextFile(root + "C\\CAMPAIGN.tavrek", std::string(4096, 'n'));
+  } catch (const FileError&) {
+    failed = true;
+  }
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, saved_handler);
+
+  EXPECT_TRUE(failed);
+  EXPECT_EQ(folder.Read("c/campaign.tavrek"), "old campaign");
+  EXPECT_EQ(ListDirectory(root + "c", "*", EntryKind::kAll), (Lines{"campaign.tavrek"}));
+}
+
+}  // namespace
