@@ -208,6 +208,7 @@ void TCustomAsyncSocket::TakeSocket(int s) {
   ++generation_;
   read_armed_ = true;
   close_seen_ = false;
+  reset_on_close_ = false;
 }
 
 void TCustomAsyncSocket::DropSocket() {
