@@ -382,7 +382,7 @@ TEST_F(SampleTest, CampaignRecordLoadsAndSavesUnchangedButForItsDataFolder) {
   EXPECT_EQ(CampaignCopy("campaign.tavrek"), JoinLinesCrLf(expected));
 }
 
-TEST_F(SampleTest, RouteFilesBuildTheMapLocationsWithFrontCentreAndOffMapBases) {
+TEST_F(SampleTest, RouteFilesBuildTheMapWithFrontCentreEntryPointsPatrolAreasAndOffMapBases) {
   LoadMap();
   ASSERT_EQ(Form().LastLocation, 40);
   std::vector<std::string> names;
@@ -399,6 +399,14 @@ TEST_F(SampleTest, RouteFilesBuildTheMapLocationsWithFrontCentreAndOffMapBases) 
             "57500.00 80500.00");
   EXPECT_EQ(Form().LocationTable[LocationIndex("East_China_Sea")].LocationPosition,
             "2000.00 80000.00");
+  // Trains and ships enter at the map edges: the Japanese side at the east, the Allied at the west.
+  EXPECT_EQ(Form().AxisRailEntry, "Yonabaru_Rail_Station");
+  EXPECT_EQ(Form().AlliedRailEntry, "Kadena_Rail_Station");
+  EXPECT_EQ(Form().AxisShipEntry, "Pacific_Ocean");
+  EXPECT_EQ(Form().AlliedShipEntry, "East_China_Sea");
+  EXPECT_EQ(Form().PatrolText[0], kPatrolAreas[0]);
+  EXPECT_EQ(Form().PatrolText[12], kPatrolAreas[1]);
+  for (int offset : {2, 3, 14, 15}) EXPECT_FALSE(Form().PatrolText[offset].empty()) << offset;
   for (int j = 0; j <= Form().LastLocation; ++j) {
     const LocationEntry& location = Form().LocationTable[j];
     const bool off_map = ::Contains(location.LocationName, "Kikai");
@@ -406,7 +414,7 @@ TEST_F(SampleTest, RouteFilesBuildTheMapLocationsWithFrontCentreAndOffMapBases) 
   }
 }
 
-TEST_F(SampleTest, StaticObjectsLoadWithTheirArmiesAndNearestLocations) {
+TEST_F(SampleTest, StaticObjectsLoadWithTheirArmiesAndNearestLocationsAndSaveUnchanged) {
   LoadMap();
   StationaryList(Form());
   LoadStationary(Form());
@@ -426,6 +434,10 @@ TEST_F(SampleTest, StaticObjectsLoadWithTheirArmiesAndNearestLocations) {
   EXPECT_EQ(Form().StationaryObjectTable[0].StationaryPosition, "48350.00 94420.00");
   EXPECT_EQ(Form().StationaryObjectTable[19].StationaryArmy, "0");
   EXPECT_EQ(Form().StationaryObjectTable[20].StationaryArmy, "2");
+
+  SaveStationary(Form());
+  EXPECT_EQ(CampaignCopy("stationary.tavrek"),
+            ReadFileBytes(SourceSampleCampaignFolder() + "stationary.tavrek"));
 }
 
 TEST_F(SampleTest, ColumnsStandOnTheMapOrThePatrolAreasAndSaveUnchanged) {
@@ -508,6 +520,17 @@ TEST_F(SampleTest, SquadronsOfEveryRoleOnBothSidesKeepTheirBasesAndSaveUnchanged
                 carriers.count(squadron.SquadronHomeBase));
     EXPECT_THAT(squadron.SquadronTakeOffLeg, StartsWith("TAKEOFF "));
     EXPECT_THAT(squadron.SquadronLandingLeg, StartsWith("LANDING "));
+  }
+
+  // The carrier's squadrons take off from its first patrol point and land at its second.
+  const ColumnEntry& carrier = Form().ColumnTable[6];
+  for (int s : {1, 2}) {
+    EXPECT_EQ(
+        Form().SquadronTable[s].SquadronTakeOffLeg,
+        "TAKEOFF " + carrier.ColumnRoute[0].substr(0, carrier.ColumnRoute[0].find(" 20.00 ")));
+    EXPECT_EQ(
+        Form().SquadronTable[s].SquadronLandingLeg,
+        "LANDING " + carrier.ColumnRoute[1].substr(0, carrier.ColumnRoute[1].find(" 20.00 ")));
   }
 
   SaveSquadrons(Form(), 0);
