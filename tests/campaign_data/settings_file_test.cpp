@@ -15,6 +15,7 @@
 #include "platform/file_system.h"
 #include "platform/text_file.h"
 #include "tests/support/installed_program.h"
+#include "tests/support/sample_campaign.h"
 #include "tests/support/test_world.h"
 
 namespace {
@@ -460,6 +461,7 @@ TEST(SettingsFile, ChoosingACampaignStartsTheProgramAgainOnIt) {
   TMainForm& form = DefaultWindow(world);
   WriteIni(form);
   const std::string campaign = world.program_folder.Path() + "Kuban/";
+  InstallSampleCampaignAt(world, campaign);
   form.GameCampaignFolder = "old career";
   form.GMMenu.Enabled = false;
   form.LastSquadron = 12;

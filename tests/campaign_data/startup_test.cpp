@@ -11,6 +11,7 @@
 #include "platform/file_system.h"
 #include "platform/text_file.h"
 #include "tests/support/installed_program.h"
+#include "tests/support/sample_campaign.h"
 #include "tests/support/test_world.h"
 
 namespace {
@@ -228,6 +229,7 @@ TEST(StartUp, AChosenCampaignIsLoaded) {
   const std::string campaign = world.program_folder.Path() + "Kuban/";
   WriteSettingsFile(world, SettingsUpToServerActive(world, campaign));
   InstallProgram(world);
+  InstallSampleCampaignAt(world, campaign);
   TMainForm& form = *world.form;
   FormCreate(form);
   EXPECT_EQ(form.CampaignFolder, campaign);

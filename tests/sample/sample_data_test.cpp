@@ -345,15 +345,6 @@ TEST_F(SampleTest, GameFolderHoldsEveryAircraftTypeTheSquadronsFly) {
   }
 }
 
-TEST_F(SampleTest, GameFolderIsRecognisedAsThe1946Edition) {
-  Form().GameID.clear();
-  GameIDCheck(Form());
-  EXPECT_EQ(Form().GameID, "1946");
-  EXPECT_EQ(Form().GameIncludesAEP, "True");
-  EXPECT_EQ(Form().ServerActive, "False");
-  EXPECT_TRUE(world.dialogs->shown.empty());
-}
-
 // ---- The campaign --------------------------------------------------------------------------
 
 TEST_F(SampleTest, CampaignRecordLoadsAndSavesUnchangedButForItsDataFolder) {
@@ -538,18 +529,14 @@ TEST_F(SampleTest, SquadronsOfEveryRoleOnBothSidesKeepTheirBasesAndSaveUnchanged
             ReadFileBytes(SourceSampleCampaignFolder() + "squadrons.tavrek"));
 }
 
-// The whole campaign load of start-up on the sample: every table filled, the territory as the
-// sample intends, and the campaign's own files as shipped.
+// The whole campaign load of start-up on the sample: every table filled and the campaign's own
+// files as shipped.
 TEST_F(SampleTest, InitializeCampaignLoadsEveryTableAndKeepsTheCampaignFiles) {
   InitializeCampaign(Form());
   EXPECT_EQ(Form().LastLocation, 40);
   EXPECT_EQ(Form().LastStationary, 40);
   EXPECT_EQ(Form().LastColumn, 20);
   EXPECT_EQ(Form().LastSquadron, 21);
-  for (int j = 0; j <= Form().LastLocation; ++j) {
-    const LocationEntry& location = Form().LocationTable[j];
-    EXPECT_EQ(location.LocationArmy, ExpectedOwner(location.LocationName)) << location.LocationName;
-  }
   for (const char* file : {"squadrons.tavrek", "stationary.tavrek", "columns.tavrek"}) {
     EXPECT_EQ(CampaignCopy(file), ReadFileBytes(SourceSampleCampaignFolder() + file)) << file;
   }

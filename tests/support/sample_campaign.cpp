@@ -23,11 +23,16 @@ std::string SampleGameFolder(const TestWorld& world) {
   return world.program_folder.Path() + "game/";
 }
 
-void InstallSample(TestWorld& world) {
+void InstallSampleCampaignAt(const TestWorld& world, const std::string& folder) {
   world.InstallProgramData();
+  fs::create_directories(folder);
+  fs::copy(SourceSampleCampaignFolder(), folder,
+           fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+}
+
+void InstallSample(TestWorld& world) {
+  InstallSampleCampaignAt(world, SampleCampaignFolder(world));
   const auto copy = fs::copy_options::recursive | fs::copy_options::overwrite_existing;
-  fs::create_directories(SampleCampaignFolder(world));
-  fs::copy(SourceSampleCampaignFolder(), SampleCampaignFolder(world), copy);
   fs::create_directories(SampleGameFolder(world));
   fs::copy(SourceSampleGameFolder(), SampleGameFolder(world), copy);
 

@@ -17,6 +17,10 @@ std::string SourceSampleGameFolder();
 // message texts. No campaign table is loaded.
 void InstallSample(TestWorld& world);
 
+// Copies the reference data into the world's program folder and the sample campaign into
+// `folder`, without touching the window: for tests that choose or start on a campaign.
+void InstallSampleCampaignAt(const TestWorld& world, const std::string& folder);
+
 // The copies InstallSample made, each ending in "/".
 std::string SampleCampaignFolder(const TestWorld& world);
 std::string SampleGameFolder(const TestWorld& world);
