@@ -68,6 +68,8 @@ struct SquadronEntry {
   std::string SquadronLandingLeg;
   std::string DowngradeFlag;
   std::string DowngradePaint;
+  int SquadronEscortOf = -1;    // the squadron this one escorts in the coming mission, -1 none
+  int SquadronEscortedBy = -1;  // the squadron escorting this one, -1 none
 };
 
 inline constexpr int kSquadronCapacity = 1029;
