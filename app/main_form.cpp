@@ -3,6 +3,7 @@
 #include "app/option_items.h"
 #include "campaign_data/aircraft_class_editor.h"
 #include "campaign_data/campaign_preferences.h"
+#include "campaign_data/map_routes.h"
 #include "campaign_data/messages.h"
 #include "campaign_data/settings_file.h"
 #include "campaign_data/startup.h"
@@ -44,4 +45,5 @@ void TMainForm::WireEvents() {
     Set3rdPartyPathCanClose(*this, can_close);
   };
   WireAircraftClassEditor(*this);
+  ColumnWaypointCheck.OnClick = [this] { ColumnWaypointCheckClick(*this); };
 }

@@ -65,7 +65,7 @@ const Items kServerTimeLimits{"No Time Limit", "1 Minute",    "5 Minutes",   "15
 const Items kVoteLevels{"0", "25", "50", "75", "100"};
 const Items kRadios{"Campaign Default", "All Squadrons", "Player Squadron & Escorts",
                     "Player Squadron Only", "No Squadrons"};
-const Items kDayNight{"Day", "Night"};
+const Items kDayNight{"Day", "Night", "By Start/End Time"};
 
 void SetItems(MainWindowControls& c) {
   c.FlightBox.Items = kFlights;

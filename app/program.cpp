@@ -1,6 +1,9 @@
 #include "app/program.h"
 
+#include <unistd.h>
+
 #include <cstdlib>
+#include <iostream>
 #include <memory>
 #include <optional>
 
@@ -9,6 +12,9 @@
 #include "campaign_data/startup.h"
 #include "campaign_data/text.h"
 #include "platform/file_system.h"
+#include "platform/terminal_dialogs.h"
+#include "platform/terminal_front_end.h"
+#include "platform/terminal_input.h"
 
 namespace {
 
@@ -44,13 +50,21 @@ int RunProgram(std::vector<std::string> command_line) {
     const std::string self = ExecutablePath();
     if (!self.empty()) command_line[0] = self;
   }
-  // Until the terminal front end is wired, an interactive run has no dialogs to show either.
-  auto platform = PlatformServices::ForThisMachine(std::make_unique<HeadlessDialogs>());
+  std::unique_ptr<TerminalInput> terminal;
+  std::unique_ptr<Dialogs> dialogs;
+  if (command_line.size() > 1) {
+    dialogs = std::make_unique<HeadlessDialogs>();
+  } else {
+    terminal = std::make_unique<TerminalInput>(STDIN_FILENO);
+    dialogs = std::make_unique<TerminalDialogs>(*terminal, std::cout);
+  }
+  auto platform = PlatformServices::ForThisMachine(std::move(dialogs));
   platform->FixedRandomSeed = SeedFromEnvironment();
-  return RunProgram(*platform, std::move(command_line));
+  return RunProgram(*platform, std::move(command_line), terminal.get());
 }
 
-int RunProgram(PlatformServices& platform, std::vector<std::string> command_line) {
+int RunProgram(PlatformServices& platform, std::vector<std::string> command_line,
+               TerminalInput* terminal) {
   TApplication& application = platform.Application();
   application.Title = "Tavrek";
   application.ShowMainForm = command_line.size() <= 1;
@@ -63,6 +77,13 @@ int RunProgram(PlatformServices& platform, std::vector<std::string> command_line
     FormCreate(*form);
   } catch (const std::exception& error) {
     ReportUncaughtError(*form, error);
+  }
+  // Declared after the window, so it is destroyed before it.
+  std::unique_ptr<TerminalFrontEnd> front_end;
+  if (application.ShowMainForm && terminal != nullptr && !platform.Loop().QuitRequested()) {
+    front_end = std::make_unique<TerminalFrontEnd>(form->Controls, platform.Loop(),
+                                                   platform.HotKeyService(), *terminal, std::cout);
+    front_end->Start();
   }
   platform.Loop().Run();
   platform.Loop().SetExceptionHandler({});

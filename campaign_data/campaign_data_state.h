@@ -5,6 +5,7 @@
 
 #include "campaign_data/aircraft_class_table.h"
 #include "campaign_data/column_table.h"
+#include "campaign_data/fixed_table.h"
 #include "campaign_data/location_table.h"
 #include "campaign_data/message_table.h"
 #include "campaign_data/reference_data_tables.h"
@@ -118,4 +119,18 @@ struct CampaignDataState {
   // Start-up and the settings file.
   std::string FBDaemonFolder;            // folder of the dogfight-server tool
   bool ProgramFolderDialogOpen = false;  // a save is asking the user for the program folder
+
+  // Locations, static objects and ground columns: what the map's route files, stationary.tavrek
+  // and columns.tavrek leave beside their tables.
+  std::string AxisRailEntry;    // rail location where army "2" trains enter the map
+  std::string AxisShipEntry;    // sea location where army "2" ships enter the map
+  std::string AlliedRailEntry;  // the same for army "1"
+  std::string AlliedShipEntry;
+  // The map's two patrol areas, 12 entries each (army "1" first): name, unused, patrol points
+  // 1 to 4 as x, y pairs of whole-metre text, the reference point.
+  std::array<std::string, 24> PatrolText;
+  // Per route point of the last route built: "Y" for a point whose height field holds "-".
+  FixedTable<std::string, kColumnRouteCapacity> RoutePointMark;
+  // Read by the column loader, filled by the oil supplies of the ground war.
+  std::array<int, 2> ReinforcementChance{0, 0};  // whole percent, army "1" and army "2"
 };

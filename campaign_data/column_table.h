@@ -5,29 +5,58 @@
 
 #include "campaign_data/fixed_table.h"
 
-// One ground column of columns.tavrek (vehicles, armour, a train or a ship).
-struct ColumnEntry {
-  std::string ColumnHeader;
-  std::string ColumnUnitName;
-  std::string ColumnType;
-  std::string ColumnName;
-  std::string ColumnPlace;
-  std::string ColumnArmy;
-  std::string ColumnRouteArmyA;
-  std::string ColumnRouteArmyB;
-  std::string ColumnRouteArmyC;
-  std::string ColumnDestination;
-  std::string ColumnInMission;
-  std::string ColumnTransportLink;
-  std::string ColumnStatus;
-  std::string ColumnMarks;
-  std::string ColumnMobile;
-  std::vector<std::string> ColumnRoute;  // route points, at most kColumnRouteCapacity
-  int ColumnLastRoutePoint = -1;
-  int ColumnHits = 0;
-  std::string ColumnArmorChange;
-};
-
 inline constexpr int kColumnCapacity = 1025;
 inline constexpr int kColumnRouteCapacity = 1029;
+
+// The route points of one column, each a position line of the game's road format (x, y, z and
+// further fields). Points never written read as empty; an index beyond the capacity is an
+// error, never a write past the end.
+class ColumnRoutePoints {
+ public:
+  std::string& operator[](int index) {
+    Check(index);
+    if (index >= static_cast<int>(points_.size())) points_.resize(static_cast<size_t>(index) + 1);
+    return points_[static_cast<size_t>(index)];
+  }
+  const std::string& operator[](int index) const {
+    static const std::string kEmpty;
+    Check(index);
+    return index < static_cast<int>(points_.size()) ? points_[static_cast<size_t>(index)] : kEmpty;
+  }
+  void Clear() { points_.clear(); }
+
+ private:
+  static void Check(int index) {
+    if (index < 0 || index >= kColumnRouteCapacity) {
+      throw ProgramError("Route point " + std::to_string(index) + " outside 0.." +
+                         std::to_string(kColumnRouteCapacity - 1) + ".");
+    }
+  }
+  std::vector<std::string> points_;
+};
+
+// One ground column of columns.tavrek (vehicles, armour, a train or a ship).
+struct ColumnEntry {
+  std::string ColumnHeader;    // "[" + name + "_Road]": the column's road section in the mission
+  std::string ColumnUnitName;  // the unit's own name; "sunk" in any case marks a sunk ship
+  std::string ColumnType;      // name, kind.class and army: the line before "@"
+  std::string ColumnName;      // the first word of ColumnType
+  std::string ColumnPlace;     // a location, a patrol area, the carrying transport, or "Blank"
+  std::string ColumnArmy;      // "1" Allied, "2" Axis
+  std::string ColumnRouteArmyA;
+  std::string ColumnRouteArmyB;
+  std::string ColumnDestination;  // where the column will be after the next mission
+  std::string ColumnRouteArmyC;
+  std::string ColumnInMission;      // "Y" once the mission's column section holds it
+  std::string ColumnTransportLink;  // "Y" for a transport and the column it carries
+  ColumnRoutePoints ColumnRoute;
+  std::string ColumnStatus;  // working state of the run: "L", "Y", "T" ...
+  std::string ColumnMarks;   // the saved state letter (after "~" in the file)
+  std::string ColumnMobile;  // "N" once turned into static objects
+  int ColumnLastRoutePoint = -1;
+  int ColumnHits = 0;
+  std::string ColumnArmorChange;  // "N", or "+1" / "-1" for an armour change by date
+};
+
 using ColumnTableType = FixedTable<ColumnEntry, kColumnCapacity>;
+

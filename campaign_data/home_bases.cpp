@@ -159,18 +159,14 @@ std::string RoutePointPosition(const std::string& point) {
   return Trim(point.substr(0, end));
 }
 
-std::string RoutePoint(const ColumnEntry& column, size_t point) {
-  return point < column.ColumnRoute.size() ? column.ColumnRoute[point] : std::string();
-}
-
 void CheckCarrier(TMainForm& form, int index, const ColumnEntry& column) {
   SquadronEntry& squadron = form.SquadronTable[index];
   if (!IsCarrier(column) || column.ColumnUnitName != squadron.SquadronHomeBase ||
       IsSeaplaneSquadron(squadron)) {
     return;
   }
-  const std::string first = RoutePoint(column, 0);
-  const std::string second = RoutePoint(column, 1);
+  const std::string first = column.ColumnRoute[0];
+  const std::string second = column.ColumnRoute[1];
   if (first.empty()) {
     for (int j = 0; j <= form.LastLocation; ++j) {
       const LocationEntry& location = form.LocationTable[j];

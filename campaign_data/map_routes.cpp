@@ -1,9 +1,476 @@
 #include "campaign_data/map_routes.h"
 
-#include "app/main_form.h"
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <unordered_map>
+#include <utility>
+#include <vector>
 
-// Not built yet: the operation changes nothing.
+#include "app/main_form.h"
+#include "campaign_data/geometry.h"
+#include "campaign_data/nearest_location.h"
+#include "campaign_data/reference_tables.h"
+#include "campaign_data/run_log.h"
+#include "campaign_data/text.h"
+#include "campaign_setup/panels.h"
+#include "platform/ascii.h"
+#include "platform/errors.h"
+#include "platform/file_system.h"
+#include "platform/text_file.h"
+
+namespace {
+
+constexpr long long kFarAway = 999999999;
+constexpr int kPatrolLeg = 20000;  // metres between patrol points
+
+enum class Network { kRoads, kRails, kSeaRoutes };
+
+struct RouteFileKind {
+  Network network;
+  const char* extension;
+};
+constexpr std::array<RouteFileKind, 3> kRouteFiles{{
+    {Network::kRoads, ".rds"},
+    {Network::kRails, ".rls"},
+    {Network::kSeaRoutes, ".srd"},
+}};
+
+// A map file of the campaign's data folder, else of the program's; empty when neither has it.
+std::string MapFilePath(const TMainForm& form, const std::string& file_name) {
+  const std::string path = ReferenceFilePath(form, file_name);
+  return FileExists(path) ? path : std::string();
+}
+
+bool IsHeader(const std::string& line) {
+  return Contains(line, "[");
+}
+
+// "[A to B]": the two locations the route joins; nothing when the header names no route.
+std::optional<std::pair<std::string, std::string>> RouteEnds(const std::string& header) {
+  const size_t open = header.find('[');
+  const size_t to = header.find(" to ", open);
+  if (to == std::string::npos) return std::nullopt;
+  std::string to_text = Trim(std::string_view(header).substr(to + 4));
+  if (!EndsWith(to_text, "]")) return std::nullopt;
+  to_text.pop_back();
+  std::string from = Trim(std::string_view(header).substr(open + 1, to - open - 1));
+  std::string destination = Trim(to_text);
+  if (from.empty() || destination.empty()) return std::nullopt;
+  return std::make_pair(std::move(from), std::move(destination));
+}
+
+// The first two fields of a waypoint line, joined by one blank.
+std::string WaypointPosition(const std::string& line) {
+  const std::string text = Trim(line);
+  if (text.empty()) return std::string();
+  const size_t blank = text.find(' ');
+  if (blank == std::string::npos) return text + " ";
+  const std::string rest = TrimLeft(std::string_view(text).substr(blank + 1));
+  return text.substr(0, blank) + " " + rest.substr(0, rest.find(' '));
+}
+
+std::string PointText(long long x, long long y) {
+  return IntToStr(x) + ".00 " + IntToStr(y) + ".00";
+}
+
+// The map edge of the Axis side, as the entry choice and the front centre read it.
+struct MapAxisRule {
+  bool known = false;
+  bool along_x = true;        // East or West: x; North or South: y
+  bool axis_at_least = true;  // West or South: the Axis side enters at the smallest coordinate
+};
+
+MapAxisRule AxisRule(const std::string& map_axis) {
+  if (map_axis == "West") return {true, true, true};
+  if (map_axis == "East") return {true, true, false};
+  if (map_axis == "South") return {true, false, true};
+  if (map_axis == "North") return {true, false, false};
+  return {};
+}
+
+// Builds the location table from the route files.
+class LocationBuild {
+ public:
+  LocationBuild(TMainForm& form, bool full)
+      : form_(form), full_(full), axis_(AxisRule(form.MapAxis)) {}
+
+  void ReadRouteFile(const RouteFileKind& kind) {
+    const std::string path = MapFilePath(form_, form_.MapName + kind.extension);
+    if (path.empty()) return;
+    path_ = path;
+    lines_ = ReadTextLines(path);
+    headers_.clear();
+    ends_.clear();
+    for (int i = 0; i < static_cast<int>(lines_.size()); ++i) {
+      if (!IsHeader(lines_[i])) continue;
+      headers_.push_back(i);
+      ends_.push_back(RouteEnds(lines_[i]));
+      if (!ends_.back()) {
+        ErrorLog(form_, "Route file " + path + ", line " + IntToStr(i + 1) + ": \"" + lines_[i] +
+                            "\" names no route; the section is skipped.");
+      }
+    }
+    ReadRouteStarts(kind.network);
+    ReadRouteEnds(kind.network);
+  }
+
+  int Find(const std::string& name) const {
+    const auto found = index_by_name_.find(name);
+    return found == index_by_name_.end() ? -1 : found->second;
+  }
+
+ private:
+  void ReadRouteStarts(Network network) {
+    long long extreme = axis_.axis_at_least ? kFarAway : -kFarAway;
+    for (size_t h = 0; h < headers_.size(); ++h) {
+      const int header = headers_[h];
+      const auto& ends = ends_[h];
+      if (!ends || Find(ends->first) >= 0) continue;
+      const std::string& name = ends->first;
+      // A bridge stands at the third waypoint of the route leaving it.
+      const int source = header + (Contains(AsciiLowerCase(name), "bridge") ? 3 : 1);
+      const std::string position = WaypointPosition(LineAt(source));
+      const int index = Append(name, position);
+      if (index < 0 || !full_ || !axis_.known) continue;
+      const long long coordinate = AxisCoordinate(position, source);
+      if (name == form_.FrontCenterName) SetFrontCenter(index, position, coordinate);
+      const bool beyond = axis_.axis_at_least ? coordinate < extreme : coordinate > extreme;
+      if (network != Network::kRoads && beyond) {
+        extreme = coordinate;
+        (network == Network::kRails ? form_.AxisRailEntry : form_.AxisShipEntry) = name;
+      }
+    }
+  }
+
+  void ReadRouteEnds(Network network) {
+    long long extreme = axis_.axis_at_least ? -kFarAway : kFarAway;
+    for (size_t h = 0; h < headers_.size(); ++h) {
+      const int header = headers_[h];
+      const auto& ends = ends_[h];
+      if (!ends) continue;
+      const std::string& name = ends->second;
+      const int section_end =
+          h + 1 < headers_.size() ? headers_[h + 1] : static_cast<int>(lines_.size());
+      int last = section_end - 1;
+      while (last > header && Trim(lines_[last]).empty()) --last;
+      const std::string position = last > header ? WaypointPosition(lines_[last]) : std::string();
+      int index = Find(name);
+      const bool appended = index < 0;
+      if (appended) index = Append(name, position);
+      if (index < 0 || !full_ || !axis_.known) continue;
+      const long long coordinate = AxisCoordinate(position, last);
+      if (appended && form_.FrontCenterIndex == -1 && name == form_.FrontCenterName) {
+        SetFrontCenter(index, position, coordinate);
+      }
+      const bool beyond = axis_.axis_at_least ? coordinate > extreme : coordinate < extreme;
+      if (network != Network::kRoads && beyond) {
+        extreme = coordinate;
+        (network == Network::kRails ? form_.AlliedRailEntry : form_.AlliedShipEntry) = name;
+      }
+    }
+  }
+
+  // Lines beyond the end of the file read as empty.
+  std::string LineAt(int line) const {
+    return line < static_cast<int>(lines_.size()) ? lines_[line] : std::string();
+  }
+
+  int Append(const std::string& name, const std::string& position) {
+    if (form_.LastLocation + 1 >= kLocationCapacity) {
+      if (!capacity_reported_) {
+        ErrorLog(form_, "The map " + form_.MapName + " has more than " +
+                            IntToStr(kLocationCapacity) + " locations; " + name +
+                            " and the locations after it are left out.");
+        capacity_reported_ = true;
+      }
+      return -1;
+    }
+    const int index = ++form_.LastLocation;
+    LocationEntry& location = form_.LocationTable[index];
+    location.LocationName = name;
+    location.LocationPosition = position;
+    location.LocationOffMap.clear();
+    index_by_name_.emplace(name, index);
+    return index;
+  }
+
+  long long AxisCoordinate(const std::string& position, int line) {
+    const size_t blank = position.find(' ');
+    const std::string x = position.substr(0, blank);
+    const std::string y = blank == std::string::npos ? std::string() : position.substr(blank + 1);
+    try {
+      return ReadWholeMetreNumber(axis_.along_x ? x : y);
+    } catch (const ConversionError& error) {
+      const std::string message =
+          "Route file " + path_ + ", line " + IntToStr(line + 1) + ": " + error.what() + ".";
+      ErrorLog(form_, message);
+      throw ConversionError(message);
+    }
+  }
+
+  void SetFrontCenter(int index, const std::string& position, long long coordinate) {
+    form_.FrontCenterCoord = static_cast<int>(coordinate);
+    form_.FrontCenterPosition = position;
+    form_.FrontCenterIndex = index;
+  }
+
+  TMainForm& form_;
+  const bool full_;
+  const MapAxisRule axis_;
+  std::unordered_map<std::string, int> index_by_name_;
+  bool capacity_reported_ = false;
+  std::string path_;
+  std::vector<std::string> lines_;
+  std::vector<int> headers_;  // line numbers of the section headers
+  std::vector<std::optional<std::pair<std::string, std::string>>> ends_;  // per header
+};
+
+// Patrol areas of the ".prd" file: area 0 belongs to army "1", area 1 to army "2".
+constexpr int kPatrolEntries = 12;
+
+struct PatrolBox {
+  long long min_x, max_x, min_y, max_y;
+};
+
+[[noreturn]] void PatrolFileError(TMainForm& form, const std::string& path,
+                                  const std::string& problem) {
+  const std::string message = "Patrol area file " + path + ": " + problem;
+  ErrorLog(form, message);
+  throw ConversionError(message);
+}
+
+void ReadPatrolAreas(TMainForm& form, const std::string& path) {
+  const std::vector<std::string> lines = ReadTextLines(path);
+  if (lines.size() < 2 * 5) PatrolFileError(form, path, "two areas of five lines are needed.");
+  for (int area = 0; area < 2; ++area) {
+    const std::string name_line = Trim(lines[area * 5]);
+    const size_t close = name_line.find(']');
+    form.PatrolText[area * kPatrolEntries] =
+        name_line.substr(1, close == std::string::npos ? std::string::npos : close - 1);
+    for (int corner = 0; corner < 4; ++corner) {
+      const std::string line = Trim(lines[area * 5 + 1 + corner]);
+      const size_t blank = line.find(' ');
+      form.PatrolText[area * kPatrolEntries + 2 + corner * 2] = line.substr(0, blank);
+      form.PatrolText[area * kPatrolEntries + 3 + corner * 2] =
+          blank == std::string::npos ? std::string() : Trim(line.substr(blank + 1));
+    }
+  }
+}
+
+PatrolBox CornerBox(TMainForm& form, const std::string& path, int area) {
+  PatrolBox box{kFarAway, -kFarAway, kFarAway, -kFarAway};
+  for (int corner = 0; corner < 4; ++corner) {
+    const int entry = area * kPatrolEntries + 2 + corner * 2;
+    long long x = 0, y = 0;
+    try {
+      x = ReadWholeMetreNumber(form.PatrolText[entry]);
+      y = ReadWholeMetreNumber(form.PatrolText[entry + 1]);
+    } catch (const ConversionError& error) {
+      PatrolFileError(form, path,
+                      "line " + IntToStr(area * 5 + 2 + corner) + ": " + error.what() + ".");
+    }
+    box.min_x = std::min(box.min_x, x);
+    box.max_x = std::max(box.max_x, x);
+    box.min_y = std::min(box.min_y, y);
+    box.max_y = std::max(box.max_y, y);
+  }
+  return box;
+}
+
+std::string PatrolPointText(const TMainForm& form, int area, int point) {
+  const int entry = area * kPatrolEntries + 2 + (point - 1) * 2;
+  return form.PatrolText[entry] + ".00 " + form.PatrolText[entry + 1] + ".00";
+}
+
+void SetPatrolPoint(TMainForm& form, int area, int point, long long x, long long y) {
+  const int entry = area * kPatrolEntries + 2 + (point - 1) * 2;
+  form.PatrolText[entry] = IntToStr(x);
+  form.PatrolText[entry + 1] = IntToStr(y);
+}
+
+// Patrol point 1 of each area somewhere in its box within patrol range of the front centre,
+// points 2 to 4 a zig-zag of 20 km legs from it.
+void BuildPatrolPoints(TMainForm& form, const std::string& path) {
+  std::array<PatrolBox, 2> boxes{};
+  const WholeMetrePoint front = ReadWholeMetres(form.FrontCenterPosition);
+  for (const int area : {1, 0}) {
+    const PatrolBox box = CornerBox(form, path, area);
+    boxes[area] = box;
+    const long long reference_x = std::max(std::min(front.x, box.max_x), box.min_x);
+    const long long reference_y = std::max(std::min(front.y, box.max_y), box.min_y);
+    form.PatrolText[area * kPatrolEntries + 10] = IntToStr(reference_x);
+    form.PatrolText[area * kPatrolEntries + 11] = IntToStr(reference_y);
+    const long long x = box.min_x + form.Random(static_cast<int>(box.max_x - box.min_x));
+    const long long y = box.min_y + form.Random(static_cast<int>(box.max_y - box.min_y));
+    if (PatrolDistance(form, PointText(x, y), form.FrontCenterPosition) == "N") {
+      SetPatrolPoint(form, area, 1, reference_x, reference_y);
+    } else {
+      SetPatrolPoint(form, area, 1, x, y);
+    }
+  }
+  if (PatrolDistance(form, PatrolPointText(form, 0, 1), PatrolPointText(form, 1, 1)) == "N") {
+    form.PatrolText[2] = form.PatrolText[10];
+    form.PatrolText[3] = form.PatrolText[11];
+  }
+  for (const int area : {0, 1}) {
+    const PatrolBox& box = boxes[area];
+    const int base = area * kPatrolEntries;
+    const long long x1 = StrToInt(form.PatrolText[base + 2]);
+    const long long y1 = StrToInt(form.PatrolText[base + 3]);
+    const long long y2 = y1 + kPatrolLeg < box.max_y ? y1 + kPatrolLeg : y1 - kPatrolLeg;
+    const long long x3 = x1 + kPatrolLeg < box.max_x ? x1 + kPatrolLeg : x1 - kPatrolLeg;
+    const long long y4 = y2 + kPatrolLeg < box.max_y ? y2 + kPatrolLeg : y2 - kPatrolLeg;
+    SetPatrolPoint(form, area, 2, x1, y2);
+    SetPatrolPoint(form, area, 3, x3, y2);
+    SetPatrolPoint(form, area, 4, x3, y4);
+  }
+}
+
+void PatrolAreas(TMainForm& form) {
+  const std::string path = MapFilePath(form, form.MapName + ".prd");
+  if (path.empty()) return;
+  if (form.FrontCenterPosition.empty()) {
+    ErrorLog(form,
+             "No front centre on the map " + form.MapName + ": its patrol areas are not used.");
+    return;
+  }
+  ReadPatrolAreas(form, path);
+  BuildPatrolPoints(form, path);
+}
+
+int WholeKilometres(int metres, double metres_per_km) {
+  return static_cast<int>(metres / metres_per_km);
+}
+
+void PatrolRadiusCheck(TMainForm& form) {
+  if (form.PatrolText[2].empty()) return;
+  const std::string first = PatrolPointText(form, 0, 1);
+  const std::string second = PatrolPointText(form, 1, 1);
+  const int between = WholeKilometres(GetDistance(first, second), 800.0);
+  if (between > form.ActionRadiusKm) form.ActionRadiusKm = between;
+  const int from_front = WholeKilometres(GetDistance(form.FrontCenterPosition, first), 800.0) +
+                         WholeKilometres(GetDistance(form.FrontCenterPosition, second), 800.0);
+  if (from_front > form.ActionRadiusKm) form.ActionRadiusKm = from_front;
+  ErrorLog(form, "Patrol Area check has reset the Minimum Action Radius to " +
+                     IntToStr(form.ActionRadiusKm) + " Kilometers.");
+}
+
+void EnemyAirfieldCheck(TMainForm& form) {
+  const std::string& player_army = form.SquadronTable[0].SquadronArmy;
+  bool found = false;
+  int nearest_km = 99999999;
+  for (int j = 0; j <= form.LastLocation; ++j) {
+    const LocationEntry& location = form.LocationTable[j];
+    if (!Contains(location.LocationName, "Airstrip") &&
+        !Contains(location.LocationName, "Airfield")) {
+      continue;
+    }
+    if (location.LocationArmy == "0" || location.LocationArmy == player_army) continue;
+    const int km =
+        WholeKilometres(GetDistance(form.FrontCenterPosition, location.LocationPosition), 1000.0);
+    found = true;
+    nearest_km = std::min(nearest_km, km);
+  }
+  if (found && nearest_km > form.ActionRadiusKm) {
+    form.ActionRadiusKm = nearest_km;
+    ErrorLog(form, "Enemy Airfield Check has set Minimum Action Radius to " + IntToStr(nearest_km) +
+                       " Kilometers.");
+  }
+}
+
+void MarkOffMapLocations(TMainForm& form, const LocationBuild& build) {
+  const std::string path = MapFilePath(form, "offmap.tavrek");
+  if (path.empty()) return;
+  for (const std::string& line : ReadTextLines(path)) {
+    const int index = build.Find(Trim(line));
+    if (index >= 0) form.LocationTable[index].LocationOffMap = "Y";
+  }
+}
+
+}  // namespace
 
 void TargetLocations(TMainForm& form) {
-  (void)form;
+  form.LastLocation = -1;
+  form.FrontCenterIndex = -1;
+  form.AxisRailEntry.clear();
+  form.AxisShipEntry.clear();
+  form.AlliedRailEntry.clear();
+  form.AlliedShipEntry.clear();
+  // Another map's patrol areas must not survive a map without a ".prd" file.
+  form.PatrolText.fill(std::string());
+
+  LocationBuild build(form, true);
+  for (const RouteFileKind& kind : kRouteFiles) build.ReadRouteFile(kind);
+  PatrolAreas(form);
+  ErrorLog(form, "Target Locations processed.");
+  PatrolRadiusCheck(form);
+  EnemyAirfieldCheck(form);
+  MarkOffMapLocations(form, build);
+}
+
+void TargetInitialization(TMainForm& form) {
+  form.LastLocation = -1;
+  LocationBuild build(form, false);
+  for (const RouteFileKind& kind : kRouteFiles) build.ReadRouteFile(kind);
+}
+
+namespace {
+
+struct WaypointCheck {
+  std::string result = "No problems found.";
+  std::string label;
+  std::vector<WholeMetrePoint> points;
+};
+
+void CheckSection(TMainForm& form, WaypointCheck& check) {
+  const int count = static_cast<int>(check.points.size());
+  for (int n = 1; n < count; ++n) {
+    const WholeMetrePoint& a = check.points[n - 1];
+    const WholeMetrePoint& b = check.points[n];
+    const long long distance = WholeMetreDistance(b.x - a.x, b.y - a.y);
+    if (distance >= 121 || (n > 6 && n < count - 5)) continue;
+    form.Platform.DialogService().MessageBox(
+        "Warning: Waypoints too close together.\r\n\r\nPath = " + check.label +
+            "\r\nCoordinates = " + IntToStr(n) + "-" + IntToStr(n + 1) +
+            "\r\nDistance = " + IntToStr(distance) + "m",
+        form.Application.Title, MessageButtons::kOk);
+    check.result = "Potential problems exist for column movement.";
+  }
+}
+
+std::string WithoutFirst(std::string text, char c) {
+  const size_t at = text.find(c);
+  if (at != std::string::npos) text.erase(at, 1);
+  return text;
+}
+
+}  // namespace
+
+void ColumnWaypointCheckClick(TMainForm& form) {
+  CleanUpPanels(form);
+  CleanUpCampChk(form);
+  WaypointCheck check;
+  const std::string path = MapFilePath(form, AsciiLowerCase(form.MapName) + ".rds");
+  if (!path.empty()) {
+    const std::vector<std::string> lines = ReadTextLines(path);
+    for (size_t i = 0; i < lines.size(); ++i) {
+      const std::string line = Trim(lines[i]);
+      if (IsHeader(line)) {
+        CheckSection(form, check);
+        check.label = WithoutFirst(WithoutFirst(line, '['), ']');
+        check.points.clear();
+      } else if (!line.empty()) {
+        try {
+          check.points.push_back(ReadWholeMetres(WaypointPosition(line)));
+        } catch (const ConversionError& error) {
+          throw ConversionError("Road file " + path + ", line " + IntToStr(i + 1) + ": " +
+                                error.what() + ".");
+        }
+      }
+    }
+    CheckSection(form, check);
+  }
+  form.Platform.DialogService().MessageBox("Column Waypoint Check is completed. " + check.result,
+                                           form.Application.Title, MessageButtons::kOk);
 }

@@ -33,13 +33,6 @@ bool IsOneOf(std::string_view text, std::initializer_list<std::string_view> choi
   return std::find(choices.begin(), choices.end(), text) != choices.end();
 }
 
-// The text after the first "=", cut to `limit` characters and trimmed.
-std::string KeyValue(std::string_view line, size_t limit) {
-  const size_t equals = line.find('=');
-  if (equals == std::string_view::npos) return Trim(line.substr(0, limit));
-  return Trim(line.substr(equals + 1, limit));
-}
-
 constexpr std::pair<std::string_view, std::string_view> kMapAxes[] = {
     {"norway", "South"},         {"ardennes", "East"},    {"nweurope", "East"},
     {"newguinea", "North"},      {"torch", "East"},       {"coralsea", "North"},
@@ -126,16 +119,16 @@ void ReadMapSection(TMainForm& form, const std::vector<std::string>& lines,
     }
     if (!inside) continue;
     if (Contains(line, "Load=")) {
-      form.MapLoadPath = KeyValue(line, 99);
+      form.MapLoadPath = ValueAfterEquals(line);
       // A load path without a folder part keeps the map's own name as its title, so the
       // rules keyed by map title still apply.
       const int slash = Pos("/", form.MapLoadPath);
       if (slash > 0) form.MapTitle = Copy(form.MapLoadPath, 1, slash - 1);
     }
-    if (Contains(line, "MapAxis=")) form.MapAxis = KeyValue(line, 99);
-    if (Contains(line, "AlliedID=")) form.AlliedID = StrToIntDef(KeyValue(line, 99), 0);
-    if (Contains(line, "AxisID=")) form.AxisID = StrToIntDef(KeyValue(line, 99), 1);
-    if (Contains(line, "Description=")) form.MapDescription = KeyValue(line, 999);
+    if (Contains(line, "MapAxis=")) form.MapAxis = ValueAfterEquals(line);
+    if (Contains(line, "AlliedID=")) form.AlliedID = StrToIntDef(ValueAfterEquals(line), 0);
+    if (Contains(line, "AxisID=")) form.AxisID = StrToIntDef(ValueAfterEquals(line), 1);
+    if (Contains(line, "Description=")) form.MapDescription = ValueAfterEquals(line, 999);
   }
 }
 
@@ -316,7 +309,7 @@ void FrontObjects(TMainForm& form) {
     }
     if (!inside) continue;
     for (const auto& [key, entry] : kKeys) {
-      if (Contains(line, key)) form.FrontObjectTable[entry] = KeyValue(line, 99);
+      if (Contains(line, key)) form.FrontObjectTable[entry] = ValueAfterEquals(line);
     }
   }
 }

@@ -142,10 +142,7 @@ bool WriteSettingsCopy(TMainForm& form, const std::string& path, const std::stri
 // Whether or not a campaign was chosen, the next operation reloads the campaign tables.
 void AfterCampaignDialog(TMainForm& form) {
   ModeDescription(form);
-  form.LastLocation = -1;
-  form.LastStationary = -1;
-  form.LastColumn = -1;
-  form.LastSquadron = -1;
+  MarkTablesNotLoaded(form);
 }
 
 }  // namespace

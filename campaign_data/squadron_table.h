@@ -68,8 +68,11 @@ struct SquadronEntry {
   std::string SquadronLandingLeg;
   std::string DowngradeFlag;
   std::string DowngradePaint;
-  int SquadronEscortOf = -1;    // the squadron this one escorts in the coming mission, -1 none
-  int SquadronEscortedBy = -1;  // the squadron escorting this one, -1 none
+
+  // Escort links and target object of the coming mission (-1: none).
+  int SquadronEscortOf = -1;    // the squadron this one escorts
+  int SquadronEscortedBy = -1;  // the squadron escorting this one
+  std::string SquadronTargetObject;
 };
 
 inline constexpr int kSquadronCapacity = 1029;

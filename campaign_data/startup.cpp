@@ -95,13 +95,6 @@ void ClearStationaryFlags(TMainForm& form) {
   for (int i = 0; i < LocationTableType::kCapacity; ++i) form.LocationTable[i].StationaryFlag = 0;
 }
 
-void MarkTablesNotLoaded(TMainForm& form) {
-  form.LastLocation = -1;
-  form.LastColumn = -1;
-  form.LastStationary = -1;
-  form.LastSquadron = -1;
-}
-
 // A hidden run never asks: it goes on with the folder it has.
 void CheckProgramFolder(TMainForm& form) {
   if (form.CommandLineRun() || ProgramFolderHoldsProgram(form)) return;
@@ -247,6 +240,13 @@ void InitializeCampaign(TMainForm& form) {
   }
   form.SkinImage.Visible = false;
   LoadStationary(form);
+}
+
+void MarkTablesNotLoaded(TMainForm& form) {
+  form.LastLocation = -1;
+  form.LastColumn = -1;
+  form.LastStationary = -1;
+  form.LastSquadron = -1;
 }
 
 void WMHotKey(TMainForm& form, int hot_key_id) {

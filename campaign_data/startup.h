@@ -9,6 +9,9 @@ void FormCreate(TMainForm& form);
 // whenever the user chooses a campaign folder.
 void StartupExecute(TMainForm& form);
 void InitializeCampaign(TMainForm& form);
+// The campaign's location, column, stationary and squadron tables count as not loaded, so the
+// next operation that needs them reads them again.
+void MarkTablesNotLoaded(TMainForm& form);
 // The window's hot-key message; hot_key_id is its first parameter.
 void WMHotKey(TMainForm& form, int hot_key_id);
 void TimeOutTimerTimer(TMainForm& form);

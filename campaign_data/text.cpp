@@ -54,10 +54,10 @@ std::string Copy(std::string_view text, int column, int count) {
   return std::string(text.substr(static_cast<size_t>(column - 1), static_cast<size_t>(count)));
 }
 
-std::string ValueAfterEquals(std::string_view line) {
+std::string ValueAfterEquals(std::string_view line, std::size_t limit) {
   const size_t equals = line.find('=');
   std::string_view value = equals == std::string_view::npos ? line : line.substr(equals + 1);
-  return Trim(value.substr(0, 99));
+  return Trim(value.substr(0, limit));
 }
 
 int StrToInt(std::string_view text) {
@@ -104,7 +104,9 @@ double StrToFloat(std::string_view text) {
   return value;
 }
 
-std::string IntToStr(long long value) { return std::to_string(value); }
+std::string IntToStr(long long value) {
+  return std::to_string(value);
+}
 
 std::string ZeroPad(long long value, int digits) {
   std::string text = std::to_string(value < 0 ? -value : value);

@@ -1,12 +1,13 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 // Text helpers in the manner the data files and the game's texts need them. Positions and
 // counts given as "column" are 1-based, as the fixed-column files number them.
 
-std::string Trim(std::string_view text);       // blanks and control characters at both ends
+std::string Trim(std::string_view text);  // blanks and control characters at both ends
 std::string TrimLeft(std::string_view text);
 std::string TrimRight(std::string_view text);
 bool Contains(std::string_view text, std::string_view part);
@@ -16,8 +17,9 @@ bool EndsWith(std::string_view text, std::string_view suffix);
 int Pos(std::string_view part, std::string_view text);
 // `count` characters from 1-based `column`; what lies outside the text is left out.
 std::string Copy(std::string_view text, int column, int count);
-// The text after the first "=" (the whole text without one), cut to 99 characters, trimmed.
-std::string ValueAfterEquals(std::string_view line);
+// The text after the first "=" (the whole text without one), cut to `limit` characters,
+// trimmed.
+std::string ValueAfterEquals(std::string_view line, std::size_t limit = 99);
 
 // A whole number: optional blanks before it, an optional sign, digits. Anything else throws
 // ConversionError with the text quoted.

@@ -2,20 +2,16 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <chrono>
-#include <filesystem>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "app/main_form.h"
 #include "platform/errors.h"
 #include "platform/file_system.h"
+#include "tests/app/built_program.h"
 #include "tests/support/installed_program.h"
+#include "tests/support/reference_fixture.h"
 #include "tests/support/test_world.h"
 
 namespace {
@@ -38,6 +34,7 @@ class CommandLineRunTest : public ::testing::TestWithParam<RunCase> {};
 TEST_P(CommandLineRunTest, EndsByItselfWithItsStatus) {
   const RunCase& c = GetParam();
   TestWorld world;
+  InstallStartupData(world.program_folder);
   std::vector<std::string> command_line{ProgramFile(world, "tavrek")};
   command_line.insert(command_line.end(), c.arguments.begin(), c.arguments.end());
   EXPECT_EQ(RunProgram(*world.platform, command_line), c.exit_status);
@@ -71,6 +68,7 @@ TEST(Program, AnUncaughtErrorOfAHiddenRunIsLoggedAndEndsItAsFailed) {
 
 TEST(Program, AnUncaughtErrorOfAnInteractiveRunIsShownAndTheRunGoesOn) {
   TestWorld world;
+  InstallStartupData(world.program_folder);
   world.platform->Loop().Post([] { throw ProgramError("No campaign active."); });
   world.platform->Loop().Post([&world] { world.platform->Application().Terminate(); });
   world.dialogs->ExpectMessage("No campaign active.", ModalResult::kOk);
@@ -78,11 +76,12 @@ TEST(Program, AnUncaughtErrorOfAnInteractiveRunIsShownAndTheRunGoesOn) {
   EXPECT_TRUE(world.dialogs->AllAnswered());
   EXPECT_THAT(world.dialogs->shown.front(), HasSubstr("Tavrek: "));
   EXPECT_TRUE(world.platform->Application().ShowMainForm);
-  EXPECT_EQ(status, 1);
+  EXPECT_EQ(status, 0);
 }
 
 TEST(Program, TheWindowsEventsReachTheirHandlers) {
   TestWorld world;
+  InstallStartupData(world.program_folder);
   TMainForm& form = *world.form;
   form.TimeOutTimer.OnTimer();
   EXPECT_EQ(RunLogMessages(form).back(), "Check for Termination.");
@@ -99,35 +98,42 @@ TEST(Program, TheWindowsEventsReachTheirHandlers) {
 }
 
 #ifdef TAVREK_PROGRAM
-// The built program, run as a process of its own from a folder of its own.
 TEST(Program, TheBuiltProgramEndsByItselfOnAnUnrecognisedArgument) {
   const TempFolder folder;
-  const std::string program = folder.Path() + "tavrek";
-  std::filesystem::copy_file(TAVREK_PROGRAM, program);
-  const pid_t child = ::fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    ::execl(program.c_str(), program.c_str(), "unrecognised", static_cast<char*>(nullptr));
-    ::_exit(127);
-  }
-  int status = 0;
-  pid_t ended = 0;
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-  while ((ended = ::waitpid(child, &status, WNOHANG)) == 0 &&
-         std::chrono::steady_clock::now() < deadline) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-  if (ended == 0) {
-    ::kill(child, SIGKILL);
-    ::waitpid(child, &status, 0);
-    FAIL() << "the program did not end within 60 s";
-  }
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 0);
+  InstallBuiltProgram(folder);
+  const ProgramRun run = RunBuiltProgram(folder, {"unrecognised"}, "");
+  ASSERT_TRUE(run.ended) << "the program did not end within 60 s";
+  EXPECT_EQ(run.exit_status, 0);
   const std::string log = folder.Read("tavrekerror.txt");
   EXPECT_THAT(log, HasSubstr("] Parameter String1 = unrecognised\r\n"));
   EXPECT_THAT(log, HasSubstr("] Parameters processed.\r\n"));
   EXPECT_TRUE(FileExists(folder.Path() + "tavrek.ini"));
+}
+
+TEST(Program, TheBuiltProgramShowsItsWindowAndTakesCommandsFromStandardInput) {
+  const TempFolder folder;
+  InstallBuiltProgram(folder);
+  InstallReferenceFixture(folder);
+  const ProgramRun run = RunBuiltProgram(folder, {}, "show\nclick German\nquit\n");
+  ASSERT_TRUE(run.ended) << "the program did not end within 60 s\n" << run.output;
+  EXPECT_EQ(run.exit_status, 0) << run.output;
+  const std::string& out = run.output;
+  const size_t shown = out.find("> show\nWindow\n");
+  const size_t clicked = out.find("> click German\nGermanSupport  menu item (*) \"German\"\n");
+  const size_t quit = out.find("> quit\nQuitting.\n");
+  ASSERT_NE(shown, std::string::npos) << out;
+  ASSERT_NE(clicked, std::string::npos) << out;
+  ASSERT_NE(quit, std::string::npos) << out;
+  EXPECT_LT(shown, clicked);
+  EXPECT_LT(clicked, quit);
+  // The window as shown before the click: the language menu with English chosen.
+  const std::string before = out.substr(shown, clicked - shown);
+  EXPECT_THAT(before, HasSubstr("  Language  (LanguageMenu)\n    (*) English  (EnglishSupport)\n"));
+  EXPECT_THAT(before, HasSubstr("    ( ) German  (GermanSupport)\n"));
+  EXPECT_THAT(before, HasSubstr("  MissionButton  button \"Generate Mission\"\n"));
+  // The click reached the window's handler, which saved the choice.
+  EXPECT_THAT(folder.Read("tavrek.ini"), HasSubstr("\r\nLanguage=German\r\n"));
+  EXPECT_THAT(folder.Read("tavrekerror.txt"), HasSubstr("] Form Create Complete\r\n"));
 }
 #endif
 

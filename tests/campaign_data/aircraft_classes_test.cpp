@@ -13,12 +13,6 @@
 
 namespace {
 
-std::string Lines(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-  return text;
-}
-
 // A class.tavrek line with the standard columns; blank figures unless given.
 std::string ClassLine(const std::string& name, const std::string& description,
                       const std::string& upgrade = "", const std::string& downgrade = "",
@@ -86,9 +80,9 @@ TEST(AircraftClasses, BlankColumnsTakeTheirDefaultsAndAreWrittenBackFilledIn) {
   ASSERT_EQ(description_23.size(), 23u);
   world.program_folder.Write(
       "data/class.tavrek",
-      Lines({ClassLine("NoFigures", "Plain"),
-             ClassLine("CruiseOnly", "Cruise", "", "", "300.00 kph"),
-             ColumnLine({{1, "LongDesc"}, {25, description_23}, {48, "ru"}}), ""}));
+      JoinLinesCrLf({ClassLine("NoFigures", "Plain"),
+                     ClassLine("CruiseOnly", "Cruise", "", "", "300.00 kph"),
+                     ColumnLine({{1, "LongDesc"}, {25, description_23}, {48, "ru"}}), ""}));
 
   LoadPlaneInfo(form);
   ASSERT_EQ(form.LastAircraftClass, 3);
@@ -135,7 +129,7 @@ TEST(AircraftClasses, BlankColumnsTakeTheirDefaultsAndAreWrittenBackFilledIn) {
 TEST(AircraftClasses, ValuesOfOtherWidthsKeepTheColumns) {
   TestWorld world;
   TMainForm& form = *world.form;
-  world.program_folder.Write("data/class.tavrek", Lines({ClassLine("P-40", "Warhawk")}));
+  world.program_folder.Write("data/class.tavrek", JoinLinesCrLf({ClassLine("P-40", "Warhawk")}));
   LoadPlaneInfo(form);
   AircraftClassEntry& entry = form.AircraftClassTable[0];
   entry.ClassCountry = "u";
@@ -155,11 +149,12 @@ TEST(AircraftClasses, PayloadLinesApplyToEveryTypeOfTheirName) {
   TestWorld world;
   TMainForm& form = *world.form;
   world.program_folder.Write("data/class.tavrek",
-                             Lines({ClassLine("Twin", "First"), ClassLine("Other", "Other"),
-                                    ClassLine("Twin", "Second")}));
-  world.program_folder.Write("data/payloads.tavrek",
-                             Lines({ColumnLine({{1, "Twin"}, {30, "bombs"}, {110, "torpedo"}}),
-                                    ColumnLine({{1, "Nobody"}, {30, "ignored"}})}));
+                             JoinLinesCrLf({ClassLine("Twin", "First"), ClassLine("Other", "Other"),
+                                            ClassLine("Twin", "Second")}));
+  world.program_folder.Write(
+      "data/payloads.tavrek",
+      JoinLinesCrLf({ColumnLine({{1, "Twin"}, {30, "bombs"}, {110, "torpedo"}}),
+                     ColumnLine({{1, "Nobody"}, {30, "ignored"}})}));
 
   LoadPlaneInfo(form);
   for (int twin : {0, 2}) {
@@ -176,7 +171,7 @@ TEST(AircraftClasses, PayloadLinesApplyToEveryTypeOfTheirName) {
   // A later load gives a type without a line the standard loadouts, not those that the type
   // at its index had before.
   world.program_folder.Write("data/payloads.tavrek",
-                             Lines({ColumnLine({{1, "Other"}, {30, "rockets"}})}));
+                             JoinLinesCrLf({ColumnLine({{1, "Other"}, {30, "rockets"}})}));
   LoadPlaneInfo(form);
   EXPECT_EQ(form.AircraftClassTable[0].Payload2, "default");
   EXPECT_EQ(form.AircraftClassTable[0].Payload6, "none");
@@ -201,10 +196,11 @@ TEST(AircraftClasses, CampaignDataFolderCopiesComeFirst) {
   TestWorld world;
   TMainForm& form = *world.form;
   TempFolder campaign_data;
-  world.program_folder.Write("data/class.tavrek", Lines({ClassLine("Shared", "Program copy")}));
+  world.program_folder.Write("data/class.tavrek",
+                             JoinLinesCrLf({ClassLine("Shared", "Program copy")}));
   world.program_folder.Write("data/payloads.tavrek",
-                             Lines({ColumnLine({{1, "Own"}, {30, "shared_bombs"}})}));
-  campaign_data.Write("class.tavrek", Lines({ClassLine("Own", "Campaign copy")}));
+                             JoinLinesCrLf({ColumnLine({{1, "Own"}, {30, "shared_bombs"}})}));
+  campaign_data.Write("class.tavrek", JoinLinesCrLf({ClassLine("Own", "Campaign copy")}));
 
   // An empty campaign data folder never names a file of the working folder.
   LoadPlaneInfo(form);
@@ -224,14 +220,14 @@ TEST(AircraftClasses, CampaignDataFolderCopiesComeFirst) {
   SavePayloads(form);
   EXPECT_NE(campaign_data.Read("class.tavrek").find("Edited"), std::string::npos);
   EXPECT_EQ(world.program_folder.Read("data/class.tavrek"),
-            Lines({ClassLine("Shared", "Program copy")}));
+            JoinLinesCrLf({ClassLine("Shared", "Program copy")}));
   EXPECT_NE(world.program_folder.Read("data/payloads.tavrek").find("own_bombs"), std::string::npos);
 }
 
 TEST(AircraftClasses, MissingClassFileIsLoggedAndRaisedWithItsText) {
   TestWorld world;
   TMainForm& form = *world.form;
-  world.program_folder.Write("data/class.tavrek", Lines({ClassLine("Kept", "Kept")}));
+  world.program_folder.Write("data/class.tavrek", JoinLinesCrLf({ClassLine("Kept", "Kept")}));
   LoadPlaneInfo(form);
   std::filesystem::remove(world.program_folder.Path() + "data/class.tavrek");
 
@@ -264,9 +260,9 @@ TEST(AircraftClasses, AClassFileLongerThanTheTableIsLoadedInPartAndNeverRewritte
   TMainForm& form = *world.form;
   std::vector<std::string> lines;
   for (int i = 0; i < 502; ++i) lines.push_back(ClassLine("Type" + std::to_string(i), "T"));
-  const std::string original = Lines(lines);
+  const std::string original = JoinLinesCrLf(lines);
   world.program_folder.Write("data/class.tavrek", original);
-  world.program_folder.Write("data/payloads.tavrek", Lines({ColumnLine({{1, "Type501"}})}));
+  world.program_folder.Write("data/payloads.tavrek", JoinLinesCrLf({ColumnLine({{1, "Type501"}})}));
 
   LoadPlaneInfo(form);
   EXPECT_EQ(form.LastAircraftClass, 500);
@@ -278,7 +274,7 @@ TEST(AircraftClasses, AClassFileLongerThanTheTableIsLoadedInPartAndNeverRewritte
   SavePayloads(form);
   EXPECT_EQ(world.program_folder.Read("data/class.tavrek"), original);
   EXPECT_EQ(world.program_folder.Read("data/payloads.tavrek"),
-            Lines({ColumnLine({{1, "Type501"}})}));
+            JoinLinesCrLf({ColumnLine({{1, "Type501"}})}));
 }
 
 TEST(AircraftClasses, AllPayloadsLinesAreReadInFileOrder) {

@@ -3,13 +3,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "app/main_form.h"
-#include "campaign_data/program_folder.h"
 #include "campaign_data/settings_lines.h"
 #include "campaign_data/startup.h"
 #include "platform/file_system.h"
@@ -36,7 +36,8 @@ struct StartCase {
   std::vector<std::string> log;         // in this order among the run's lines
   std::vector<std::string> not_logged;  // parts of lines that must not appear
   std::optional<bool> failed;
-  std::string campaign_folder;  // relative to the game folder; empty: not checked
+  std::string campaign_folder;  // the text after the game folder; empty: not checked
+  std::string made_before;      // a folder below the game folder that exists before the start
 };
 
 void PrintTo(const StartCase& c, std::ostream* os) {
@@ -61,12 +62,17 @@ TEST_P(StartTest, ReachesItsVerdictAndEndsTheRun) {
   const StartCase& c = GetParam();
   TestWorld world;
   const std::string game_folder = world.program_folder.Path() + "IL2/";
+  // As a Windows machine's settings file holds it: the game folder's separators are back
+  // slashes, so only the forward slashes of the arguments count.
+  std::string game_folder_setting = game_folder;
+  std::replace(game_folder_setting.begin(), game_folder_setting.end(), '/', '\\');
   ForceDirectories(game_folder + "Missions/Campaign/RU");
+  if (!c.made_before.empty()) ForceDirectories(game_folder + c.made_before);
   InstallProgram(world);
   std::vector<std::string> lines = SettingsFileLines(*world.form);
-  lines[2] = game_folder;
+  lines[2] = game_folder_setting;
   for (const auto& [number, text] : c.settings) lines[number - 1] = text;
-  world.program_folder.Write("tavrek.ini", JoinLinesCrLf(lines));
+  WriteSettingsFile(world, lines);
 
   InstallProgram(world, c.arguments);
   TMainForm& form = *world.form;
@@ -87,8 +93,7 @@ TEST_P(StartTest, ReachesItsVerdictAndEndsTheRun) {
     EXPECT_EQ(form.Application.Failed(), *c.failed);
   }
   if (!c.campaign_folder.empty()) {
-    EXPECT_TRUE(SameFolder(form.CampaignFolder, game_folder + c.campaign_folder))
-        << form.CampaignFolder;
+    EXPECT_EQ(form.CampaignFolder, game_folder_setting + c.campaign_folder);
     EXPECT_EQ(form.GameCampaignFolder, form.CampaignFolder);
     EXPECT_TRUE(DirectoryExists(form.CampaignFolder));
   }
@@ -110,6 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "Form Create Complete"},
                   {},
                   std::nullopt,
+                  "",
                   ""},
         StartCase{"Career",
                   {"ru", "3"},
@@ -120,6 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"Begin Parameter Check", "Parameters processed."},
                   {"Career nation"},
                   std::nullopt,
+                  "",
                   ""},
         StartCase{"GermanCareerOnlyAsFirstArgument",
                   {"xx", "de", "3"},
@@ -130,6 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"Parameters processed."},
                   {"Career nation"},
                   std::nullopt,
+                  "",
                   ""},
         StartCase{"CareerNationFoundLaterIsCreatedForTheFirstArgument",
                   {"xx", "ru", "3"},
@@ -142,6 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "Parameters processed."},
                   {},
                   std::nullopt,
+                  "",
                   ""},
         StartCase{"CareerWithoutRank",
                   {"ru"},
@@ -152,6 +161,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {kRankMissing + "nation \"ru\", parameter 2 reads \"\"."},
                   {"Parameters processed."},
                   true,
+                  "",
                   ""},
         StartCase{"CareerWithARankThatIsNoNumber",
                   {"gb", "third", "xyz"},
@@ -162,6 +172,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {kRankMissing + "nation \"gb\", parameter 2 reads \"third\"."},
                   {"Parameters processed."},
                   true,
+                  "",
                   ""},
         StartCase{"DogfightServerTool",
                   {"fbd"},
@@ -172,6 +183,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"Parameters processed."},
                   {},
                   std::nullopt,
+                  "",
                   ""},
         StartCase{"OnlineCoop",
                   {"netcoop"},
@@ -182,6 +194,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"Netcoop mission begins execution.", "Parameters processed."},
                   {},
                   std::nullopt,
+                  "",
                   ""},
         StartCase{"OnlineDogfight",
                   {"netdogfight"},
@@ -192,6 +205,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"Netdogfight mission begins execution.", "Parameters processed."},
                   {},
                   std::nullopt,
+                  "",
                   ""},
         StartCase{"OnlineUpdate",
                   {"netupdate"},
@@ -202,6 +216,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"Netupdate begins execution.", "Parameters processed."},
                   {},
                   std::nullopt,
+                  "",
                   ""},
         StartCase{"ALaterArgumentOverridesTheVerdict",
                   {"fbd", "netupdate"},
@@ -212,6 +227,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"Netupdate begins execution.", "Parameters processed."},
                   {},
                   std::nullopt,
+                  "",
                   ""},
         StartCase{"Debriefing",
                   {"debri", "Missions/Campaign/RU/Tavrek"},
@@ -222,7 +238,19 @@ INSTANTIATE_TEST_SUITE_P(
                   {"Parameters processed."},
                   {"Nothing left to do; the program ends."},
                   std::nullopt,
-                  "Missions/Campaign/RU/Tavrek/"},
+                  "Missions\\Campaign\\RU\\Tavrek",
+                  ""},
+        StartCase{"DebriefingTurnsSixForwardSlashesOnly",
+                  {"debri", "Missions/Campaign/RU/Tavrek/Ivanov/1943/July/Kuban"},
+                  {},
+                  0,
+                  -1,
+                  "debriMissions/Campaign/RU/Tavrek/Ivanov/1943/July/Kuban",
+                  {"Parameters processed."},
+                  {},
+                  std::nullopt,
+                  "Missions\\Campaign\\RU\\Tavrek\\Ivanov\\1943\\July/Kuban",
+                  "Missions/Campaign/RU/Tavrek/Ivanov/1943/July"},
         StartCase{"DebriefingRunsTheLaterTestsToo",
                   {"xdebri", "Missions/Campaign/RU/Tavrek", "netcoop"},
                   {},
@@ -232,7 +260,8 @@ INSTANTIATE_TEST_SUITE_P(
                   {"Netcoop mission begins execution.", "Parameters processed."},
                   {},
                   std::nullopt,
-                  "Missions/Campaign/RU/Tavrek/"},
+                  "Missions\\Campaign\\RU\\Tavrek",
+                  ""},
         StartCase{"CampaignEnd",
                   {"ended", "Missions/Campaign/RU/Tavrek/status.dat"},
                   {},
@@ -242,7 +271,8 @@ INSTANTIATE_TEST_SUITE_P(
                   {"Parameters processed."},
                   {},
                   std::nullopt,
-                  "Missions/Campaign/RU/Tavrek/"},
+                  "Missions\\Campaign\\RU\\Tavrek\\",
+                  ""},
         StartCase{"CoopGenerator",
                   {"C:/IL2/Missions/Net/NGen/Tavrek/conf.dat"},
                   {},
@@ -252,6 +282,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"Processing NGen Campaign.", "Parameters processed."},
                   {},
                   std::nullopt,
+                  "",
                   ""},
         StartCase{"ForeignCoopCampaignEndsAtOnce",
                   {"C:/IL2/missions/net/ngen/Other/conf.dat"},
@@ -263,6 +294,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "Nothing left to do; the program ends."},
                   {},
                   false,
+                  "",
                   ""},
         StartCase{"CoopPathWithBackSlashesIsNotRecognised",
                   {"C:\\IL2\\missions\\net\\ngen\\tavrek\\conf.dat"},
@@ -273,6 +305,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"Parameters processed."},
                   {"Processing NGen Campaign."},
                   std::nullopt,
+                  "",
                   ""},
         StartCase{"CareerGeneratorRankInEighthPlace",
                   {"a", "b", "c", "d", "e", "f", "g", "4"},
@@ -283,6 +316,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"Parameters processed."},
                   {},
                   std::nullopt,
+                  "",
                   ""},
         StartCase{"CareerGeneratorWithoutRankInEighthPlace",
                   {"a", "b", "c", "d", "e", "f", "g", "x"},
@@ -293,6 +327,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {kRankMissing + "career generator start, parameter 8 reads \"x\"."},
                   {"Parameters processed."},
                   true,
+                  "",
                   ""},
         StartCase{"EighthArgumentIsNoRankOutsideTheCareerMode",
                   {"a", "b", "c", "d", "e", "f", "g", "x"},
@@ -303,6 +338,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"Parameters processed."},
                   {},
                   std::nullopt,
+                  "",
                   ""}),
     [](const ::testing::TestParamInfo<StartCase>& info) { return std::string(info.param.name); });
 

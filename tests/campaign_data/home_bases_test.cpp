@@ -150,7 +150,8 @@ TEST(SquadronBase, CarriersGiveTheirRouteOrTheirPlace) {
   sailing.ColumnType = "CV2 Ships.CV_Lexington 1";
   sailing.ColumnUnitName = "Lexington";
   sailing.ColumnArmy = "1";
-  sailing.ColumnRoute = {"150000.00 160000.00 20.00 0 2 4.0", "170000.00 180000.00 120.00 0 2 4.0"};
+  sailing.ColumnRoute[0] = "150000.00 160000.00 20.00 0 2 4.0";
+  sailing.ColumnRoute[1] = "170000.00 180000.00 120.00 0 2 4.0";
   ColumnEntry& anchored = bases.form.ColumnTable[++bases.form.LastColumn];
   anchored.ColumnType = "CV3 Ships.CV_Yorktown 1";
   anchored.ColumnUnitName = "Yorktown";

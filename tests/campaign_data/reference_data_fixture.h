@@ -1,15 +1,13 @@
 #pragma once
 
-#include <filesystem>
-#include <fstream>
 #include <initializer_list>
-#include <sstream>
 #include <string>
 #include <utility>
 
-#include "tests/support/test_world.h"
+#include "tests/support/reference_fixture.h"
 
-// Helpers for the tests of the reference data files (class, payload, armour, map files).
+// Helpers for the tests of the reference data files (class, payload, armour, map files); the
+// fixture's files come from tests/support/reference_fixture.h.
 
 // A fixed-column line: each text placed at its 1-based column, blanks between, `width` columns
 // at least.
@@ -22,19 +20,4 @@ inline std::string ColumnLine(std::initializer_list<std::pair<int, std::string>>
     line.replace(start, text.size(), text);
   }
   return line;
-}
-
-// The bytes of a file of the reference-data fixture (tests/fixtures/tables3/data/).
-inline std::string ReferenceFixture(const std::string& name) {
-  std::ifstream in(FixturesFolder() + "tables3/data/" + name, std::ios::binary);
-  std::stringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
-// Places the fixture's class and payload files in the program's data folder.
-inline void InstallReferenceFixture(const TestWorld& world) {
-  for (const char* name : {"class.tavrek", "payloads.tavrek", "allpayloads.tavrek"}) {
-    world.program_folder.Write(std::string("data/") + name, ReferenceFixture(name));
-  }
 }

@@ -8,16 +8,11 @@
 
 #include "campaign_data/aircraft_classes.h"
 #include "platform/errors.h"
+#include "platform/text_file.h"
 #include "tests/campaign_data/reference_data_fixture.h"
 #include "tests/support/test_world.h"
 
 namespace {
-
-std::string Lines(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-  return text;
-}
 
 std::string ArmorLine(const std::string& name, const std::string& value_a,
                       const std::string& value_b) {
@@ -47,9 +42,9 @@ TEST(ReferenceTables, ReferenceFilesComeFromTheCampaignDataFolderFirst) {
 TEST(ReferenceTables, ArmorColumnsAndStrengths) {
   TestWorld world;
   TMainForm& form = *world.form;
-  world.program_folder.Write(
-      "data/armor.tavrek", Lines({ArmorLine("T-34-76", "12", " 8"), ArmorLine("Pz-III", "7 ", "x"),
-                                  "", ArmorLine("Truck", "", "-3")}));
+  world.program_folder.Write("data/armor.tavrek", JoinLinesCrLf({ArmorLine("T-34-76", "12", " 8"),
+                                                                 ArmorLine("Pz-III", "7 ", "x"), "",
+                                                                 ArmorLine("Truck", "", "-3")}));
   ArmorList(form);
 
   ASSERT_EQ(form.LastArmor, 3);
@@ -75,9 +70,9 @@ TEST(ReferenceTables, FilesLongerThanTheirTablesLoadTheFirstEntriesOnly) {
   TMainForm& form = *world.form;
   std::vector<std::string> armor;
   for (int i = 0; i < 600; ++i) armor.push_back(ArmorLine("V" + std::to_string(i), "11", "11"));
-  world.program_folder.Write("data/armor.tavrek", Lines(armor));
+  world.program_folder.Write("data/armor.tavrek", JoinLinesCrLf(armor));
   std::vector<std::string> objects(1100, ColumnLine({{1, "Obj"}, {57, "1"}}));
-  world.program_folder.Write("data/gobjects.tavrek", Lines(objects));
+  world.program_folder.Write("data/gobjects.tavrek", JoinLinesCrLf(objects));
   std::string ships;
   for (int c = 0; c < 1030; ++c) ships += "[Class" + std::to_string(c) + "]\r\nName\r\n";
   world.program_folder.Write("data/shipnames.tavrek", ships);
@@ -177,7 +172,7 @@ struct MapCase {
 };
 
 TEST(ReferenceTables, MapValuesFromTheTablesAndMapsFile) {
-  const std::string maps = Lines({
+  const std::string maps = JoinLinesCrLf({
       "[Kurland]",
       "Load=Kurland/load.ini",
       "[Kuban]",
@@ -243,9 +238,9 @@ TEST(ReferenceTables, FrontObjectsOfTheCampaignsBattle) {
   TMainForm& form = *world.form;
   world.program_folder.Write(
       "data/fobjects.tavrek",
-      Lines({"[Kuban 1943]", "Allied1=vehicles.artillery.Artillery$Zenit25mm",
-             "Axis3= vehicles.tank.Pz_IVF2 ", "[Other]", "Allied2=other_battle", "[ Kuban 1943 ]",
-             "Axis1=tank"}));
+      JoinLinesCrLf({"[Kuban 1943]", "Allied1=vehicles.artillery.Artillery$Zenit25mm",
+                     "Axis3= vehicles.tank.Pz_IVF2 ", "[Other]", "Allied2=other_battle",
+                     "[ Kuban 1943 ]", "Axis1=tank"}));
   form.BattleName = "Kuban 1943";
   FrontObjects(form);
   EXPECT_EQ(form.FrontObjectTable[5], "vehicles.artillery.Artillery$Zenit25mm");
@@ -271,7 +266,7 @@ TEST(ReferenceTables, GroundObjectAvailabilityByEdition) {
     SCOPED_TRACE(edition);
     TestWorld world;
     TMainForm& form = *world.form;
-    world.program_folder.Write("data/gobjects.tavrek", Lines({line, ""}));
+    world.program_folder.Write("data/gobjects.tavrek", JoinLinesCrLf({line, ""}));
     form.GroundObjectTypeTable[2].GroundObjectName = "left by an earlier file";
     form.GameID = edition;
     InitializeGroundUnits(form);

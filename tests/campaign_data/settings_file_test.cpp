@@ -40,10 +40,6 @@ std::vector<std::string> GoldenLines(const TestWorld& world) {
   return SplitTextLines(GoldenDefaults(world));
 }
 
-void WriteSettings(const TestWorld& world, const std::vector<std::string>& lines) {
-  world.program_folder.Write("tavrek.ini", JoinLinesCrLf(lines));
-}
-
 // A window as its creation leaves it just before the settings are read.
 TMainForm& DefaultWindow(TestWorld& world, const std::vector<std::string>& arguments = {}) {
   InstallProgram(world, arguments);
@@ -156,7 +152,7 @@ TEST(SettingsFile, AnOlderShorterFileKeepsTheDefaultsOfWhatItLacks) {
   lines[1] = "/campaigns/Kuban/";
   lines[3] = "Three";
   lines[11] = "100 Kilometers";
-  WriteSettings(world, lines);
+  WriteSettingsFile(world, lines);
   TMainForm& form = DefaultWindow(world);
   form.ServerInfo.Text = "left from before";
   ReadIni(form);
@@ -217,7 +213,7 @@ TEST_P(SettingsLineTest, ReadsAsExpected) {
   TestWorld world;
   std::vector<std::string> lines = GoldenLines(world);
   lines[c.line - 1] = Replaced(c.text, "<PROGRAM>", world.program_folder.Path());
-  WriteSettings(world, lines);
+  WriteSettingsFile(world, lines);
   TMainForm& form = DefaultWindow(world);
   if (c.before) c.before(form);
   ReadIni(form);
@@ -300,7 +296,7 @@ TEST(SettingsFile, ARepairedLineIsSavedDuringTheRead) {
   TestWorld world;
   std::vector<std::string> lines = GoldenLines(world);
   lines[64] = "BridgeRepairTime=Never";
-  WriteSettings(world, lines);
+  WriteSettingsFile(world, lines);
   ReadIni(DefaultWindow(world));
   EXPECT_EQ(world.program_folder.Read("tavrek.ini"), GoldenDefaults(world));
 }
@@ -310,7 +306,7 @@ TEST(SettingsFile, AServerToolForcesTheDogfightModeAndTheMissionCopy) {
   std::vector<std::string> lines = GoldenLines(world);
   lines[27] = "IL2SCUse=True";
   lines[68] = "ServerActive=True";
-  WriteSettings(world, lines);
+  WriteSettingsFile(world, lines);
   TMainForm& form = DefaultWindow(world);
   ReadIni(form);
   EXPECT_TRUE(form.Dogfight.Checked);
@@ -328,7 +324,7 @@ TEST(SettingsFile, ALine12WithoutAnActionRadiusIsLoggedAndTheReadGoesOn) {
   lines[11] = "far away";
   lines[12] = "Random";
   lines[78] = "RandomNoseArt=True";
-  WriteSettings(world, lines);
+  WriteSettingsFile(world, lines);
   TMainForm& form = DefaultWindow(world);
   form.ActionRadius.Text = "500 Kilometers";
   form.ActionRadiusKm = 500;
@@ -363,7 +359,7 @@ TEST(SettingsFile, HugeLinesAreTakenAsTheLayoutSays) {
   lines[3] = huge;                   // a bare option text: the whole line
   lines[25] = "ShipRoF=" + huge;     // a value: 99 characters
   lines[11] = huge + " Kilometers";  // no whole number
-  WriteSettings(world, lines);
+  WriteSettingsFile(world, lines);
   TMainForm& form = DefaultWindow(world);
   ReadIni(form);
   EXPECT_EQ(form.FlightBox.Text.size(), huge.size());

@@ -23,11 +23,6 @@ using ::testing::Not;
 constexpr unsigned kCtrlShift = HotKeys::kModControl | HotKeys::kModShift;
 constexpr unsigned kKeyG = 71;
 
-// A settings file whose lines are those given; the ones left out (from `count` on) are missing.
-void WriteSettingsLines(const TestWorld& world, std::vector<std::string> lines) {
-  world.program_folder.Write("tavrek.ini", JoinLinesCrLf(lines));
-}
-
 // The first 69 lines of the settings file that start-up writes, up to ServerActive, with the
 // campaign folder given; the rest of the file is left out.
 std::vector<std::string> SettingsUpToServerActive(TestWorld& world, const std::string& campaign) {
@@ -200,7 +195,7 @@ TEST(StartUp, AnEditionWithoutGeneratorsHidesTheirReplacements) {
     TestWorld world;
     std::vector<std::string> lines = SettingsUpToServerActive(world, "");
     lines[49] = "GameID=" + edition;
-    WriteSettingsLines(world, lines);
+    WriteSettingsFile(world, lines);
     InstallProgram(world);
     FormCreate(*world.form);
     const bool has_generators = edition == "AEP";
@@ -217,7 +212,7 @@ TEST(StartUp, AnActiveGameServerForcesTheDogfightMode) {
   lines[18] = "Coop=True";
   lines[20] = "AutoGeneration=True";
   lines[68] = "ServerActive=True";
-  WriteSettingsLines(world, lines);
+  WriteSettingsFile(world, lines);
   InstallProgram(world);
   FormCreate(*world.form);
   EXPECT_TRUE(world.form->Dogfight.Checked);
@@ -231,7 +226,7 @@ TEST(StartUp, AnActiveGameServerForcesTheDogfightMode) {
 TEST(StartUp, AChosenCampaignIsLoaded) {
   TestWorld world;
   const std::string campaign = world.program_folder.Path() + "Kuban/";
-  WriteSettingsLines(world, SettingsUpToServerActive(world, campaign));
+  WriteSettingsFile(world, SettingsUpToServerActive(world, campaign));
   InstallProgram(world);
   TMainForm& form = *world.form;
   FormCreate(form);
@@ -249,6 +244,7 @@ TEST(StartUp, AProgramFolderWithoutTheProgramIsAskedForInAnInteractiveRunOnly) {
     DeleteFile(ProgramFile(world, "tavrek"));
     const TempFolder installed;
     installed.Write("tavrek", "");
+    InstallStartupData(installed);
     world.dialogs->ExpectOpenFile("Select Tavrek Program", installed.Path() + "tavrek");
     FormCreate(*world.form);
     EXPECT_TRUE(world.dialogs->AllAnswered());

@@ -8,33 +8,23 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/test_pipe.h"
+
 namespace {
 
 using std::chrono::milliseconds;
 
-struct Pipe {
-  Pipe() { EXPECT_EQ(::pipe(fds), 0); }
-  ~Pipe() {
-    for (int fd : fds) {
-      if (fd >= 0) ::close(fd);
-    }
-  }
-  void Send() const { EXPECT_EQ(::write(fds[1], "x", 1), 1); }
-  int ReadEnd() const { return fds[0]; }
-  int fds[2] = {-1, -1};
-};
-
 TEST(EventLoop, DeliversInTheOrderThingsBecameDue) {
   EventLoop loop;
   std::vector<std::string> seen;
-  Pipe input;
+  TestPipe input;
   loop.StartTimer(milliseconds(1), [&] {
     seen.push_back("first timer");
     loop.RequestQuit();
   });
   loop.StartTimer(milliseconds(1), [&] { seen.push_back("second timer"); });
   std::this_thread::sleep_for(milliseconds(5));
-  input.Send();
+  input.Write("x");
   loop.Watch(input.ReadEnd(), EventLoop::kReadable, [&](unsigned ready) {
     seen.push_back(ready & EventLoop::kReadable ? "input" : "other");
   });
@@ -84,9 +74,9 @@ TEST(EventLoop, QuitTakesEffectWhenTheRunningHandlerReturns) {
 
 TEST(EventLoop, UnwatchInAHandlerHoldsEvenWhenTheNumberIsReused) {
   EventLoop loop;
-  Pipe first, second, third;
-  first.Send();
-  second.Send();
+  TestPipe first, second, third;
+  first.Write("x");
+  second.Write("x");
   int second_reports = 0;
   int reused_reports = 0;
   EventLoop::WatchId second_watch = 0;
@@ -95,7 +85,7 @@ TEST(EventLoop, UnwatchInAHandlerHoldsEvenWhenTheNumberIsReused) {
     EXPECT_EQ(::read(first.ReadEnd(), &byte, 1), 1);
     // The second descriptor is closed and its number taken by another pipe with data.
     loop.Unwatch(second_watch);
-    third.Send();
+    third.Write("x");
     ASSERT_EQ(::dup2(third.ReadEnd(), second.ReadEnd()), second.ReadEnd());
     loop.Watch(second.ReadEnd(), EventLoop::kReadable, [&](unsigned) {
       ++reused_reports;

@@ -1,7 +1,6 @@
 #include "platform/terminal_front_end.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <sstream>
 #include <string>
@@ -10,6 +9,7 @@
 #include "platform/application.h"
 #include "platform/errors.h"
 #include "platform/terminal_dialogs.h"
+#include "tests/support/test_pipe.h"
 
 namespace {
 
@@ -49,28 +49,15 @@ class TerminalWindow : public ::testing::Test {
       info.Caption = "Hot key";
     });
   }
-  void Type(const std::string& text) {
-    ASSERT_EQ(::write(pipe_.fds[1], text.data(), text.size()), static_cast<ssize_t>(text.size()));
-  }
-  void EndInput() {
-    ::close(pipe_.fds[1]);
-    pipe_.fds[1] = -1;
-  }
+  void Type(const std::string& text) { pipe_.Write(text); }
+  void EndInput() { pipe_.CloseWriteEnd(); }
   bool RunToQuit() {
     loop.RunUntil([] { return false; }, milliseconds(5000));
     return loop.QuitRequested();
   }
 
-  struct Pipe {
-    Pipe() { EXPECT_EQ(::pipe(fds), 0); }
-    ~Pipe() {
-      for (int fd : fds) {
-        if (fd >= 0) ::close(fd);
-      }
-    }
-    int fds[2] = {-1, -1};
-  } pipe_;
-  TerminalInput input{pipe_.fds[0]};
+  TestPipe pipe_;
+  TerminalInput input{pipe_.ReadEnd()};
   std::ostringstream out;
   TerminalDialogs dialogs{input, out};
   EventLoop loop;

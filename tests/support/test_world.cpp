@@ -89,10 +89,12 @@ std::string FixturesFolder() { return std::string(TAVREK_FIXTURES_DIR) + "/"; }
 TestWorld::TestWorld(std::vector<std::string> command_line) {
   auto fake_clock = std::make_unique<FakeClock>();
   auto scripted = std::make_unique<ScriptedDialogs>();
+  auto recording_shell = std::make_unique<RecordingShell>();
   clock = fake_clock.get();
   dialogs = scripted.get();
+  shell = recording_shell.get();
   platform = std::make_unique<PlatformServices>(std::move(scripted), std::move(fake_clock),
-                                                std::make_unique<PosixShell>(),
+                                                std::move(recording_shell),
                                                 std::make_unique<NoRegistry>());
   platform->FixedRandomSeed = 1;
   form = std::make_unique<TMainForm>(*platform, std::move(command_line));

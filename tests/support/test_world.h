@@ -9,6 +9,7 @@
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/platform_services.h"
+#include "tests/support/platform_doubles.h"
 
 // A clock that stands still until a test moves it.
 class FakeClock : public Clock {
@@ -68,7 +69,8 @@ class TempFolder {
 std::string SourceDataFolder();
 std::string FixturesFolder();
 
-// Everything one test needs: the platform with doubles, a program folder and a main window.
+// Everything one test needs: the platform with doubles, a program folder and a main window. Its
+// shell starts nothing: it records what the program asked to open.
 struct TestWorld {
   explicit TestWorld(std::vector<std::string> command_line = {"tavrek"});
   // Places a copy of the shipped reference data in the program folder's data/.
@@ -76,6 +78,7 @@ struct TestWorld {
 
   FakeClock* clock = nullptr;
   ScriptedDialogs* dialogs = nullptr;
+  RecordingShell* shell = nullptr;
   std::unique_ptr<PlatformServices> platform;
   TempFolder program_folder;
   std::unique_ptr<TMainForm> form;

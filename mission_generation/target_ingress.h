@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+class TMainForm;
+
+// The initial point of a ground-attack or reconnaissance flight: one waypoint beside the
+// target from which the flight turns in onto it.
+
+// What decides the initial point of one flight.
+struct IngressFlight {
+  std::string role;                        // SquadronRole
+  int task_code = 0;                       // SquadronTaskCode
+  std::string payload;                     // PayloadType letter
+  bool long_approach_mission = false;      // mission type [Briefs] line 12 or 23
+  std::optional<int> offset_box;           // IPOffsetBox, when set
+  int cruise_altitude = 0;                 // AltitudeSet
+  std::optional<int> player_altitude_box;  // IPAltBox of the player's squadron, when set
+  int flight = 0;                          // flight number 0 to 3
+};
+
+// Metres beside the target, across the line of flight.
+int InitialPointOffset(const IngressFlight& flight);
+// Altitude of the initial point, metres.
+int InitialPointAltitude(const IngressFlight& flight);
+
+// Puts the flight's initial point in front of SquadronTargetLeg. A squadron without a take-off
+// position or target keeps its leg, and the run log says why.
+void CreateTargetIngress(TMainForm& form, int squadron, int flight);
