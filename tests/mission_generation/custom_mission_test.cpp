@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "campaign_data/campaign_file.h"
+#include "campaign_data/map_routes.h"
 #include "platform/errors.h"
 #include "tests/campaign_data/campaign_tables_fixture.h"
 #include "tests/mission_generation/terminal_session.h"
@@ -28,8 +29,7 @@ std::string SquadronBlock(const std::string& name, const std::string& aircraft,
 
 // An Okinawa campaign on disk: the player flies Corsairs for the Allies (side 1); the Japanese
 // (side 2) have flyable and other fighters and bombers; every side has bridges; the columns
-// are an Allied armour column and Japanese trucks and ships. The map's locations and their
-// owners are held in memory.
+// are an Allied armour column and Japanese trucks and ships.
 struct CustomMissionWorld {
   CustomMissionWorld() : form(*world.form) {
     form.CampaignFolder = campaign.Path();
@@ -43,6 +43,31 @@ struct CustomMissionWorld {
     world.program_folder.Write("data/armor.tavrek", "");
     world.program_folder.Write("data/maps.tavrek", "");
     world.program_folder.Write("data/squadids.tavrek", "");
+    world.program_folder.Write("data/Okinawa.rds",
+                               "[Yomitan_Airfield to Kadena_Bridge]\r\n"
+                               "40150.00 107300.00 120.00 0 2 3.33\r\n"
+                               "43000.00 101000.00 120.00 0 2 3.33\r\n"
+                               "[Kadena_Bridge to Machinato_Bridge]\r\n"
+                               "43000.00 101000.00 120.00 0 2 3.33\r\n"
+                               "43000.00 101000.00 120.00 0 2 3.33\r\n"
+                               "43000.00 101000.00 120.00 0 2 3.33\r\n"
+                               "38000.00 92000.00 120.00 0 2 3.33\r\n"
+                               "[Machinato_Bridge to Shuri]\r\n"
+                               "38000.00 92000.00 120.00 0 2 3.33\r\n"
+                               "38000.00 92000.00 120.00 0 2 3.33\r\n"
+                               "38000.00 92000.00 120.00 0 2 3.33\r\n"
+                               "40000.00 95000.00 120.00 0 2 3.33\r\n"
+                               "[Shuri to Bishi_Bridge]\r\n"
+                               "40000.00 95000.00 120.00 0 2 3.33\r\n"
+                               "36000.00 90000.00 120.00 0 2 3.33\r\n"
+                               "[Bishi_Bridge to Naha_Airfield]\r\n"
+                               "36000.00 90000.00 120.00 0 2 3.33\r\n"
+                               "36000.00 90000.00 120.00 0 2 3.33\r\n"
+                               "36000.00 90000.00 120.00 0 2 3.33\r\n"
+                               "33850.00 86400.00 120.00 0 2 3.33\r\n"
+                               "[Naha_Airfield to Naha_Port]\r\n"
+                               "33850.00 86400.00 120.00 0 2 3.33\r\n"
+                               "32850.00 86400.00 120.00 0 2 3.33\r\n");
 
     campaign.Write("squadrons.tavrek",
                    SquadronBlock("VMF_3110", "F4U1A", "Yomitan_Airfield") +
@@ -60,19 +85,19 @@ struct CustomMissionWorld {
     campaign.Write("stationary.tavrek", "[NStationary]\r\n");
 
     form.FrontCenterName = "Shuri";
-    form.FrontCenterPosition = "40000.00 95000.00";
     form.MapName = "Okinawa";
     form.BattleName = "Okinawa";
     form.CampaignDateText = "01/04/1945";
     UpDateCampaignInfo(form);
 
-    AddLocation(form, "Yomitan_Airfield", "1", "40150.00 107300.00");
-    AddLocation(form, "Kadena_Bridge", "1", "43000.00 101000.00");
-    AddLocation(form, "Machinato_Bridge", "0", "38000.00 92000.00");
-    AddLocation(form, "Shuri", "2", "40000.00 95000.00");
-    AddLocation(form, "Bishi_Bridge", "2", "36000.00 90000.00");
-    AddLocation(form, "Naha_Airfield", "2", "33850.00 86400.00");
-    AddLocation(form, "Naha_Port", "2", "32850.00 86400.00");
+    // The owners as the territory file gives them, in the order the road file names the places.
+    // A bridge stands at the third waypoint of the road leaving it.
+    TargetLocations(form);
+    const char* const owners[] = {"1", "1", "0", "2", "2", "2", "2"};
+    EXPECT_EQ(form.LastLocation, 6);
+    for (int l = 0; l <= form.LastLocation && l < 7; ++l) {
+      form.LocationTable[l].LocationArmy = owners[l];
+    }
 
     WireCustomMissionPanel(form);
   }
