@@ -11,6 +11,7 @@
 #include "mission_generation/mission_generation_state.h"
 #include "mission_results/mission_results_state.h"
 #include "platform/platform_services.h"
+#include "tcp_listener/async_socket_srv.h"
 
 // The main window. It owns every control and all of the campaign's state; the operations live
 // in the subsystem folders and take the window as their first argument. Each test builds its
@@ -43,6 +44,8 @@ class TMainForm : public MainWindowControls,
   PlatformServices& Platform;
   TApplication& Application;
   RandomGenerator Rand;
+  // The local TCP listener the dogfight link listens with.
+  TAsyncSocketServer SocketServer{Platform.Loop(), "SocketServer"};
   int HotKeyId = 0;
   bool Closed = false;
 

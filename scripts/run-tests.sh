@@ -14,3 +14,4 @@ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTAVREK_SANITIZE=ON
 cmake --build build-sanitize -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
+scripts/run-fuzz.sh

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <functional>
+#include <mutex>
+#include <set>
+#include <string>
+
+#include "platform/clock.h"
+#include "platform/errors.h"
+
+class TCustomAsyncSocket;
+
+enum class TLogOption {
+  loDestEvent,
+  loDestFile,
+  loDestOutDebug,
+  loAddStamp,
+  loWsockErr,
+  loWsockInfo,
+  loWsockDump,
+  loSslErr,
+  loSslInfo,
+  loSslDump,
+  loProtSpecErr,
+  loProtSpecInfo,
+  loProtSpecDump,
+};
+using TLogOptions = std::set<TLogOption>;
+
+enum class TLogFileOption { lfoAppend, lfoOverwrite };
+
+class ELoggerException : public ProgramError {
+ public:
+  using ProgramError::ProgramError;
+};
+
+// Trace output of socket components: to an event handler and/or a log file, each line
+// optionally stamped with the local time ("hh:nn:ss:zzz "). Components attach to it through
+// their SockLogger; destroying the logger detaches them.
+class TSockLogger {
+ public:
+  using TSockLogEvent =
+      std::function<void(TSockLogger& Sender, TLogOption LogOption, const std::string& Msg)>;
+
+  explicit TSockLogger(const Clock& clock);
+  ~TSockLogger();
+  TSockLogger(const TSockLogger&) = delete;
+  TSockLogger& operator=(const TSockLogger&) = delete;
+
+  TLogOptions LogOptions() const;
+  void SetLogOptions(const TLogOptions& options);
+  TLogFileOption LogFileOption() const;
+  void SetLogFileOption(TLogFileOption option);
+  const std::string& LogFileName() const { return log_file_name_; }
+  // A different name (compared without regard to case) closes the open file.
+  void SetLogFileName(const std::string& name);
+  void SetOnSockLogEvent(TSockLogEvent handler);
+
+  // Writes one trace line to every destination the options name.
+  void DoDebugLog(TLogOption option, const std::string& msg);
+
+  // Kept by the components that use this logger, so that it can detach them when it goes.
+  void Attach(TCustomAsyncSocket& socket);
+  void Detach(TCustomAsyncSocket& socket);
+
+ private:
+  void OpenLogFile();
+  void CloseLogFile();
+  std::string Stamp() const;
+
+  const Clock& clock_;
+  mutable std::mutex lock_;
+  TLogOptions log_options_;
+  TLogFileOption log_file_option_ = TLogFileOption::lfoAppend;
+  std::string log_file_name_;
+  int log_file_ = -1;
+  TSockLogEvent on_sock_log_event_;
+  std::set<TCustomAsyncSocket*> attached_;
+  bool destroying_ = false;
+};
