@@ -58,8 +58,9 @@ int PlayerBoxAltitude(const TMainForm& form, const SquadronEntry& squadron, int 
 int CruiseAltitude(const TMainForm& form, int index) {
   const SquadronEntry& squadron = form.SquadronTable[index];
   int altitude = 0;
-  if (!IsDefaultOrRandom(squadron.TypeTransitAlt))
+  if (!IsDefaultOrRandom(squadron.TypeTransitAlt)) {
     altitude = AltitudeValue(squadron.TypeTransitAlt);
+  }
   if (squadron.SquadronArmy == "2") altitude = SideBoxAltitude(form, form.GAltitudeBox, altitude);
   if (squadron.SquadronArmy == "1") altitude = SideBoxAltitude(form, form.RAltitudeBox, altitude);
 
