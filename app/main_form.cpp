@@ -7,6 +7,9 @@
 #include "campaign_data/messages.h"
 #include "campaign_data/settings_file.h"
 #include "campaign_data/startup.h"
+#include "mission_generation/custom_mission.h"
+#include "mission_generation/flights_per_squadron.h"
+#include "mission_generation/waypoint_settings_panel.h"
 
 TMainForm::TMainForm(PlatformServices& platform, std::vector<std::string> command_line)
     : MainWindowControls(platform.Loop(), platform.DialogService()),
@@ -46,4 +49,7 @@ void TMainForm::WireEvents() {
   };
   WireAircraftClassEditor(*this);
   ColumnWaypointCheck.OnClick = [this] { ColumnWaypointCheckClick(*this); };
+  WireWaypointSettingsPanel(*this);
+  WireCustomMissionPanel(*this);
+  WireFlightBox(*this);
 }

@@ -104,20 +104,6 @@ struct MainWindowControls {
   TComboBox SObjectD{Controls, "SObjectD"};
   TComboBox GenSkillBox{Controls, "GenSkillBox"};
   TComboBox ActionRadius{Controls, "ActionRadius"};
-  TComboBox GAltitudeBox{Controls, "GAltitudeBox"};
-  TComboBox RAltitudeBox{Controls, "RAltitudeBox"};
-  TComboBox TransitAltBox{Controls, "TransitAltBox"};
-  TComboBox TgtEgressAltBox{Controls, "TgtEgressAltBox"};
-  TComboBox TgtAltBox{Controls, "TgtAltBox"};
-  TComboBox TgtIngressAltBox{Controls, "TgtIngressAltBox"};
-  TComboBox IPAltBox{Controls, "IPAltBox"};
-  TComboBox TgtIngressOffsetBox{Controls, "TgtIngressOffsetBox"};
-  TComboBox IPOffsetBox{Controls, "IPOffsetBox"};
-  TComboBox TakeOffStepAltBox{Controls, "TakeOffStepAltBox"};
-  TComboBox TOCircle{Controls, "TOCircle"};
-  TComboBox IECoordinates{Controls, "IECoordinates"};
-  TComboBox CruiseBox{Controls, "CruiseBox"};
-  TComboBox IngressBox{Controls, "IngressBox"};
   TComboBox FBDActiveBox{Controls, "FBDActiveBox"};
   TComboBox SCUseBox{Controls, "SCUseBox"};
   TComboBox SCPlaneLimitBox{Controls, "SCPlaneLimitBox"};
@@ -131,18 +117,14 @@ struct MainWindowControls {
   TComboBox BalanceBox{Controls, "BalanceBox"};
   TComboBox StaticPlaneCountBox{Controls, "StaticPlaneCountBox"};
   TComboBox VoteLevelBox{Controls, "VoteLevelBox"};
-  TComboBox RadioBox{Controls, "RadioBox"};
   TComboBox DayNightBox{Controls, "DayNightBox"};
   TComboBox DefaultNation{Controls, "DefaultNation"};
   TEdit ServerInfo{Controls, "ServerInfo"};
   TTrackBar BornPlaceTrackBar{Controls, "BornPlaceTrackBar"};
 
   // Campaign preferences kept in campaign.tavrek.
-  TRadioGroup MissionRadio{Controls, "MissionRadio"};
-  TComboBox SelectTarget{Controls, "SelectTarget"};
   TComboBox STimeBox{Controls, "STimeBox"};
   TComboBox ETimeBox{Controls, "ETimeBox"};
-  TComboBox LinkBox{Controls, "LinkBox"};
   TComboBox BWeatherBox{Controls, "BWeatherBox"};
   TComboBox WWeatherBox{Controls, "WWeatherBox"};
   TComboBox HCloudBox{Controls, "HCloudBox"};
@@ -196,4 +178,63 @@ struct MainWindowControls {
   TComboBox DTBox{Controls, "DTBox", &AircraftPanel};
   TLabel ASBoxLabel{Controls, "ASBoxLabel", &AircraftPanel, "Anti-Shipping Payload"};
   TComboBox ASBox{Controls, "ASBox", &AircraftPanel};
+
+  // Waypoint settings (WayPanel): the defaults for every squadron on the left, the player
+  // squadron's own boxes on the right.
+  TMenuItem WaypointEditor{Controls, "WaypointEditor", &EditMenu, "&Waypoint Settings"};
+  TButton WayButton{Controls, "WayButton", nullptr, "Waypoint Settings"};
+  TPanel WayPanel{Controls, "WayPanel"};
+  TLabel WayTitleLabel{Controls, "WayTitleLabel", &WayPanel,
+                       "Player Squadron Altitude and Offset Distance Settings"};
+  TPanel DefaultSettingsGroup{Controls, "DefaultSettingsGroup", &WayPanel, "Default Settings"};
+  TLabel GAltitudeBoxLabel{Controls, "GAltitudeBoxLabel", &DefaultSettingsGroup,
+                           "German/Axis Transit Altitude"};
+  TComboBox GAltitudeBox{Controls, "GAltitudeBox", &DefaultSettingsGroup};
+  TLabel RAltitudeBoxLabel{Controls, "RAltitudeBoxLabel", &DefaultSettingsGroup,
+                           "Russian/Allied Transit Altitude"};
+  TComboBox RAltitudeBox{Controls, "RAltitudeBox", &DefaultSettingsGroup};
+  TLabel TOCircleLabel{Controls, "TOCircleLabel", &DefaultSettingsGroup, "Circling Take Off Path"};
+  TComboBox TOCircle{Controls, "TOCircle", &DefaultSettingsGroup};
+  TLabel IECoordinatesLabel{Controls, "IECoordinatesLabel", &DefaultSettingsGroup,
+                            "Ingress/Egress Coordinates"};
+  TComboBox IECoordinates{Controls, "IECoordinates", &DefaultSettingsGroup};
+  TLabel RadioBoxLabel{Controls, "RadioBoxLabel", &DefaultSettingsGroup, "Radio Settings"};
+  TComboBox RadioBox{Controls, "RadioBox", &DefaultSettingsGroup};
+  TLabel TgtIngressAltBoxLabel{Controls, "TgtIngressAltBoxLabel", &WayPanel,
+                               "Target Ingress Altitude"};
+  TComboBox TgtIngressAltBox{Controls, "TgtIngressAltBox", &WayPanel};
+  TLabel IPAltBoxLabel{Controls, "IPAltBoxLabel", &WayPanel, "Initial Point Altitude"};
+  TComboBox IPAltBox{Controls, "IPAltBox", &WayPanel};
+  TLabel TgtEgressAltBoxLabel{Controls, "TgtEgressAltBoxLabel", &WayPanel,
+                              "Target Egress Altitude"};
+  TComboBox TgtEgressAltBox{Controls, "TgtEgressAltBox", &WayPanel};
+  TLabel TgtAltBoxLabel{Controls, "TgtAltBoxLabel", &WayPanel, "Target Altitude"};
+  TComboBox TgtAltBox{Controls, "TgtAltBox", &WayPanel};
+  TLabel IPOffsetBoxLabel{Controls, "IPOffsetBoxLabel", &WayPanel, "Initial Point Offset Distance"};
+  TComboBox IPOffsetBox{Controls, "IPOffsetBox", &WayPanel};
+  TLabel TgtIngressOffsetBoxLabel{Controls, "TgtIngressOffsetBoxLabel", &WayPanel,
+                                  "Target Ingress Offset Distance"};
+  TComboBox TgtIngressOffsetBox{Controls, "TgtIngressOffsetBox", &WayPanel};
+  TLabel TakeOffStepAltBoxLabel{Controls, "TakeOffStepAltBoxLabel", &WayPanel,
+                                "Take Off Step Altitude"};
+  TComboBox TakeOffStepAltBox{Controls, "TakeOffStepAltBox", &WayPanel};
+  TLabel CruiseBoxLabel{Controls, "CruiseBoxLabel", &WayPanel, "Cruise Speed"};
+  TComboBox CruiseBox{Controls, "CruiseBox", &WayPanel};
+  TLabel TransitAltBoxLabel{Controls, "TransitAltBoxLabel", &WayPanel,
+                            "Player Squad Transit Altitude"};
+  TComboBox TransitAltBox{Controls, "TransitAltBox", &WayPanel};
+  TLabel IngressBoxLabel{Controls, "IngressBoxLabel", &WayPanel, "Ingress Speed"};
+  TComboBox IngressBox{Controls, "IngressBox", &WayPanel};
+
+  // Custom mission selection (MissionPanel): the preference and, in the quick preferences,
+  // the destination and the enemy squadron to meet.
+  TMenuItem CustomMission{Controls, "CustomMission", &EditMenu, "Custom &Mission Settings"};
+  TButton MSelectButton{Controls, "MSelectButton", nullptr, "Custom Mission"};
+  TPanel MissionPanel{Controls, "MissionPanel"};
+  TRadioGroup MissionRadio{Controls, "MissionRadio", &MissionPanel, "Custom Mission Preference"};
+  TPanel TargetBox{Controls, "TargetBox", &MissionPanel, "Quick Preferences"};
+  TLabel SelectTargetLabel{Controls, "SelectTargetLabel", &TargetBox, "Destination"};
+  TComboBox SelectTarget{Controls, "SelectTarget", &TargetBox};
+  TLabel LinkBoxLabel{Controls, "LinkBoxLabel", &TargetBox, "Set Enemy"};
+  TComboBox LinkBox{Controls, "LinkBox", &TargetBox};
 };

@@ -4,13 +4,18 @@
 
 class TMainForm;
 
-// Altitude, speed and payload of a squadron's flights.
+// Altitude, speed and payload of a squadron's flights: the aircraft type's figures, overridden
+// by the side-wide boxes of the waypoint-settings panel and, for the player's squadron (index
+// 0), by the player's own boxes there. None of them changes the tables.
 
-// Cruise altitude of the squadron's flights, metres.
+// Cruise altitude of the squadron's flights, metres. A box or type text that does not begin
+// with a number gives 3000 m (logged); so does a squadron for which no rule names an altitude.
 int AltitudeSet(TMainForm& form, int squadron);
-// Cruise speed as decimal text without unit ("300.00").
+// Cruise speed as decimal text without unit ("300.00"). A text whose whole km/h are not a
+// positive number gives "350.00" (logged).
 std::string SetSpeed(TMainForm& form, int squadron);
-// Speed on the run to the target, same form.
+// Speed on the run to the target, same form and fallback.
 std::string SetIngressSpeed(TMainForm& form, int squadron);
-// One-letter category of the squadron's current weapons, "X" when none is found.
+// One-letter category of the squadron's current weapons from allpayloads.tavrek, "X" when the
+// file or a matching line is missing.
 std::string PayloadType(TMainForm& form, int squadron);

@@ -1,0 +1,20 @@
+#pragma once
+
+class TMainForm;
+
+// The waypoint-settings panel (WayPanel): altitudes, offsets and speeds of the player's
+// squadron, and the transit altitudes, take-off circling, ingress and egress coordinates and
+// radio use of every squadron. Every change of an altitude, offset or speed box is saved to
+// tavrek.ini at once.
+
+// Binds the Edit menu item, the tool-bar button and the twelve altitude, offset and speed
+// boxes. The panel starts hidden.
+void WireWaypointSettingsPanel(TMainForm& form);
+
+// Opens the panel; without an active campaign it stays closed and "No campaign active." is
+// raised.
+void WaypointEditorClick(TMainForm& form);
+// A change of an altitude, offset or speed box: a text that lost its unit goes back to
+// "Default" ("Transit Altitude" for the player's leg altitudes), a target-ingress offset not
+// beyond the initial-point offset is moved 2500 m past it, and the settings are saved.
+void AltitudeBoxChange(TMainForm& form);
