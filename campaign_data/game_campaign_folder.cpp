@@ -3,16 +3,14 @@
 #include <string>
 
 #include "app/main_form.h"
-#include "campaign_data/campaign_file.h"
 #include "campaign_data/column_file.h"
 #include "campaign_data/home_bases.h"
-#include "campaign_data/map_routes.h"
 #include "campaign_data/reference_tables.h"
 #include "campaign_data/run_log.h"
 #include "campaign_data/squadron_file.h"
+#include "campaign_data/startup.h"
 #include "campaign_data/stationary_file.h"
 #include "campaign_data/text.h"
-#include "campaign_progression/territory.h"
 #include "mission_results/pilot_roster.h"
 #include "mission_results/rank_awards.h"
 #include "platform/ascii.h"
@@ -24,14 +22,7 @@ namespace {
 void LoadCampaignTables(TMainForm& form) {
   ArmorList(form);
   LoadShipInfo(form);
-  if (form.LastLocation < 0) {
-    CampaignInfo(form);
-    MapList(form, form.MapName);
-    TargetLocations(form);
-    ReadTerritory(form);
-    SetTgtNation(form, 0);
-    FrontObjects(form);
-  }
+  if (form.LastLocation < 0) LoadCampaignMap(form);
   if (form.LastStationary < 0) StationaryList(form);
   if (form.LastColumn < 0) ColumnList(form);
   if (form.LastSquadron < 0) {

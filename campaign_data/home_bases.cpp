@@ -4,12 +4,11 @@
 #include <string_view>
 
 #include "app/main_form.h"
-#include "campaign_data/campaign_file.h"
 #include "campaign_data/column_file.h"
 #include "campaign_data/geometry.h"
-#include "campaign_data/map_routes.h"
 #include "campaign_data/reference_tables.h"
 #include "campaign_data/run_log.h"
+#include "campaign_data/startup.h"
 #include "campaign_data/text.h"
 #include "campaign_progression/territory.h"
 
@@ -70,14 +69,7 @@ bool InFrontRadius(TMainForm& form, const LocationEntry& location) {
 }
 
 void PrepareMap(TMainForm& form) {
-  if (form.LastLocation < 0) {
-    CampaignInfo(form);
-    MapList(form, form.MapName);
-    TargetLocations(form);
-    ReadTerritory(form);
-    SetTgtNation(form, 0);
-    FrontObjects(form);
-  }
+  if (form.LastLocation < 0) LoadCampaignMap(form);
   if (form.LocationTable[0].LocationArmy.empty()) {
     ReadTerritory(form);
     SetTgtNation(form, 0);

@@ -215,6 +215,15 @@ void StartupExecute(TMainForm& form) {
   OpenChosenCampaign(form);
 }
 
+void LoadCampaignMap(TMainForm& form) {
+  CampaignInfo(form);
+  MapList(form, form.MapName);
+  TargetLocations(form);
+  ReadTerritory(form);
+  SetTgtNation(form, 0);
+  FrontObjects(form);
+}
+
 void InitializeCampaign(TMainForm& form) {
   CleanUpPanels(form);
   CleanUpCampChk(form);
@@ -222,12 +231,7 @@ void InitializeCampaign(TMainForm& form) {
   ArmorList(form);
   LoadShipInfo(form);
   InitializeGroundUnits(form);
-  CampaignInfo(form);
-  MapList(form, form.MapName);
-  TargetLocations(form);
-  ReadTerritory(form);
-  SetTgtNation(form, 0);
-  FrontObjects(form);
+  LoadCampaignMap(form);
   if (form.LastStationary < 0) StationaryList(form);
   if (form.LastColumn < 0) ColumnList(form);
   if (form.LastSquadron < 0) {

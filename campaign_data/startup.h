@@ -9,6 +9,9 @@ void FormCreate(TMainForm& form);
 // whenever the user chooses a campaign folder.
 void StartupExecute(TMainForm& form);
 void InitializeCampaign(TMainForm& form);
+// The campaign record, its map, the map's places with their owners and the battle's front
+// objects, in the order campaign loading reads them.
+void LoadCampaignMap(TMainForm& form);
 // The campaign's location, column, stationary and squadron tables count as not loaded, so the
 // next operation that needs them reads them again.
 void MarkTablesNotLoaded(TMainForm& form);

@@ -200,10 +200,9 @@ void CreateBombWay(TMainForm& form, int squadron, int flight) {
   MapMetres base;
   MapMetres target;
   try {
-    base = ReadLegPosition(entry.SquadronTakeOffLeg, kTakeOffKeyword,
-                           "the take-off leg of " + SquadronLabel(form, squadron));
-    target =
-        ReadLocationPosition(form, entry.SquadronTargetLocation, SquadronLabel(form, squadron));
+    const BaseAndTarget positions = ReadBaseAndTarget(form, squadron);
+    base = positions.base;
+    target = positions.target;
   } catch (const ConversionError& error) {
     ErrorLog(form, "Attack run left out: " + std::string(error.what()));
     return;

@@ -8,6 +8,7 @@
 #include "campaign_data/reference_tables.h"
 #include "campaign_data/run_log.h"
 #include "campaign_data/squadron_file.h"
+#include "campaign_data/startup.h"
 #include "campaign_data/stationary_file.h"
 #include "campaign_data/text.h"
 #include "campaign_progression/territory.h"
@@ -128,14 +129,7 @@ void ReloadSquadronsAndPilots(TMainForm& form) {
 // territory, the squadrons and the pilots.
 void ReloadForPreferenceCheck(TMainForm& form) {
   ArmorList(form);
-  if (form.LastLocation < 0) {
-    CampaignInfo(form);
-    MapList(form, form.MapName);
-    TargetLocations(form);
-    ReadTerritory(form);
-    SetTgtNation(form, 0);
-    FrontObjects(form);
-  }
+  if (form.LastLocation < 0) LoadCampaignMap(form);
   ReadTerritory(form);
   ReloadSquadronsAndPilots(form);
 }

@@ -82,10 +82,9 @@ void CreateHalfWay(TMainForm& form, int squadron, int flight) {
   MapMetres base;
   MapMetres target;
   try {
-    base = ReadLegPosition(entry.SquadronTakeOffLeg, kTakeOffKeyword,
-                           LegLabel(form, "take-off", squadron));
-    target =
-        ReadLocationPosition(form, entry.SquadronTargetLocation, SquadronLabel(form, squadron));
+    const BaseAndTarget positions = ReadBaseAndTarget(form, squadron);
+    base = positions.base;
+    target = positions.target;
   } catch (const ConversionError& error) {
     entry.SquadronHalfWayLeg.clear();
     ErrorLog(form, "Half-way point left out: " + std::string(error.what()));

@@ -52,10 +52,9 @@ void CreateRTBWay(TMainForm& form, int squadron) {
   MapMetres home;
   MapMetres target;
   try {
-    home = ReadLegPosition(entry.SquadronTakeOffLeg, kTakeOffKeyword,
-                           "the take-off leg of " + SquadronLabel(form, squadron));
-    target =
-        ReadLocationPosition(form, entry.SquadronTargetLocation, SquadronLabel(form, squadron));
+    const BaseAndTarget positions = ReadBaseAndTarget(form, squadron);
+    home = positions.base;
+    target = positions.target;
   } catch (const ConversionError& error) {
     entry.SquadronReturnLeg.clear();
     ErrorLog(form, "Return leg left out: " + std::string(error.what()));

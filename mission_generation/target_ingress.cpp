@@ -61,10 +61,9 @@ void CreateTargetIngress(TMainForm& form, int squadron, int flight) {
   MapMetres base;
   MapMetres target;
   try {
-    base = ReadLegPosition(entry.SquadronTakeOffLeg, kTakeOffKeyword,
-                           "the take-off leg of " + SquadronLabel(form, squadron));
-    target =
-        ReadLocationPosition(form, entry.SquadronTargetLocation, SquadronLabel(form, squadron));
+    const BaseAndTarget positions = ReadBaseAndTarget(form, squadron);
+    base = positions.base;
+    target = positions.target;
   } catch (const ConversionError& error) {
     ErrorLog(form, "Initial point left out: " + std::string(error.what()));
     return;

@@ -59,6 +59,16 @@ MapMetres ReadLocationPosition(const TMainForm& form, int location, const std::s
   }
 }
 
+BaseAndTarget ReadBaseAndTarget(const TMainForm& form, int squadron) {
+  const SquadronEntry& entry = form.SquadronTable[squadron];
+  BaseAndTarget positions;
+  positions.base = ReadLegPosition(entry.SquadronTakeOffLeg, kTakeOffKeyword,
+                                   "the take-off leg of " + SquadronLabel(form, squadron));
+  positions.target =
+      ReadLocationPosition(form, entry.SquadronTargetLocation, SquadronLabel(form, squadron));
+  return positions;
+}
+
 std::string WaypointCoordinates(long long x, long long y) {
   return IntToStr(x) + ".00 " + IntToStr(y) + ".00";
 }

@@ -41,6 +41,14 @@ MapMetres ReadLegPosition(std::string_view leg, std::string_view keyword, const 
 // ConversionError naming `what`.
 MapMetres ReadLocationPosition(const TMainForm& form, int location, const std::string& what);
 
+// Where a squadron's flight starts and what it flies to: the position of its take-off leg and
+// of its target location. Throws ConversionError naming what could not be read.
+struct BaseAndTarget {
+  MapMetres base;
+  MapMetres target;
+};
+BaseAndTarget ReadBaseAndTarget(const TMainForm& form, int squadron);
+
 // "x.00 y.00" of whole metres.
 std::string WaypointCoordinates(long long x, long long y);
 
