@@ -173,6 +173,11 @@ TEST(ListenerUnderLoad, AFloodFromOneClientDoesNotKeepAnotherWaiting) {
 }
 
 TEST(ListenerUnderLoad, OutOfDescriptorsTheListenerWaitsAndThenServesAgain) {
+#ifdef __SANITIZE_ADDRESS__
+  // The sanitizers probe memory through a pipe of their own; with no descriptor left they
+  // report every virtual call as made on a broken object.
+  GTEST_SKIP() << "needs free descriptors under the sanitizers";
+#endif
   ListeningServer listening;
   rlimit limit{};
   ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &limit), 0);
