@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/text_file.h"  // kCrLf
+
 class TMainForm;
 
 // Waypoint lines as the game's mission files hold them:
@@ -10,7 +12,6 @@ class TMainForm;
 // Positions are read back from leg and location texts as whole metres: the integer before the
 // first "." of each coordinate. Computed positions are written as whole metres + ".00".
 
-inline constexpr std::string_view kCrLf = "\r\n";
 inline constexpr std::string_view kTakeOffKeyword = "TAKEOFF ";
 inline constexpr std::string_view kNormFlyKeyword = "NORMFLY ";
 // The altitude a planned line carries until the mission file builder fills it in per flight.
