@@ -5,14 +5,12 @@
 
 #include "app/main_form.h"
 #include "campaign_data/geometry.h"
-#include "campaign_data/run_log.h"
 #include "campaign_data/text.h"
 #include "mission_generation/flight_performance.h"
 #include "mission_generation/flight_range.h"
 #include "mission_generation/squadron_mission.h"
 #include "mission_generation/waypoint_settings.h"
 #include "mission_generation/waypoint_text.h"
-#include "platform/errors.h"
 
 namespace {
 
@@ -197,23 +195,16 @@ bool WritesIngressEgress(const AttackFlight& flight) {
 
 void CreateBombWay(TMainForm& form, int squadron, int flight) {
   SquadronEntry& entry = form.SquadronTable[squadron];
-  MapMetres base;
-  MapMetres target;
-  try {
-    const BaseAndTarget positions = ReadBaseAndTarget(form, squadron);
-    base = positions.base;
-    target = positions.target;
-  } catch (const ConversionError& error) {
-    ErrorLog(form, "Attack run left out: " + std::string(error.what()));
-    return;
-  }
+  const std::optional<BaseAndTarget> positions =
+      ReadBaseAndTargetOrLog(form, squadron, "Attack run");
+  if (!positions) return;
 
   const AttackFlight attack = ReadAttackFlight(form, squadron, flight);
   const AttackOffsets offsets = AttackRunOffsets(attack);
   const AttackAltitudes altitudes = AttackRunAltitudes(attack);
   const std::string cruise_speed = SetSpeed(form, squadron);
   const std::string run_in_speed = SetIngressSpeed(form, squadron);
-  const RunGeometry run(base, target);
+  const RunGeometry run(positions->base, positions->target);
   const long long ip = offsets.ip;
   const long long ti = offsets.ti;
   const long long te = offsets.te;

@@ -79,17 +79,14 @@ void CreateHalfWay(TMainForm& form, int squadron, int flight) {
   SquadronEntry& entry = form.SquadronTable[squadron];
   const std::string speed = SetSpeed(form, squadron);
   const SideOffsets offsets = HalfWayOffsets(form, squadron);
-  MapMetres base;
-  MapMetres target;
-  try {
-    const BaseAndTarget positions = ReadBaseAndTarget(form, squadron);
-    base = positions.base;
-    target = positions.target;
-  } catch (const ConversionError& error) {
+  const std::optional<BaseAndTarget> positions =
+      ReadBaseAndTargetOrLog(form, squadron, "Half-way point");
+  if (!positions) {
     entry.SquadronHalfWayLeg.clear();
-    ErrorLog(form, "Half-way point left out: " + std::string(error.what()));
     return;
   }
+  const MapMetres& base = positions->base;
+  const MapMetres& target = positions->target;
 
   const int sx = Sign(base.x < target.x);
   const int sy = Sign(base.y < target.y);

@@ -4,10 +4,8 @@
 #include <string>
 
 #include "app/main_form.h"
-#include "campaign_data/run_log.h"
 #include "mission_generation/flight_performance.h"
 #include "mission_generation/waypoint_text.h"
-#include "platform/errors.h"
 
 namespace {
 
@@ -49,15 +47,10 @@ std::string ReturnLine(const MapMetres& point, int altitude, const std::string& 
 void CreateRTBWay(TMainForm& form, int squadron) {
   SquadronEntry& entry = form.SquadronTable[squadron];
   const std::string speed = SetSpeed(form, squadron);
-  MapMetres home;
-  MapMetres target;
-  try {
-    const BaseAndTarget positions = ReadBaseAndTarget(form, squadron);
-    home = positions.base;
-    target = positions.target;
-  } catch (const ConversionError& error) {
+  const std::optional<BaseAndTarget> positions =
+      ReadBaseAndTargetOrLog(form, squadron, "Return leg");
+  if (!positions) {
     entry.SquadronReturnLeg.clear();
-    ErrorLog(form, "Return leg left out: " + std::string(error.what()));
     return;
   }
 
@@ -66,8 +59,8 @@ void CreateRTBWay(TMainForm& form, int squadron) {
   const ReturnOffsets second = bomber ? ReturnOffsets{3000, 5000} : ReturnOffsets{2000, 3000};
   const int altitude = AltitudeSet(form, squadron);
 
-  ReturnCourse course(home);
-  const MapMetres first_point = course.NextPoint(target, first);
+  ReturnCourse course(positions->base);
+  const MapMetres first_point = course.NextPoint(positions->target, first);
   const MapMetres second_point = course.NextPoint(first_point, second);
   entry.SquadronReturnLeg =
       ReturnLine(first_point, altitude, speed) + ReturnLine(second_point, altitude, speed);

@@ -3,13 +3,11 @@
 #include <cstdlib>
 
 #include "app/main_form.h"
-#include "campaign_data/run_log.h"
 #include "campaign_data/text.h"
 #include "mission_generation/flight_performance.h"
 #include "mission_generation/squadron_mission.h"
 #include "mission_generation/waypoint_settings.h"
 #include "mission_generation/waypoint_text.h"
-#include "platform/errors.h"
 
 namespace {
 
@@ -57,17 +55,11 @@ void CreateTargetIngress(TMainForm& form, int squadron, int flight) {
   const IngressFlight ingress = ReadIngressFlight(form, squadron, flight);
   const std::string speed = SetSpeed(form, squadron);
   SquadronEntry& entry = form.SquadronTable[squadron];
-
-  MapMetres base;
-  MapMetres target;
-  try {
-    const BaseAndTarget positions = ReadBaseAndTarget(form, squadron);
-    base = positions.base;
-    target = positions.target;
-  } catch (const ConversionError& error) {
-    ErrorLog(form, "Initial point left out: " + std::string(error.what()));
-    return;
-  }
+  const std::optional<BaseAndTarget> positions =
+      ReadBaseAndTargetOrLog(form, squadron, "Initial point");
+  if (!positions) return;
+  const MapMetres& base = positions->base;
+  const MapMetres& target = positions->target;
 
   const int sx = base.x < target.x ? 1 : -1;
   const int sy = base.y < target.y ? 1 : -1;

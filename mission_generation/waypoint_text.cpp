@@ -1,6 +1,7 @@
 #include "mission_generation/waypoint_text.h"
 
 #include "app/main_form.h"
+#include "campaign_data/run_log.h"
 #include "campaign_data/text.h"
 #include "platform/errors.h"
 
@@ -67,6 +68,16 @@ BaseAndTarget ReadBaseAndTarget(const TMainForm& form, int squadron) {
   positions.target =
       ReadLocationPosition(form, entry.SquadronTargetLocation, SquadronLabel(form, squadron));
   return positions;
+}
+
+std::optional<BaseAndTarget> ReadBaseAndTargetOrLog(TMainForm& form, int squadron,
+                                                    const std::string& left_out) {
+  try {
+    return ReadBaseAndTarget(form, squadron);
+  } catch (const ConversionError& error) {
+    ErrorLog(form, left_out + " left out: " + error.what());
+    return std::nullopt;
+  }
 }
 
 std::string WaypointCoordinates(long long x, long long y) {

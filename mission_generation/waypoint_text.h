@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -49,6 +50,10 @@ struct BaseAndTarget {
   MapMetres target;
 };
 BaseAndTarget ReadBaseAndTarget(const TMainForm& form, int squadron);
+// The same for a builder that goes on without its points: nothing when a position cannot be
+// read, and the run log says "<left_out> left out: " and why.
+std::optional<BaseAndTarget> ReadBaseAndTargetOrLog(TMainForm& form, int squadron,
+                                                    const std::string& left_out);
 
 // "x.00 y.00" of whole metres.
 std::string WaypointCoordinates(long long x, long long y);
