@@ -5,6 +5,7 @@
 
 #include "app/main_form.h"
 #include "campaign_data/run_log.h"
+#include "mission_generation/squadron_mission.h"
 #include "platform/text_file.h"
 
 namespace {
@@ -23,12 +24,9 @@ bool ReconCapable(const SquadronEntry& squadron) {
   return false;
 }
 
-bool FliesReconnaissance(const TMainForm& form, const SquadronEntry& squadron) {
-  if (squadron.SquadronMissionType.empty()) return false;
+bool FliesReconnaissance(const TMainForm& form, int squadron) {
   for (const int line : kBriefsReconLines) {
-    if (squadron.SquadronMissionType == form.Messages.Text(MessageSection::kBriefs, line)) {
-      return true;
-    }
+    if (MissionTypeIsBriefs(form, squadron, line)) return true;
   }
   return false;
 }
@@ -50,7 +48,7 @@ void ReconList(TMainForm& form) {
     const SquadronEntry& squadron = form.SquadronTable[s];
     const int side = SideIndex(squadron);
     if (ReconCapable(squadron)) ++capable_squadrons[side];
-    if (FliesReconnaissance(form, squadron)) {
+    if (FliesReconnaissance(form, s)) {
       list += squadron.SquadronName + ": " + squadron.SquadronMissionType + "\r\n";
       if (side != 0) form.ReconCount[side] += kReconCredit;
     }
