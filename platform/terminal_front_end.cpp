@@ -209,7 +209,9 @@ void TerminalFrontEnd::OnInput() {
     loop_.Unwatch(*watch_);
     watch_.reset();
   }
-  RunNextLine();
+  // While the message that takes the next line waits, its command waits too, behind what the
+  // command before it posted.
+  if (!next_line_posted_) RunNextLine();
 }
 
 void TerminalFrontEnd::RunNextLine() {

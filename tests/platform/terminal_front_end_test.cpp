@@ -181,6 +181,17 @@ TEST_F(TerminalWindow, TheLoopRunsOnWhileWaitingAndQuitEndsTheCommands) {
   EXPECT_EQ(out.str().find("End of input."), std::string::npos);
 }
 
+TEST_F(TerminalWindow, ACommandArrivingLaterWaitsForWhatThePreviousOnePosted) {
+  TerminalFrontEnd front_end(window, loop, keys, input, out);
+  front_end.Start();
+  Type("click Pilot Information\nhotkey\n");
+  loop.RunOnce(milliseconds(1000));  // the first command; the second waits for its turn
+  Type("type NameEdit after\n");     // reaches the loop while the hot key's message waits
+  EndInput();
+  EXPECT_TRUE(RunToQuit());
+  EXPECT_EQ(events, (std::vector<std::string>{"hot key", "typed after"})) << out.str();
+}
+
 TEST_F(TerminalWindow, DialogsTakeTheWayOutWhenTheInputEnds) {
   EndInput();
   EXPECT_EQ(dialogs.MessageBox("Replace?", "Tavrek", MessageButtons::kYesNoCancel),
