@@ -27,20 +27,23 @@ bool SpawnDetached(const std::string& program, const std::vector<std::string>& a
   for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
   argv.push_back(nullptr);
   const std::string working_folder = folder.empty() ? std::string() : ResolvePath(folder).string();
+  // Made before the fork: the child of a process with other threads (the name look-ups) must
+  // not allocate, as another thread may have held the allocator's lock when it was forked.
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
 
   const pid_t child = ::fork();
-  if (child < 0) return false;
   if (child == 0) {
     if (!working_folder.empty() && ::chdir(working_folder.c_str()) != 0) ::_exit(127);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
     pid_t grandchild = 0;
     const int status =
         ::posix_spawn(&grandchild, program.c_str(), &actions, nullptr, argv.data(), environ);
     ::_exit(status == 0 ? 0 : 127);
   }
+  posix_spawn_file_actions_destroy(&actions);
+  if (child < 0) return false;
   int status = 0;
   while (::waitpid(child, &status, 0) < 0) {
     if (errno != EINTR) return false;
