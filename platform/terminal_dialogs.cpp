@@ -41,13 +41,13 @@ ModalResult WayOut(MessageButtons buttons) {
   return ModalResult::kCancel;
 }
 
+}  // namespace
+
 std::string TrimBlanks(const std::string& text) {
   const size_t first = text.find_first_not_of(" \t");
   if (first == std::string::npos) return std::string();
   return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
-
-}  // namespace
 
 std::string TerminalText(const std::string& text) {
   std::string lines;

@@ -33,5 +33,7 @@ class TerminalDialogs : public Dialogs {
 
 // A text of the program (Windows-1252, lines ended by CR LF) as the terminal shows it.
 std::string TerminalText(const std::string& text);
+// A line typed at the terminal without the blanks and tabs around it.
+std::string TrimBlanks(const std::string& text);
 // A line read from the terminal (UTF-8, or Windows-1252 from a script) as it shows it again.
 std::string EchoText(const std::string& line);

@@ -43,12 +43,6 @@ std::vector<std::string> SplitLines(const std::string& text) {
   return lines;
 }
 
-std::string Trim(const std::string& text) {
-  std::string trimmed = TrimLeft(text);
-  trimmed.erase(trimmed.find_last_not_of(" \t") + 1);
-  return trimmed;
-}
-
 // The first word and what follows the blanks after it.
 std::pair<std::string, std::string> SplitWord(const std::string& text) {
   const std::string trimmed = TrimLeft(text);
@@ -96,9 +90,9 @@ std::optional<int> FindItem(const std::vector<std::string>& items, const std::st
   const auto exact = std::find(items.begin(), items.end(), wanted);
   if (exact != items.end()) return static_cast<int>(exact - items.begin());
   for (size_t i = 0; i < items.size(); ++i) {
-    if (EqualsIgnoreCase(Trim(items[i]), Trim(wanted))) return static_cast<int>(i);
+    if (EqualsIgnoreCase(TrimBlanks(items[i]), TrimBlanks(wanted))) return static_cast<int>(i);
   }
-  const std::optional<int> index = ParseIndex(Trim(typed));
+  const std::optional<int> index = ParseIndex(TrimBlanks(typed));
   if (index && *index >= 0 && *index < static_cast<int>(items.size())) return index;
   return std::nullopt;
 }
@@ -263,7 +257,7 @@ void TerminalFrontEnd::ShowChanges() {
       const auto same = before.find(line);
       if (same != before.end()) {
         before.erase(same);
-      } else if (Trim(line) != acted_line_) {
+      } else if (TrimBlanks(line) != acted_line_) {
         out_ << line << "\n";
       }
     }
@@ -331,7 +325,7 @@ void TerminalFrontEnd::Act(const std::string& command, const std::string& argume
     if (arguments.empty()) {
       out_ << command << " what? Give a control's name or caption.\n";
     } else {
-      Click(Trim(arguments), command == "dblclick");
+      Click(TrimBlanks(arguments), command == "dblclick");
     }
   } else if (command == "choose" || command == "type" || command == "tick" || command == "select") {
     if (name.empty()) {
@@ -350,21 +344,23 @@ void TerminalFrontEnd::Act(const std::string& command, const std::string& argume
   }
 }
 
-TControl* TerminalFrontEnd::Named(const std::string& name) {
+TControl* TerminalFrontEnd::FindNamed(const std::string& name) const {
   if (TControl* control = window_.Find(name)) return control;
   for (TControl* control : window_.All()) {
     if (EqualsIgnoreCase(control->Name(), name)) return control;
   }
+  return nullptr;
+}
+
+TControl* TerminalFrontEnd::Named(const std::string& name) {
+  if (TControl* control = FindNamed(name)) return control;
   out_ << "No control is named \"" << EchoText(name) << "\".\n";
   return nullptr;
 }
 
 TControl* TerminalFrontEnd::NamedOrCaptioned(const std::string& target) {
-  if (TControl* control = window_.Find(target)) return control;
+  if (TControl* control = FindNamed(target)) return control;
   std::vector<TControl*> found;
-  for (TControl* control : window_.All()) {
-    if (EqualsIgnoreCase(control->Name(), target)) return control;
-  }
   const std::string caption = CaptionText(Utf8ToCp1252(target));
   for (TControl* control : window_.All()) {
     if (!control->Caption.empty() && EqualsIgnoreCase(CaptionText(control->Caption), caption)) {
@@ -444,7 +440,7 @@ void TerminalFrontEnd::Type(const std::string& name, const std::string& text) {
   } else if (auto* combo = dynamic_cast<TComboBox*>(control)) {
     combo->UserChoose(Utf8ToCp1252(text));
   } else if (auto* bar = dynamic_cast<TTrackBar*>(control)) {
-    const std::optional<int> position = ParseIndex(Trim(text));
+    const std::optional<int> position = ParseIndex(TrimBlanks(text));
     if (!position) {
       out_ << bar->Name() << " takes a whole number.\n";
       return;

@@ -52,8 +52,9 @@ class TerminalFrontEnd {
   void Select(const std::string& name, const std::string& item);
   void PressHotKey();
 
-  // A control named so (exact name first, then without regard to case); reports and answers
-  // nothing when there is none.
+  // A control named so (exact name first, then without regard to case), or nothing.
+  TControl* FindNamed(const std::string& name) const;
+  // The same; reports it when there is none.
   TControl* Named(const std::string& name);
   // The same, or else a control whose caption reads so, "&" and case left out.
   TControl* NamedOrCaptioned(const std::string& target);
