@@ -48,19 +48,25 @@ class AttackLegs : public ::testing::Test {
 
 TEST_F(AttackLegs, LevelBomberRunAcrossTheTarget) {
   // Mainly along x, both signs positive; ip 7500, ti 10000, te 16000.
-  for (int flight : {0, 2}) {
-    SquadronEntry& entry = form.SquadronTable[bomber];
-    entry.SquadronTargetLeg = kPlannedLine;
-    CreateBombWay(form, bomber, flight);
-    // Flight 2 flies every point at 3200 m: the cruise-altitude points are lifted.
-    const int h = Altitude(bomber) + 100 * flight;
-    EXPECT_EQ(entry.SquadronTargetLeg,
-              Line(30000, 36000, h, RunIn(bomber)) + Line(38999, 31000, h, RunIn(bomber)) +
-                  Line(39999, 27500, h, RunIn(bomber)) + kPlannedLine +
-                  Line(39999, 12500, h, Cruise(bomber)) + Line(38999, 9000, h, Cruise(bomber)) +
-                  Line(30000, 4000, h, Cruise(bomber)))
-        << "flight " << flight;
-  }
+  SquadronEntry& entry = form.SquadronTable[bomber];
+  CreateBombWay(form, bomber, 0);
+  EXPECT_EQ(entry.SquadronTargetLeg,
+            "  NORMFLY 30000.00 36000.00 3000.0 350.00 \r\n"
+            "  NORMFLY 38999.00 31000.00 3000.0 350.00 \r\n"
+            "  NORMFLY 39999.00 27500.00 3000.0 350.00 \r\n" +
+                std::string(kPlannedLine) +
+                "  NORMFLY 39999.00 12500.00 3000.0 300.00 \r\n"
+                "  NORMFLY 38999.00 9000.00 3000.0 300.00 \r\n"
+                "  NORMFLY 30000.00 4000.00 3000.0 300.00 \r\n");
+
+  // Flight 2 flies every point at 3200 m: the cruise-altitude points are lifted.
+  entry.SquadronTargetLeg = kPlannedLine;
+  CreateBombWay(form, bomber, 2);
+  EXPECT_EQ(entry.SquadronTargetLeg,
+            Line(30000, 36000, 3200, "350.00") + Line(38999, 31000, 3200, "350.00") +
+                Line(39999, 27500, 3200, "350.00") + kPlannedLine +
+                Line(39999, 12500, 3200, "300.00") + Line(38999, 9000, 3200, "300.00") +
+                Line(30000, 4000, 3200, "300.00"));
 }
 
 TEST_F(AttackLegs, NoIngressEgressPointsLeaveTheInitialPoint) {

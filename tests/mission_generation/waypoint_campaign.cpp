@@ -71,7 +71,7 @@ int WaypointCampaign::AddSquadron(const std::string& name, const std::string& ro
   squadron.SquadronClass = "Class air.Test" + role;
   squadron.TypeTransitAlt = "3000 Meters";
   squadron.TypeCruiseSpeed = "300.00 kph";
-  squadron.TypeIngressSpeed = "300.00 kph";
+  squadron.TypeIngressSpeed = "350.00 kph";
   squadron.TypeRange = "Default";
   squadron.TypePayload2 = "extra";
   squadron.TypePayload5 = "none";

@@ -8,8 +8,9 @@
 // every role, a carrier column, a static carrier beside an airfield and an off-map base.
 //
 // Every squadron's type flies at "3000 Meters", cruises at "300.00 kph" and runs in at
-// "300.00 kph" with the panel on its defaults and no special loadout, so its cruise altitude is
-// 3000 m and both speeds are "300.00".
+// "350.00 kph" with the panel on its defaults and no special loadout, so its cruise altitude is
+// 3000 m, its cruise speed "300.00" and its run-in speed "350.00": a point that takes the wrong
+// one of the two speeds shows.
 class WaypointCampaign {
  public:
   // Map locations.
