@@ -398,6 +398,14 @@ bool TerminalFrontEnd::Reachable(const TControl& control) {
   return false;
 }
 
+std::optional<int> TerminalFrontEnd::ItemOf(const TControl& control,
+                                            const std::vector<std::string>& items,
+                                            const std::string& typed) {
+  const std::optional<int> index = FindItem(items, typed);
+  if (!index) out_ << control.Name() << " has no item \"" << EchoText(typed) << "\".\n";
+  return index;
+}
+
 void TerminalFrontEnd::Acted(const TControl& control) {
   acted_line_ = ControlLine(control, 0);
   out_ << acted_line_ << "\n";
@@ -423,11 +431,8 @@ void TerminalFrontEnd::Choose(const std::string& name, const std::string& item) 
     return;
   }
   if (!Reachable(*combo)) return;
-  const std::optional<int> index = FindItem(combo->Items, item);
-  if (!index) {
-    out_ << combo->Name() << " has no item \"" << EchoText(item) << "\".\n";
-    return;
-  }
+  const std::optional<int> index = ItemOf(*combo, combo->Items, item);
+  if (!index) return;
   combo->UserChoose(combo->Items[*index]);
   Acted(*combo);
 }
@@ -469,11 +474,8 @@ void TerminalFrontEnd::Tick(const std::string& name, const std::string& item) {
     return;
   }
   if (!Reachable(*list)) return;
-  const std::optional<int> index = FindItem(list->Items, item);
-  if (!index) {
-    out_ << list->Name() << " has no item \"" << EchoText(item) << "\".\n";
-    return;
-  }
+  const std::optional<int> index = ItemOf(*list, list->Items, item);
+  if (!index) return;
   list->UserToggle(*index);
   Acted(*list);
 }
@@ -492,11 +494,9 @@ void TerminalFrontEnd::Select(const std::string& name, const std::string& item) 
     return;
   }
   if (!Reachable(*control)) return;
-  const std::optional<int> index = FindItem(list != nullptr ? list->Items : group->Items, item);
-  if (!index) {
-    out_ << control->Name() << " has no item \"" << EchoText(item) << "\".\n";
-    return;
-  }
+  const std::optional<int> index =
+      ItemOf(*control, list != nullptr ? list->Items : group->Items, item);
+  if (!index) return;
   if (list != nullptr) {
     list->UserSelect(*index);
   } else {

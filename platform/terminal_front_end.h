@@ -58,6 +58,10 @@ class TerminalFrontEnd {
   TControl* Named(const std::string& name);
   // The same, or else a control whose caption reads so, "&" and case left out.
   TControl* NamedOrCaptioned(const std::string& target);
+  // The item of the control's list the typed text means (its text or its number); else says
+  // there is none.
+  std::optional<int> ItemOf(const TControl& control, const std::vector<std::string>& items,
+                            const std::string& typed);
   // True when the user can reach the control; else says why not.
   bool Reachable(const TControl& control);
   void Acted(const TControl& control);
