@@ -199,11 +199,6 @@ void CreateTakeOffWay(TMainForm& form, int squadron, int slot, int flight) {
   entry.SquadronTakeOffLeg = leg;
   if (!FlightCircles(form, squadron)) return;
 
-  if (!Contains(centre_leg, centre_keyword)) {
-    ErrorLog(form, "Climbing circle left out: no take-off position for " +
-                       SquadronLabel(form, squadron) + ".");
-    return;
-  }
   MapMetres centre;
   MapMetres reference;
   try {

@@ -207,8 +207,9 @@ TEST_F(TakeOffLegs, LegWithoutATakeOffLine) {
   EXPECT_EQ(form.SquadronTable[no_leg].SquadronTakeOffLeg, "");
   EXPECT_EQ(form.SquadronTable[no_target].SquadronTakeOffLeg,
             "  TAKEOFF 10000.00 10000.00 0 0\r\n");
-  EXPECT_TRUE(
-      Contains(form.ErrorText, "Climbing circle left out: no take-off position for JG6 [1]."));
+  EXPECT_TRUE(Contains(
+      form.ErrorText,
+      "Climbing circle left out: No \"NORMFLY\" position in the take-off leg of JG6 [1]."));
   EXPECT_TRUE(
       Contains(form.ErrorText, "Climbing circle left out: No target location for JG7 [2]."));
 }
