@@ -66,6 +66,9 @@ void WireWaypointSettingsPanel(TMainForm& form) {
         &form.TransitAltBox, &form.IngressBox, &form.GAltitudeBox, &form.RAltitudeBox}) {
     box->OnChange = [&form] { AltitudeBoxChange(form); };
   }
+  form.RadioBox.OnChange = [&form] { RadioBoxChange(form); };
+  form.TOCircle.OnChange = [&form] { TOCircleChange(form); };
+  form.IECoordinates.OnChange = [&form] { TOCircleChange(form); };
 }
 
 void WaypointEditorClick(TMainForm& form) {
@@ -82,5 +85,13 @@ void WaypointEditorClick(TMainForm& form) {
 void AltitudeBoxChange(TMainForm& form) {
   RepairUnits(form);
   OrderOffsets(form);
+  WriteIni(form);
+}
+
+void RadioBoxChange(TMainForm& form) {
+  WriteIni(form);
+}
+
+void TOCircleChange(TMainForm& form) {
   WriteIni(form);
 }

@@ -7,8 +7,8 @@ class TMainForm;
 // radio use of every squadron. Every change of an altitude, offset or speed box is saved to
 // tavrek.ini at once.
 
-// Binds the Edit menu item, the tool-bar button and the twelve altitude, offset and speed
-// boxes. The panel starts hidden.
+// Binds the Edit menu item, the tool-bar button and every box of the panel. The panel starts
+// hidden.
 void WireWaypointSettingsPanel(TMainForm& form);
 
 // Opens the panel; without an active campaign it stays closed and "No campaign active." is
@@ -18,3 +18,7 @@ void WaypointEditorClick(TMainForm& form);
 // "Default" ("Transit Altitude" for the player's leg altitudes), a target-ingress offset not
 // beyond the initial-point offset is moved 2500 m past it, and the settings are saved.
 void AltitudeBoxChange(TMainForm& form);
+// A change of RadioBox: the settings are saved.
+void RadioBoxChange(TMainForm& form);
+// A change of TOCircle or IECoordinates: the settings are saved.
+void TOCircleChange(TMainForm& form);

@@ -116,7 +116,10 @@ TEST(WaypointSettingsPanel, AUserOpensThePanelAndSetsTheFlightFigures) {
       "choose TgtIngressOffsetBox 2500 Meters\n"
       "choose TransitAltBox 4500 Meters\n"
       "type IPAltBox 800\n"
-      "choose IngressBox 400.00 kph\n");
+      "choose IngressBox 400.00 kph\n"
+      "choose TOCircle No Types\n"
+      "choose IECoordinates All Types Use\n"
+      "choose RadioBox Player Squadron Only\n");
 
   EXPECT_NE(shown.find("GAltitudeBox is hidden (WayPanel is hidden)"), std::string::npos) << shown;
   EXPECT_NE(shown.find("Info: \"Waypoint Settings Panel\""), std::string::npos) << shown;
@@ -143,7 +146,8 @@ TEST(WaypointSettingsPanel, AUserOpensThePanelAndSetsTheFlightFigures) {
   EXPECT_EQ(ini[13], "Random");
   for (const char* line :
        {"TransitAlt=4500 Meters", "TgtIngressOffset=5500 Meters", "IPOffset=3000 Meters",
-        "IPAlt=Transit Altitude", "CruiseSpeed=Default", "IngressSpeed=400.00 kph "}) {
+        "IPAlt=Transit Altitude", "CruiseSpeed=Default", "IngressSpeed=400.00 kph ",
+        "TOCircle=No Types", "IECoordinates=All Types Use", "Radio=Player Squadron Only"}) {
     EXPECT_TRUE(w.IniHolds(line)) << line;
   }
 
