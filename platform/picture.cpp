@@ -91,7 +91,8 @@ struct Channel {
   }
   unsigned char Of(std::uint32_t pixel) const {
     if (top == 0) return 0;
-    return static_cast<unsigned char>(((pixel & mask) >> shift) * 255 / top);
+    // In 64 bits: a channel wider than 24 bits would overflow the product.
+    return static_cast<unsigned char>(std::uint64_t{(pixel & mask) >> shift} * 255 / top);
   }
 };
 

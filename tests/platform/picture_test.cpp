@@ -118,6 +118,21 @@ TEST(Pictures, BitmapsDecodeBottomUpTopDownAndWithAColourTable) {
   EXPECT_FALSE(DecodePicture("plain text, no picture", picture));
 }
 
+TEST(Pictures, PackedPixelsTakeTheirChannelsFromTheMasks) {
+  Bitmap picture;
+  // 16 bits, 5-5-5 without masks: one red pixel of full strength (padded to 4 bytes a row).
+  ASSERT_TRUE(DecodeBmp(Bmp(1, 1, 16, "", Le(0x7C00, 2) + Le(0, 2)), picture));
+  EXPECT_EQ(Pixel(picture, 0, 0), (std::vector<int>{255, 0, 0}));
+
+  // 32 bits with masks after the header; a channel may be wider than a byte.
+  const std::string masks = Le(0xFFFFFFF0u, 4) + Le(0x0000000Cu, 4) + Le(0x00000003u, 4);
+  std::string bitfields = Bmp(2, 1, 32, masks, Le(0xFFFFFFF0u, 4) + Le(0x7FFFFFF9u, 4));
+  bitfields[30] = 3;
+  ASSERT_TRUE(DecodeBmp(bitfields, picture));
+  EXPECT_EQ(Pixel(picture, 0, 0), (std::vector<int>{255, 0, 0}));
+  EXPECT_EQ(Pixel(picture, 1, 0), (std::vector<int>{127, 170, 85}));
+}
+
 TEST(Pictures, AnImageLoadsAFileOrKeepsWhatItShowed) {
   EventLoop loop;
   HeadlessDialogs dialogs;
