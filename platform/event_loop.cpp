@@ -127,6 +127,11 @@ bool EventLoop::PollDescriptors(std::chrono::milliseconds wait) {
     ReadyHandler on_ready = it->second.on_ready;
     Deliver([&on_ready, ready] { on_ready(ready); });
     delivered = true;
+    // A descriptor that is not open can report nothing more; watching it on would spin.
+    if (fds[i].revents & POLLNVAL) {
+      auto still = watches_.find(ids[i]);
+      if (still != watches_.end() && still->second.fd == fds[i].fd) watches_.erase(still);
+    }
   }
   return delivered;
 }

@@ -30,7 +30,8 @@ class EventLoop {
   void StopTimer(TimerId id);
 
   // Reports readiness of a descriptor. After Unwatch no further report reaches the handler,
-  // even when the descriptor number is reused at once.
+  // even when the descriptor number is reused at once. A descriptor found closed is reported
+  // once as kError and then no longer watched.
   WatchId Watch(int fd, unsigned interest, ReadyHandler on_ready);
   void SetInterest(WatchId id, unsigned interest);
   void Unwatch(WatchId id);

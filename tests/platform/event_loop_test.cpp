@@ -99,6 +99,25 @@ TEST(EventLoop, UnwatchInAHandlerHoldsEvenWhenTheNumberIsReused) {
   EXPECT_EQ(reused_reports, 1);
 }
 
+TEST(EventLoop, ADescriptorClosedUnderItsWatchIsReportedOnceThenDropped) {
+  EventLoop loop;
+  int closed_fd = -1;
+  {
+    TestPipe pipe;
+    closed_fd = ::dup(pipe.ReadEnd());
+  }
+  ASSERT_EQ(::close(closed_fd), 0);
+  int reports = 0;
+  unsigned last = 0;
+  loop.Watch(closed_fd, EventLoop::kReadable, [&](unsigned ready) {
+    ++reports;
+    last = ready;
+  });
+  for (int round = 0; round < 5; ++round) loop.RunOnce(milliseconds(5));
+  EXPECT_EQ(reports, 1);
+  EXPECT_EQ(last, EventLoop::kError);
+}
+
 TEST(EventLoop, AnExceptionGoesToTheHandlerAndTheLoopGoesOn) {
   EventLoop loop;
   std::vector<std::string> seen;
