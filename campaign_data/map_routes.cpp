@@ -245,9 +245,9 @@ void ReadPatrolAreas(TMainForm& form, const std::string& path) {
   if (lines.size() < 2 * 5) PatrolFileError(form, path, "two areas of five lines are needed.");
   for (int area = 0; area < 2; ++area) {
     const std::string name_line = Trim(lines[area * 5]);
-    const size_t close = name_line.find(']');
+    const int close = Pos("]", name_line);
     form.PatrolText[area * kPatrolEntries] =
-        name_line.substr(1, close == std::string::npos ? std::string::npos : close - 1);
+        Copy(name_line, 2, close > 0 ? close - 2 : static_cast<int>(name_line.size()));
     for (int corner = 0; corner < 4; ++corner) {
       const std::string line = Trim(lines[area * 5 + 1 + corner]);
       const size_t blank = line.find(' ');

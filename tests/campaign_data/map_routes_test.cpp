@@ -192,6 +192,21 @@ TEST(TargetLocations, AnIncompletePatrolFileStopsTheBuildWithAClearError) {
       ConversionError);
 }
 
+TEST(TargetLocations, APatrolAreaWithoutANameLineHasNoName) {
+  LakelandWorld world;
+  TMainForm& form = *world.form;
+  world.program_folder.Write(
+      "data/Lakeland.prd", Lines({"", "30000.00 10000.00", "60000.00 10000.00", "60000.00 30000.00",
+                                  "30000.00 30000.00", "]Blue_Sea_Lane]", "0.00 10000.00",
+                                  "10000.00 10000.00", "10000.00 50000.00", "0.00 50000.00"}));
+  TargetLocations(form);
+  EXPECT_EQ(form.PatrolText[0], "");
+  EXPECT_EQ(form.PatrolText[12], "");
+  // The points are built all the same.
+  EXPECT_FALSE(form.PatrolText[2].empty());
+  EXPECT_EQ(form.PatrolText[4], form.PatrolText[2]);
+}
+
 struct EntryCase {
   const char* map_axis;
   const char* axis_rail_entry;
