@@ -114,6 +114,18 @@ bool CanSave(TMainForm& form, const std::string& file_name) {
   return true;
 }
 
+// One line per type in table order, the file rewritten whole.
+void SaveTypeFile(TMainForm& form, const std::string& file_name,
+                  std::string (*line_of)(const AircraftClassEntry&)) {
+  if (!CanSave(form, file_name)) return;
+  std::string text;
+  for (int i = 0; i <= form.LastAircraftClass; ++i) {
+    text += line_of(form.AircraftClassTable[i]);
+    text += kCrLf;
+  }
+  WriteTextFile(ReferenceFilePath(form, file_name), text);
+}
+
 }  // namespace
 
 void LoadPlaneInfo(TMainForm& form) {
@@ -136,23 +148,11 @@ void LoadPlaneInfo(TMainForm& form) {
 }
 
 void SaveClasses(TMainForm& form) {
-  if (!CanSave(form, "class.tavrek")) return;
-  std::string text;
-  for (int i = 0; i <= form.LastAircraftClass; ++i) {
-    text += ClassLine(form.AircraftClassTable[i]);
-    text += kCrLf;
-  }
-  WriteTextFile(ReferenceFilePath(form, "class.tavrek"), text);
+  SaveTypeFile(form, "class.tavrek", ClassLine);
 }
 
 void SavePayloads(TMainForm& form) {
-  if (!CanSave(form, "payloads.tavrek")) return;
-  std::string text;
-  for (int i = 0; i <= form.LastAircraftClass; ++i) {
-    text += PayloadLine(form.AircraftClassTable[i]);
-    text += kCrLf;
-  }
-  WriteTextFile(ReferenceFilePath(form, "payloads.tavrek"), text);
+  SaveTypeFile(form, "payloads.tavrek", PayloadLine);
 }
 
 std::optional<std::vector<AllPayloadsLine>> ReadAllPayloads(const TMainForm& form) {

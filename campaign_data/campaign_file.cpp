@@ -52,17 +52,14 @@ Section SupplySection(std::string_view header, TComboBox MainWindowControls::*bo
           }};
 }
 
-// The data and backup folders: the text after a "=" when the line has one.
-Section FolderSection(std::string_view header, std::string CampaignDataState::*folder) {
-  return {header, [header, folder](TMainForm& form, LineCursor& cursor, std::string& line) {
+// The data and backup folders: the text after a "=" when the line has one. The aircraft types
+// of the data folder are loaded once the whole file is read.
+Section FolderSection(std::string_view header, std::string CampaignDataState::*folder,
+                      std::string_view log_text) {
+  return {header, [folder, log_text](TMainForm& form, LineCursor& cursor, std::string& line) {
             line = cursor.Next();
             form.*folder = ValueAfterEquals(line);
-            if (header == "[Data]") {
-              LoadPlaneInfo(form);
-              ErrorLog(form, "Campaign Data Files = " + form.CampaignDataFolder);
-            } else {
-              ErrorLog(form, "Campaign Backup Files = " + form.BackupFolder);
-            }
+            ErrorLog(form, std::string(log_text) + form.*folder);
           }};
 }
 
@@ -107,8 +104,8 @@ const std::vector<Section>& Sections() {
       TextSection("[Date]", &S::CampaignDateText),
       TextSection("[EndDate]", &S::EndDate),
       TextSection("[EndDateVictor]", &S::EndDateVictor),
-      FolderSection("[Data]", &S::CampaignDataFolder),
-      FolderSection("[BackUp]", &S::BackupFolder),
+      FolderSection("[Data]", &S::CampaignDataFolder, "Campaign Data Files = "),
+      FolderSection("[BackUp]", &S::BackupFolder, "Campaign Backup Files = "),
   };
   return sections;
 }

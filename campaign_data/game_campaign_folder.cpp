@@ -3,15 +3,10 @@
 #include <string>
 
 #include "app/main_form.h"
-#include "campaign_data/column_file.h"
-#include "campaign_data/home_bases.h"
 #include "campaign_data/reference_tables.h"
 #include "campaign_data/run_log.h"
-#include "campaign_data/squadron_file.h"
 #include "campaign_data/startup.h"
-#include "campaign_data/stationary_file.h"
 #include "campaign_data/text.h"
-#include "mission_results/pilot_roster.h"
 #include "mission_results/rank_awards.h"
 #include "platform/ascii.h"
 #include "platform/file_system.h"
@@ -23,15 +18,7 @@ void LoadCampaignTables(TMainForm& form) {
   ArmorList(form);
   LoadShipInfo(form);
   if (form.LastLocation < 0) LoadCampaignMap(form);
-  if (form.LastStationary < 0) StationaryList(form);
-  if (form.LastColumn < 0) ColumnList(form);
-  if (form.LastSquadron < 0) {
-    SquadronList(form, "OFF");
-    SquadronBase(form);
-    SaveSquadrons(form, 0);
-    LoadPilots(form);
-    SavePilot(form, 0);
-  }
+  LoadMissingCampaignTables(form, false);
   RankAwardSetup(form, 0);
 }
 

@@ -17,22 +17,12 @@ namespace {
 
 constexpr std::string_view kBadCoordinates = "Warning: bad coordinates.";
 
-// Whole metres of one coordinate: the number before its decimal point.
-int WholeMetres(std::string_view coordinate) {
-  const std::string text = Trim(coordinate);
-  const size_t point = text.find('.');
-  if (point == std::string::npos) {
-    throw ConversionError("'" + text + "' is not a valid map coordinate");
-  }
-  return StrToInt(std::string_view(text).substr(0, point));
-}
-
+// x is the text before the first blank, y the text after it (up to 40 characters).
 struct PositionTexts {
   std::string x;
   std::string y;
 };
 
-// x is the text before the first blank, y the text after it (up to 40 characters).
 PositionTexts SplitPosition(std::string_view position) {
   const size_t blank = position.find(' ');
   if (blank == std::string_view::npos) {
@@ -41,37 +31,21 @@ PositionTexts SplitPosition(std::string_view position) {
   return {Trim(position.substr(0, blank)), Trim(position.substr(blank + 1, 40))};
 }
 
-struct MapPoint {
-  long long x = 0;
-  long long y = 0;
-};
-
 bool HasTwoNumbers(std::string_view position) {
-  const size_t blank = position.find(' ');
-  if (blank == std::string_view::npos) return false;
+  if (position.find(' ') == std::string_view::npos) return false;
   const PositionTexts texts = SplitPosition(position);
   return !texts.x.empty() && !texts.y.empty();
 }
 
-MapPoint ReadPoint(std::string_view position) {
-  const PositionTexts texts = SplitPosition(position);
-  return {WholeMetres(texts.x), WholeMetres(texts.y)};
-}
-
-// Whole metres, cut down.
+// Whole metres, cut down; two equal points are 0 m apart.
 long long TruncatedLength(long long dx, long long dy) {
   return static_cast<long long>(std::sqrt(static_cast<double>(dx) * static_cast<double>(dx) +
                                           static_cast<double>(dy) * static_cast<double>(dy)));
 }
 
-// Whole metres between two points of the range tests; two equal points are 1 m apart.
-long long WholeDistance(long long dx, long long dy) {
-  return dx == 0 && dy == 0 ? 1 : TruncatedLength(dx, dy);
-}
-
 // The first position gains one metre on each axis, as the range tests measure.
-long long RangeDistance(const MapPoint& from, const MapPoint& to) {
-  return WholeDistance(from.x + 1 - to.x, from.y + 1 - to.y);
+long long RangeDistance(const WholeMetrePoint& from, const WholeMetrePoint& to) {
+  return WholeMetreDistance(from.x + 1 - to.x, from.y + 1 - to.y);
 }
 
 // The kilometres of the ActionRadius box ("250 Kilometers").
@@ -138,24 +112,42 @@ std::string BandedColumn(int col) {
 
 }  // namespace
 
+long long ReadWholeMetreNumber(std::string_view number) {
+  const std::string text = Trim(number);
+  const size_t point = text.find('.');
+  if (point == std::string::npos) {
+    throw ConversionError("'" + text + "' is not a valid map coordinate");
+  }
+  return StrToInt(std::string_view(text).substr(0, point));
+}
+
+WholeMetrePoint ReadWholeMetres(std::string_view position) {
+  const PositionTexts texts = SplitPosition(position);
+  return {ReadWholeMetreNumber(texts.x), ReadWholeMetreNumber(texts.y)};
+}
+
+long long WholeMetreDistance(long long dx, long long dy) {
+  return dx == 0 && dy == 0 ? 1 : TruncatedLength(dx, dy);
+}
+
 int GetDistance(const std::string& a, const std::string& b) {
   if (a.empty()) return 0;
-  const MapPoint from = ReadPoint(a);
-  const MapPoint to = ReadPoint(b);
-  return static_cast<int>(WholeDistance(from.x - to.x, from.y - to.y));
+  const WholeMetrePoint from = ReadWholeMetres(a);
+  const WholeMetrePoint to = ReadWholeMetres(b);
+  return static_cast<int>(WholeMetreDistance(from.x - to.x, from.y - to.y));
 }
 
 std::string TDistance(TMainForm& form, const std::string& a, const std::string& b,
                       const std::string& radius_source) {
   if (a.empty()) return "N";
-  const long long distance = RangeDistance(ReadPoint(a), ReadPoint(b));
+  const long long distance = RangeDistance(ReadWholeMetres(a), ReadWholeMetres(b));
   const int radius_km = radius_source == "Y" ? ActionRadiusBoxKm(form) : form.ActionRadiusKm;
   return distance > radius_km * 1100LL ? "N" : "Y";
 }
 
 std::string PatrolDistance(TMainForm& form, const std::string& a, const std::string& b) {
   if (a.empty()) return "N";
-  const long long distance = RangeDistance(ReadPoint(a), ReadPoint(b));
+  const long long distance = RangeDistance(ReadWholeMetres(a), ReadWholeMetres(b));
   long long limit = ActionRadiusBoxKm(form) * 1000LL;
   if (limit > 300000) limit = 300000;
   return distance > limit ? "N" : "Y";
@@ -167,9 +159,9 @@ std::string Distance(TMainForm& form, const std::string& position, int squadron,
   if (take_off_leg.empty()) return "N";
 
   // The leg starts with "TAKEOFF " and the base position.
-  const MapPoint base =
-      ReadPoint(Trim(Copy(Trim(take_off_leg), 9, static_cast<int>(take_off_leg.size()))));
-  const long long distance = RangeDistance(ReadPoint(position), base);
+  const WholeMetrePoint base =
+      ReadWholeMetres(Trim(Copy(Trim(take_off_leg), 9, static_cast<int>(take_off_leg.size()))));
+  const long long distance = RangeDistance(ReadWholeMetres(position), base);
 
   const long long radius_limit = form.ActionRadiusKm * 1000LL;
   long long limit = radius_limit;
@@ -199,19 +191,19 @@ void GetCoordinates(TMainForm& form, int squadron) {
   if (!LocationTableType::Contains(target) || form.LocationTable[target].LocationPosition.empty()) {
     BadCoordinates(form);
   }
-  const MapPoint point = ReadPoint(form.LocationTable[target].LocationPosition);
+  const WholeMetrePoint point = ReadWholeMetres(form.LocationTable[target].LocationPosition);
   form.TargetPosition = IntToStr(point.x) + " " + IntToStr(point.y);
 }
 
 std::string MoveCoordinates(TMainForm& form, const std::string& position, int dx, int dy) {
   if (position.empty()) BadCoordinates(form);
-  const MapPoint point = ReadPoint(position);
+  const WholeMetrePoint point = ReadWholeMetres(position);
   return IntToStr(point.x + dx) + ".00 " + IntToStr(point.y + dy) + ".00";
 }
 
 std::string MapCoordinate(TMainForm& form, const std::string& position) {
   if (position.size() <= 3) return "";
-  const MapPoint point = ReadPoint(position);
+  const WholeMetrePoint point = ReadWholeMetres(position);
   const std::string& map = form.MapTitle;
   int col = static_cast<int>(point.x / 10000);
   int row = static_cast<int>(point.y / 10000) + 1;
@@ -258,13 +250,13 @@ std::string MapCoordinate(TMainForm& form, const std::string& position) {
 std::string MapLocation(TMainForm& form, const std::string& position) {
   ErrorLog(form, "Determining the nearest location on the map to a static object.");
   if (!HasTwoNumbers(position)) return "";
-  const MapPoint point = ReadPoint(position);
+  const WholeMetrePoint point = ReadWholeMetres(position);
   int nearest = -1;
   long long nearest_distance = 0;
   for (int i = 0; i <= form.LastLocation; ++i) {
     const LocationEntry& location = form.LocationTable[i];
     if (location.LocationPosition.empty()) continue;
-    const MapPoint other = ReadPoint(location.LocationPosition);
+    const WholeMetrePoint other = ReadWholeMetres(location.LocationPosition);
     const long long distance = TruncatedLength(point.x - other.x, point.y - other.y);
     if (nearest < 0 || distance < nearest_distance) {
       nearest = i;
@@ -275,8 +267,8 @@ std::string MapLocation(TMainForm& form, const std::string& position) {
 }
 
 std::string GetAngle(const std::string& a, const std::string& b) {
-  const MapPoint from = ReadPoint(a);
-  const MapPoint to = ReadPoint(b);
+  const WholeMetrePoint from = ReadWholeMetres(a);
+  const WholeMetrePoint to = ReadWholeMetres(b);
   const long long dx = from.x - to.x;
   const long long dy = from.y - to.y;
   long long angle = 0;

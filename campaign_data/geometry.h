@@ -1,8 +1,26 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 class TMainForm;
+
+// Whole metres of a map position.
+struct WholeMetrePoint {
+  long long x = 0;
+  long long y = 0;
+};
+
+// The integer part of one coordinate: the text before its decimal point, trimmed, as a whole
+// number. A number without a decimal point throws ConversionError.
+long long ReadWholeMetreNumber(std::string_view number);
+// The integer parts of a position text "x y": x is the text before the first blank, y the text
+// after it (at most 40 characters, trimmed), each read up to its decimal point. A position
+// without a blank or a number without a decimal point throws ConversionError.
+WholeMetrePoint ReadWholeMetres(std::string_view position);
+// Trunc(sqrt(dx^2 + dy^2)) computed in floating point, where a zero sum counts as 1: two equal
+// positions are 1 m apart.
+long long WholeMetreDistance(long long dx, long long dy);
 
 // Questions on map positions held as text: x, one blank, y, in metres, each number with a
 // decimal point as the mission files write it. Only the whole metres before each "." are

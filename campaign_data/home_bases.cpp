@@ -250,7 +250,9 @@ void SquadronBase(TMainForm& form) {
   }
   Distance(form, form.FrontCenterPosition, 0, 0);  // may widen the action radius to the front
   if (form.SquadronTable[0].SquadronHomeBase == "Unknown") {
-    ErrorTrap(form, form.Messages.Text(MessageSection::kErrors, 10));
+    const std::string& message = form.Messages.Text(MessageSection::kErrors, 10);
+    ErrorLog(form, message);
+    ErrorTrap(form, message);
   }
   ErrorLog(form, "Squadron base routine ended.");
 }

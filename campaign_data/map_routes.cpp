@@ -16,7 +16,6 @@
 #include "campaign_setup/panels.h"
 #include "platform/ascii.h"
 #include "platform/errors.h"
-#include "platform/file_system.h"
 #include "platform/text_file.h"
 
 namespace {
@@ -35,12 +34,6 @@ constexpr std::array<RouteFileKind, 3> kRouteFiles{{
     {Network::kRails, ".rls"},
     {Network::kSeaRoutes, ".srd"},
 }};
-
-// A map file of the campaign's data folder, else of the program's; empty when neither has it.
-std::string MapFilePath(const TMainForm& form, const std::string& file_name) {
-  const std::string path = ReferenceFilePath(form, file_name);
-  return FileExists(path) ? path : std::string();
-}
 
 bool IsHeader(const std::string& line) {
   return Contains(line, "[");
@@ -96,7 +89,7 @@ class LocationBuild {
       : form_(form), full_(full), axis_(AxisRule(form.MapAxis)) {}
 
   void ReadRouteFile(const RouteFileKind& kind) {
-    const std::string path = MapFilePath(form_, form_.MapName + kind.extension);
+    const std::string path = ExistingReferenceFile(form_, form_.MapName + kind.extension);
     if (path.empty()) return;
     path_ = path;
     lines_ = ReadTextLines(path);
@@ -245,9 +238,9 @@ void ReadPatrolAreas(TMainForm& form, const std::string& path) {
   if (lines.size() < 2 * 5) PatrolFileError(form, path, "two areas of five lines are needed.");
   for (int area = 0; area < 2; ++area) {
     const std::string name_line = Trim(lines[area * 5]);
-    const size_t close = name_line.find(']');
+    const int close = Pos("]", name_line);
     form.PatrolText[area * kPatrolEntries] =
-        name_line.substr(1, close == std::string::npos ? std::string::npos : close - 1);
+        Copy(name_line, 2, close > 0 ? close - 2 : static_cast<int>(name_line.size()));
     for (int corner = 0; corner < 4; ++corner) {
       const std::string line = Trim(lines[area * 5 + 1 + corner]);
       const size_t blank = line.find(' ');
@@ -328,7 +321,7 @@ void BuildPatrolPoints(TMainForm& form, const std::string& path) {
 }
 
 void PatrolAreas(TMainForm& form) {
-  const std::string path = MapFilePath(form, form.MapName + ".prd");
+  const std::string path = ExistingReferenceFile(form, form.MapName + ".prd");
   if (path.empty()) return;
   if (form.FrontCenterPosition.empty()) {
     ErrorLog(form,
@@ -380,7 +373,7 @@ void EnemyAirfieldCheck(TMainForm& form) {
 }
 
 void MarkOffMapLocations(TMainForm& form, const LocationBuild& build) {
-  const std::string path = MapFilePath(form, "offmap.tavrek");
+  const std::string path = ExistingReferenceFile(form, "offmap.tavrek");
   if (path.empty()) return;
   for (const std::string& line : ReadTextLines(path)) {
     const int index = build.Find(Trim(line));
@@ -451,7 +444,7 @@ void ColumnWaypointCheckClick(TMainForm& form) {
   CleanUpPanels(form);
   CleanUpCampChk(form);
   WaypointCheck check;
-  const std::string path = MapFilePath(form, AsciiLowerCase(form.MapName) + ".rds");
+  const std::string path = ExistingReferenceFile(form, AsciiLowerCase(form.MapName) + ".rds");
   if (!path.empty()) {
     const std::vector<std::string> lines = ReadTextLines(path);
     for (size_t i = 0; i < lines.size(); ++i) {

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "app/main_form.h"
+#include "campaign_data/reference_tables.h"
 #include "campaign_data/run_log.h"
 #include "campaign_data/settings_file.h"
 #include "campaign_data/text.h"
 #include "platform/errors.h"
-#include "platform/file_system.h"
 #include "platform/text_file.h"
 
 namespace {
@@ -48,17 +48,6 @@ std::string_view ChosenLanguageFile(TMainForm& form) {
   }
   ErrorLog(form, "Unknown language " + form.Language + "; the English messages are used.");
   return kEnglishFile;
-}
-
-// The campaign's own copy when its data folder holds one, else the program's; empty when
-// neither exists.
-std::string FindMessageFile(const TMainForm& form, std::string_view file_name) {
-  if (!form.CampaignDataFolder.empty()) {
-    const std::string campaign_copy = form.CampaignDataFolder + std::string(file_name);
-    if (FileExists(campaign_copy)) return campaign_copy;
-  }
-  const std::string program_copy = form.ProgramFolder + "data\\" + std::string(file_name);
-  return FileExists(program_copy) ? program_copy : std::string();
 }
 
 [[noreturn]] void MissingMessageFile(TMainForm& form, const std::string& label,
@@ -112,7 +101,7 @@ void ReadMessageFile(TMainForm& form, const std::string& path,
 void GetMessages(TMainForm& form) {
   const std::string_view language_file = ChosenLanguageFile(form);
   for (const std::string_view file_name : {kEnglishFile, language_file}) {
-    const std::string path = FindMessageFile(form, file_name);
+    const std::string path = ExistingReferenceFile(form, std::string(file_name));
     if (path.empty()) {
       MissingMessageFile(
           form, "No Messages file found for " + form.Language + ". Select another language.",
@@ -121,7 +110,7 @@ void GetMessages(TMainForm& form) {
     ReadMessageFile(form, path, {&form.Messages.Message, &form.Messages.MessageRu});
   }
 
-  const std::string russian_path = FindMessageFile(form, kRussianFile);
+  const std::string russian_path = ExistingReferenceFile(form, std::string(kRussianFile));
   if (russian_path.empty()) {
     MissingMessageFile(form, "No Russian Messages file found.",
                        "No Russian message_ru.tavrek file found.");

@@ -1,7 +1,6 @@
 #include "campaign_data/nearest_location.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "campaign_data/text.h"
 #include "platform/errors.h"
@@ -12,31 +11,6 @@ constexpr long long kNoDistance = 999999999;
 constexpr int kLeafSize = 8;
 
 }  // namespace
-
-long long ReadWholeMetreNumber(std::string_view number) {
-  const size_t point = number.find('.');
-  if (point == std::string_view::npos) {
-    throw ConversionError("'" + std::string(number) + "' is not a valid map coordinate");
-  }
-  return StrToInt(number.substr(0, point));
-}
-
-WholeMetrePoint ReadWholeMetres(std::string_view position) {
-  const size_t blank = position.find(' ');
-  if (blank == std::string_view::npos) {
-    throw ConversionError("'" + std::string(position) + "' is not a valid map position");
-  }
-  const std::string y = Trim(position.substr(blank + 1, 40));
-  return WholeMetrePoint{ReadWholeMetreNumber(position.substr(0, blank)), ReadWholeMetreNumber(y)};
-}
-
-long long WholeMetreDistance(long long dx, long long dy) {
-  const double fx = static_cast<double>(dx);
-  const double fy = static_cast<double>(dy);
-  double sum = fx * fx + fy * fy;
-  if (sum == 0) sum = 1;
-  return static_cast<long long>(std::sqrt(sum));
-}
 
 NearestLocationIndex::NearestLocationIndex(const LocationTableType& table, int last_location,
                                            std::string_view excluded_word) {

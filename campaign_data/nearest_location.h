@@ -4,27 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "campaign_data/geometry.h"
 #include "campaign_data/location_table.h"
-
-// Whole-metre positions and the nearest map location to a point.
-
-struct WholeMetrePoint {
-  long long x = 0;
-  long long y = 0;
-};
-
-// The integer part of one coordinate: the text before its decimal point as a whole number.
-// A number without a decimal point throws ConversionError.
-long long ReadWholeMetreNumber(std::string_view number);
-
-// The integer parts of a position text "x y": x is the text before the first blank, y the text
-// after it (at most 40 characters, trimmed), each read up to its decimal point. A number
-// without a decimal point throws ConversionError.
-WholeMetrePoint ReadWholeMetres(std::string_view position);
-
-// Trunc(sqrt(dx^2 + dy^2)) computed in floating point, where a zero sum counts as 1: two equal
-// positions are 1 m apart.
-long long WholeMetreDistance(long long dx, long long dy);
 
 // The map location nearest to a position, by whole-metre distance from the location's position,
 // among locations 0..last_location whose name does not contain the excluded word. A location

@@ -166,6 +166,11 @@ std::string ReferenceFilePath(const TMainForm& form, const std::string& file_nam
   return form.ProgramFolder + "data\\" + file_name;
 }
 
+std::string ExistingReferenceFile(const TMainForm& form, const std::string& file_name) {
+  std::string path = ReferenceFilePath(form, file_name);
+  return FileExists(path) ? path : std::string();
+}
+
 void ArmorList(TMainForm& form) {
   const std::string path = ReferenceFilePath(form, "armor.tavrek");
   if (!FileExists(path)) RaiseMissingFile(form, "No armor.tavrek found.", "No armor.tavrek found.");

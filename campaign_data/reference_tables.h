@@ -9,6 +9,8 @@ class TMainForm;
 // Where a reference file is read and written: the campaign data folder's copy when that folder
 // is set and holds the file, otherwise the program's data folder (ProgramFolder + "data\").
 std::string ReferenceFilePath(const TMainForm& form, const std::string& file_name);
+// The same, for an optional file: empty when neither folder holds it.
+std::string ExistingReferenceFile(const TMainForm& form, const std::string& file_name);
 
 // armor.tavrek into ArmorTable; sets LastArmor.
 void ArmorList(TMainForm& form);

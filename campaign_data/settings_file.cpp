@@ -11,6 +11,7 @@
 #include "campaign_data/startup.h"
 #include "campaign_data/text.h"
 #include "campaign_setup/panels.h"
+#include "mission_generation/flights_per_squadron.h"
 #include "platform/errors.h"
 #include "platform/file_system.h"
 #include "platform/text_file.h"
@@ -67,14 +68,6 @@ void SettleDataFilesFolder(TMainForm& form) {
   if (!SameFolder(form.DataFilesFolder, StockDataFolder(form))) {
     form.ThirdPartyPathMenu.SetChecked(true);
   }
-}
-
-void SetFlightsPerSquadron(TMainForm& form) {
-  const std::string& flights = form.FlightBox.Text;
-  form.FlightsPerSquadron = flights == "One"     ? 1
-                            : flights == "Three" ? 3
-                            : flights == "Four"  ? 4
-                                                 : 2;
 }
 
 // A server tool that drives the dogfight mode forces it and the mission copy on.
@@ -159,7 +152,7 @@ void ReadIni(TMainForm& form) {
 
   SettleDataFilesFolder(form);
   if (found) form.BornPlaceTrackBar.SetPosition(leftovers.BornPlaceRadius);
-  SetFlightsPerSquadron(form);
+  SetSqFlights(form);
   form.ServerInfo.Text = leftovers.ServerInfo;
   const std::string& repair_time = form.BridgeRepairTimeBox.Text;
   if (!Contains(repair_time, "Mission") && !Contains(repair_time, "Random")) {

@@ -45,10 +45,9 @@ void ReadSkinLine(const std::string& line, SquadronBlock& block) {
 
 SquadronBlock ReadBlock(const std::string& header, LineCursor& cursor, bool coop_modes) {
   SquadronBlock block;
-  block.header_line = cursor.LineNumber();
   block.name = Copy(header, 2, Pos("]", header) - 2);
   if (Trim(block.name).empty()) {
-    throw ProgramError("Squadron file is corrupt: " + LineText(block.header_line) + " (\"" +
+    throw ProgramError("Squadron file is corrupt: " + LineText(cursor.LineNumber()) + " (\"" +
                        header + "\") names no squadron.");
   }
   const std::string planes_line = Trim(cursor.Next());

@@ -30,7 +30,6 @@ PlanesCounts ParsePlanesLine(const std::string& line);
 
 // A block as read, its texts normalised as the file's rules say.
 struct SquadronBlock {
-  int header_line = 0;  // 1-based line number of the block's header
   std::string name;
   PlanesCounts planes;
   std::string skill;

@@ -232,6 +232,12 @@ void InitializeCampaign(TMainForm& form) {
   LoadShipInfo(form);
   InitializeGroundUnits(form);
   LoadCampaignMap(form);
+  LoadMissingCampaignTables(form, true);
+  form.SkinImage.Visible = false;
+  LoadStationary(form);
+}
+
+void LoadMissingCampaignTables(TMainForm& form, bool sort_pilots) {
   if (form.LastStationary < 0) StationaryList(form);
   if (form.LastColumn < 0) ColumnList(form);
   if (form.LastSquadron < 0) {
@@ -239,11 +245,9 @@ void InitializeCampaign(TMainForm& form) {
     SquadronBase(form);
     SaveSquadrons(form, 0);
     LoadPilots(form);
-    PilotSort(form);
+    if (sort_pilots) PilotSort(form);
     SavePilot(form, 0);
   }
-  form.SkinImage.Visible = false;
-  LoadStationary(form);
 }
 
 void MarkTablesNotLoaded(TMainForm& form) {

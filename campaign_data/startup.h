@@ -12,6 +12,10 @@ void InitializeCampaign(TMainForm& form);
 // The campaign record, its map, the map's places with their owners and the battle's front
 // objects, in the order campaign loading reads them.
 void LoadCampaignMap(TMainForm& form);
+// The stationary objects, the columns and the squadrons (based, saved, with their pilots) that
+// are not loaded yet, in the order campaign loading reads them. `sort_pilots`: the roster is
+// sorted before it is saved.
+void LoadMissingCampaignTables(TMainForm& form, bool sort_pilots);
 // The campaign's location, column, stationary and squadron tables count as not loaded, so the
 // next operation that needs them reads them again.
 void MarkTablesNotLoaded(TMainForm& form);

@@ -3,14 +3,12 @@
 #include <limits>
 
 #include "app/main_form.h"
-#include "campaign_data/reference_tables.h"
+#include "campaign_data/aircraft_classes.h"
 #include "campaign_data/run_log.h"
 #include "campaign_data/text.h"
 #include "campaign_data/text_helpers.h"
 #include "platform/ascii.h"
 #include "platform/errors.h"
-#include "platform/file_system.h"
-#include "platform/text_file.h"
 
 namespace {
 
@@ -127,16 +125,15 @@ std::string SetIngressSpeed(TMainForm& form, int squadron) {
 }
 
 std::string PayloadType(TMainForm& form, int squadron) {
-  const std::string path = ReferenceFilePath(form, "allpayloads.tavrek");
-  if (!FileExists(path)) return "X";
+  const auto all_payloads = ReadAllPayloads(form);
+  if (!all_payloads) return "X";
   const SquadronEntry& entry = form.SquadronTable[squadron];
   const std::string type = Trim(Copy(entry.SquadronClass, 11, kRestOfLine));
   const std::string weapons = Trim(entry.SquadronWeapons);
   std::string category = "X";
-  for (const std::string& line : ReadTextLines(path)) {
-    const std::string line_type = Trim(Copy(line, 1, 29));
-    if (line_type.empty() || line_type != type) continue;
-    if (Trim(Copy(line, 32, kRestOfLine)) == weapons) category = Trim(Copy(line, 30, 1));
+  for (const AllPayloadsLine& line : *all_payloads) {
+    if (line.ClassName.empty() || line.ClassName != type) continue;
+    if (Trim(line.Loadout) == weapons) category = line.Category;
   }
   return category;
 }

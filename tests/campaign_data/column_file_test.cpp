@@ -16,12 +16,6 @@ namespace {
 
 using ::testing::HasSubstr;
 
-std::string Lines(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-  return text;
-}
-
 // The made-up map with its locations built. Aston and the western rail entry belong to the
 // Axis, every other location to the Allies; no reinforcement comes unless a test asks for it.
 struct ColumnWorld : LakelandWorld {
@@ -34,7 +28,7 @@ struct ColumnWorld : LakelandWorld {
     form->ReinforcementChance = {0, 0};
   }
   void Columns(const std::vector<std::string>& lines) const {
-    campaign.Write("columns.tavrek", Lines(lines));
+    campaign.Write("columns.tavrek", JoinLinesCrLf(lines));
   }
   std::string ColumnFile() const { return campaign.Read("columns.tavrek"); }
 };
@@ -228,11 +222,11 @@ TEST(ColumnList, AShipAtItsSidesEntryPointLoadsAWaitingColumn) {
   EXPECT_THAT(form.ErrorText,
               HasSubstr("] Landing Craft is transporting Guards from East_Sea.\r\n"));
   // The file was rewritten while loading, from the table as it stood then.
-  EXPECT_EQ(
-      world.ColumnFile(),
-      Lines({"1_Chief Ships.LCVP 1 @East_Sea $Landing Craft ~A",
-             "2_Chief Trains.Wagon 1 @Blank $Zug ~X", "3_Chief Armor.T34 2 @Blank $Axis Tanks ~X",
-             "4_Chief Armor.T34 1 @Blank $Waiting ~X", "5_Chief Armor.T34 1 @1_Chief $Guards ~T"}));
+  EXPECT_EQ(world.ColumnFile(), JoinLinesCrLf({"1_Chief Ships.LCVP 1 @East_Sea $Landing Craft ~A",
+                                               "2_Chief Trains.Wagon 1 @Blank $Zug ~X",
+                                               "3_Chief Armor.T34 2 @Blank $Axis Tanks ~X",
+                                               "4_Chief Armor.T34 1 @Blank $Waiting ~X",
+                                               "5_Chief Armor.T34 1 @1_Chief $Guards ~T"}));
 }
 
 // Where a blank ship or train comes back, by the draws of one seed: a shipyard or railyard of
@@ -294,7 +288,7 @@ TEST(ColumnList, WithoutAnEntryPointABlankTrainStaysBlank) {
   ColumnList(form);
   EXPECT_EQ(form.ColumnTable[0].ColumnPlace, "Blank");
   WriteColumnList(form);
-  EXPECT_EQ(world.ColumnFile(), Lines({"1_Chief Trains.Wagon 1 @Blank $Zug ~X"}));
+  EXPECT_EQ(world.ColumnFile(), JoinLinesCrLf({"1_Chief Trains.Wagon 1 @Blank $Zug ~X"}));
 }
 
 TEST(ColumnList, AMissingFileGivesAnEmptyTable) {
@@ -339,7 +333,7 @@ TEST(WriteColumnList, NeverWipesTheFileAndNeedsIt) {
   world.Columns({"1_Chief Armor.T34 1 @Birchford $Tanks ~A"});
   form.LastColumn = -1;
   WriteColumnList(form);
-  EXPECT_EQ(world.ColumnFile(), Lines({"1_Chief Armor.T34 1 @Birchford $Tanks ~A"}));
+  EXPECT_EQ(world.ColumnFile(), JoinLinesCrLf({"1_Chief Armor.T34 1 @Birchford $Tanks ~A"}));
 }
 
 TEST(WriteColumnList, MarksColumnsOnAMarkedRoutePoint) {
@@ -352,10 +346,10 @@ TEST(WriteColumnList, MarksColumnsOnAMarkedRoutePoint) {
   // The route planner has sent the last column on.
   form.ColumnTable[3].ColumnDestination = "Mill_Bridge";
   WriteColumnList(form);
-  EXPECT_EQ(
-      world.ColumnFile(),
-      Lines({"1_Chief Armor.T34 1 @Birchford $A ~B", "2_Chief Armor.T34 1 @Birchford $B ~B",
-             "3_Chief Armor.T34 1 @Birchford $C ~A", "4_Chief Armor.T34 1 @Mill_Bridge $D ~C"}));
+  EXPECT_EQ(world.ColumnFile(), JoinLinesCrLf({"1_Chief Armor.T34 1 @Birchford $A ~B",
+                                               "2_Chief Armor.T34 1 @Birchford $B ~B",
+                                               "3_Chief Armor.T34 1 @Birchford $C ~A",
+                                               "4_Chief Armor.T34 1 @Mill_Bridge $D ~C"}));
   EXPECT_EQ(form.ColumnTable[0].ColumnMarks, "B");
 }
 

@@ -9,6 +9,33 @@
 
 namespace {
 
+struct PositionCase {
+  const char* text;
+  long long x;
+  long long y;
+};
+
+class WholeMetres : public ::testing::TestWithParam<PositionCase> {};
+
+TEST_P(WholeMetres, CutsEachNumberAtItsDecimalPoint) {
+  const WholeMetrePoint point = ReadWholeMetres(GetParam().text);
+  EXPECT_EQ(point.x, GetParam().x);
+  EXPECT_EQ(point.y, GetParam().y);
+}
+
+INSTANTIATE_TEST_SUITE_P(Positions, WholeMetres,
+                         ::testing::Values(PositionCase{"1000.50 2000.99", 1000, 2000},
+                                           PositionCase{"-15.75 -0.5", -15, 0},
+                                           PositionCase{"10.00   20.00 350.00 1", 10, 20}));
+
+TEST(WholeMetres, TextWithoutDecimalPointOrBlankIsNoPosition) {
+  EXPECT_THROW(ReadWholeMetres("1000 2000.00"), ConversionError);
+  EXPECT_THROW(ReadWholeMetres("1000.00"), ConversionError);
+  EXPECT_THROW(ReadWholeMetres("x.00 1.00"), ConversionError);
+  EXPECT_EQ(WholeMetreDistance(0, 0), 1);
+  EXPECT_EQ(WholeMetreDistance(3000, -4000), 5000);
+}
+
 TEST(GetDistance, MeasuresWholeMetresOnTheIntegerParts) {
   struct Case {
     const char* a;

@@ -349,6 +349,11 @@ TEST(SquadronBase, PlayerWithoutABaseIsFatal) {
     EXPECT_STREQ(error.what(), "Error text 10");
   }
   EXPECT_EQ(bases.Squadron(0).SquadronHomeBase, "Unknown");
+  // Logged, then logged again by the fatal-error path.
+  const std::string line = "] Error text 10\r\n";
+  const size_t first = bases.form.ErrorText.find(line);
+  ASSERT_NE(first, std::string::npos);
+  EXPECT_NE(bases.form.ErrorText.find(line, first + 1), std::string::npos);
   EXPECT_FALSE(bases.Logged("Squadron base routine ended."));
 }
 

@@ -8,17 +8,12 @@
 
 #include "campaign_data/random_generator.h"
 #include "platform/errors.h"
+#include "platform/text_file.h"
 #include "tests/campaign_data/lakeland_map.h"
 
 namespace {
 
 using ::testing::HasSubstr;
-
-std::string Lines(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-  return text;
-}
 
 struct ExpectedLocation {
   int index;
@@ -101,9 +96,9 @@ TEST(TargetLocations, PatrolPointsAreDrawnInTheBoxSecondAreaFirst) {
   // Two areas close to the front centre (20000, 20100).
   world.program_folder.Write(
       "data/Lakeland.prd",
-      Lines({"[Red_Sea_Lane]", "30000.00 10000.00", "60000.00 10000.00", "60000.00 30000.00",
-             "30000.00 30000.00", "[Blue_Sea_Lane]", "0.00 10000.00", "10000.00 10000.00",
-             "10000.00 50000.00", "0.00 50000.00"}));
+      JoinLinesCrLf({"[Red_Sea_Lane]", "30000.00 10000.00", "60000.00 10000.00",
+                     "60000.00 30000.00", "30000.00 30000.00", "[Blue_Sea_Lane]", "0.00 10000.00",
+                     "10000.00 10000.00", "10000.00 50000.00", "0.00 50000.00"}));
   form.Rand.SetSeed(4242);
   RandomGenerator replay;
   replay.SetSeed(4242);
@@ -179,7 +174,8 @@ TEST(TargetLocations, PatrolAreasAreNotUsedWithoutAFrontCentre) {
 
 TEST(TargetLocations, AnIncompletePatrolFileStopsTheBuildWithAClearError) {
   LakelandWorld world;
-  world.program_folder.Write("data/Lakeland.prd", Lines({"[Allied_Patrol]", "400000.00 0.00"}));
+  world.program_folder.Write("data/Lakeland.prd",
+                             JoinLinesCrLf({"[Allied_Patrol]", "400000.00 0.00"}));
   EXPECT_THROW(
       {
         try {
@@ -190,6 +186,22 @@ TEST(TargetLocations, AnIncompletePatrolFileStopsTheBuildWithAClearError) {
         }
       },
       ConversionError);
+}
+
+TEST(TargetLocations, APatrolAreaWithoutANameLineHasNoName) {
+  LakelandWorld world;
+  TMainForm& form = *world.form;
+  world.program_folder.Write(
+      "data/Lakeland.prd",
+      JoinLinesCrLf({"", "30000.00 10000.00", "60000.00 10000.00", "60000.00 30000.00",
+                     "30000.00 30000.00", "]Blue_Sea_Lane]", "0.00 10000.00", "10000.00 10000.00",
+                     "10000.00 50000.00", "0.00 50000.00"}));
+  TargetLocations(form);
+  EXPECT_EQ(form.PatrolText[0], "");
+  EXPECT_EQ(form.PatrolText[12], "");
+  // The points are built all the same.
+  EXPECT_FALSE(form.PatrolText[2].empty());
+  EXPECT_EQ(form.PatrolText[4], form.PatrolText[2]);
 }
 
 struct EntryCase {
@@ -205,11 +217,11 @@ TEST_P(EntryPoints, FollowTheMapEdgeOfTheAxisSide) {
   TMainForm& form = *world.form;
   world.program_folder.Write(
       "data/Grid.rls",
-      Lines({"[Centre to North_End]", "5000.00 5000.00 0", "5000.00 9000.00 0",
-             "[West_End to Centre]", "1000.00 5000.00 0", "5000.00 5000.00 0",
-             "[East_End to South_End]", "9000.00 5000.00 0", "5000.00 1000.00 0",
-             "[South_End to West_End]", "5000.00 1000.00 0", "1000.00 5000.00 0",
-             "[North_End to East_End]", "5000.00 9000.00 0", "9000.00 5000.00 0"}));
+      JoinLinesCrLf({"[Centre to North_End]", "5000.00 5000.00 0", "5000.00 9000.00 0",
+                     "[West_End to Centre]", "1000.00 5000.00 0", "5000.00 5000.00 0",
+                     "[East_End to South_End]", "9000.00 5000.00 0", "5000.00 1000.00 0",
+                     "[South_End to West_End]", "5000.00 1000.00 0", "1000.00 5000.00 0",
+                     "[North_End to East_End]", "5000.00 9000.00 0", "9000.00 5000.00 0"}));
   form.MapName = "Grid";
   form.MapAxis = GetParam().map_axis;
   TargetLocations(form);
@@ -238,8 +250,8 @@ TEST_P(LocationKindsFromNames, DecideWhichWaypointARouteStartTakes) {
   TMainForm& form = *world.form;
   world.program_folder.Write(
       "data/Kinds.rds",
-      Lines({std::string("[") + GetParam().name + " to Elsewhere]", "100.00 100.00 0",
-             "200.00 200.00 0", "300.00 300.00 0", "400.00 400.00 0"}));
+      JoinLinesCrLf({std::string("[") + GetParam().name + " to Elsewhere]", "100.00 100.00 0",
+                     "200.00 200.00 0", "300.00 300.00 0", "400.00 400.00 0"}));
   form.MapName = "Kinds";
   TargetLocations(form);
   ASSERT_EQ(form.LastLocation, 1);
@@ -260,10 +272,10 @@ INSTANTIATE_TEST_SUITE_P(Names, LocationKindsFromNames,
 TEST(TargetLocations, ANameInTwoNetworksKeepsTheRoadPosition) {
   TestWorld world;
   TMainForm& form = *world.form;
-  world.program_folder.Write("data/Two.rds",
-                             Lines({"[Aston to Aston_Station]", "1.00 1.00 0", "2.00 2.00 0"}));
-  world.program_folder.Write("data/Two.rls",
-                             Lines({"[Aston_Station to Birch]", "9.00 9.00 0", "8.00 8.00 0"}));
+  world.program_folder.Write(
+      "data/Two.rds", JoinLinesCrLf({"[Aston to Aston_Station]", "1.00 1.00 0", "2.00 2.00 0"}));
+  world.program_folder.Write(
+      "data/Two.rls", JoinLinesCrLf({"[Aston_Station to Birch]", "9.00 9.00 0", "8.00 8.00 0"}));
   form.MapName = "Two";
   TargetLocations(form);
   ASSERT_EQ(form.LastLocation, 2);
@@ -272,7 +284,7 @@ TEST(TargetLocations, ANameInTwoNetworksKeepsTheRoadPosition) {
   EXPECT_EQ(form.LocationTable[2].LocationName, "Birch");
   // The campaign's data folder overrides the program's, file by file.
   TempFolder campaign_data;
-  campaign_data.Write("Two.rds", Lines({"[Cole to Dale]", "5.00 5.00 0", "6.00 6.00 0"}));
+  campaign_data.Write("Two.rds", JoinLinesCrLf({"[Cole to Dale]", "5.00 5.00 0", "6.00 6.00 0"}));
   form.CampaignDataFolder = campaign_data.Path();
   TargetLocations(form);
   EXPECT_EQ(form.LocationTable[0].LocationName, "Cole");
@@ -282,10 +294,10 @@ TEST(TargetLocations, ANameInTwoNetworksKeepsTheRoadPosition) {
 TEST(TargetLocations, SectionsThatNameNoRouteAreLoggedAndSkipped) {
   TestWorld world;
   TMainForm& form = *world.form;
-  world.program_folder.Write(
-      "data/Odd.rds", Lines({"[Aston Birchford]", "1.00 1.00 0", "[ to Birchford]", "2.00 2.00 0",
-                             "[Aston to Birchford", "3.00 3.00 0", "[Cole to Dale]", "5.00 5.00 0",
-                             "6.00 6.00 0"}));
+  world.program_folder.Write("data/Odd.rds",
+                             JoinLinesCrLf({"[Aston Birchford]", "1.00 1.00 0", "[ to Birchford]",
+                                            "2.00 2.00 0", "[Aston to Birchford", "3.00 3.00 0",
+                                            "[Cole to Dale]", "5.00 5.00 0", "6.00 6.00 0"}));
   form.MapName = "Odd";
   TargetLocations(form);
   ASSERT_EQ(form.LastLocation, 1);
@@ -300,9 +312,9 @@ TEST(TargetLocations, SectionsThatNameNoRouteAreLoggedAndSkipped) {
 TEST(TargetLocations, TextWhereACoordinateBelongsStopsTheBuildNamingTheLine) {
   TestWorld world;
   TMainForm& form = *world.form;
-  world.program_folder.Write(
-      "data/Bad.rds", Lines({"[Cole to Dale]", "5.00 5.00 0", "6.00 6.00 0", "[Dale to Eden]",
-                             "east 7.00 0", "8.00 8.00 0"}));
+  world.program_folder.Write("data/Bad.rds",
+                             JoinLinesCrLf({"[Cole to Dale]", "5.00 5.00 0", "6.00 6.00 0",
+                                            "[Dale to Eden]", "east 7.00 0", "8.00 8.00 0"}));
   form.MapName = "Bad";
   try {
     TargetLocations(form);
@@ -317,7 +329,8 @@ TEST(TargetLocations, TextWhereACoordinateBelongsStopsTheBuildNamingTheLine) {
 TEST(TargetLocations, ABridgeSectionShorterThanThreeWaypointsReadsPastTheEnd) {
   TestWorld world;
   TMainForm& form = *world.form;
-  world.program_folder.Write("data/Short.rds", Lines({"[Old_Bridge to Dale]", "5.00 5.00 0"}));
+  world.program_folder.Write("data/Short.rds",
+                             JoinLinesCrLf({"[Old_Bridge to Dale]", "5.00 5.00 0"}));
   form.MapName = "Short";
   EXPECT_THROW(TargetLocations(form), ConversionError);
   form.MapAxis = "Up";  // no coordinate is read for an unknown axis
@@ -383,7 +396,7 @@ TEST(ColumnWaypointCheck, WarnsOfClosePointsNearTheEndsOfARoute) {
   lines.push_back("[Birchford to Carlow]");
   lines.push_back("0.00 0.00 0.00");
   lines.push_back("5000.00 0.00 0.00");
-  world.program_folder.Write("data/lakeland.rds", Lines(lines));
+  world.program_folder.Write("data/lakeland.rds", JoinLinesCrLf(lines));
   form.MapName = "Lakeland";
   world.dialogs->ExpectMessage(
       "Warning: Waypoints too close together.\r\n\r\nPath = Aston to Birchford\r\n"

@@ -130,43 +130,4 @@ TEST(NearestLocationIndex, MalformedPositionsRaiseConversionErrors) {
   EXPECT_THROW(NearestLocationIndex(*table, 1, "").Nearest("100.00 100.00"), ConversionError);
 }
 
-struct PositionCase {
-  const char* text;
-  long long x;
-  long long y;
-};
-
-class WholeMetres : public ::testing::TestWithParam<PositionCase> {};
-
-TEST_P(WholeMetres, CutsEachNumberAtItsDecimalPoint) {
-  const WholeMetrePoint point = ReadWholeMetres(GetParam().text);
-  EXPECT_EQ(point.x, GetParam().x);
-  EXPECT_EQ(point.y, GetParam().y);
-}
-
-INSTANTIATE_TEST_SUITE_P(Positions, WholeMetres,
-                         ::testing::Values(PositionCase{"1000.50 2000.99", 1000, 2000},
-                                           PositionCase{"-15.75 -0.5", -15, 0},
-                                           PositionCase{"10.00   20.00 350.00 1", 10, 20}));
-
-TEST(WholeMetres, TextWithoutDecimalPointOrBlankIsNoPosition) {
-  EXPECT_THROW(ReadWholeMetres("1000 2000.00"), ConversionError);
-  EXPECT_THROW(ReadWholeMetres("1000.00"), ConversionError);
-  EXPECT_THROW(ReadWholeMetres("x.00 1.00"), ConversionError);
-  EXPECT_EQ(WholeMetreDistance(0, 0), 1);
-  EXPECT_EQ(WholeMetreDistance(3000, -4000), 5000);
-}
-
-TEST(WholeMetres, AgreeWithTheMapDistanceRule) {
-  std::mt19937 random(99);
-  std::uniform_int_distribution<int> coordinate(-300000, 300000);
-  for (int i = 0; i < 1000; ++i) {
-    const std::string a = Position(coordinate(random), coordinate(random), i % 100);
-    const std::string b = Position(coordinate(random), coordinate(random), (i * 7) % 100);
-    const WholeMetrePoint pa = ReadWholeMetres(a);
-    const WholeMetrePoint pb = ReadWholeMetres(b);
-    ASSERT_EQ(GetDistance(a, b), WholeMetreDistance(pa.x - pb.x, pa.y - pb.y)) << a << " / " << b;
-  }
-}
-
 }  // namespace

@@ -16,9 +16,7 @@ namespace {
 using ::testing::HasSubstr;
 
 std::string FileWith(const std::vector<std::string>& objects) {
-  std::string text = "[NStationary]\r\n";
-  for (const std::string& object : objects) text += object + "\r\n";
-  return text;
+  return "[NStationary]\r\n" + JoinLinesCrLf(objects);
 }
 
 // The made-up map with its locations built and the fixture's stationary.tavrek in place.
