@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "app/main_form.h"
+#include "benchmarks/generated_campaigns.h"
 #include "campaign_data/messages.h"
 #include "campaign_data/startup.h"
 #include "platform/dialogs.h"
@@ -232,21 +233,9 @@ class GeneratedCampaign {
   std::string front_;
 };
 
-struct Fixture {
-  std::unique_ptr<PlatformServices> platform =
-      PlatformServices::ForThisMachine(std::make_unique<HeadlessDialogs>());
-  std::map<int, std::unique_ptr<GeneratedCampaign>> campaigns;
-
-  const GeneratedCampaign& Campaign(int size) {
-    auto& campaign = campaigns[size];
-    if (!campaign) campaign = std::make_unique<GeneratedCampaign>(size);
-    return *campaign;
-  }
-};
-
-Fixture& Shared() {
-  static Fixture fixture;
-  return fixture;
+GeneratedCampaigns<GeneratedCampaign>& Shared() {
+  static GeneratedCampaigns<GeneratedCampaign> campaigns;
+  return campaigns;
 }
 
 // Every table marked as not loaded, as after choosing the campaign folder.
@@ -259,7 +248,7 @@ void MarkNotLoaded(TMainForm& form) {
 
 void BM_InitializeCampaign(benchmark::State& state) {
   const int size = static_cast<int>(state.range(0));
-  auto form = Shared().Campaign(size).NewForm(*Shared().platform);
+  auto form = Shared().OfSize(size).NewForm(Shared().Platform());
   for (auto _ : state) {
     state.PauseTiming();
     MarkNotLoaded(*form);

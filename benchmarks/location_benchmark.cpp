@@ -14,6 +14,7 @@
 #include <string>
 
 #include "app/main_form.h"
+#include "benchmarks/generated_campaigns.h"
 #include "campaign_data/column_file.h"
 #include "campaign_data/map_routes.h"
 #include "campaign_data/stationary_file.h"
@@ -101,21 +102,9 @@ class GeneratedCampaign {
   fs::path folder_;
 };
 
-struct Fixture {
-  std::unique_ptr<PlatformServices> platform =
-      PlatformServices::ForThisMachine(std::make_unique<HeadlessDialogs>());
-  std::map<int, std::unique_ptr<GeneratedCampaign>> campaigns;
-
-  const GeneratedCampaign& Campaign(int size) {
-    auto& campaign = campaigns[size];
-    if (!campaign) campaign = std::make_unique<GeneratedCampaign>(size);
-    return *campaign;
-  }
-};
-
-Fixture& Shared() {
-  static Fixture fixture;
-  return fixture;
+GeneratedCampaigns<GeneratedCampaign>& Shared() {
+  static GeneratedCampaigns<GeneratedCampaign> campaigns;
+  return campaigns;
 }
 
 // Owners for the ground-column rules: the western half Axis, the eastern half Allied.
@@ -127,7 +116,7 @@ void GiveOwners(TMainForm& form) {
 
 void BM_TargetLocations(benchmark::State& state) {
   const int size = static_cast<int>(state.range(0));
-  auto form = Shared().Campaign(size).NewForm(*Shared().platform);
+  auto form = Shared().OfSize(size).NewForm(Shared().Platform());
   for (auto _ : state) {
     TargetLocations(*form);
     benchmark::DoNotOptimize(form->LastLocation);
@@ -137,7 +126,7 @@ void BM_TargetLocations(benchmark::State& state) {
 
 void BM_StationaryList(benchmark::State& state) {
   const int size = static_cast<int>(state.range(0));
-  auto form = Shared().Campaign(size).NewForm(*Shared().platform);
+  auto form = Shared().OfSize(size).NewForm(Shared().Platform());
   TargetLocations(*form);
   for (auto _ : state) {
     StationaryList(*form);
@@ -148,7 +137,7 @@ void BM_StationaryList(benchmark::State& state) {
 
 void BM_LoadStationary(benchmark::State& state) {
   const int size = static_cast<int>(state.range(0));
-  auto form = Shared().Campaign(size).NewForm(*Shared().platform);
+  auto form = Shared().OfSize(size).NewForm(Shared().Platform());
   TargetLocations(*form);
   for (auto _ : state) {
     LoadStationary(*form);
@@ -159,7 +148,7 @@ void BM_LoadStationary(benchmark::State& state) {
 
 void BM_ColumnList(benchmark::State& state) {
   const int size = static_cast<int>(state.range(0));
-  auto form = Shared().Campaign(size).NewForm(*Shared().platform);
+  auto form = Shared().OfSize(size).NewForm(Shared().Platform());
   TargetLocations(*form);
   GiveOwners(*form);
   for (auto _ : state) {
@@ -172,7 +161,7 @@ void BM_ColumnList(benchmark::State& state) {
 // The whole load of a campaign's map, objects and columns, as a pipeline pass runs it.
 void BM_CampaignLoad(benchmark::State& state) {
   const int size = static_cast<int>(state.range(0));
-  auto form = Shared().Campaign(size).NewForm(*Shared().platform);
+  auto form = Shared().OfSize(size).NewForm(Shared().Platform());
   TargetLocations(*form);
   GiveOwners(*form);
   for (auto _ : state) {
@@ -202,6 +191,6 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
-  Shared().campaigns.clear();
+  Shared().Clear();
   return 0;
 }
