@@ -20,6 +20,7 @@
 #include "tcp_listener/winsock_binding.h"
 
 class DnsRequest;
+struct HostReply;
 
 // The exception of the socket components. A failed socket call reads
 // "Error <number> in function <name>", CR LF, and WinSock's text of the error.
@@ -258,6 +259,14 @@ class TCustomAsyncSocket {
   void OnSocketReady(int fd, std::uint64_t generation, unsigned ready);
   void UpdateWatch();
   void StartDnsRequest(unsigned message, std::shared_ptr<DnsRequest> request);
+  // Starts a look-up on its own thread; a thread or descriptor that cannot be had is raised
+  // under the looked-up text.
+  void StartLookupOrRaise(const std::string& looked_up, unsigned message,
+                          std::function<HostReply()> lookup);
+  // Cancels a running look-up and forgets the last answer.
+  void ResetDnsLookup();
+  // A reverse look-up's address check: false (reported) when it is no address.
+  bool AcceptReverseLookupAddress(const std::string& HostAddr);
   void ForgetDnsRequest();
   // Raises "Cannot change <property> if not closed".
   void RefuseChangeWhileOpen(const char* property);

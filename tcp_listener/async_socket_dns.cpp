@@ -41,9 +41,7 @@ void TCustomAsyncSocket::DnsLookup(const std::string& HostName) {
     RaiseException("DNS lookup: invalid host name.");
     return TriggerDnsLookupDone(WSAEINVAL);
   }
-  CancelDnsLookup();
-  dns_result_.clear();
-  dns_result_list_.clear();
+  ResetDnsLookup();
   if (AsyncSocketIsDottedIP(HostName)) {
     dns_result_ = AsyncSocketTrim(HostName);
     dns_result_list_.push_back(dns_result_);
@@ -51,41 +49,20 @@ void TCustomAsyncSocket::DnsLookup(const std::string& HostName) {
   }
   if (window_ == nullptr) return RaiseException("DnsLookup: Window not assigned");
   const std::string name = AsyncSocketTrim(HostName);
-  try {
-    StartDnsRequest(WM_ASYNCGETHOSTBYNAME, DnsRequest::Start([name] { return AddressesOf(name); }));
-  } catch (const std::system_error& error) {
-    RaiseException(HostName + ": can't start DNS lookup, error #" +
-                   std::to_string(WinSockErrorOfErrno(error.code().value())));
-  }
+  StartLookupOrRaise(HostName, WM_ASYNCGETHOSTBYNAME, [name] { return AddressesOf(name); });
 }
 
 void TCustomAsyncSocket::ReverseDnsLookup(const std::string& HostAddr) {
-  if (HostAddr.empty() || HostAddr.size() > kLongestHostAddress) {
-    RaiseException("ReverseDnsLookup: Invalid host name.");
-    return TriggerDnsLookupDone(WSAEINVAL);
-  }
-  CancelDnsLookup();
-  dns_result_.clear();
-  dns_result_list_.clear();
+  if (!AcceptReverseLookupAddress(HostAddr)) return;
+  ResetDnsLookup();
   if (window_ == nullptr) return RaiseException("ReverseDnsLookup: Window not assigned");
   const in_addr_t address = ::inet_addr(AsyncSocketTrim(HostAddr).c_str());
-  try {
-    StartDnsRequest(WM_ASYNCGETHOSTBYADDR,
-                    DnsRequest::Start([address] { return NamesOf(address); }));
-  } catch (const std::system_error& error) {
-    RaiseException(HostAddr + ": can't start DNS lookup, error #" +
-                   std::to_string(WinSockErrorOfErrno(error.code().value())));
-  }
+  StartLookupOrRaise(HostAddr, WM_ASYNCGETHOSTBYADDR, [address] { return NamesOf(address); });
 }
 
 void TCustomAsyncSocket::ReverseDnsLookupSync(const std::string& HostAddr) {
-  if (HostAddr.empty() || HostAddr.size() > kLongestHostAddress) {
-    RaiseException("ReverseDnsLookup: Invalid host name.");
-    return TriggerDnsLookupDone(WSAEINVAL);
-  }
-  CancelDnsLookup();
-  dns_result_.clear();
-  dns_result_list_.clear();
+  if (!AcceptReverseLookupAddress(HostAddr)) return;
+  ResetDnsLookup();
   binding_->AsyncSocketLoadProc();
   const HostReply reply = NamesOf(::inet_addr(AsyncSocketTrim(HostAddr).c_str()));
   if (reply.error == 0) {
@@ -94,6 +71,29 @@ void TCustomAsyncSocket::ReverseDnsLookupSync(const std::string& HostAddr) {
   }
   binding_->WSASetLastError(reply.error);
   TriggerDnsLookupDone(static_cast<std::uint16_t>(reply.error));
+}
+
+bool TCustomAsyncSocket::AcceptReverseLookupAddress(const std::string& HostAddr) {
+  if (!HostAddr.empty() && HostAddr.size() <= kLongestHostAddress) return true;
+  RaiseException("ReverseDnsLookup: Invalid host name.");
+  TriggerDnsLookupDone(WSAEINVAL);
+  return false;
+}
+
+void TCustomAsyncSocket::ResetDnsLookup() {
+  CancelDnsLookup();
+  dns_result_.clear();
+  dns_result_list_.clear();
+}
+
+void TCustomAsyncSocket::StartLookupOrRaise(const std::string& looked_up, unsigned message,
+                                            std::function<HostReply()> lookup) {
+  try {
+    StartDnsRequest(message, DnsRequest::Start(std::move(lookup)));
+  } catch (const std::system_error& error) {
+    RaiseException(looked_up + ": can't start DNS lookup, error #" +
+                   std::to_string(WinSockErrorOfErrno(error.code().value())));
+  }
 }
 
 void TCustomAsyncSocket::CancelDnsLookup() {
