@@ -15,6 +15,7 @@ std::string RunLogStamp(const LocalDateTime& time) {
 
 void ErrorLog(TMainForm& form, const std::string& message) {
   form.ErrorText += RunLogStamp(form.Platform.ClockService().LocalNow()) + message + "\r\n";
+  if (form.ProgramFolderInUse) return;  // the log there is another copy's
   try {
     WriteTextFile(form.ProgramFolder + "tavrekerror.txt", form.ErrorText + "\r\n");
   } catch (const FileError& error) {

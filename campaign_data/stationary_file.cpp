@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "app/main_form.h"
+#include "campaign_data/damaged_files.h"
+#include "campaign_data/file_read_report.h"
 #include "campaign_data/map_routes.h"
 #include "campaign_data/nearest_location.h"
 #include "campaign_data/run_log.h"
@@ -31,16 +33,23 @@ std::vector<std::string> ReadObjectLines(TMainForm& form) {
     ErrorLog(form, message);
     throw ProgramError(message + "\r\n");
   }
-  std::vector<std::string> lines = ReadTextLines(path);
+  InspectedTextFile file = ReadInspectedTextFile(path);
+  std::vector<std::string>& lines = file.lines;
   if (!lines.empty()) lines.erase(lines.begin());
   if (lines.size() > static_cast<size_t>(kStationaryCapacity)) {
     const std::string message = "stationary.tavrek holds " + IntToStr(lines.size()) +
                                 " objects, more than the " + IntToStr(kStationaryCapacity) +
                                 " a campaign can hold; it is not loaded.";
     ErrorLog(form, message);
+    file.report.Add("it was refused whole: " + message);
+    form.StationaryFileRead = LoadedFile{path, std::move(file.report)};
     throw ProgramError(message);
   }
-  return lines;
+  if (!file.report.WholeAndClean()) {
+    ErrorLog(form, "stationary.tavrek was not read whole: " + file.report.Faults() + ".");
+  }
+  form.StationaryFileRead = LoadedFile{path, std::move(file.report)};
+  return std::move(lines);
 }
 
 // The text after the first word, trimmed; nothing when the text is one word.
@@ -145,6 +154,7 @@ void SaveStationary(TMainForm& form) {
     content += form.StationaryObjectTable[i].StationaryLine;
     content += kCrLf;
   }
+  KeepDamagedOriginal(form, form.StationaryFileRead, path);
   WriteTextFile(path, content);
 }
 

@@ -11,6 +11,7 @@
 #include <iterator>
 #include <system_error>
 
+#include "platform/byte_order_mark.h"
 #include "platform/errors.h"
 #include "platform/file_system.h"
 
@@ -30,6 +31,7 @@ std::string ReadFileBytes(std::string_view path) {
 }
 
 std::vector<std::string> SplitTextLines(std::string_view text) {
+  text = WithoutByteOrderMark(text);
   const size_t eof_mark = text.find('\x1a');
   if (eof_mark != std::string_view::npos) text = text.substr(0, eof_mark);
   std::vector<std::string> lines;

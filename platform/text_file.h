@@ -12,7 +12,8 @@
 
 // The whole file as bytes; throws FileError when it cannot be read.
 std::string ReadFileBytes(std::string_view path);
-// The file's text up to a Ctrl-Z, split into lines without their line ends.
+// The file's text up to a Ctrl-Z, split into lines without their line ends; a UTF-8
+// byte-order mark at its start is no part of the first line.
 std::vector<std::string> ReadTextLines(std::string_view path);
 std::vector<std::string> SplitTextLines(std::string_view text);
 

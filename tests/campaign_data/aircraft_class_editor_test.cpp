@@ -62,7 +62,7 @@ TEST(AircraftClassEditor, OpensOnTheFirstTypeFromTheMenuOrTheToolBar) {
                     "Ju-87B-2",
                     "I-16type24",
                     "Long_Twenty_Five_Name_Ab",
-                    "Twenty_Five_Character_Nme"};
+                    "Twenty_Four_Character_Nm"};
   EXPECT_EQ(form.PlaneTypeBox.Items, names);
   Items successors = names;
   successors.insert(successors.end(), {"random", "none"});

@@ -83,9 +83,13 @@ TEST(CampaignInfo, ReadingNormalisesHandEditedValues) {
   campaign.WriteCampaign(Fixture("campaign_normalised.tavrek"));
 
   CampaignInfo(campaign.form);
+  // The hand-edited file's last line has no line end: it may be cut, so the file is kept.
+  campaign.world.dialogs->ExpectMessage("campaign.tavrek was not read whole", ModalResult::kOk);
   UpDateCampaignInfo(campaign.form);
 
   EXPECT_EQ(campaign.CampaignFile(), Fixture("campaign_normalised.expected"));
+  EXPECT_EQ(campaign.campaign.Read("campaign.tavrek.damaged"),
+            Fixture("campaign_normalised.tavrek"));
 }
 
 TEST(CampaignInfo, MapAloneTakesTheDefaults) {

@@ -349,8 +349,10 @@ TEST(SettingsFile, BinaryGarbageLoadsWithoutHarm) {
   EXPECT_FALSE(form.DataFilesFolder.empty());
   EXPECT_THAT(RunLogMessages(form), Contains(HasSubstr("is not text; it is ignored.")));
   EXPECT_EQ(form.ProgramFolder, world.program_folder.Path());
+  world.dialogs->ExpectMessage("tavrek.ini was not read whole", ModalResult::kOk);
   WriteIni(form);
   EXPECT_EQ(ReadTextLines(ProgramFile(world, "tavrek.ini")).size(), 79u);
+  EXPECT_EQ(world.program_folder.Read("tavrek.ini.damaged"), garbage);
 }
 
 TEST(SettingsFile, HugeLinesAreTakenAsTheLayoutSays) {

@@ -18,6 +18,12 @@ namespace {
 using campaign_tables::AddAircraftType;
 using campaign_tables::AircraftType;
 
+std::vector<SquadronBlock> ParseBlocks(const std::vector<std::string>& lines, bool coop,
+                                       int capacity) {
+  FileReadReport report;
+  return ParseSquadronFile(lines, coop, capacity, report);
+}
+
 std::string Fixture(const std::string& name) {
   return ReadFileBytes(FixturesFolder() + "tables1/" + name);
 }
@@ -125,7 +131,7 @@ TEST(SquadronBlocks, FlagsSkinAndRadioAreNormalised) {
     const std::vector<std::string> second =
         Block("Other0", c.active_line, c.skin_line, c.radio_line);
     lines.insert(lines.end(), second.begin(), second.end());
-    const std::vector<SquadronBlock> blocks = ParseSquadronFile(lines, c.coop, 1029);
+    const std::vector<SquadronBlock> blocks = ParseBlocks(lines, c.coop, 1029);
     ASSERT_EQ(blocks.size(), 2u) << c.name;
     EXPECT_EQ(blocks[1].active, c.active) << c.name;
     EXPECT_EQ(blocks[1].ai, c.ai) << c.name;
@@ -138,10 +144,10 @@ TEST(SquadronBlocks, FlagsSkinAndRadioAreNormalised) {
 TEST(SquadronBlocks, PlayersSquadronFliesUnlessInCoop) {
   const std::vector<std::string> lines =
       Block("Player0", "  Active False AI True", "  1a.bmp", "  Radio");
-  EXPECT_EQ(ParseSquadronFile(lines, false, 1029)[0].active, "Active True ");
-  EXPECT_EQ(ParseSquadronFile(lines, false, 1029)[0].ai, "AI False");
-  EXPECT_EQ(ParseSquadronFile(lines, true, 1029)[0].active, "Active False");
-  EXPECT_EQ(ParseSquadronFile(lines, true, 1029)[0].ai, "AI True");
+  EXPECT_EQ(ParseBlocks(lines, false, 1029)[0].active, "Active True ");
+  EXPECT_EQ(ParseBlocks(lines, false, 1029)[0].ai, "AI False");
+  EXPECT_EQ(ParseBlocks(lines, true, 1029)[0].active, "Active False");
+  EXPECT_EQ(ParseBlocks(lines, true, 1029)[0].ai, "AI True");
 }
 
 TEST(SquadronBlocks, BrokenHeadersAndTooManyBlocksAreErrorsNamingTheLine) {
@@ -169,7 +175,7 @@ TEST(SquadronBlocks, BrokenHeadersAndTooManyBlocksAreErrorsNamingTheLine) {
   };
   for (const Case& c : cases) {
     try {
-      ParseSquadronFile(c.lines, false, 1029);
+      ParseBlocks(c.lines, false, 1029);
       ADD_FAILURE() << c.name << ": no error";
     } catch (const ProgramError& error) {
       EXPECT_STREQ(error.what(), c.message) << c.name;
@@ -179,7 +185,7 @@ TEST(SquadronBlocks, BrokenHeadersAndTooManyBlocksAreErrorsNamingTheLine) {
   std::vector<std::string> three = with(good);
   three = with(three);
   try {
-    ParseSquadronFile(three, false, 2);
+    ParseBlocks(three, false, 2);
     ADD_FAILURE() << "no capacity error";
   } catch (const ProgramError& error) {
     EXPECT_STREQ(error.what(),
@@ -200,14 +206,19 @@ TEST(SquadronList, LoadAndSaveLeaveTheFileAsItWas) {
   EXPECT_EQ(squadrons.SquadronFile(), original);
 }
 
+// The file's last block is cut short by its end: that squadron is left out, and the file as it
+// was is kept beside the one saved.
 TEST(SquadronList, ReadingNormalisesHandEditedBlocks) {
   SquadronWorld squadrons;
-  squadrons.WriteSquadrons(Fixture("squadrons_normalised.tavrek"));
+  const std::string original = Fixture("squadrons_normalised.tavrek");
+  squadrons.WriteSquadrons(original);
 
   SquadronList(squadrons.form, "ON");
+  squadrons.world.dialogs->ExpectMessage("squadrons.tavrek was not read whole", ModalResult::kOk);
   SaveSquadrons(squadrons.form, 0);
 
   EXPECT_EQ(squadrons.SquadronFile(), Fixture("squadrons_normalised.expected"));
+  EXPECT_EQ(squadrons.campaign.Read("squadrons.tavrek.damaged"), original);
 }
 
 TEST(SquadronList, CompletesEachSquadronFromItsTypeCountryAndName) {
