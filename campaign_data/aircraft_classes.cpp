@@ -14,6 +14,9 @@
 
 namespace {
 
+constexpr std::string_view kTypesFromDamagedClasses =
+    "its aircraft types come from a class.tavrek that was not read whole";
+
 std::string OrDefault(std::string value, const std::string& fallback) {
   return value.empty() ? fallback : value;
 }
@@ -93,9 +96,13 @@ void LoadPayloads(TMainForm& form) {
   InspectedTextFile file;
   if (FileExists(path)) file = ReadInspectedTextFile(path);
   // The file is written back one line per type read, so types that class.tavrek lost would
-  // lose their loadouts too.
-  if (!form.AircraftClassFileRead.report.WholeAndClean()) {
-    file.report.Add("its aircraft types come from a class.tavrek that was not read whole");
+  // lose their loadouts too; also after class.tavrek was saved with only the types read, until
+  // this file has been kept.
+  const LoadedFile& before = form.PayloadFileRead;
+  const bool still_pending = before.path == path && !before.original_kept &&
+                             Contains(before.report.Faults(), kTypesFromDamagedClasses);
+  if (!form.AircraftClassFileRead.report.WholeAndClean() || still_pending) {
+    file.report.Add(std::string(kTypesFromDamagedClasses));
   }
   form.PayloadFileRead = LoadedFile{path, std::move(file.report)};
   for (const std::string& line : file.lines) {

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "app/main_form.h"
+#include "campaign_data/aircraft_classes.h"
 #include "campaign_data/damaged_files.h"
 #include "campaign_data/file_read_report.h"
-#include "campaign_data/aircraft_classes.h"
 #include "campaign_data/line_cursor.h"
 #include "campaign_data/messages.h"
 #include "campaign_data/run_log.h"
@@ -197,8 +197,8 @@ void SetDateParts(TMainForm& form) {
     form.CampaignMonth = StrToInt(Copy(date, 4, 2));
     form.CampaignYear = StrToInt(Copy(date, 7, 4));
   } catch (const ConversionError& error) {
-    const std::string message = "Error in " + std::string(kFileName) + ": the date \"" + Excerpt(date) +
-                                "\" is no dd/mm/yyyy date (" + error.what() + ")";
+    const std::string message = "Error in " + std::string(kFileName) + ": the date \"" +
+                                Excerpt(date) + "\" is no dd/mm/yyyy date (" + error.what() + ")";
     ErrorLog(form, message);
     throw ConversionError(message);
   }

@@ -59,4 +59,3 @@ struct ColumnEntry {
 };
 
 using ColumnTableType = FixedTable<ColumnEntry, kColumnCapacity>;
-

@@ -34,15 +34,14 @@ namespace {
 
 void RefuseProgramFolder(TMainForm& form, const std::string& folder) {
   form.ProgramFolderInUse = true;
-  const std::string message = "Another copy of Tavrek is running on the program folder " +
-                              folder + ". This copy does not write there and stops.";
+  const std::string message = "Another copy of Tavrek is running on the program folder " + folder +
+                              ". This copy does not write there and stops.";
   ErrorLog(form, message);
   if (form.CommandLineRun()) {
     std::fprintf(stderr, "tavrek: %s\n", message.c_str());
     form.Application.MarkFailed();
   } else {
-    form.Platform.DialogService().MessageBox(message, form.Application.Title,
-                                             MessageButtons::kOk);
+    form.Platform.DialogService().MessageBox(message, form.Application.Title, MessageButtons::kOk);
   }
   form.Close();
 }
@@ -53,7 +52,10 @@ bool ClaimProgramFolder(TMainForm& form) {
   if (form.ProgramFolderInUse) return false;
   const std::string folder =
       form.ProgramFolder.empty() ? RunningProgramFolder(form) : form.ProgramFolder;
-  if (form.ProgramFolderLock && SameFolder(form.ProgramFolderLock->Folder(), folder)) return true;
+  if (form.ProgramFolderLock && (form.ProgramFolderLock->Folder() == folder ||
+                                 SameFolder(form.ProgramFolderLock->Folder(), folder))) {
+    return true;
+  }
   std::unique_ptr<FolderLock> lock;
   switch (FolderLock::Claim(folder, lock)) {
     case FolderLock::Outcome::kClaimed:

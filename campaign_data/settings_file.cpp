@@ -149,18 +149,19 @@ void AfterCampaignDialog(TMainForm& form) {
 void ReadIni(TMainForm& form) {
   form.InfoLabel.Caption = "Read Tavrek.ini";
   if (form.ProgramFolder.empty()) form.ProgramFolder = RunningProgramFolder(form);
+  // Before anything is written there, the run log included.
+  if (!ClaimProgramFolder(form)) return;
   form.GameFolder.clear();
 
   bool found = false;
   const std::vector<std::string> lines = ReadSettingsFile(form, found);
   SettingsReadLeftovers leftovers;
   if (found) ApplySettingsLines(form, lines, leftovers);
+  if (form.ProgramFolderInUse) return;
   if (!form.SettingsFileRead.report.WholeAndClean()) {
     ErrorLog(form, std::string(kSettingsFileName) +
                        " was not read whole: " + form.SettingsFileRead.report.Faults() + ".");
   }
-  // Before anything is written to the folder the file named.
-  if (!ClaimProgramFolder(form)) return;
 
   SettleDataFilesFolder(form);
   if (found) form.BornPlaceTrackBar.SetPosition(leftovers.BornPlaceRadius);

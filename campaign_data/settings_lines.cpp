@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "app/main_form.h"
+#include "campaign_data/program_folder.h"
 #include "campaign_data/run_log.h"
 #include "campaign_data/text.h"
 #include "platform/errors.h"
@@ -111,6 +112,7 @@ LineFormat ProgramFolderLine() {
               return;
             }
             f.ProgramFolder = line;
+            ClaimProgramFolder(f);
           }};
 }
 

@@ -96,8 +96,9 @@ std::vector<SquadronBlock> ParseSquadronFile(const std::vector<std::string>& lin
       const int header_line = cursor.LineNumber();
       SquadronBlock block = ReadBlock(line, cursor, coop_modes);
       if (cursor.ReadPastEnd()) {
-        report.Refused(header_line, "(\"" + Excerpt(line) +
-                                        "\") starts a squadron that the end of the file cuts short");
+        report.Refused(
+            header_line,
+            "(\"" + Excerpt(line) + "\") starts a squadron that the end of the file cuts short");
       } else {
         blocks.push_back(std::move(block));
       }

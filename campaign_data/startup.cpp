@@ -144,9 +144,9 @@ void IdentifyGameEdition(TMainForm& form) {
 
 // Temporaries that a save killed half-way left in the folders this program writes to.
 void RemoveInterruptedSaves(TMainForm& form) {
-  std::vector<std::string> folders{form.ProgramFolder, form.ProgramFolder + "data\\",
+  std::vector<std::string> folders{form.ProgramFolder,   form.ProgramFolder + "data\\",
                                    form.DataFilesFolder, form.CampaignDataFolder,
-                                   form.CampaignFolder, form.GameFolder};
+                                   form.CampaignFolder,  form.GameFolder};
   for (size_t i = 0; i < folders.size(); ++i) {
     const std::string& folder = folders[i];
     if (folder.empty() || !DirectoryExists(folder)) continue;

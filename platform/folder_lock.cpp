@@ -10,8 +10,8 @@
 
 FolderLock::Outcome FolderLock::Claim(std::string_view folder, std::unique_ptr<FolderLock>& lock) {
   const std::string resolved = ResolvePath(folder).string();
-  const int descriptor = ::open(resolved.empty() ? "." : resolved.c_str(),
-                                O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const int descriptor =
+      ::open(resolved.empty() ? "." : resolved.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (descriptor < 0) return Outcome::kNotPossible;
   if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
     const bool in_use = errno == EWOULDBLOCK;

@@ -23,7 +23,8 @@ class FolderLock {
   const std::string& Folder() const { return folder_; }
 
  private:
-  FolderLock(int descriptor, std::string folder) : descriptor_(descriptor), folder_(std::move(folder)) {}
+  FolderLock(int descriptor, std::string folder)
+      : descriptor_(descriptor), folder_(std::move(folder)) {}
   int descriptor_;
   std::string folder_;
 };
