@@ -59,3 +59,4 @@ struct ColumnEntry {
 };
 
 using ColumnTableType = FixedTable<ColumnEntry, kColumnCapacity>;
+

@@ -5,7 +5,8 @@ namespace {
 const std::string& Lookup(const MessageTexts& texts, MessageSection section, int line) {
   static const std::string kNone;
   const int index = static_cast<int>(section);
-  if (index < 0 || index >= kMessageSectionCount || line < 0 || line >= kMessageLinesPerSection) {
+  if (index < 0 || index >= kMessageSectionCount || line < 0 ||
+      line >= kMessageLinesPerSection) {
     return kNone;
   }
   return texts[index][line];
