@@ -11,6 +11,7 @@
 #include "campaign_data/squadron_completion.h"
 #include "campaign_data/squadron_names.h"
 #include "campaign_data/text.h"
+#include "campaign_setup/flight_sizes.h"
 #include "platform/errors.h"
 #include "platform/file_system.h"
 #include "platform/text_file.h"
@@ -128,6 +129,9 @@ void SquadronList(TMainForm& form, const std::string& mode) {
   for (size_t i = 0; i < blocks.size(); ++i) StoreBlock(form, static_cast<int>(i), blocks[i]);
   form.LastSquadron = static_cast<int>(blocks.size()) - 1;
   LoadSquadrons(form);
+  // The rules below fill every flight size still 0 from these, so they must be set: sizes of 0
+  // would be saved as the squadrons' own.
+  SetFlightSizes(form);
   const OrdinalEndings endings = OrdinalEndingsOf(form);
   for (int i = 0; i <= form.LastSquadron; ++i) {
     FlightSizeCheck(form, i);

@@ -9,6 +9,7 @@
 #include "campaign_data/random_generator.h"
 #include "platform/errors.h"
 #include "tests/campaign_data/campaign_tables_fixture.h"
+#include "tests/support/campaign_world.h"
 #include "tests/support/test_world.h"
 
 namespace {
@@ -25,8 +26,8 @@ constexpr const char* kFar2 = "610000.00 100000.00";
 constexpr const char* kFar3 = "620000.00 100000.00";
 
 // A loaded map with the front centre, one column that is no carrier, and no squadron yet.
-struct BaseWorld {
-  BaseWorld() : form(*world.form) {
+struct BaseWorld : CampaignWorld {
+  BaseWorld() {
     campaign_tables::FillMessages(form);
     form.ActionRadius.Text = "250 Kilometers";
     form.ActionRadiusKm = 250;
@@ -48,12 +49,6 @@ struct BaseWorld {
     return form.LastSquadron;
   }
   const SquadronEntry& Squadron(int index) const { return form.SquadronTable[index]; }
-  bool Logged(const std::string& text) const {
-    return form.ErrorText.find(text) != std::string::npos;
-  }
-
-  TestWorld world;
-  TMainForm& form;
 };
 
 void ExpectBase(const SquadronEntry& squadron, const std::string& base,

@@ -11,6 +11,7 @@
 #include "platform/errors.h"
 #include "platform/text_file.h"
 #include "tests/campaign_data/campaign_tables_fixture.h"
+#include "tests/support/campaign_world.h"
 #include "tests/support/test_world.h"
 
 namespace {
@@ -29,14 +30,14 @@ std::string Fixture(const std::string& name) {
 }
 
 // A campaign folder beside a program folder whose reference data match the class table.
-struct SquadronWorld {
-  SquadronWorld() : form(*world.form) {
+struct SquadronWorld : CampaignWorld {
+  SquadronWorld() {
     form.GameID = "AEP";
     form.Tracking.Checked = true;
-    form.CampaignFolder = campaign.Path();
-    form.DeFlightSize = 4;
-    form.RuFlightSize = 3;
-    form.BAFlightSize = 2;
+    // Planes per flight: Axis 4, Soviet 3, British and American 2.
+    form.DeSchwarm.Text = "Four";
+    form.RuSchwarm.Text = "Three";
+    form.BASchwarm.Text = "Two";
     campaign_tables::FillMessages(form);
     AddAircraftType(form, AircraftType("LA_5FN", "1", "1", "La-5FN"));
     AddAircraftType(form, AircraftType("BF_109G6", "2", "1", "Bf-109G-6"));
@@ -50,13 +51,6 @@ struct SquadronWorld {
     campaign.Write("squadrons.tavrek", content);
   }
   std::string SquadronFile() const { return campaign.Read("squadrons.tavrek"); }
-  bool Logged(const std::string& text) const {
-    return form.ErrorText.find(text) != std::string::npos;
-  }
-
-  TestWorld world;
-  TempFolder campaign;
-  TMainForm& form;
 };
 
 TEST(PlanesLine, CountsComeFromTwoCharacterWindows) {
