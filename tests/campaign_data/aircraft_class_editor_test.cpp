@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "campaign_data/aircraft_classes.h"
+#include "campaign_data/text.h"
 #include "platform/errors.h"
 #include "platform/text_file.h"
 #include "tests/campaign_data/reference_data_fixture.h"
@@ -163,6 +164,26 @@ TEST(AircraftClassEditor, ChangesOfAChosenTypeAreWrittenAtOnce) {
   LoadPlaneInfo(form);
   EXPECT_EQ(form.AircraftClassTable[2].ClassServiceStart, "194001");
   EXPECT_EQ(form.AircraftClassTable[2].Payload6, "2sc250");
+}
+
+// Of two types with the same name the second is edited when it is chosen: the box's item
+// index is the type's index.
+TEST(AircraftClassEditor, TheSecondOfTwoTypesWithOneNameIsTheOneEdited) {
+  EditorWorld editor;
+  TMainForm& form = editor.form;
+  std::vector<std::string> lines = FixtureLines("class.tavrek");
+  lines[1].replace(0, 9, "Bf-109E-4");  // type 1 takes type 0's name
+  editor.world.program_folder.Write("data/class.tavrek", JoinLinesCrLf(lines));
+  form.PlaneEditor.UserClick();
+  ASSERT_EQ(form.PlaneTypeBox.Items[0], form.PlaneTypeBox.Items[1]);
+
+  ASSERT_TRUE(form.PlaneTypeBox.UserChooseItem(1));
+  EXPECT_EQ(form.TSpeedBox.Text, "380.00 kph");  // type 1's figures are shown
+  form.RangeBox.UserChoose("900 km");
+
+  const std::vector<std::string> written = editor.ClassLines();
+  EXPECT_EQ(written[0], lines[0]);
+  EXPECT_EQ(Trim(written[1].substr(164, 12)), "900 km");
 }
 
 TEST(AircraftClassEditor, FlyableTypesTakeOnlyFlyableSuccessors) {

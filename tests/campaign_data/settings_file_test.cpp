@@ -290,7 +290,16 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"EmptyBridgeRepairTimeIsRepaired", 65, "BridgeRepairTime=", nullptr,
                  [](const TMainForm& f) { return f.BridgeRepairTimeBox.Text; }, "1 Mission"},
         LineCase{"EmptyProgramFolderLineKeepsTheFolder", 1, "", nullptr,
-                 [](const TMainForm& f) { return f.ProgramFolder; }, "<PROGRAM>"}),
+                 [](const TMainForm& f) { return f.ProgramFolder; }, "<PROGRAM>"},
+        LineCase{"ProgramFolderLineThatIsNoFolderKeepsTheFolder", 1, "[]", nullptr,
+                 [](const TMainForm& f) { return f.ProgramFolder; }, "<PROGRAM>"},
+        LineCase{"RelativeProgramFolderLineKeepsTheFolder", 1, "data/", nullptr,
+                 [](const TMainForm& f) { return f.ProgramFolder; }, "<PROGRAM>"},
+        LineCase{"MissingProgramFolderLineKeepsTheFolder", 1, "<PROGRAM>gone/", nullptr,
+                 [](const TMainForm& f) { return f.ProgramFolder; }, "<PROGRAM>"},
+        LineCase{"ExistingProgramFolderLineIsTaken", 1, "<PROGRAM>data/",
+                 [](TMainForm& f) { ForceDirectories(f.ProgramFolder + "data"); },
+                 [](const TMainForm& f) { return f.ProgramFolder; }, "<PROGRAM>data/"}),
     [](const ::testing::TestParamInfo<LineCase>& info) { return std::string(info.param.name); });
 
 TEST(SettingsFile, ARepairedLineIsSavedDuringTheRead) {
