@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/main_form.h"
+#include "campaign_data/file_read_report.h"
 #include "campaign_data/geometry.h"
 #include "campaign_data/nearest_location.h"
 #include "campaign_data/reference_tables.h"
@@ -92,7 +93,11 @@ class LocationBuild {
     const std::string path = ExistingReferenceFile(form_, form_.MapName + kind.extension);
     if (path.empty()) return;
     path_ = path;
-    lines_ = ReadTextLines(path);
+    InspectedTextFile file = ReadInspectedTextFile(path);
+    if (!file.report.WholeAndClean()) {
+      ErrorLog(form_, "Route file " + path + " was not read whole: " + file.report.Faults() + ".");
+    }
+    lines_ = std::move(file.lines);
     headers_.clear();
     ends_.clear();
     for (int i = 0; i < static_cast<int>(lines_.size()); ++i) {
@@ -123,7 +128,7 @@ class LocationBuild {
       const std::string& name = ends->first;
       // A bridge stands at the third waypoint of the route leaving it.
       const int source = header + (Contains(AsciiLowerCase(name), "bridge") ? 3 : 1);
-      const std::string position = WaypointPosition(LineAt(source));
+      const std::string position = RequireWaypoint(WaypointPosition(LineAt(source)), source, name);
       const int index = Append(name, position);
       if (index < 0 || !full_ || !axis_.known) continue;
       const long long coordinate = AxisCoordinate(position, source);
@@ -147,7 +152,9 @@ class LocationBuild {
           h + 1 < headers_.size() ? headers_[h + 1] : static_cast<int>(lines_.size());
       int last = section_end - 1;
       while (last > header && Trim(lines_[last]).empty()) --last;
-      const std::string position = last > header ? WaypointPosition(lines_[last]) : std::string();
+      const std::string position =
+          RequireWaypoint(last > header ? WaypointPosition(lines_[last]) : std::string(),
+                          std::max(last, header + 1), name);
       int index = Find(name);
       const bool appended = index < 0;
       if (appended) index = Append(name, position);
@@ -162,6 +169,18 @@ class LocationBuild {
         (network == Network::kRails ? form_.AlliedRailEntry : form_.AlliedShipEntry) = name;
       }
     }
+  }
+
+  // A place's position must be a waypoint of two numbers; a section cut short (a damaged or
+  // truncated file) would leave the place without one and fail much later, far from here.
+  std::string RequireWaypoint(const std::string& position, int line, const std::string& name) {
+    const size_t blank = position.find(' ');
+    if (blank != std::string::npos && blank > 0 && blank + 1 < position.size()) return position;
+    const std::string message = "Route file " + path_ + ", line " + IntToStr(line + 1) +
+                                ": no waypoint gives the position of " + name +
+                                " (a route cut short?).";
+    ErrorLog(form_, message);
+    throw ConversionError(message);
   }
 
   // Lines beyond the end of the file read as empty.
@@ -457,8 +476,10 @@ void ColumnWaypointCheckClick(TMainForm& form) {
         try {
           check.points.push_back(ReadWholeMetres(WaypointPosition(line)));
         } catch (const ConversionError& error) {
-          throw ConversionError("Road file " + path + ", line " + IntToStr(i + 1) + ": " +
-                                error.what() + ".");
+          const std::string message =
+              "Road file " + path + ", line " + IntToStr(i + 1) + ": " + error.what() + ".";
+          ErrorLog(form, message);
+          throw ConversionError(message);
         }
       }
     }

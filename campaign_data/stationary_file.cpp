@@ -130,8 +130,16 @@ void StationaryList(TMainForm& form) {
   const NearestLocationIndex locations(form.LocationTable, form.LastLocation, "Beachhead");
   for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
     const ObjectFields fields = ReadObjectFields(lines[i]);
-    form.StationaryObjectTable[i].StationaryNearestLocation =
-        fields.has_position ? locations.Nearest(fields.position) : -1;
+    try {
+      form.StationaryObjectTable[i].StationaryNearestLocation =
+          fields.has_position ? locations.Nearest(fields.position) : -1;
+    } catch (const ConversionError& error) {
+      // The header is line 1 of the file.
+      const std::string message = std::string(kFileName) + " line " + IntToStr(i + 2) + " (\"" +
+                                  Excerpt(lines[i]) + "\"): " + error.what();
+      ErrorLog(form, message);
+      throw ConversionError(message);
+    }
   }
   form.LastStationary = static_cast<int>(lines.size()) - 1;
   form.InitialStationary = form.LastStationary;

@@ -303,6 +303,23 @@ TEST(AircraftClassEditor, WithoutAllPayloadsTheBoxesOfferTheFixedChoices) {
   EXPECT_EQ(form.ASBox.Text, "1sc500");
 }
 
+TEST(AircraftClassEditor, ADamagedFigureStopsTheEditorNamingTheFileLineAndType) {
+  EditorWorld editor;
+  TMainForm& form = editor.form;
+  std::vector<std::string> lines = FixtureLines("class.tavrek");
+  lines[0][52] = 'x';  // the category of the first type
+  editor.world.program_folder.Write("data/class.tavrek", JoinLinesCrLf(lines));
+  try {
+    form.PlaneEditor.UserClick();
+    ADD_FAILURE() << "no error";
+  } catch (const ConversionError& error) {
+    const std::string expected =
+        "class.tavrek line 1 (Bf-109E-4): the category 'x' is not a valid integer value";
+    EXPECT_EQ(error.what(), expected);
+    EXPECT_NE(form.ErrorText.find(expected), std::string::npos);
+  }
+}
+
 TEST(AircraftClassEditor, DoesNotOpenWithoutAClassFile) {
   EditorWorld editor;
   TMainForm& form = editor.form;
