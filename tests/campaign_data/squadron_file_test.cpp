@@ -435,6 +435,9 @@ TEST(LoadSquadrons, TypeMissingFromTheGameIsReported) {
 
   const std::string message = "II_JG520 flies a Bf-109G-6 that the game lacks.";
   EXPECT_TRUE(squadrons.Logged(message));
+  // Until another type is found for it, the log says the squadron keeps its own.
+  EXPECT_TRUE(
+      squadrons.Logged("II_JG520 keeps Class air.BF_109G6: no other aircraft type was given."));
   EXPECT_FALSE(squadrons.Logged("4GvIAP1 flies"));
   EXPECT_EQ(form.DescLabel.Caption, "35BAP1 flies a Pe-2series110 that the game lacks.");
 }
