@@ -20,24 +20,6 @@
 
 namespace {
 
-bool RunUntil(EventLoop& loop, const std::function<bool()>& condition) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
-  while (!condition()) {
-    if (std::chrono::steady_clock::now() >= deadline) return false;
-    loop.RunOnce(std::chrono::milliseconds(2));
-  }
-  return true;
-}
-
-std::string MessageOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const std::exception& error) {
-    return error.what();
-  }
-  return "(no exception)";
-}
-
 // A port nobody listens on.
 int ClosedPort() {
   PortHolder holder;
