@@ -189,29 +189,17 @@ TEST_F(TakeOffLegs, EscortSharingTheBaseFollowsItsChargeOnThePoint1) {
   EXPECT_TRUE(Contains(form.SquadronTable[elsewhere].SquadronTakeOffLeg, "NORMFLY"));
 }
 
-TEST_F(TakeOffLegs, LegWithoutATakeOffLine) {
+// An air start has no take-off line: its cruise point centres the circle, and the leg keeps
+// only the circle.
+TEST_F(TakeOffLegs, AnAirStartCentresTheCircleOnItsCruisePoint) {
   form.TOCircle.Text = "All Types";
   const int air_start = campaign.AddSquadron("JG5", "1", "2", C::kAlphaAirfield, C::kBravoTown);
-  const int no_leg = campaign.AddSquadron("JG6", "1", "2", C::kAlphaAirfield, C::kBravoTown);
-  const int no_target = campaign.AddSquadron("JG7", "1", "2", C::kAlphaAirfield, -1);
   form.SquadronTable[air_start].SquadronTakeOffLeg = "  NORMFLY 20000.00 20000.00 3000.0 300.00";
-  form.SquadronTable[no_leg].SquadronTakeOffLeg.clear();
 
   CreateTakeOffWay(form, air_start, 0, 0);
-  CreateTakeOffWay(form, no_leg, 0, 0);
-  CreateTakeOffWay(form, no_target, 0, 0);
 
-  // The cruise point centres the circle and the leg keeps only the circle.
   EXPECT_TRUE(StartsWith(form.SquadronTable[air_start].SquadronTakeOffLeg,
                          "  NORMFLY 19999.00 25000.00 300 300.00\r\n  NORMFLY"));
-  EXPECT_EQ(form.SquadronTable[no_leg].SquadronTakeOffLeg, "");
-  EXPECT_EQ(form.SquadronTable[no_target].SquadronTakeOffLeg,
-            "  TAKEOFF 10000.00 10000.00 0 0\r\n");
-  EXPECT_TRUE(Contains(
-      form.ErrorText,
-      "Climbing circle left out: No \"NORMFLY\" position in the take-off leg of JG6 [1]."));
-  EXPECT_TRUE(
-      Contains(form.ErrorText, "Climbing circle left out: No target location for JG7 [2]."));
 }
 
 }  // namespace

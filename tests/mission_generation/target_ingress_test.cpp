@@ -103,12 +103,4 @@ TEST_F(TargetIngress, TorpedoLoadFromThePayloadList) {
   EXPECT_TRUE(StartsWith(entry.SquadronTargetLeg, "  NORMFLY 32500.00 39999.00 2050.0 300.00 "));
 }
 
-TEST_F(TargetIngress, MissingPositionsKeepTheLeg) {
-  SquadronEntry& entry = form.SquadronTable[attack];
-  entry.SquadronTakeOffLeg.clear();
-  CreateTargetIngress(form, attack, 0);
-  EXPECT_EQ(entry.SquadronTargetLeg, kPlannedLine);
-  EXPECT_TRUE(Contains(form.ErrorText, "Initial point left out: No \"TAKEOFF\" position"));
-}
-
 }  // namespace

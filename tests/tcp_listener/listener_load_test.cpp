@@ -18,7 +18,6 @@
 
 namespace {
 
-
 // A client that comes after the trouble is still greeted and heard.
 void ExpectStillServing(ListeningServer& listening) {
   LoopbackPeer peer(listening.port);

@@ -1,11 +1,11 @@
 // The listener over the loopback address with real sockets: banner, lines, editing, the
 // limit, the last line, several clients, the reset on close, a busy port.
 
-#include <gtest/gtest.h>
-#include <unistd.h>
-#include <sys/socket.h>
-#include <netinet/in.h>
 #include <arpa/inet.h>
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <string>
@@ -15,10 +15,7 @@
 #include "tcp_listener/listener_client.h"
 #include "tests/tcp_listener/loopback.h"
 
-namespace {
-
-
-}  // namespace
+namespace {}  // namespace
 
 TEST(Listener, GreetsEachClientWithTheBannerOnlyAndNamesItAfterTheServer) {
   ListeningServer listening;
