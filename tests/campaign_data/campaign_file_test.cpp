@@ -85,6 +85,29 @@ TEST(CampaignInfo, ReadingNormalisesHandEditedValues) {
             Fixture("campaign_normalised.tavrek"));
 }
 
+// With no mission kind chosen yet, every box of the custom mission starts over: its first item,
+// the worst weather its last but none.
+TEST(CampaignInfo, WithoutAChosenMissionKindTheCustomMissionBoxesStartOver) {
+  RecordWorld campaign;
+  TMainForm& form = campaign.form;
+  campaign.WriteCampaign("[Map]\r\nKursk\r\n");
+  const std::vector<TComboBox*> boxes{&form.SelectTarget, &form.STimeBox,  &form.ETimeBox,
+                                      &form.LinkBox,      &form.HCloudBox, &form.BWeatherBox,
+                                      &form.InterceptBox, &form.FuelBox,   &form.WWeatherBox};
+  for (TComboBox* box : boxes) {
+    box->Items = {"first", "b", "c", "d", "e", "f", "seventh", "last"};
+    box->Text = "last";
+  }
+  form.MissionRadio.ItemIndex = -1;
+
+  CampaignInfo(form);
+
+  for (TComboBox* box : boxes) {
+    EXPECT_EQ(box->Text, box == &form.WWeatherBox ? "seventh" : "first") << box->Name();
+  }
+  EXPECT_EQ(form.MissionRadio.ItemIndex, 0);
+}
+
 TEST(CampaignInfo, MapAloneTakesTheDefaults) {
   for (const std::string data_files_folder : {"D:\\ThirdParty\\", ""}) {
     RecordWorld campaign;
