@@ -126,7 +126,7 @@ class LocationBuild {
       const auto& ends = ends_[h];
       if (!ends || Find(ends->first) >= 0) continue;
       const std::string& name = ends->first;
-      // A bridge stands at the third waypoint of the route leaving it.
+      // Roads approach a bridge over two points, so the bridge itself is the third one.
       const int source = header + (Contains(AsciiLowerCase(name), "bridge") ? 3 : 1);
       const std::string position = RequireWaypoint(WaypointPosition(LineAt(source)), source, name);
       const int index = Append(name, position);
@@ -301,8 +301,8 @@ void SetPatrolPoint(TMainForm& form, int area, int point, long long x, long long
   form.PatrolText[entry + 1] = IntToStr(y);
 }
 
-// Patrol point 1 of each area somewhere in its box within patrol range of the front centre,
-// points 2 to 4 a zig-zag of 20 km legs from it.
+// The first patrol point is drawn at random inside the area's box, as long as the front centre
+// is within patrol range of it; the ships then sail a zig-zag of 20 km legs from there.
 void BuildPatrolPoints(TMainForm& form, const std::string& path) {
   std::array<PatrolBox, 2> boxes{};
   const WholeMetrePoint front = ReadWholeMetres(form.FrontCenterPosition);
