@@ -5,7 +5,10 @@
 // Every control of the main window, under its own name. The program reads and writes the
 // settings through them, so their state is the settings' state while the program runs.
 struct MainWindowControls {
-  MainWindowControls(EventLoop& loop, Dialogs& dialogs) : Controls(loop, dialogs) {}
+  MainWindowControls(EventLoop& loop, Dialogs& dialogs) : Controls(loop, dialogs) {
+    PilotPanel.Visible = false;
+    PilotPanel.Enabled = false;
+  }
 
   ControlRegistry Controls;  // first: every control below registers with it
 
@@ -93,6 +96,7 @@ struct MainWindowControls {
   TOpenDialog SetMainPath{Controls, "SetMainPath"};
   TOpenDialog SetCampPath{Controls, "SetCampPath"};
   TOpenDialog Set3rdPartyPath{Controls, "Set3rdPartyPath"};
+  TOpenDialog SetGamePath{Controls, "SetGamePath"};
 
   // Settings kept in tavrek.ini.
   TComboBox FlightBox{Controls, "FlightBox"};
@@ -237,4 +241,15 @@ struct MainWindowControls {
   TComboBox SelectTarget{Controls, "SelectTarget", &TargetBox};
   TLabel LinkBoxLabel{Controls, "LinkBoxLabel", &TargetBox, "Set Enemy"};
   TComboBox LinkBox{Controls, "LinkBox", &TargetBox};
+
+  // Squadron editor: the squadron chosen, its unit id and its pilots.
+  TComboBox SquadBox{Controls, "SquadBox"};
+  TComboBox SquadIDBox{Controls, "SquadIDBox"};
+  TListBox PilotListBox{Controls, "PilotListBox"};
+
+  // Pilot editor (PilotPanel): one pilot's skin, markings and nose art.
+  TPanel PilotPanel{Controls, "PilotPanel"};
+  TComboBox PaintBox{Controls, "PaintBox", &PilotPanel};
+  TComboBox MarkBox{Controls, "MarkBox", &PilotPanel};
+  TComboBox NoseArtBox{Controls, "NoseArtBox", &PilotPanel};
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "campaign_data/fixed_table.h"
@@ -14,6 +15,8 @@ struct LocationEntry {
   std::string LocationNearEnemy;  // "Y" when a place of another side lies within the bug-out radius
   int LocationTargetValue = 0;
   int StationaryFlag = 0;
+  std::array<int, 3> TerritoryStrength{0, 0, 0};  // troops: entry 1 Allied, entry 2 Axis
+  int LocationBridgeState = 0;  // 1 when a route through the place crosses a destroyed bridge
 };
 
 inline constexpr int kLocationCapacity = 50001;

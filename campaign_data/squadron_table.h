@@ -27,6 +27,7 @@ struct SquadronEntry {
   std::string SquadronFuel;
   std::string SquadronNation;
   std::string SquadronFullName;
+  std::string SquadronPlaneText;  // the aircraft text the squadron editor shows
 
   // Aircraft-type data copied from the class table.
   std::string SquadronArmy;
@@ -56,6 +57,7 @@ struct SquadronEntry {
   std::string SquadronTaskCode;
   std::string SquadronMissionType;
   std::string SquadronBriefing;
+  std::string SquadronInfoText;  // entry 0: the Russian properties text of the mission
   int SquadronTargetLocation = -1;
   int SquadronMoveKind = 0;  // 0 stays, 2 moves to SquadronNewBase in this mission
   std::string SquadronNewBase;

@@ -11,3 +11,6 @@ void SetTgtNation(TMainForm& form, int mode) {
   (void)form;
   (void)mode;
 }
+void DefineTerritory(TMainForm& form) {
+  (void)form;
+}

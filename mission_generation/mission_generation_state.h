@@ -12,4 +12,9 @@ struct MissionGenerationState {
   std::string RocketsText;
   std::string CamerasText;
   std::string MissionHourText;
+  std::string PreviousDateText;     // the campaign date before this run advanced it
+  std::string BriefingNewsText;     // further news lines of the coming briefing
+  std::string AlliedObjectiveText;  // the objective line of each side in this mission
+  std::string AxisObjectiveText;
+  std::string MissionBriefText;  // the player's briefing shown after the mission is written
 };

@@ -10,3 +10,13 @@ void CityNames(TMainForm& form) {
 void CustomPilotNames(TMainForm& form) {
   (void)form;
 }
+void PilotName(TMainForm& form, int squadron, int slot) {
+  (void)form;
+  (void)squadron;
+  (void)slot;
+}
+void PilotNameCheck(TMainForm& form, int squadron, int slot) {
+  (void)form;
+  (void)squadron;
+  (void)slot;
+}

@@ -7,3 +7,6 @@
 void PlayerNameCheck(TMainForm& form) {
   (void)form;
 }
+void TrackPlayerRanksClick(TMainForm& form) {
+  (void)form;
+}

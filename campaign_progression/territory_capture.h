@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+class TMainForm;
+
+// Territory capture and the front centre.
+
+// Changes owners and troops from the columns present and writes the front news.
+void TerritoryCapture(TMainForm& form);
+// Moves the front centre and saves the campaign file.
+void UpdateFront(TMainForm& form);
+// Paratroops or glider troops (kind "Para" or "Glider") landing near a location.
+void ParatroopCapture(TMainForm& form, const std::string& line, const std::string& kind);
