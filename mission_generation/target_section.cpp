@@ -69,11 +69,13 @@ void WriteTargetSection(TMainForm& form, MissionBuild& build) {
     if (!line.empty()) text = "[Target]\r\n" + line;
     return;
   }
-  const std::string line = PlayerTargetLine(form, "1");
-  if (!line.empty()) text = "[Target]\r\n" + line;
+  // Secondary objectives: the fixed line first, then the task's line, which a squadron that
+  // stays at its base has replaced by the patrol over its target. One header holds both: the
+  // game reads a section once.
+  std::string line = PlayerTargetLine(form, "1");
   const SquadronEntry& player = form.SquadronTable[0];
   if (player.SquadronMoveKind == 0) {
-    text = "[Target]\r\n  3 1 " + player.SquadronArmy + " 0 " + form.TargetPosition + " 500\r\n";
+    line = "  3 1 " + player.SquadronArmy + " 0 " + form.TargetPosition + " 500\r\n";
   }
-  text = "[Target]\r\n  6 0 1 1 0 0 0 500\r\n" + text;
+  text = "[Target]\r\n  6 0 1 1 0 0 0 500\r\n" + line;
 }
