@@ -91,7 +91,7 @@ int PlanesOf(const ParsedMission& mission, const std::string& flight,
     }
     if (row[0] == "Class" && row.size() == 2 && row[1].rfind("air.", 0) == 0) has_class = true;
     if (row[0] == "Fuel" && row.size() == 2 && IsWholeNumber(row[1])) has_fuel = true;
-    if (row[0] == "weapons" && row.size() == 2) has_weapons = true;
+    if (row[0] == "weapons" && row.size() >= 2) has_weapons = true;
     if (row[0] == "StartTime" && (row.size() != 2 || !IsWholeNumber(row[1]))) {
       problems.push_back("[" + flight + "] StartTime is no whole number of minutes.");
     }
