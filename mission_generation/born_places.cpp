@@ -174,8 +174,8 @@ void CountGroundObjects(TMainForm& form, MissionBuild& build) {
 }
 
 void ApplyMultiplier(TMainForm& form, MissionBuild& build) {
-  const int percent = StrToInt(Copy(form.FBMultiplier.Text, 1,
-                                    static_cast<int>(form.FBMultiplier.Text.find('%'))));
+  const int percent =
+      StrToInt(Copy(form.FBMultiplier.Text, 1, static_cast<int>(form.FBMultiplier.Text.find('%'))));
   for (MissionBuild::SideCounts& counts : build.side_counts) {
     for (int* count : {&counts.planes, &counts.wagons, &counts.aaa, &counts.tanks,
                        &counts.artillery, &counts.cars, &counts.ships}) {

@@ -100,12 +100,12 @@ void BuildObjectives(TMainForm& form) {
         CountObjective(form, kDestroyObjective, form.RuDestroyTrigger, form.RuDestroyCount);
   }
   if (form.RuSunkTrigger != "None") {
-    form.AxisObjectiveText = CountObjective(form, kSinkObjective,
-                                            ShipKind(form, form.RuSunkTrigger), form.RuSunkCount);
+    form.AxisObjectiveText =
+        CountObjective(form, kSinkObjective, ShipKind(form, form.RuSunkTrigger), form.RuSunkCount);
   }
   if (form.DeSunkTrigger != "None") {
-    form.AlliedObjectiveText = CountObjective(
-        form, kSinkObjective, ShipKind(form, form.DeSunkTrigger), form.DeSunkCount);
+    form.AlliedObjectiveText =
+        CountObjective(form, kSinkObjective, ShipKind(form, form.DeSunkTrigger), form.DeSunkCount);
   }
   form.AlliedObjectiveText = Tidied(form, form.AlliedObjectiveText);
   form.AxisObjectiveText = Tidied(form, form.AxisObjectiveText);

@@ -144,7 +144,8 @@ std::string PilotSkillLines(TMainForm& form, MissionBuild& build, const Squadron
     const int skill = PilotSkill(squadron_skill, squadron_defaults, StrToInt(pilot.RosterKills),
                                  StrToInt(pilot.RosterGroundKills), StrToInt(pilot.RosterSorties));
     lines += "  Skill" + IntToStr(slot - first) + " " + IntToStr(skill) + "\r\n";
-    if (i == 0) build.roster_block += "   " + RankName(form, pilot) + " " + pilot.RosterName + "\\n";
+    if (i == 0)
+      build.roster_block += "   " + RankName(form, pilot) + " " + pilot.RosterName + "\\n";
   }
   if (i == 0) build.roster_block += "\\n";
   return lines;
@@ -183,7 +184,8 @@ int LastSlotOfFlight(SquadronEntry& squadron, const SquadronRun& run) {
     last = 0;
     squadron.SquadronWeapons = squadron.TypeDefaultWeapons;
   }
-  if (Contains(squadron.SquadronClass, "G4M2E")) squadron.SquadronWeapons = squadron.TypeDefaultWeapons;
+  if (Contains(squadron.SquadronClass, "G4M2E"))
+    squadron.SquadronWeapons = squadron.TypeDefaultWeapons;
   last = std::min(last, first + run.extra_planes);
   last = std::min(last, StrToInt(squadron.PlanesFlight) - 1);
   return last;
@@ -241,9 +243,9 @@ bool PrepareSquadronFlights(TMainForm& form, MissionBuild& build, SquadronRun& r
 
   if (squadron.SquadronEscortOf == 0 && form.ErrorWarning.empty()) {
     const std::string line = ReplaceTextProcedure(
-        ReplaceTextProcedure(form.Messages.Text(MessageSection::kSummaries,
-                                                kEscortOfPlayerSummaries),
-                             "<PLANE>", squadron.TypeDescription),
+        ReplaceTextProcedure(
+            form.Messages.Text(MessageSection::kSummaries, kEscortOfPlayerSummaries), "<PLANE>",
+            squadron.TypeDescription),
         "<SQUAD>", squadron.SquadronFullName);
     form.SquadronTable[0].SquadronBriefing += " " + line;
   }
@@ -267,9 +269,9 @@ bool PrepareSquadronFlights(TMainForm& form, MissionBuild& build, SquadronRun& r
   run.last_flight = std::clamp(last, 0, 3);
   run.extra_planes = std::max(squadron.PlanesExtra - 1, 0);
 
-  const bool single_kind = std::any_of(
-      std::begin(kSingleAircraftBriefs), std::end(kSingleAircraftBriefs),
-      [&](int line) { return MissionTypeIsBriefs(form, i, line); });
+  const bool single_kind =
+      std::any_of(std::begin(kSingleAircraftBriefs), std::end(kSingleAircraftBriefs),
+                  [&](int line) { return MissionTypeIsBriefs(form, i, line); });
   if (single_kind && squadron.SquadronClass != "Class air.A6M2N") {
     run.last_flight = 0;
     run.extra_planes = 0;
@@ -336,14 +338,13 @@ void WriteCompanionFlights(TMainForm& form, MissionBuild& build, SquadronRun& ru
     const int target = squadron.SquadronTargetLocation;
     const std::string target_position =
         LocationTableType::Contains(target) ? form.LocationTable[target].LocationPosition : "";
-    squadron.SquadronTargetLeg = "  GATTACK " + target_position + " " + IntToStr(run.alt2) +
-                                 ".0 " + run.speed + " \r\n";
-    AddCompanion(build, companion,
-                 "  Planes 1\r\n" + only_ai +
-                     "  Class air.JU_88MSTL\r\n  Fuel 50\r\n  weapons default\r\n",
-                 squadron.SquadronTakeOffLeg + squadron.SquadronJoinLeg +
-                     squadron.SquadronRendezvousLeg + squadron.SquadronHalfWayLeg +
-                     squadron.SquadronTargetLeg + squadron.SquadronReturnLeg);
+    squadron.SquadronTargetLeg =
+        "  GATTACK " + target_position + " " + IntToStr(run.alt2) + ".0 " + run.speed + " \r\n";
+    AddCompanion(
+        build, companion,
+        "  Planes 1\r\n" + only_ai + "  Class air.JU_88MSTL\r\n  Fuel 50\r\n  weapons default\r\n",
+        squadron.SquadronTakeOffLeg + squadron.SquadronJoinLeg + squadron.SquadronRendezvousLeg +
+            squadron.SquadronHalfWayLeg + squadron.SquadronTargetLeg + squadron.SquadronReturnLeg);
   }
   if (Contains(squadron.SquadronClass, "TB_3_4M_34R_SPB")) {
     const std::string planes =
@@ -364,18 +365,20 @@ void WriteCompanionFlights(TMainForm& form, MissionBuild& build, SquadronRun& ru
   }
   if (Contains(squadron.SquadronClass, "G4M2E") && !squadron.SquadronTakeOffLeg.empty()) {
     const int planes = run.last_slot + 1 - run.flight * kSlotsPerFlight;
-    AddCompanion(build, companion,
-                 "  Planes " + IntToStr(planes) + "\r\n" + only_ai +
-                     "  Class air.MXY_7\r\n  Fuel 100\r\n  weapons default\r\n  StartTime " +
-                     run.start_time_text + "\r\n",
-                 ReplaceTextProcedure(squadron.SquadronTakeOffLeg, " 0 0", " 0 0 " + parent + " 0") +
-                     squadron.SquadronJoinLeg + squadron.SquadronRendezvousLeg +
-                     squadron.SquadronHalfWayLeg + squadron.SquadronTargetLeg);
+    AddCompanion(
+        build, companion,
+        "  Planes " + IntToStr(planes) + "\r\n" + only_ai +
+            "  Class air.MXY_7\r\n  Fuel 100\r\n  weapons default\r\n  StartTime " +
+            run.start_time_text + "\r\n",
+        ReplaceTextProcedure(squadron.SquadronTakeOffLeg, " 0 0", " 0 0 " + parent + " 0") +
+            squadron.SquadronJoinLeg + squadron.SquadronRendezvousLeg +
+            squadron.SquadronHalfWayLeg + squadron.SquadronTargetLeg);
   }
   if (TowsGlider(squadron)) {
     const std::string& weapons = squadron.SquadronWeapons;
     const size_t blank = weapons.find(' ');
-    const std::string glider_class = Trim(blank == std::string::npos ? weapons : weapons.substr(blank));
+    const std::string glider_class =
+        Trim(blank == std::string::npos ? weapons : weapons.substr(blank));
     std::string waypoints;
     if (!squadron.SquadronTakeOffLeg.empty()) {
       squadron.SquadronTakeOffLeg = run.saved_takeoff;

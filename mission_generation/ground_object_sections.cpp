@@ -12,7 +12,8 @@ namespace {
 // The text after the first "-" (all of it without one), trimmed.
 std::string AfterFirstDash(const std::string& text) {
   const size_t dash = text.find('-');
-  return Trim(dash == std::string::npos ? Copy(text, 1, 99) : Copy(text, static_cast<int>(dash) + 2, 99));
+  return Trim(dash == std::string::npos ? Copy(text, 1, 99)
+                                        : Copy(text, static_cast<int>(dash) + 2, 99));
 }
 
 }  // namespace

@@ -56,8 +56,10 @@ void LoadAcesOfAllSquadrons(TMainForm& form) {
 void ReadFrontCentre(const TMainForm& form, MissionBuild& build) {
   const std::string& position = form.FrontCenterPosition;
   const size_t blank = position.find(' ');
-  const std::string x = Trim(position.substr(0, blank == std::string::npos ? position.size() : blank + 1));
-  const std::string y = blank == std::string::npos ? "" : Trim(Copy(position, static_cast<int>(blank) + 1, 40));
+  const std::string x =
+      Trim(position.substr(0, blank == std::string::npos ? position.size() : blank + 1));
+  const std::string y =
+      blank == std::string::npos ? "" : Trim(Copy(position, static_cast<int>(blank) + 1, 40));
   build.front_centre_x = WholeMetresText(x);
   build.front_centre_y = WholeMetresText(y);
 }

@@ -34,9 +34,11 @@ int WindowHour(const TMainForm& form, const TComboBox& box) {
 int DrawStartHour(TMainForm& form) {
   int hour = form.Random(12) + 5;
   const std::string& today = form.MissionTime;
-  const int missions_today = today == "0" ? 0 : today == "1" ? 1 : today == "2" ? 2
-                                                              : today == "3" ? 3
-                                                                             : -1;
+  const int missions_today = today == "0"   ? 0
+                             : today == "1" ? 1
+                             : today == "2" ? 2
+                             : today == "3" ? 3
+                                            : -1;
   if (Contains(form.TimeSettingsBox.Text, "Slow") && missions_today >= 0) {
     constexpr int kSlowBase[] = {5, 9, 13, 17};
     hour = form.Random(3) + kSlowBase[missions_today];
@@ -185,8 +187,8 @@ void WriteMainSection(TMainForm& form, MissionBuild& build) {
       MissionMapLoadPath({form.MapName, form.MapLoadPath, form.CampaignMonth,
                           form.PalmTrees.Checked, form.NormandyBaseOption});
   SetStartTime(form, build);
-  build.cloud_height = form.HCloudBox.Text == "Random" ? IntToStr(form.Random(1500) + 500)
-                                                       : form.HCloudBox.Text;
+  build.cloud_height =
+      form.HCloudBox.Text == "Random" ? IntToStr(form.Random(1500) + 500) : form.HCloudBox.Text;
 
   std::string& text = form.MissionFileText;
   text += "[MAIN]\r\n";

@@ -107,7 +107,8 @@ void WriteDogfightProperties(TMainForm& form, const MissionBuild& build) {
   form.SquadronTable[0].SquadronInfoText =
       "<ARMY NONE>\\n\\n" + TitleRu(form, 1) + ": " + form.BattleName + " (Tavrek)\\n\\n" +
       form.DebriefingText + "\\n\\n" + TitleRu(form, 23) + ": \\n\\n" + SummaryRu(form, 28) +
-      "\\n\\n\\n" + server_info + SideBlockRu(form, build, 1) + SideBlockRu(form, build, 2) + server;
+      "\\n\\n\\n" + server_info + SideBlockRu(form, build, 1) + SideBlockRu(form, build, 2) +
+      server;
   ErrorLog(form, "Dogfight Mode: Red plane/pilots = " + IntToStr(build.side_counts[1].planes));
   ErrorLog(form, "Dogfight Mode: Blue plane/pilots = " + IntToStr(build.side_counts[2].planes));
   // The server tool reads the Russian twin as well: both end with the same rules.
@@ -152,8 +153,8 @@ void WriteCoopProperties(TMainForm& form, const MissionBuild& build) {
           Title(form, 24) + ": " + form.AlliedObjectiveText + header + red + "\\n</ARMY>\\n";
     blue = "<ARMY BLUE>" + form.TimeTableNews[0] + form.TimeTableNews[2] + "\\n\\n" +
            Title(form, 24) + ": " + form.AxisObjectiveText + header + blue + "\\n</ARMY>\\n";
-    std::string text = "<ARMY NONE>" + form.DebriefingText + "\\n" + Title(form, 23) +
-                       ": \\n\\n" + Summary(form, 29) + "\\n\\n";
+    std::string text = "<ARMY NONE>" + form.DebriefingText + "\\n" + Title(form, 23) + ": \\n\\n" +
+                       Summary(form, 29) + "\\n\\n";
     if (!form.ServerInfo.Text.empty()) {
       text += "\\n\\n" + Title(form, 27) + "\\n\\n" + form.ServerInfo.Text;
     }
@@ -175,14 +176,13 @@ std::string BriefingAltitude(TMainForm& form) {
 
 void WriteOfflineProperties(TMainForm& form, const MissionBuild& build) {
   SquadronEntry& player = form.SquadronTable[0];
-  std::string text = "\\n\\n" + Title(form, 1) + ": " + player.SquadronMissionType + "\\n\\n" +
-                     Title(form, 2) + ": " + form.CampaignDateText + "\\n" + Title(form, 3) +
-                     ": " + StartTime(form, build) + "\\n" + Title(form, 4) + ": " +
-                     build.weather_sentence + "\\n" + Title(form, 5) + ": " +
-                     player.SquadronHomeBase + "\\n" + Title(form, 13) + ":  " +
-                     player.TypeDescription + "\\n" + Title(form, 6) + ": " +
-                     BriefingAltitude(form) + "\\n\\n" + Title(form, 7) + ": " +
-                     player.SquadronBriefing;
+  std::string text =
+      "\\n\\n" + Title(form, 1) + ": " + player.SquadronMissionType + "\\n\\n" + Title(form, 2) +
+      ": " + form.CampaignDateText + "\\n" + Title(form, 3) + ": " + StartTime(form, build) +
+      "\\n" + Title(form, 4) + ": " + build.weather_sentence + "\\n" + Title(form, 5) + ": " +
+      player.SquadronHomeBase + "\\n" + Title(form, 13) + ":  " + player.TypeDescription + "\\n" +
+      Title(form, 6) + ": " + BriefingAltitude(form) + "\\n\\n" + Title(form, 7) + ": " +
+      player.SquadronBriefing;
   text += "\\n\\n" + Title(form, 8) + ": " + OfflineNews(form) + "\\n";
   if (!form.NGenBoot.Checked && !form.DGENBoot.Checked) text += "\\n" + form.DebriefingText;
   player.SquadronBriefing = "\\n" + Title(form, 0) + ":" + text + "\\n" + build.roster_block;
@@ -190,8 +190,8 @@ void WriteOfflineProperties(TMainForm& form, const MissionBuild& build) {
 
 void AddPropertiesHeader(TMainForm& form) {
   SquadronEntry& player = form.SquadronTable[0];
-  const std::string head = "Name Tavrek v3.37 - " + form.BattleName + " " +
-                           form.CampaignDateText + " \r\nShort Tavrek Mission\r\nDescription ";
+  const std::string head = "Name Tavrek v3.37 - " + form.BattleName + " " + form.CampaignDateText +
+                           " \r\nShort Tavrek Mission\r\nDescription ";
   player.SquadronBriefing = head + player.SquadronBriefing;
   player.SquadronInfoText = head + player.SquadronInfoText;
 }

@@ -183,7 +183,8 @@ void ResetBaseOccupancy(TMainForm& form, const MissionBuild& build) {
     if (ContainsAnyOf(name, {"Seaplane", "Harbor", "_Port"})) placed = 14;
   }
   for (int c = form.LastColumn; c >= 0; --c) {
-    if (Contains(form.ColumnTable[c].ColumnType, "CVE")) form.ObjectPairA[static_cast<size_t>(c)][1] = 8;
+    if (Contains(form.ColumnTable[c].ColumnType, "CVE"))
+      form.ObjectPairA[static_cast<size_t>(c)][1] = 8;
   }
   for (int c = form.LastColumn + 1; c < static_cast<int>(rows); ++c) {
     form.ObjectPairC[static_cast<size_t>(c)][1] = 0;

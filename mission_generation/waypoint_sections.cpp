@@ -134,10 +134,10 @@ void LinkEscort(TMainForm& form, SquadronRun& run) {
     squadron.SquadronHalfWayLeg = WithFollowLink(squadron.SquadronHalfWayLeg, leader + "0 2");
   }
   if (air_start) {
-    squadron.SquadronJoinLeg = CreateAveragePoint(form, run.takeoff_position,
-                                                  run.join_target_position, "<ALTITUDE>",
-                                                  escorted, run.flight + 1) +
-                               "\r\n";
+    squadron.SquadronJoinLeg =
+        CreateAveragePoint(form, run.takeoff_position, run.join_target_position, "<ALTITUDE>",
+                           escorted, run.flight + 1) +
+        "\r\n";
     squadron.SquadronJoinLeg = WithFollowLink(squadron.SquadronJoinLeg, leader + "0 0");
   } else {
     squadron.SquadronJoinLeg = WithFollowLink(squadron.SquadronJoinLeg, leader + "0 1");
@@ -150,7 +150,8 @@ void FormBomberFlights(TMainForm& form, const SquadronRun& run) {
   SquadronEntry& squadron = form.SquadronTable[i];
   const int task = TaskCode(squadron);
   const std::string& role = squadron.SquadronRole;
-  const bool formation_task = task == 9 || task == 1 || task == 2 || (task == 3 && run.last_flight > 0);
+  const bool formation_task =
+      task == 9 || task == 1 || task == 2 || (task == 3 && run.last_flight > 0);
   if (!formation_task || Trim(squadron.SquadronHalfWayLeg).empty()) return;
   if (!(role == "7" || role == "2" || role == "4")) return;
   if (role == "4") {
@@ -158,7 +159,8 @@ void FormBomberFlights(TMainForm& form, const SquadronRun& run) {
     if (payload != "R" && payload != "T" && payload != "B") return;
   }
   if (run.flight == 0) {
-    squadron.SquadronRendezvousLeg = WithFollowLink(squadron.SquadronRendezvousLeg, run.follow_suffix);
+    squadron.SquadronRendezvousLeg =
+        WithFollowLink(squadron.SquadronRendezvousLeg, run.follow_suffix);
   }
   squadron.SquadronJoinLeg = WithFollowLink(squadron.SquadronJoinLeg, run.follow_suffix);
 }
@@ -176,8 +178,8 @@ void ReturnOffTheMap(TMainForm& form, const MissionBuild& build, const SquadronR
   if (!leaves) return;
   const std::string from = Trim(Copy(Trim(run.saved_takeoff), 8, 99));
   const std::string to = Trim(LocationPosition(form, squadron.SquadronTargetLocation));
-  squadron.SquadronReturnLeg = "  NORMFLY " + GetOffMapPath(form, from, to, run.flight) +
-                               "<ALTITUDE> " + run.speed + "\r\n";
+  squadron.SquadronReturnLeg =
+      "  NORMFLY " + GetOffMapPath(form, from, to, run.flight) + "<ALTITUDE> " + run.speed + "\r\n";
   squadron.SquadronLandingLeg.clear();
 }
 
@@ -240,7 +242,8 @@ void FillLegAltitudes(TMainForm& form, SquadronRun& run) {
   const std::string& role = squadron.SquadronRole;
   run.alt1 = cruise + run.flight * steps.cruise;
   int target = cruise;
-  if (payload == "T" || (role == "1" && task != 3 && payload == "B") || (role == "4" && task != 3)) {
+  if (payload == "T" || (role == "1" && task != 3 && payload == "B") ||
+      (role == "4" && task != 3)) {
     target = 500;
   }
   run.alt2 = target + run.flight * steps.target;
@@ -258,10 +261,9 @@ void AppendSection(TMainForm& form, MissionBuild& build, const SquadronRun& run)
   SquadronEntry& squadron = form.SquadronTable[i];
   const std::string header = "[" + FlightName(form, i, run.flight) + "_Way]\r\n";
   if (Contains(squadron.SquadronClass, "FW_190A8MSTL")) {
-    squadron.SquadronTargetLeg = "  NORMFLY " +
-                                 LocationPosition(form, squadron.SquadronTargetLocation) + " " +
-                                 IntToStr(run.alt2) + ".0 " + run.speed + " " +
-                                 FlightName(form, i, run.flight + 1) + "\r\n";
+    squadron.SquadronTargetLeg =
+        "  NORMFLY " + LocationPosition(form, squadron.SquadronTargetLocation) + " " +
+        IntToStr(run.alt2) + ".0 " + run.speed + " " + FlightName(form, i, run.flight + 1) + "\r\n";
     build.flights_text += header + SetRadio(form, i, squadron.SquadronTargetLeg);
     squadron.SquadronLandingLeg.clear();
     return;
@@ -269,7 +271,8 @@ void AppendSection(TMainForm& form, MissionBuild& build, const SquadronRun& run)
   std::string legs = squadron.SquadronTakeOffLeg + squadron.SquadronJoinLeg +
                      squadron.SquadronRendezvousLeg + squadron.SquadronHalfWayLeg +
                      squadron.SquadronTargetLeg;
-  if (Contains(squadron.SquadronName, "IJN_AG_601") || Contains(squadron.SquadronName, "IJA_F_TS")) {
+  if (Contains(squadron.SquadronName, "IJN_AG_601") ||
+      Contains(squadron.SquadronName, "IJA_F_TS")) {
     squadron.SquadronLandingLeg.clear();
   } else {
     legs += squadron.SquadronReturnLeg;
@@ -312,7 +315,8 @@ void AppendLandingLines(TMainForm& form, MissionBuild& build, const SquadronRun&
   if (!ContainsAnyOf(base, {"Seaplane", "Harbor", "_Port", "Airstrip", "Airfield"})) {
     const int column = build.bases.Column(base);
     if (column >= 0) {
-      lines += over_base + "  " + landing + " 0 0 " + form.ColumnTable[column].ColumnName + " 0\r\n";
+      lines +=
+          over_base + "  " + landing + " 0 0 " + form.ColumnTable[column].ColumnName + " 0\r\n";
     }
   }
   if (Contains(base, "Airstrip") || Contains(base, "Airfield")) {

@@ -50,8 +50,8 @@ BuilderCampaign::BuilderCampaign() {
 }
 
 int BuilderCampaign::AddFlyingSquadron(const std::string& name, const std::string& role,
-                                        const std::string& army, int base_location,
-                                        int target_location, int planes, int per_flight) {
+                                       const std::string& army, int base_location,
+                                       int target_location, int planes, int per_flight) {
   const int i = AddSquadron(name, role, army, base_location, target_location);
   TMainForm& f = form();
   SquadronEntry& squadron = f.SquadronTable[i];
@@ -103,6 +103,5 @@ std::string BuilderCampaign::CampaignFile(const std::string& name) const {
 }
 
 void ExpectLoadableMission(const TMainForm& form) {
-  EXPECT_THAT(MissionProblems(form.MissionFileText), ::testing::IsEmpty())
-      << form.MissionFileText;
+  EXPECT_THAT(MissionProblems(form.MissionFileText), ::testing::IsEmpty()) << form.MissionFileText;
 }

@@ -16,8 +16,7 @@ class BuilderCampaign : public WaypointCampaign {
   // point, a target line over its target location and a return point, all with altitude
   // placeholders. Answers its index.
   int AddFlyingSquadron(const std::string& name, const std::string& role, const std::string& army,
-                        int base_location, int target_location, int planes = 8,
-                        int per_flight = 4);
+                        int base_location, int target_location, int planes = 8, int per_flight = 4);
   // Gives squadron `squadron` 16 pilots "<name> Pilot <slot>", rank 1, no kills, 5 sorties.
   void FillRoster(int squadron);
 

@@ -33,9 +33,9 @@ TEST(PilotSkill, KillsAndSortiesMoveTheSquadronSkillWithinZeroToThree) {
     int skill;
   };
   const Case cases[] = {
-      {2, true, 0, 0, 1, 0},    {2, true, 0, 0, 4, 1},    {2, true, 0, 0, 5, 2},
-      {1, true, 0, 0, 10, 2},   {1, true, 0, 0, 20, 3},   {0, true, 0, 0, 40, 3},
-      {1, true, 1, 49, 6, 2},   {1, true, 1, 50, 6, 3},   {3, true, 5, 0, 50, 3},
+      {2, true, 0, 0, 1, 0},    {2, true, 0, 0, 4, 1},  {2, true, 0, 0, 5, 2},
+      {1, true, 0, 0, 10, 2},   {1, true, 0, 0, 20, 3}, {0, true, 0, 0, 40, 3},
+      {1, true, 1, 49, 6, 2},   {1, true, 1, 50, 6, 3}, {3, true, 5, 0, 50, 3},
       {2, false, 9, 900, 1, 2},
   };
   for (const Case& c : cases) {
@@ -60,7 +60,8 @@ class FlightSectionsTest : public ::testing::Test {
   }
   std::vector<std::string> Wing() {
     std::vector<std::string> flights;
-    for (const auto& row : ParseMission(Form().MissionFileText).Rows("WING")) flights.push_back(row[0]);
+    for (const auto& row : ParseMission(Form().MissionFileText).Rows("WING"))
+      flights.push_back(row[0]);
     return flights;
   }
   BuilderCampaign campaign;
@@ -73,11 +74,7 @@ TEST_F(FlightSectionsTest, FlightsAndPlanesFollowThePlanesAvailable) {
     std::vector<std::string> planes_lines;  // per flight
   };
   const Case cases[] = {
-      {5, 4, {"4"}},
-      {3, 4, {"3"}},
-      {9, 2, {"2", "2"}},
-      {7, 2, {"2"}},
-      {16, 4, {"4", "4"}},
+      {5, 4, {"4"}}, {3, 4, {"3"}}, {9, 2, {"2", "2"}}, {7, 2, {"2"}}, {16, 4, {"4", "4"}},
   };
   for (const Case& c : cases) {
     BuilderCampaign fresh;
@@ -101,7 +98,8 @@ TEST_F(FlightSectionsTest, SortiesCountForEveryComputerPilotWhoFliesOnly) {
   Form().PilotRoster[RosterIndex(s, 4)].RosterSorties = "999";
   Generate();
   std::vector<std::string> sorties;
-  for (int slot = 0; slot < 8; ++slot) sorties.push_back(Form().PilotRoster[RosterIndex(s, slot)].RosterSorties);
+  for (int slot = 0; slot < 8; ++slot)
+    sorties.push_back(Form().PilotRoster[RosterIndex(s, slot)].RosterSorties);
   EXPECT_THAT(sorties, ElementsAre("006", "005", "005", "005", "999", "006", "005", "005"));
 }
 

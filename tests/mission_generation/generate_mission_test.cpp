@@ -55,13 +55,14 @@ TEST_F(GenerateMissionTest, WritesEveryFlightInSectionOrderAndTheGameCanLoadIt) 
   ExpectLoadableMission(Form());
   const std::vector<std::string> names = SectionNames(Form().MissionFileText);
   const std::vector<std::string> expected = {
-      "MAIN",        "WING",        "VMF_10",        "VMF_10_Way",    "VMF_11",   "VMF_11_Way",
-      "BS_20",       "BS_20_Way",   "BS_21",         "BS_21_Way",     "FS_30",    "FS_30_Way",
-      "FS_31",       "FS_31_Way",   "SENTAI_40",     "SENTAI_40_Way", "SENTAI_41", "SENTAI_41_Way",
-      "Stationary",  "NStationary", "Rocket",        "Buildings",     "Target",   "StaticCamera",
-      "Bridge",      "House"};
+      "MAIN",       "WING",        "VMF_10",    "VMF_10_Way",    "VMF_11",    "VMF_11_Way",
+      "BS_20",      "BS_20_Way",   "BS_21",     "BS_21_Way",     "FS_30",     "FS_30_Way",
+      "FS_31",      "FS_31_Way",   "SENTAI_40", "SENTAI_40_Way", "SENTAI_41", "SENTAI_41_Way",
+      "Stationary", "NStationary", "Rocket",    "Buildings",     "Target",    "StaticCamera",
+      "Bridge",     "House"};
   EXPECT_EQ(names, expected);
-  EXPECT_THAT(Form().MissionFileText, HasSubstr("  player VMF_10\r\n  army 1\r\n  playerNum 0\r\n"));
+  EXPECT_THAT(Form().MissionFileText,
+              HasSubstr("  player VMF_10\r\n  army 1\r\n  playerNum 0\r\n"));
 }
 
 }  // namespace

@@ -58,8 +58,9 @@ TEST(MissionChecker, FindsEachFault) {
       {Mission(kMain, wing, "[A0]\r\n  Planes 0\r\n  Class air.X\r\n  Fuel 100\r\n  weapons x\r\n",
                kRoute),
        "has no whole number of planes"},
-      {Mission(kMain, "[WING]\r\n  B0\r\n", "[B0]\r\n  Planes 1\r\n  Class air.X\r\n  Fuel 1\r\n"
-                                             "  weapons x\r\n",
+      {Mission(kMain, "[WING]\r\n  B0\r\n",
+               "[B0]\r\n  Planes 1\r\n  Class air.X\r\n  Fuel 1\r\n"
+               "  weapons x\r\n",
                "[B0_Way]\r\n  NORMFLY 1.00 2.00 3.0 4.00\r\n"),
        "The player's flight A0 is not in [WING]"},
       {Mission(kMain, wing, "[A0]\r\n  Planes 1\r\n  Class air.X\r\n  Fuel 1\r\n  weapons x\r\n",

@@ -78,7 +78,8 @@ TEST_F(MissionTextsTest, StaticObjectsDroppedByDaylightAndStoodInForByClass) {
   const Case cases[] = {{"8", 3, false}, {"7", 3, true}, {"17", 3, true}, {"12", 4, true}};
   for (const Case& c : cases) {
     Form().LastStationary = 0;
-    Form().StationaryObjectTable[0].StationaryMissionLine = "  1_Static vehicles.stationary.Campfire$CampfireAirfield 1 1.00 2.00 0.00";
+    Form().StationaryObjectTable[0].StationaryMissionLine =
+        "  1_Static vehicles.stationary.Campfire$CampfireAirfield 1 1.00 2.00 0.00";
     Form().MissionHourText = c.hour;
     Form().CurrentConditions = c.weather;
     WriteStationarySection(Form(), build);
@@ -94,9 +95,8 @@ TEST_F(MissionTextsTest, StaticObjectsDroppedByDaylightAndStoodInForByClass) {
   const std::vector<ClassStandIn> rows = MissingClassStandIns(Form());
   const std::string flak = "vehicles.artillery.Artillery$";
   const std::string car = "vehicles.stationary.Stationary$";
-  EXPECT_EQ(WithStandInClasses("  2 " + flak + "Flak38 " + flak + "Flak38 " + car + "Fuel " + car +
-                                   "Opel",
-                               rows),
+  EXPECT_EQ(WithStandInClasses(
+                "  2 " + flak + "Flak38 " + flak + "Flak38 " + car + "Fuel " + car + "Opel", rows),
             "  2 " + flak + "Flak30 " + flak + "Flak18 " + car + "Fuel " + car + "Opel");
   EXPECT_EQ(WithStandInClasses("  3_Chief Armor.1-SU-76 2", rows), "  3_Chief Armor.1-ZSU37 2");
 
@@ -219,7 +219,8 @@ TEST_F(MissionTextsTest, PlayerSeatIsAlwaysAnAircraftOfTheMission) {
     for (int slot = 0; slot < 16; ++slot) {
       Form().PilotRoster[RosterIndex(0, slot)].RosterName = "Pilot " + std::to_string(slot);
     }
-    for (int slot : c.player_slots) Form().PilotRoster[RosterIndex(0, slot)].RosterName = Form().PlayerName;
+    for (int slot : c.player_slots)
+      Form().PilotRoster[RosterIndex(0, slot)].RosterName = Form().PlayerName;
     EXPECT_EQ(PlayerSeat(Form(), c.flown), c.seat);
   }
   EXPECT_EQ(PlayerRosterSlot(Form()), 6);
@@ -231,7 +232,8 @@ TEST_F(MissionTextsTest, PlayerInASecondFlightSitsThereAndOnLineHasNoPlayerLine)
   Form().PlayerName = "Player Pilot 6";
   GenerateMission(Form());
   ExpectLoadableMission(Form());
-  EXPECT_THAT(Form().MissionFileText, HasSubstr("  player VMF_11\r\n  army 1\r\n  playerNum 2\r\n"));
+  EXPECT_THAT(Form().MissionFileText,
+              HasSubstr("  player VMF_11\r\n  army 1\r\n  playerNum 2\r\n"));
 
   BuilderCampaign online;
   online.AddFlyingSquadron("VMF_1", "1", "1", 0, 1);

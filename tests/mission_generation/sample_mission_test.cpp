@@ -54,12 +54,12 @@ class SampleMissionTest : public ::testing::Test {
 
   // The Allied side holds the west of the front centre, the Japanese side the east.
   void GiveOwnersBySide() {
-    const long long front_x = StrToInt(Form().FrontCenterPosition.substr(
-        0, Form().FrontCenterPosition.find('.')));
+    const long long front_x =
+        StrToInt(Form().FrontCenterPosition.substr(0, Form().FrontCenterPosition.find('.')));
     for (int l = 0; l <= Form().LastLocation; ++l) {
       LocationEntry& location = Form().LocationTable[l];
-      const long long x = StrToInt(location.LocationPosition.substr(
-          0, location.LocationPosition.find('.')));
+      const long long x =
+          StrToInt(location.LocationPosition.substr(0, location.LocationPosition.find('.')));
       location.LocationArmy = x < front_x ? "1" : "2";
     }
   }
@@ -104,21 +104,22 @@ class SampleMissionTest : public ::testing::Test {
     squadron.SquadronTargetLocation = Location(target);
     squadron.SquadronMissionType = Form().Messages.Text(MessageSection::kBriefs, briefs_line);
     squadron.SquadronBriefing = squadron.SquadronMissionType + " over " + target + ".";
-    squadron.SquadronTargetLeg = "  " + keyword + " " +
-                                 Form().LocationTable[squadron.SquadronTargetLocation].LocationPosition +
-                                 " <ALTITUDE> 300.00 \r\n";
+    squadron.SquadronTargetLeg =
+        "  " + keyword + " " +
+        Form().LocationTable[squadron.SquadronTargetLocation].LocationPosition +
+        " <ALTITUDE> 300.00 \r\n";
     CreateHalfWay(Form(), s, 0);
     CreateRTBWay(Form(), s);
   }
 
   void PlanOfflineMission() {
-    Plan(0, "Futema", "3", 11);                 // the player's fighter sweep
-    Plan(5, "Naha_Airfield", "1", 1);            // B-25s bomb the airfield
-    Plan(6, "Naha_Airfield", "4", 19);           // Ie Shima's fighters escort them
+    Plan(0, "Futema", "3", 11);         // the player's fighter sweep
+    Plan(5, "Naha_Airfield", "1", 1);   // B-25s bomb the airfield
+    Plan(6, "Naha_Airfield", "4", 19);  // Ie Shima's fighters escort them
     Form().SquadronTable[6].SquadronEscortOf = 5;
     Form().SquadronTable[5].SquadronEscortedBy = 6;
-    Plan(1, "Hagushi_Beachhead", "3", 21);       // the carrier's fighters patrol
-    Plan(10, "Yontan_Airfield", "3", 20);        // Japanese fighters intercept the player
+    Plan(1, "Hagushi_Beachhead", "3", 21);  // the carrier's fighters patrol
+    Plan(10, "Yontan_Airfield", "3", 20);   // Japanese fighters intercept the player
     Form().SquadronTable[10].SquadronInterceptLink = 0;
   }
 
@@ -130,7 +131,8 @@ TEST_F(SampleMissionTest, OfflineCareerMissionMatchesTheReviewedGoldens) {
   GenerateMission(Form());
   ExpectLoadableMission(Form());
   EXPECT_TRUE(MatchesGolden(Form().MissionFileText, "okinawa_offline.mis"));
-  EXPECT_TRUE(MatchesGolden(Form().SquadronTable[0].SquadronBriefing, "okinawa_offline.properties"));
+  EXPECT_TRUE(
+      MatchesGolden(Form().SquadronTable[0].SquadronBriefing, "okinawa_offline.properties"));
 }
 
 TEST_F(SampleMissionTest, DogfightMissionHasBornPlacesAndARussianTwinWithTheSameServerTail) {
@@ -145,7 +147,8 @@ TEST_F(SampleMissionTest, DogfightMissionHasBornPlacesAndARussianTwinWithTheSame
   GenerateMission(Form());
   ExpectLoadableMission(Form());
   EXPECT_TRUE(MatchesGolden(Form().MissionFileText, "okinawa_dogfight.mis"));
-  EXPECT_TRUE(MatchesGolden(Form().SquadronTable[0].SquadronBriefing, "okinawa_dogfight.properties"));
+  EXPECT_TRUE(
+      MatchesGolden(Form().SquadronTable[0].SquadronBriefing, "okinawa_dogfight.properties"));
   EXPECT_TRUE(
       MatchesGolden(Form().SquadronTable[0].SquadronInfoText, "okinawa_dogfight_ru.properties"));
 

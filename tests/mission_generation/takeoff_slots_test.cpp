@@ -38,9 +38,8 @@ Starts StartsOf(const TMainForm& form, const std::string& squadron, int flights)
     EXPECT_LE(lines, 1) << flight;
     starts.minutes.push_back(minutes);
     const MissionSection* way = mission.Find(flight + "_Way");
-    starts.kinds.push_back(way != nullptr && way->lines.front().find("TAKEOFF") != std::string::npos
-                               ? "T"
-                               : "A");
+    starts.kinds.push_back(
+        way != nullptr && way->lines.front().find("TAKEOFF") != std::string::npos ? "T" : "A");
   }
   return starts;
 }
@@ -73,9 +72,8 @@ TEST(PlaceFlightAtBase, RocketFightersStartEveryFlightLaterByThreeMinutes) {
     int radio_out;
     std::vector<std::string> minutes;
   };
-  const Case cases[] = {{false, 0, {"8", "11", "14"}},
-                        {false, 1, {"13", "21", "29"}},
-                        {true, 0, {"5", "8", "11"}}};
+  const Case cases[] = {
+      {false, 0, {"8", "11", "14"}}, {false, 1, {"13", "21", "29"}}, {true, 0, {"5", "8", "11"}}};
   for (const Case& c : cases) {
     BuilderCampaign campaign;
     TMainForm& form = campaign.form();

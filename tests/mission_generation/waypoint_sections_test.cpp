@@ -65,7 +65,8 @@ TEST_F(WaypointSectionsTest, EscortsFollowThePlayerAndEveryLineCarriesOneLink) {
       EXPECT_THAT(line, Not(HasSubstr("VMF_10 2 VMF_10"))) << flight;
     }
   }
-  EXPECT_THAT(Form().SquadronTable[0].SquadronBriefing, HasSubstr("Your escort: FS 2 Squadron flying Test type 1."));
+  EXPECT_THAT(Form().SquadronTable[0].SquadronBriefing,
+              HasSubstr("Your escort: FS 2 Squadron flying Test type 1."));
 }
 
 TEST_F(WaypointSectionsTest, LaterBomberFlightsFollowTheFirstAtItsFirstPoint) {

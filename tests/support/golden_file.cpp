@@ -70,7 +70,8 @@ std::string GoldenDifference(const std::string& expected, const std::string& act
   return out.str();
 }
 
-::testing::AssertionResult MatchesGolden(const std::string& actual, const std::string& golden_name) {
+::testing::AssertionResult MatchesGolden(const std::string& actual,
+                                         const std::string& golden_name) {
   const std::string path = GoldenPath(golden_name);
   if (UpdateRequested()) {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
@@ -85,6 +86,6 @@ std::string GoldenDifference(const std::string& expected, const std::string& act
   std::ostringstream expected;
   expected << file.rdbuf();
   if (expected.str() == actual) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << golden_name << " differs: "
-                                       << GoldenDifference(expected.str(), actual);
+  return ::testing::AssertionFailure()
+         << golden_name << " differs: " << GoldenDifference(expected.str(), actual);
 }

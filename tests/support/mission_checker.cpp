@@ -158,7 +158,8 @@ void CheckPlayer(const ParsedMission& mission, const std::map<std::string, int>&
   int place = -1;
   for (const auto& row : mission.Rows("MAIN")) {
     if (row.size() == 2 && row[0] == "player") flight = row[1];
-    if (row.size() == 2 && row[0] == "playerNum" && IsWholeNumber(row[1])) place = std::stoi(row[1]);
+    if (row.size() == 2 && row[0] == "playerNum" && IsWholeNumber(row[1]))
+      place = std::stoi(row[1]);
   }
   if (place < 0) problems.push_back("[MAIN] has no playerNum.");
   if (flight.empty()) return;
@@ -225,7 +226,8 @@ std::vector<std::string> MissionProblems(const std::string& text) {
     }
     const std::string& flight = row[0];
     flights.insert(flight);
-    if (mission.Find(flight) == nullptr) problems.push_back("Flight " + flight + " has no section.");
+    if (mission.Find(flight) == nullptr)
+      problems.push_back("Flight " + flight + " has no section.");
     if (mission.Find(flight + "_Way") == nullptr) {
       problems.push_back("Flight " + flight + " has no waypoint section.");
     }
