@@ -66,3 +66,29 @@ TEST_F(GenerateMissionTest, WritesEveryFlightInSectionOrderAndTheGameCanLoadIt) 
 }
 
 }  // namespace
+
+namespace {
+
+TEST(GenerateMission, ACampaignWithoutSquadronsStillGivesALoadableMission) {
+  BuilderCampaign campaign;
+  TMainForm& form = campaign.form();
+  GenerateMission(form);
+  ExpectLoadableMission(form);
+  EXPECT_THAT(form.MissionFileText, HasSubstr("  playerNum 0\r\n[WING]\r\n[Stationary]\r\n"));
+  EXPECT_THAT(form.ErrorText, HasSubstr("the mission's target is the front centre"));
+  EXPECT_THAT(campaign.CampaignFile("recons.dat"), ::testing::Not(HasSubstr(":")));
+}
+
+TEST(GenerateMission, AnOfflinePlayerWithoutATargetLooksAtTheFrontCentre) {
+  BuilderCampaign campaign;
+  TMainForm& form = campaign.form();
+  campaign.AddFlyingSquadron("VMF_1", "1", "1", 0, 1);
+  form.SquadronTable[0].SquadronInMission = "N";
+  form.SquadronTable[0].SquadronTargetLocation = -1;
+  GenerateMission(form);
+  ExpectLoadableMission(form);
+  EXPECT_THAT(form.MissionFileText, HasSubstr("[StaticCamera]\r\n  30000 30000 1\r\n"));
+  EXPECT_THAT(form.MissionFileText, ::testing::Not(HasSubstr("  player ")));
+}
+
+}  // namespace
