@@ -126,6 +126,12 @@ struct MainWindowControls {
   TEdit ServerInfo{Controls, "ServerInfo"};
   TTrackBar BornPlaceTrackBar{Controls, "BornPlaceTrackBar"};
 
+  // Dogfight-server settings kept in tavrekfbd.ini.
+  TComboBox FBDTimeBox{Controls, "FBDTimeBox"};
+  TComboBox Escape{Controls, "Escape"};
+  TComboBox NumObjBox{Controls, "NumObjBox"};
+  TComboBox FBMultiplier{Controls, "FBMultiplier"};
+
   // Campaign preferences kept in campaign.tavrek.
   TComboBox STimeBox{Controls, "STimeBox"};
   TComboBox ETimeBox{Controls, "ETimeBox"};

@@ -72,8 +72,10 @@ struct SquadronEntry {
   std::string DowngradePaint;
 
   // Escort links and target object of the coming mission (-1: none).
-  int SquadronEscortOf = -1;    // the squadron this one escorts
-  int SquadronEscortedBy = -1;  // the squadron escorting this one
+  int SquadronEscortOf = -1;       // the squadron this one escorts
+  int SquadronEscortedBy = -1;     // the squadron escorting this one
+  int SquadronInterceptLink = -1;  // the squadron this one is sent to intercept
+  int SquadronTargetColumn = -1;   // the column a defend-column mission covers
   std::string SquadronTargetObject;
 };
 

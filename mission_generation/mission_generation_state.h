@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <string>
+#include <vector>
 
 // State of the between-mission pipeline, the planner and the mission file builder.
 struct MissionGenerationState {
@@ -17,4 +19,12 @@ struct MissionGenerationState {
   std::string AlliedObjectiveText;  // the objective line of each side in this mission
   std::string AxisObjectiveText;
   std::string MissionBriefText;  // the player's briefing shown after the mission is written
+  std::string DebriefingText;    // the last mission's debriefing as the briefings quote it
+
+  // Base occupancy while the flights are placed: entry 0 of row l for map location l, entry 1
+  // of row c for ground column c (a ship that carries aircraft). A: planes placed on the base,
+  // B: flights taking off from it, C: minutes of the last start delay given there.
+  std::vector<std::array<int, 2>> ObjectPairA;
+  std::vector<std::array<int, 2>> ObjectPairB;
+  std::vector<std::array<int, 2>> ObjectPairC;
 };
