@@ -201,10 +201,10 @@ void LoadShipInfo(TMainForm& form) {
   const std::vector<std::string> lines = ReadTextLines(path);
   // Classes and names of an earlier file must not outlive it; the campaign's count of names
   // already given stays.
-  for (int c = 0; c < kShipClassCapacity; ++c) {
-    form.ShipNameTable[c].ShipClass.clear();
-    form.ShipNameTable[c].ShipName.fill(std::string());
-  }
+  form.ShipNameTable.ForEachEntry([](ShipClassEntry& entry) {
+    entry.ShipClass.clear();
+    entry.ShipName.fill(std::string());
+  });
   int ship_class = -1;
   int name = -1;
   for (const std::string& line : lines) {

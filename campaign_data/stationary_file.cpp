@@ -108,9 +108,8 @@ void LoadStationary(TMainForm& form) {
 void StationaryList(TMainForm& form) {
   ErrorLog(form, "Checking Stationary List");
   if (form.FrontCenterCoord == -1) StopWithoutFrontCenter(form, false);
-  for (int i = 0; i < kStationaryCapacity; ++i) {
-    form.StationaryObjectTable[i].StationaryNearestLocation = 0;
-  }
+  form.StationaryObjectTable.ForEachEntry(
+      [](StationaryEntry& object) { object.StationaryNearestLocation = 0; });
   if (form.LastLocation == 0) {
     const std::string message = form.Messages.Text(MessageSection::kErrors, 1);
     ErrorLog(form, message);
