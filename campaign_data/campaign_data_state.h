@@ -35,6 +35,10 @@ struct CampaignDataState {
   int DayStep = 0;        // days this run advances the date; the batch driver's verdict before that
   std::string ErrorText;  // the run log of this run
   bool RunLogWriteFailed = false;
+  // The run-log file last written and how much of ErrorText it holds (before its closing CR LF);
+  // a file that still matches is extended line by line instead of being written whole.
+  std::string RunLogFile;
+  size_t RunLogFileBytes = 0;
   std::string ErrorWarning;  // a pending campaign-end or stop message
   std::string CampaignEnded;
   int PlayerRankIndex = -1;
