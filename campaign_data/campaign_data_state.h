@@ -28,6 +28,9 @@ struct CampaignDataState {
   int LastActivePlane = -1;
   int LastArmor = -1;
   int LastScratchLocation = -1;
+  // Name look-ups kept beside their tables (table_lookups.h); they follow every change.
+  LocationNameIndex LocationNames;
+  ColumnUnitNameIndex ColumnUnitNames;
 
   MessageTable Messages;
 
