@@ -11,6 +11,7 @@
 #include "campaign_data/reference_data_tables.h"
 #include "campaign_data/squadron_table.h"
 #include "campaign_data/stationary_table.h"
+#include "platform/file_read_cache.h"
 
 // The campaign tables, the campaign record and the settings that live outside the controls.
 struct CampaignDataState {
@@ -33,6 +34,8 @@ struct CampaignDataState {
   ColumnUnitNameIndex ColumnUnitNames;
 
   MessageTable Messages;
+  // Reference and campaign files read once per operation (FileReadScope).
+  FileReadCache FileReads;
 
   // Run state.
   int DayStep = 0;        // days this run advances the date; the batch driver's verdict before that

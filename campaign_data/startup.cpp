@@ -180,6 +180,7 @@ void FormCreate(TMainForm& form) {
 }
 
 void StartupExecute(TMainForm& form) {
+  const FileReadScope read_once(form.FileReads);
   SeedRandomGenerator(form);
   CleanUpPanels(form);
   ModeDescription(form);
@@ -224,6 +225,9 @@ void LoadCampaignMap(TMainForm& form) {
 }
 
 void InitializeCampaign(TMainForm& form) {
+  // The loaders below read some files twice (the armour table, the front objects, the static
+  // objects): the second time they get the lines of the first.
+  const FileReadScope read_once(form.FileReads);
   CleanUpPanels(form);
   CleanUpCampChk(form);
   ModeDescription(form);
