@@ -304,8 +304,8 @@ double ParseFields(std::string_view text) {
   double sum = 0;
   size_t start = 0;
   while (start < text.size()) {
-    size_t end = text.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) end = text.size();
+    size_t end = start;
+    while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
     std::string_view line = text.substr(start, end - start);
     while (!line.empty()) {
       const size_t field_start = line.find_first_not_of(' ');

@@ -116,7 +116,7 @@ class LocationBuild {
     headers_.clear();
     ends_.clear();
     for (int i = 0; i < static_cast<int>(lines_.size()); ++i) {
-      if (!IsHeader(lines_[i])) continue;
+      if (!IsHeader(lines_[static_cast<size_t>(i)])) continue;
       headers_.push_back(i);
       ends_.push_back(RouteEnds(lines_[i]));
       if (!ends_.back()) {
@@ -124,6 +124,7 @@ class LocationBuild {
                             std::string(lines_[i]) + "\" names no route; the section is skipped.");
       }
     }
+    index_by_name_.reserve(index_by_name_.size() + 2 * headers_.size());
     ReadRouteStarts(kind.network);
     ReadRouteEnds(kind.network);
   }

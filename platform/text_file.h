@@ -91,14 +91,15 @@ template <typename LineFunction>
 void ForEachTextLine(std::string_view text, LineFunction line) {
   const size_t eof_mark = text.find('\x1a');
   if (eof_mark != std::string_view::npos) text = text.substr(0, eof_mark);
+  const char* const data = text.data();
+  const size_t size = text.size();
   size_t start = 0;
-  while (start < text.size()) {
-    const size_t end = text.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) {
-      line(text.substr(start));
-      return;
-    }
-    line(text.substr(start, end - start));
-    start = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
+  for (size_t i = 0; i < size; ++i) {
+    const char c = data[i];
+    if (c != '\n' && c != '\r') continue;
+    line(text.substr(start, i - start));
+    if (c == '\r' && i + 1 < size && data[i + 1] == '\n') ++i;
+    start = i + 1;
   }
+  if (start < size) line(text.substr(start));
 }
