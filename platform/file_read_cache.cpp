@@ -19,17 +19,18 @@ bool FileReadCache::StampOf(std::string_view path, Stamp& stamp) {
 
 std::shared_ptr<const TextLines> FileReadCache::Lines(std::string_view path) {
   if (open_scopes_ == 0) return std::make_shared<const TextLines>(ReadTextLineViews(path));
+  // One file under two spellings of its path ("Data\\" and "data/") is one entry.
+  const std::string key = ResolvePath(path).string();
   Stamp before;
-  const bool stamped = StampOf(path, before);
-  const std::string key(path);
+  const bool stamped = StampOf(key, before);
   if (stamped) {
     const auto found = entries_.find(key);
     if (found != entries_.end() && found->second.stamp == before) return found->second.lines;
   }
-  auto lines = std::make_shared<const TextLines>(ReadTextLineViews(path));
+  auto lines = std::make_shared<const TextLines>(ReadTextLineViews(key));
   // A file that changed while it was read is not kept: the next read must see it whole.
   Stamp after;
-  if (stamped && StampOf(path, after) && after == before) {
+  if (stamped && StampOf(key, after) && after == before) {
     entries_[key] = Entry{before, lines};
   } else {
     entries_.erase(key);
