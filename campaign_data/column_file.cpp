@@ -5,12 +5,14 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "app/main_form.h"
 #include "campaign_data/map_routes.h"
 #include "campaign_data/reference_tables.h"
 #include "campaign_data/run_log.h"
+#include "campaign_data/table_lookups.h"
 #include "campaign_data/text.h"
 #include "campaign_progression/oil_supplies.h"
 #include "campaign_progression/transports.h"
@@ -174,20 +176,15 @@ struct OwnedLocation {
   bool railyard;
 };
 
-// The map's locations by name and by owner, for the standing rules.
+// The map's locations by owner, for the standing rules.
 class LocationLookup {
  public:
   explicit LocationLookup(const TMainForm& form) {
     for (int j = 0; j <= form.LastLocation; ++j) {
       const LocationEntry& location = form.LocationTable[j];
-      by_name_.emplace(location.LocationName, j);
       owned_by_[location.LocationArmy].push_back({j, Contains(location.LocationName, "_Shipyard"),
                                                   Contains(location.LocationName, "_Railyard")});
     }
-  }
-  int Find(const std::string& name) const {
-    const auto found = by_name_.find(name);
-    return found == by_name_.end() ? -1 : found->second;
   }
   const std::vector<OwnedLocation>& OwnedBy(const std::string& army) const {
     static const std::vector<OwnedLocation> kNone;
@@ -196,7 +193,6 @@ class LocationLookup {
   }
 
  private:
-  std::unordered_map<std::string, int> by_name_;
   std::unordered_map<std::string, std::vector<OwnedLocation>> owned_by_;
 };
 
@@ -226,7 +222,7 @@ void Reinforce(TMainForm& form, int c, const LocationLookup& locations) {
   for (const OwnedLocation& location : locations.OwnedBy(column.ColumnArmy)) {
     const bool shipyard_draw = form.Random(3) == 0;
     const bool railyard_draw = form.Random(3) == 0;
-    const std::string& name = form.LocationTable[location.index].LocationName;
+    const std::string& name = std::as_const(form.LocationTable)[location.index].LocationName;
     if (shipyard_draw && location.shipyard && IsShip(column) && IsBlank(column)) {
       std::string harbor = name;
       harbor.replace(harbor.find("_Shipyard"), 9, "_Harbor");
@@ -259,9 +255,9 @@ void Reinforce(TMainForm& form, int c, const LocationLookup& locations) {
 
 void ApplyStandingRules(TMainForm& form, int c, const LocationLookup& locations) {
   ColumnEntry& column = form.ColumnTable[c];
-  const int at = locations.Find(column.ColumnPlace);
+  const int at = FindLocation(form, column.ColumnPlace);
   if (at >= 0) {
-    const LocationEntry& location = form.LocationTable[at];
+    const LocationEntry& location = std::as_const(form.LocationTable)[at];
     if (IsTrain(column) && location.LocationArmy != column.ColumnArmy) column.ColumnPlace = "Blank";
     if (!IsShip(column) && location.LocationOffMap == "Y") column.ColumnPlace = "Blank";
   }

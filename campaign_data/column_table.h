@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "campaign_data/fixed_table.h"
+#include "campaign_data/name_index.h"
 
 inline constexpr int kColumnCapacity = 1025;
 inline constexpr int kColumnRouteCapacity = 1029;
@@ -60,3 +61,5 @@ struct ColumnEntry {
 
 using ColumnTableType = FixedTable<ColumnEntry, kColumnCapacity>;
 
+// The columns 0..LastColumn by unit name (a carrier's unit name is the base of its squadrons).
+using ColumnUnitNameIndex = NameIndex<ColumnEntry, kColumnCapacity, &ColumnEntry::ColumnUnitName>;

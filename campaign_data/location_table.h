@@ -4,6 +4,7 @@
 #include <string>
 
 #include "campaign_data/fixed_table.h"
+#include "campaign_data/name_index.h"
 
 // One place of the map (town, airfield, port, road, rail or sea node), built from the map's
 // route files. Entries above LastLocation hold the scratch targets of the mission being planned.
@@ -21,3 +22,5 @@ struct LocationEntry {
 
 inline constexpr int kLocationCapacity = 50001;
 using LocationTableType = FixedTable<LocationEntry, kLocationCapacity>;
+// The map's locations 0..LastLocation by name.
+using LocationNameIndex = NameIndex<LocationEntry, kLocationCapacity, &LocationEntry::LocationName>;

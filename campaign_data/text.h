@@ -10,6 +10,9 @@
 std::string Trim(std::string_view text);  // blanks and control characters at both ends
 std::string TrimLeft(std::string_view text);
 std::string TrimRight(std::string_view text);
+// The same as Trim and TrimLeft, as a view into the text.
+std::string_view TrimView(std::string_view text);
+std::string_view TrimLeftView(std::string_view text);
 bool Contains(std::string_view text, std::string_view part);
 bool StartsWith(std::string_view text, std::string_view prefix);
 bool EndsWith(std::string_view text, std::string_view suffix);
