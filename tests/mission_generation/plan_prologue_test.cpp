@@ -59,8 +59,8 @@ TEST(PlanPrologue, EscortCarriersStartLoadedAndShortRadiiLoadEveryCarrier) {
   for (int radius_km : {250, 99}) {
     PlannerCampaign campaign;
     campaign.form().ActionRadiusKm = radius_km;
-    const int escort_carrier = campaign.AddColumn("Ships.CVE_Casablanca", "1", "East_Sea",
-                                                  "East_Sea", {});
+    const int escort_carrier =
+        campaign.AddColumn("Ships.CVE_Casablanca", "1", "East_Sea", "East_Sea", {});
     const int fleet_carrier = campaign.AddColumn("Ships.CV_Essex", "1", "East_Sea", "East_Sea", {});
     campaign.Prepare();
     const int extra = radius_km < 100 ? 16 : 0;
@@ -127,7 +127,8 @@ TEST_P(ReconCountTest, FadesOnTheFirstMissionOfTheDayAndIsSavedWithThePlan) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Planner, ReconCountTest,
-                         ::testing::Values(ReconCase{"FirstMissionHalvesAndDropsTen", "0", 1, 50, 15},
+                         ::testing::Values(ReconCase{"FirstMissionHalvesAndDropsTen", "0", 1, 50,
+                                                     15},
                                            ReconCase{"ClearWeatherDropsTen", "0", 0, 50, 40},
                                            ReconCase{"NeverBelowZero", "0", 1, 12, 0},
                                            ReconCase{"LaterMissionKeepsIt", "1", 1, 50, 50}),
@@ -142,7 +143,8 @@ std::vector<std::string> NearEnemyByEveryPair(const TMainForm& form) {
     for (int j = 0; j <= form.LastLocation; ++j) {
       const LocationEntry& b = form.LocationTable[j];
       if (a.LocationArmy == b.LocationArmy || a.LocationName == b.LocationName) continue;
-      if (GetDistance(a.LocationPosition, b.LocationPosition) < form.BugOutRadius * 1000) mark = "Y";
+      if (GetDistance(a.LocationPosition, b.LocationPosition) < form.BugOutRadius * 1000)
+        mark = "Y";
     }
     marks.push_back(mark);
   }
@@ -161,8 +163,8 @@ TEST(PlanPrologue, NearEnemyMarksMatchMeasuringEveryPair) {
       LocationEntry& location = form.LocationTable[j];
       location.LocationName = "Place_" + IntToStr(j % 350);  // a few names twice
       location.LocationArmy = IntToStr(pick(random));
-      location.LocationPosition = IntToStr(coordinate(random)) + ".00 " +
-                                  IntToStr(coordinate(random)) + ".00";
+      location.LocationPosition =
+          IntToStr(coordinate(random)) + ".00 " + IntToStr(coordinate(random)) + ".00";
     }
     form.LastLocation = 399;
     const PlanRun run(form);

@@ -86,7 +86,7 @@ PlannerCampaign::PlannerCampaign() {
   f.FrontCenterPosition = f.LocationTable[kFrontTown].LocationPosition;
 }
 
-void PlannerCampaign::KeepLocations(std::initializer_list<int> locations) {
+void PlannerCampaign::KeepLocations(const std::vector<int>& locations) {
   TMainForm& f = form();
   std::vector<LocationEntry> kept;
   for (int j : locations) kept.push_back(f.LocationTable[j]);
@@ -213,7 +213,7 @@ void PlannerCampaign::Plan(std::uint32_t seed) {
   GenerateWays(form());
 }
 
-std::uint32_t SeedGiving(std::initializer_list<Draw> draws) {
+std::uint32_t SeedGiving(const std::vector<Draw>& draws) {
   int last = 0;
   for (const Draw& draw : draws) last = std::max(last, draw.index);
   for (std::uint32_t seed = 1; seed < 100000000; ++seed) {

@@ -22,18 +22,18 @@
 class PlannerCampaign {
  public:
   // Map locations (x, y in km; the front centre is Front_Town at 50, 50).
-  static constexpr int kAlliedAirfield = 0;  // side 1, 20, 50
-  static constexpr int kAlliedTown = 1;      // side 1, 30, 70
-  static constexpr int kFrontTown = 2;       // contested, 50, 50: the front centre
-  static constexpr int kAxisAirfield = 3;    // side 2, 80, 50
-  static constexpr int kAxisTown = 4;        // side 2, 70, 30
-  static constexpr int kAxisFactory = 5;     // side 2, 90, 70
-  static constexpr int kRiverBridge = 6;     // side 2, 60, 40
-  static constexpr int kAlliedHarbor = 7;    // side 1, 10, 30
-  static constexpr int kAxisStation = 8;     // side 2, 100, 40
-  static constexpr int kEastSea = 9;         // contested, 40, 0
-  static constexpr int kFarAirfield = 10;    // side 2, off the map at 300, 50
-  static constexpr int kAlliedAirstrip = 11; // side 1, 15, 80
+  static constexpr int kAlliedAirfield = 0;   // side 1, 20, 50
+  static constexpr int kAlliedTown = 1;       // side 1, 30, 70
+  static constexpr int kFrontTown = 2;        // contested, 50, 50: the front centre
+  static constexpr int kAxisAirfield = 3;     // side 2, 80, 50
+  static constexpr int kAxisTown = 4;         // side 2, 70, 30
+  static constexpr int kAxisFactory = 5;      // side 2, 90, 70
+  static constexpr int kRiverBridge = 6;      // side 2, 60, 40
+  static constexpr int kAlliedHarbor = 7;     // side 1, 10, 30
+  static constexpr int kAxisStation = 8;      // side 2, 100, 40
+  static constexpr int kEastSea = 9;          // contested, 40, 0
+  static constexpr int kFarAirfield = 10;     // side 2, off the map at 300, 50
+  static constexpr int kAlliedAirstrip = 11;  // side 1, 15, 80
 
   PlannerCampaign();
 
@@ -41,7 +41,7 @@ class PlannerCampaign {
 
   // Keeps only the locations given (in this order, renumbered from 0) and points the front
   // centre at the first of them named Front_Town, if any.
-  void KeepLocations(std::initializer_list<int> locations);
+  void KeepLocations(const std::vector<int>& locations);
   int Location(const std::string& name) const;
 
   // A squadron based at a map location; answers its index.
@@ -83,6 +83,6 @@ struct Draw {
   bool nonzero = false;
 };
 // The first seed whose draws give these results.
-std::uint32_t SeedGiving(std::initializer_list<Draw> draws);
+std::uint32_t SeedGiving(const std::vector<Draw>& draws);
 // The generator's seed after `count` draws from `seed`.
 std::uint32_t SeedAfter(std::uint32_t seed, int count);
