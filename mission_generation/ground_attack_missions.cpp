@@ -206,13 +206,12 @@ bool PlayerRefusesColumn(int preference, bool armour, bool train, bool vehicles,
                          bool default_ground_attack_load, bool ground_attacker) {
   bool refused = !(armour && ground_attacker);
   if (preference < kPreferTankBusting) refused = true;
-  if (preference == kPreferTankBusting && armour) refused = false;
-  if (preference == kPreferTrainBusting && train) refused = false;
-  if (preference == kPreferTruckBusting && vehicles) refused = false;
-  if (preference == kPreferGroundAttack) refused = false;
-  if (preference == kPreferRandom) refused = false;
-  if (preference == kPreferSweepRecon) refused = true;
-  if (preference == kPreferAirSuperiority) refused = true;
+  // Tank, train and truck busting take their own kind of column and no other.
+  if (preference == kPreferTankBusting) refused = !armour;
+  if (preference == kPreferTrainBusting) refused = !train;
+  if (preference == kPreferTruckBusting) refused = !vehicles;
+  if (preference == kPreferGroundAttack || preference == kPreferRandom) refused = false;
+  if (preference == kPreferSweepRecon || preference == kPreferAirSuperiority) refused = true;
   if (armour && preference != kPreferTankBusting && default_ground_attack_load) refused = true;
   return refused;
 }
