@@ -196,14 +196,19 @@ TEST(BadInput, AMapWithoutFrontCentreIsPlannedWithoutTargets) {
   }
 }
 
-TEST(BadInput, AColumnWithoutRoutePointsIsNeverAttacked) {
+TEST(BadInput, ColumnsWithoutRouteAreNeverAttacked) {
   PlannerCampaign campaign;
   campaign.AddSquadron("Player", "1", "1", C::kAlliedAirfield);
   const int attackers = campaign.AddSquadron("SG1", "2", "4", C::kAxisAirfield);
   campaign.AddColumn("Armor.T34", "1", "Allied_Town", "Front_Town", {});
+  campaign.AddColumn("Armor.T34", "1", "Allied_Town", "Front_Town",
+                     {"45000.00 50000.00 120.00"});
   campaign.Plan(8);
-  EXPECT_NE(campaign.form().SquadronTable[attackers].SquadronTaskCode, "9");
-  EXPECT_THAT(campaign.form().ErrorText, HasSubstr("End of Squadron Mission Assignments"));
+  const TMainForm& form = campaign.form();
+  EXPECT_NE(form.SquadronTable[attackers].SquadronTaskCode, "9");
+  EXPECT_THAT(form.ErrorText,
+              HasSubstr("Column 1_Chief [1] left out of the plan: its route has no point 1."));
+  EXPECT_THAT(form.ErrorText, HasSubstr("End of Squadron Mission Assignments"));
 }
 
 TEST(BadInput, ThePlayerWithoutATakeOffPositionStaysAtHome) {
