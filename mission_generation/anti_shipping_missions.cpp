@@ -88,7 +88,7 @@ class ShippingStrike {
     if (c < 0) c = ShipNearFront();
     if (c < 0) return false;
     const ColumnEntry& column = form_.ColumnTable[c];
-    const std::string kept = RoutePointPosition(column.ColumnRoute[1]);
+    const RoutePosition& kept = run_.RouteStart(c, 1);
     const int preference = PlayerPreference(form_);
     if (i_ == 0 && ((preference >= kPreferBridgeAttack && preference <= kPreferIntercept) ||
                     preference == kPreferSweepRecon || preference == kPreferAirSuperiority)) {
@@ -104,8 +104,9 @@ class ShippingStrike {
     }
     const std::optional<int> n = TakeScratchLocation(form_, i_);
     if (!n) return false;
-    const int meeting = InterceptionWalk(form_, i_, c, *n, kept, 0, 0, kShipSpeed, whole_speed_,
-                                         [&](int k) { return k < column.ColumnLastRoutePoint; });
+    const int meeting =
+        InterceptionWalk(form_, i_, c, *n, kept.text, 0, 0, kShipSpeed, whole_speed_,
+                         [&](int k) { return k < column.ColumnLastRoutePoint; });
     Assign(c, *n, meeting);
     return true;
   }
@@ -129,7 +130,7 @@ class ShippingStrike {
       const ColumnEntry& column = form_.ColumnTable[c];
       if (run_.ColumnLeftOut(c) || column.ColumnArmy == entry_.SquadronArmy) continue;
       if (entry_.SquadronRole == "1" || column.ColumnInMission != "Y") continue;
-      if (!reach_.Within(RoutePointPosition(column.ColumnRoute[1]), 0)) continue;
+      if (!reach_.Within(run_.RouteStart(c, 1), 0)) continue;
       if (!RouteLongEnough(column) || !IsCarrierColumn(column) || !IsShipColumn(column)) continue;
       if (column.ColumnPlace == "Blank" || column.ColumnPlace == "Future") continue;
       if (form_.ReconCount[static_cast<size_t>(SideNumber(entry_))] < kCarriersKnown &&
@@ -150,7 +151,7 @@ class ShippingStrike {
       const ColumnEntry& column = form_.ColumnTable[c];
       if (column.ColumnArmy == entry_.SquadronArmy) continue;
       if (form_.Random(2) != 0 || run_.ColumnLeftOut(c)) continue;
-      const std::string point = RoutePointPosition(column.ColumnRoute[1]);
+      const RoutePosition& point = run_.RouteStart(c, 1);
       if (!reach_.Within(point, 0) || !run_.NearFront(point)) continue;
       if (!RouteLongEnough(column) || !IsShipColumn(column)) continue;
       if (entry_.SquadronRole == "1" && TransportType(column.ColumnType) != "Y") continue;

@@ -88,13 +88,13 @@ class GroundAttack {
     const int c = Candidate();
     if (c < 0) return false;
     const ColumnEntry& column = form_.ColumnTable[c];
-    const std::string start = RoutePointPosition(column.ColumnRoute[0]);
-    if (Refused(column) || start.size() <= 3 || column.ColumnInMission != "Y" ||
+    const RoutePosition& start = run_.RouteStart(c, 0);
+    if (Refused(column) || start.text.size() <= 3 || column.ColumnInMission != "Y" ||
         IsShipColumn(column) || form_.ColumnDensity.Text == "None" || !reach_.Within(start, 0) ||
         !run_.NearFront(start)) {
       return false;
     }
-    if (RoutePointPosition(column.ColumnRoute[1]).empty()) {
+    if (run_.RouteStart(c, 1).text.empty()) {
       ErrorLog(form_, "Column " + column.ColumnName + " [" + IntToStr(c) +
                           "] left out of the plan: its route has no point 1.");
       run_.LeaveOutColumn(c);
@@ -102,7 +102,7 @@ class GroundAttack {
     }
     const std::optional<int> n = TakeScratchLocation(form_, i_);
     if (!n) return false;
-    InterceptionWalk(form_, i_, c, *n, start, 1, 2, kColumnSpeed, whole_speed_,
+    InterceptionWalk(form_, i_, c, *n, start.text, 1, 2, kColumnSpeed, whole_speed_,
                      [&](int k) { return k <= column.ColumnLastRoutePoint; });
     Assign(c, *n);
     return true;
@@ -116,7 +116,7 @@ class GroundAttack {
     if (column.ColumnArmy == entry_.SquadronArmy || IsShipColumn(column)) return false;
     if (column.ColumnPlace == "Blank" || column.ColumnPlace == "Future") return false;
     if (run_.OffMap(column.ColumnPlace) || Contains(column.ColumnPlace, "English_")) return false;
-    const std::string start = RoutePointPosition(column.ColumnRoute[0]);
+    const RoutePosition& start = run_.RouteStart(c, 0);
     if (!reach_.Within(start, 0) || !run_.NearFront(start)) return false;
     return !taken_.TakenByOther(form_, i_, c);
   }

@@ -106,6 +106,14 @@ class Selection {
     }
   }
 
+  // A bridge the player asks for, or a drop zone for paratroopers, goes on whatever it drew.
+  bool PassesWhateverTheDraw(const std::string& name) const {
+    const bool bridge_wish =
+        i_ == 0 && (preference_ == kPreferBridgeAttack || preference_ == kPreferBridgeDefense) &&
+        Contains(name, "Bridge");
+    return bridge_wish || (Contains(name, "_Dropzone") && Contains(payload4_, "para"));
+  }
+
   void Weigh(int j) {
     const LocationEntry& location = form_.LocationTable[j];
     const std::string& name = location.LocationName;

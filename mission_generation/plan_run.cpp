@@ -4,6 +4,7 @@
 #include "campaign_data/reference_tables.h"
 #include "campaign_data/run_log.h"
 #include "campaign_data/text.h"
+#include "mission_generation/column_targets.h"
 #include "mission_generation/flight_range.h"
 #include "mission_generation/waypoint_text.h"
 #include "platform/errors.h"
@@ -98,7 +99,18 @@ void PlanRun::ReadTroopLimit() {
 
 void PlanRun::IndexColumns() {
   for (int c = 0; c <= form.LastColumn; ++c) {
-    columns_by_unit_[form.ColumnTable[c].ColumnUnitName].push_back(c);
+    const ColumnEntry& column = form.ColumnTable[c];
+    columns_by_unit_[column.ColumnUnitName].push_back(c);
+    std::array<RoutePosition, 2>& starts = route_starts_.emplace_back();
+    for (int k = 0; k < 2; ++k) {
+      RoutePosition& start = starts[static_cast<size_t>(k)];
+      start.text = RoutePointPosition(column.ColumnRoute[k]);
+      try {
+        if (!start.text.empty()) start.point = ReadWholeMetres(start.text);
+      } catch (const ConversionError&) {
+        start.point.reset();  // the column is left out with its reason
+      }
+    }
   }
 }
 

@@ -13,6 +13,13 @@
 
 class TMainForm;
 
+// A position of a column's route as the column phases read it ("x y"), with its whole metres
+// when it could be read.
+struct RoutePosition {
+  std::string text;
+  std::optional<WholeMetrePoint> point;
+};
+
 // The working data of one plan: the squadrons' effective bases and plane tallies, and the
 // look-ups every phase asks again and again (locations by name, off-map names, columns by unit,
 // positions already read, the front centre), built once so that no phase measures every
@@ -68,6 +75,9 @@ class PlanRun {
   bool FrontReaches(const WholeMetrePoint& point) const;
   // The same for a position text; false for an empty one.
   bool NearFront(const std::string& position) const;
+  bool NearFront(const RoutePosition& position) const {
+    return position.point && NearFront(*position.point);
+  }
 
   // ---- Columns (0..LastColumn) ---------------------------------------------------------------
 
@@ -76,6 +86,10 @@ class PlanRun {
   }
   void LeaveOutColumn(int column) { column_left_out_[static_cast<size_t>(column)] = 1; }
   const std::vector<int>& ColumnsCarrying(const std::string& unit_name) const;
+  // The position of route point 0 or 1 of a column, read once per plan.
+  const RoutePosition& RouteStart(int column, int point) const {
+    return route_starts_[static_cast<size_t>(column)][static_cast<size_t>(point)];
+  }
 
   // ---- Reference data read once per plan ---------------------------------------------------
 
@@ -111,6 +125,7 @@ class PlanRun {
 
   std::vector<char> column_left_out_;
   std::unordered_map<std::string, std::vector<int>> columns_by_unit_;
+  std::vector<std::array<RoutePosition, 2>> route_starts_;
 
   std::optional<std::vector<AllPayloadsLine>> all_payloads_;
   std::optional<bool> patrol_file_exists_;
@@ -128,6 +143,10 @@ class SquadronReach {
   // Reads the position first; an empty position is out of reach. Throws ConversionError for a
   // position that cannot be read.
   bool Within(const std::string& position, int range_rule);
+  // A route position; one that could not be read is out of reach.
+  bool Within(const RoutePosition& position, int range_rule) {
+    return position.point && Within(position.text, *position.point, range_rule);
+  }
 
  private:
   void ReadLimits();

@@ -176,7 +176,9 @@ TEST(PlanPrologue, NearEnemyMarksMatchMeasuringEveryPair) {
           << "radius " << radius_km << " location " << j;
       near += expected[static_cast<size_t>(j)] == "Y";
     }
-    if (radius_km == 7) EXPECT_GT(near, 10);  // the maps do put enemies side by side
+    if (radius_km == 7) {
+      EXPECT_GT(near, 10);  // the maps do put enemies side by side
+    }
   }
 }
 
