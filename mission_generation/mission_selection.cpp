@@ -44,7 +44,8 @@ class Selection {
         speed_(SetSpeed(form, squadron)),
         preference_(PlayerPreference(form)),
         fighter_(entry_.SquadronRole == "1"),
-        payload4_(AsciiLowerCase(entry_.TypePayload4)) {}
+        payload4_(AsciiLowerCase(entry_.TypePayload4)),
+        carries_paratroops_(Contains(payload4_, "para")) {}
 
   void Run() {
     int attempts = 0;
@@ -93,11 +94,7 @@ class Selection {
       }
       const int draw = form_.Random(location.LocationTargetValue);
       const std::string& name = location.LocationName;
-      const bool bridge_wish =
-          Contains(name, "Bridge") && i_ == 0 &&
-          (preference_ == kPreferBridgeAttack || preference_ == kPreferBridgeDefense);
-      const bool drop_zone = Contains(name, "_Dropzone") && Contains(payload4_, "para");
-      if (!(draw > best_ || bridge_wish || drop_zone)) continue;
+      if (draw <= best_ && !PassesWhateverTheDraw(name)) continue;
       if (location.LocationOffMap == "Y" || location.LocationBridgeState != 0 ||
           Contains(name, "English_")) {
         continue;
@@ -111,7 +108,7 @@ class Selection {
     const bool bridge_wish =
         i_ == 0 && (preference_ == kPreferBridgeAttack || preference_ == kPreferBridgeDefense) &&
         Contains(name, "Bridge");
-    return bridge_wish || (Contains(name, "_Dropzone") && Contains(payload4_, "para"));
+    return bridge_wish || (carries_paratroops_ && Contains(name, "_Dropzone"));
   }
 
   void Weigh(int j) {
@@ -130,7 +127,7 @@ class Selection {
       target_ = j;
       best_ = location.LocationTargetValue;
     }
-    if (enemy && Contains(name, "_Dropzone") && Contains(payload4_, "para")) Lock(j, kLockedTarget);
+    if (enemy && carries_paratroops_ && Contains(name, "_Dropzone")) Lock(j, kLockedTarget);
     if (enemy && Contains(name, "Bridge") && BridgeDrawWins() && i_ == 0 &&
         preference_ == kPreferBridgeAttack) {
       Lock(j, kLockedTarget);
@@ -249,7 +246,7 @@ class Selection {
       briefs = 3;
     }
     Give(summary, briefs, 1, entry_.TypePayload4);
-    if (!Contains(payload4_, "para")) return;
+    if (!carries_paratroops_) return;
     if (reach_.Within(form_.LocationTable[target_].LocationPosition, 5) &&
         !NoDropPlace(TargetName())) {
       SetMissionTexts(form_, i_, 4, SummaryText(form_, 3, TargetName()));
@@ -355,7 +352,7 @@ class Selection {
     if (!goes_on || Contains(entry_.SquadronClass, "FW_190A8MSTL")) return;
     Give(12, 12, 3, entry_.TypePayload4);
     if (role == "4" || role == "7") Give(2, 6, 1, entry_.TypePayload2);
-    if (Contains(payload4_, "para") || TargetOwn() || role == "5" || role == "6") {
+    if (carries_paratroops_ || TargetOwn() || role == "5" || role == "6") {
       entry_.SquadronWeapons = entry_.TypeDefaultWeapons;
     }
     if (PlainFighter() && !(i_ == 0 && preference_ == kPreferAirfieldAttack)) {
@@ -406,6 +403,7 @@ class Selection {
   int preference_;
   bool fighter_;
   std::string payload4_;  // TypePayload4 in lower case
+  bool carries_paratroops_;
 
   int target_ = -1;
   int best_ = -1;
