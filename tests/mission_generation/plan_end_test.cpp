@@ -201,8 +201,7 @@ TEST(BadInput, ColumnsWithoutRouteAreNeverAttacked) {
   campaign.AddSquadron("Player", "1", "1", C::kAlliedAirfield);
   const int attackers = campaign.AddSquadron("SG1", "2", "4", C::kAxisAirfield);
   campaign.AddColumn("Armor.T34", "1", "Allied_Town", "Front_Town", {});
-  campaign.AddColumn("Armor.T34", "1", "Allied_Town", "Front_Town",
-                     {"45000.00 50000.00 120.00"});
+  campaign.AddColumn("Armor.T34", "1", "Allied_Town", "Front_Town", {"45000.00 50000.00 120.00"});
   campaign.Plan(8);
   const TMainForm& form = campaign.form();
   EXPECT_NE(form.SquadronTable[attackers].SquadronTaskCode, "9");
