@@ -49,9 +49,9 @@ TEST(ColumnList, ALoadFollowedByAWriteLeavesTheFileAsItWas) {
   EXPECT_EQ(tanks.ColumnDestination, "Birchford");
   EXPECT_EQ(tanks.ColumnUnitName, "1st Guards Tanks");
   EXPECT_EQ(tanks.ColumnMarks, "A");
-  EXPECT_EQ(tanks.ColumnRouteArmyA, "1");
-  EXPECT_EQ(tanks.ColumnRouteArmyB, "1");
-  EXPECT_EQ(tanks.ColumnRouteArmyC, "1");
+  EXPECT_EQ(tanks.ColumnPlaceOwner, "1");
+  EXPECT_EQ(tanks.ColumnHeading, "1");
+  EXPECT_EQ(tanks.ColumnDestinationOwner, "1");
   EXPECT_EQ(tanks.ColumnMobile, "Y");
   EXPECT_EQ(tanks.ColumnArmorChange, "N");
   EXPECT_EQ(tanks.ColumnLastRoutePoint, -1);
@@ -165,8 +165,8 @@ TEST(ColumnList, PlacesShipsOnTheirSidesPatrolAreaInFormation) {
   const ColumnEntry& first = form.ColumnTable[0];
   EXPECT_EQ(first.ColumnPlace, "Allied_Patrol");
   EXPECT_EQ(first.ColumnDestination, "Allied_Patrol");
-  EXPECT_EQ(first.ColumnRouteArmyB, "2");
-  EXPECT_EQ(first.ColumnRouteArmyC, "1");
+  EXPECT_EQ(first.ColumnHeading, "2");
+  EXPECT_EQ(first.ColumnDestinationOwner, "1");
   EXPECT_EQ(first.ColumnLastRoutePoint, 3);
   EXPECT_EQ(first.ColumnRoute[0], "400000.00 12000.00 20.00 ");
   EXPECT_EQ(first.ColumnRoute[1], "400000.00 -8000.00 20.00 ");
@@ -186,7 +186,7 @@ TEST(ColumnList, PlacesShipsOnTheirSidesPatrolAreaInFormation) {
   }
   const ColumnEntry& axis = form.ColumnTable[28];
   EXPECT_EQ(axis.ColumnPlace, "Axis_Patrol");
-  EXPECT_EQ(axis.ColumnRouteArmyC, "2");
+  EXPECT_EQ(axis.ColumnDestinationOwner, "2");
   EXPECT_EQ(axis.ColumnRoute[0], "15000.00 400000.00 20.00 ");
 }
 
