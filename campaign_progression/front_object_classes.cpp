@@ -104,8 +104,8 @@ std::string AxisFrontClass(TMainForm& form) {
   GermanClassByDate(form, chosen);
   const bool pacific_map =
       IsOneOf(key, {"coralsea", "guadal", "guadal43", "tarawa", "marianas", "palau",
-                    "marianas_online", "japan1", "okinawa", "hawaii", "newguinea", "midway",
-                    "wake", "iwo", "burma", "singapore", "singapore1"}) ||
+                    "marianas_online", "japan1", "okinawa", "hawaii", "newguinea", "midway", "wake",
+                    "iwo", "burma", "singapore", "singapore1"}) ||
       (key == "net8islands" && form.GameID == "PF");
   if (pacific_map) chosen = "Type94_37mm_JA";
   if (form.AxisID == 11 && IsPacificEditionOf(form)) {

@@ -43,12 +43,12 @@ Trucks TrucksAt(const TMainForm& form, const std::vector<int>& columns) {
     const ColumnEntry& column = form.ColumnTable[c];
     const std::string& type = column.ColumnType;
     if (!Contains(type, "CarsColumn")) continue;
-    if (column.ColumnArmy == "1" &&
-        !ContainsAny(type, {"RussiaCarsColumnC", "RussiaCarsColumnD", "RussiaCarsColumnE",
-                            "USACarsColumnC"})) {
+    if (column.ColumnArmy == "1" && !ContainsAny(type, {"RussiaCarsColumnC", "RussiaCarsColumnD",
+                                                        "RussiaCarsColumnE", "USACarsColumnC"})) {
       trucks.allied = true;
     }
-    if (column.ColumnArmy == "2" && !ContainsAny(type, {"GermanyCarsColumnC", "JapanCarsColumnA"})) {
+    if (column.ColumnArmy == "2" &&
+        !ContainsAny(type, {"GermanyCarsColumnC", "JapanCarsColumnA"})) {
       trucks.axis = true;
     }
   }
@@ -63,7 +63,7 @@ std::string RoadPoint(const RoutePoint& point) {
 // The road leaving the place that the guns line up along: the first section starting there, or
 // a later one on a draw of 0.
 std::array<std::string, kRoadPoints> PickRoad(TMainForm& form, const RouteSections& roads,
-                                               const std::string& place) {
+                                              const std::string& place) {
   std::array<std::string, kRoadPoints> road;
   for (const int s : roads.From(place)) {
     const bool redraw = form.Random(2) == 0;
@@ -206,8 +206,8 @@ void SetMissionPositions(TMainForm& form) {
 }
 
 bool HoldsFrontGuns(const std::string& name) {
-  return !ContainsAny(name, {"Station", "_Rail", "Harbor", "_Port", "_Ferry", "Ocean", "Beachhead",
-                             "Sea", "_Bay"});
+  return !ContainsAny(
+      name, {"Station", "_Rail", "Harbor", "_Port", "_Ferry", "Ocean", "Beachhead", "Sea", "_Bay"});
 }
 
 }  // namespace
@@ -230,7 +230,8 @@ void StationaryFront(TMainForm& form) {
   FrontLine front_line(form);
   for (int i = 0; i <= form.LastLocation; ++i) {
     const LocationEntry& location = form.LocationTable[i];
-    const bool front = location.LocationArmy == "0" || (!contested_found && i == form.FrontCenterIndex);
+    const bool front =
+        location.LocationArmy == "0" || (!contested_found && i == form.FrontCenterIndex);
     if (!front || places.OffMap(location.LocationName) || !HoldsFrontGuns(location.LocationName)) {
       continue;
     }

@@ -50,7 +50,8 @@ void NearestOwnedPlace::BuildRange(int begin, int end, int depth) {
 int NearestOwnedPlace::CountOn(int begin, int end) {
   if (begin >= end) return 0;
   const int middle = Middle(begin, end);
-  on_below_[middle] = (places_[middle].on ? 1 : 0) + CountOn(begin, middle) + CountOn(middle + 1, end);
+  on_below_[middle] =
+      (places_[middle].on ? 1 : 0) + CountOn(begin, middle) + CountOn(middle + 1, end);
   return on_below_[middle];
 }
 

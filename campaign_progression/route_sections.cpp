@@ -91,7 +91,8 @@ RouteSections::RouteSections(TMainForm& form, const std::string& path) {
     if (ReadPoint(line, point, problem)) {
       current->points.push_back(std::move(point));
     } else {
-      ErrorLog(form, where + ": \"" + line + "\" is no route point (" + problem + "); it is left out.");
+      ErrorLog(form,
+               where + ": \"" + line + "\" is no route point (" + problem + "); it is left out.");
     }
   }
 }

@@ -71,9 +71,8 @@ std::vector<TerritoryRecord> ReadTerritoryRecords(TMainForm& form, const std::st
   while (!lines.empty() && Trim(lines.back()).empty()) lines.pop_back();
   const size_t locations = static_cast<size_t>(std::max(form.LastLocation + 1, 0));
   if (lines.size() > locations) {
-    ErrorLog(form, path + " holds " + IntToStr(lines.size()) + " lines for " +
-                       IntToStr(locations) + " locations; the lines after line " +
-                       IntToStr(locations) + " are ignored.");
+    ErrorLog(form, path + " holds " + IntToStr(lines.size()) + " lines for " + IntToStr(locations) +
+                       " locations; the lines after line " + IntToStr(locations) + " are ignored.");
     lines.resize(locations);
   }
   std::vector<TerritoryRecord> records;
@@ -98,8 +97,8 @@ std::vector<TerritoryRecord> ReadTerritoryRecords(TMainForm& form, const std::st
     }
   }
   if (mismatches > kMismatchesLogged) {
-    ErrorLog(form, path + ": " + IntToStr(mismatches) +
-                       " lines name another place than their location.");
+    ErrorLog(form,
+             path + ": " + IntToStr(mismatches) + " lines name another place than their location.");
   }
   return records;
 }

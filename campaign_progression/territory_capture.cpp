@@ -23,8 +23,8 @@ constexpr std::array<int, 2> kContestedNews{9, 10};
 constexpr int kQuietFrontNews = 11;
 constexpr int kLastAirfieldNews = 5;
 constexpr int kBattleLostNews = 6;
-constexpr int kArmourLosses = 16;   // troops an armour or truck column may kill, plus one
-constexpr int kVehicleLosses = 4;   // the same for other vehicle columns
+constexpr int kArmourLosses = 16;  // troops an armour or truck column may kill, plus one
+constexpr int kVehicleLosses = 4;  // the same for other vehicle columns
 
 struct Presence {
   std::vector<char> allied;
@@ -128,8 +128,8 @@ void ContestPass(TMainForm& form, const Presence& presence) {
 }
 
 std::string QuietFrontNews(TMainForm& form, const std::string& text) {
-  return ReplaceTextProcedure(text, "<TGTNAME>", RemoveBridgeNo(form, form.FrontCenterName)) +
-         " " + MapCoordinate(form, form.FrontCenterPosition) + ".";
+  return ReplaceTextProcedure(text, "<TGTNAME>", RemoveBridgeNo(form, form.FrontCenterName)) + " " +
+         MapCoordinate(form, form.FrontCenterPosition) + ".";
 }
 
 bool IsCarrier(const std::string& text) {
@@ -210,7 +210,8 @@ void TerritoryCapture(TMainForm& form) {
 
   form.FrontNews = Trim(form.FrontNews);
   form.FrontNewsRu = Trim(form.FrontNewsRu);
-  if (form.FrontNews.empty()) form.FrontNews = QuietFrontNews(form, News(form, kQuietFrontNews).text);
+  if (form.FrontNews.empty())
+    form.FrontNews = QuietFrontNews(form, News(form, kQuietFrontNews).text);
   if (form.FrontNewsRu.empty()) {
     form.FrontNewsRu = QuietFrontNews(form, News(form, kQuietFrontNews).text_ru);
   }

@@ -33,8 +33,8 @@ bool TakesOwnerOfSurroundings(const std::string& name) {
 
 // Places whose owner the surroundings are judged by (when they have one).
 bool JudgesSurroundings(const std::string& name) {
-  return !ContainsAny(name, {"Station", "_Rail", "Ocean", "Sea", "_Port", "Seaplane_Base",
-                             "Harbor", "_Bay", "Beachhead"});
+  return !ContainsAny(name, {"Station", "_Rail", "Ocean", "Sea", "_Port", "Seaplane_Base", "Harbor",
+                             "_Bay", "Beachhead"});
 }
 
 // A sea or rail place of the rebuild: no owner and no troops.

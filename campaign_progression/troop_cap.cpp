@@ -13,8 +13,7 @@ int TroopCap(TMainForm& form) {
   try {
     return StrToInt(text);
   } catch (const ConversionError&) {
-    const std::string message =
-        "The Maximum Troop Number \"" + text + "\" is not a whole number.";
+    const std::string message = "The Maximum Troop Number \"" + text + "\" is not a whole number.";
     ErrorLog(form, message);
     throw ConversionError(message);
   }

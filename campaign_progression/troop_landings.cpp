@@ -9,8 +9,8 @@
 #include "campaign_data/text.h"
 #include "campaign_data/text_helpers.h"
 #include "campaign_progression/location_kinds.h"
-#include "campaign_progression/news_items.h"
 #include "campaign_progression/nearest_owned_place.h"
+#include "campaign_progression/news_items.h"
 #include "campaign_progression/place_index.h"
 #include "campaign_progression/territory.h"
 #include "campaign_progression/territory_capture.h"
@@ -94,12 +94,12 @@ void AddLandingNews(TMainForm& form, const LocationEntry& location, const std::s
   if (Contains(form.NewsText, location.LocationName)) return;
   const std::string grid = MapCoordinate(form, location.LocationPosition);
   if (kind == "Para") {
-    form.NewsText += News(form, kParatroopNews).text + " " + location.LocationName + " " + grid +
-                     ".\r\n";
+    form.NewsText +=
+        News(form, kParatroopNews).text + " " + location.LocationName + " " + grid + ".\r\n";
   } else {
-    form.NewsText += ReplaceTextProcedure(News(form, kGliderNews).text, "<TGTNAME>",
-                                          location.LocationName) +
-                     " " + grid + " \r\n";
+    form.NewsText +=
+        ReplaceTextProcedure(News(form, kGliderNews).text, "<TGTNAME>", location.LocationName) +
+        " " + grid + " \r\n";
   }
 }
 
@@ -116,7 +116,8 @@ void TroopBuildup(TMainForm& form, const std::vector<int>& columns) {
   for (const int c : columns) {
     const ColumnEntry& column = form.ColumnTable[c];
     const std::string town = TownOfPlace(column.ColumnPlace);
-    if (ContainsAny(town, {"_Rail", "Ocean", "Harbor", "_Port", "Station", "_Bay", "Sea"})) continue;
+    if (ContainsAny(town, {"_Rail", "Ocean", "Harbor", "_Port", "Station", "_Bay", "Sea"}))
+      continue;
     const int at = places.Find(town);
     if (at < 0) continue;
     const int side = SideNumber(column.ColumnArmy);
