@@ -243,7 +243,7 @@ TEST(SetTgtNation, TheNearestTownSearchAgreesWithComparingEveryPair) {
   RiverlandWorld world;
   TMainForm& form = *world.form;
   std::mt19937 random(7);
-  std::uniform_int_distribution<int> coordinate(0, 400);
+  std::uniform_int_distribution<int> coordinate(0, 30);
   std::uniform_int_distribution<int> kind(0, 9);
   const char* const owners[] = {"0", "1", "2"};
   form.LastLocation = 1499;
@@ -255,7 +255,7 @@ TEST(SetTgtNation, TheNearestTownSearchAgreesWithComparingEveryPair) {
     location.LocationArmy = owners[kind(random) % 3];
     // Coarse coordinates make many equal distances.
     location.LocationPosition =
-        IntToStr(coordinate(random) * 100) + ".00 " + IntToStr(coordinate(random) * 100) + ".00";
+        IntToStr(coordinate(random) * 1000) + ".00 " + IntToStr(coordinate(random) * 1000) + ".00";
   }
   form.LocationTable[17].LocationPosition = "bad";
 
