@@ -39,8 +39,8 @@ TEST(ColumnLocation, DestroyedArmourIsRefilledAndDeployedFromTheReserve) {
     form.Rand.SetSeed(seed);
     RandomGenerator replay;
     replay.SetSeed(seed);
-    replay.Random(100);                               // the reinforcement draw
-    const bool at_depot = replay.Random(3) == 0;      // the depot draw
+    replay.Random(100);                           // the reinforcement draw
+    const bool at_depot = replay.Random(3) == 0;  // the depot draw
     ColumnLocation(form, "No");
     SCOPED_TRACE("seed " + std::to_string(seed));
     const ColumnEntry& column = world.Column(tanks);
@@ -192,19 +192,19 @@ INSTANTIATE_TEST_SUITE_P(
              true, "0_Chief Vehicles.Truck 1 @Alden $Unit ~A"},
         Move{"RetreatingColumnMoves", "Vehicles.Truck", "1", "Alden", "Alden_Airfield", "2", "1",
              "R", true, "0_Chief Vehicles.Truck 1 @Alden_Airfield $Unit ~A"},
-        Move{"TrucksAloneWithEnemyArmourAreLost", "Vehicles.Truck", "1", "Isle", "Isle_Ferry",
-             "1", "0", "Y", true, "0_Chief Vehicles.Truck 1 @Blank $Unit ~X"},
+        Move{"TrucksAloneWithEnemyArmourAreLost", "Vehicles.Truck", "1", "Isle", "Isle_Ferry", "1",
+             "0", "Y", true, "0_Chief Vehicles.Truck 1 @Blank $Unit ~X"},
         Move{"ContestedShipMovesWhenNoEnemyHeadsThere", "Ships.Destroyer", "1", "North_Sea",
              "Bexley_Harbor", "1", "0", "", true,
              "0_Chief Ships.Destroyer 1 @Bexley_Harbor $Unit ~A"},
-        Move{"ContestedShipStaysWhenAnEnemyHeadsThere", "Ships.Destroyer", "1", "North_Sea",
-             "Isle", "1", "0", "", true, "0_Chief Ships.Destroyer 1 @North_Sea $Unit ~A"},
-        Move{"ArmourNotYetInServiceWaits", "Armor.3-Tiger", "2", "Bexley", "Bexley", "2", "2",
-             "Y", true, "0_Chief Armor.3-Tiger 2 @Future $Unit ~X"},
+        Move{"ContestedShipStaysWhenAnEnemyHeadsThere", "Ships.Destroyer", "1", "North_Sea", "Isle",
+             "1", "0", "", true, "0_Chief Ships.Destroyer 1 @North_Sea $Unit ~A"},
+        Move{"ArmourNotYetInServiceWaits", "Armor.3-Tiger", "2", "Bexley", "Bexley", "2", "2", "Y",
+             true, "0_Chief Armor.3-Tiger 2 @Future $Unit ~X"},
         Move{"NoRouteNoStatusLeavesTheMap", "Vehicles.Truck", "1", "Alden", "Alden", "1", "1", "",
              false, "0_Chief Vehicles.Truck 1 @Blank $Unit ~X"},
-        Move{"AnEngagedColumnWithoutRouteStays", "Vehicles.Truck", "1", "Alden", "Alden", "1",
-             "1", "Y", false, "0_Chief Vehicles.Truck 1 @Alden $Unit ~A"},
+        Move{"AnEngagedColumnWithoutRouteStays", "Vehicles.Truck", "1", "Alden", "Alden", "1", "1",
+             "Y", false, "0_Chief Vehicles.Truck 1 @Alden $Unit ~A"},
         Move{"AShortDestinationIsNone", "Vehicles.Truck", "1", "Alden", "X", "1", "1", "", true,
              "0_Chief Vehicles.Truck 1 @Blank $Unit ~X"}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -52,7 +52,8 @@ struct FrontWorld : RiverlandWorld {
     Hold({{"Alden", "1", 20, 0}, {"Bexley", "2", 0, 20}, {"Carrow_Bridge", "0", 50, 50}});
     for (int s = 0; s < 2; ++s) {
       form->StationaryObjectTable[s].StationaryLine =
-          "  " + IntToStr(s) + "_Static vehicles.artillery.Artillery$Flak 1 9000.00 50000.00 0.0 0.0";
+          "  " + IntToStr(s) +
+          "_Static vehicles.artillery.Artillery$Flak 1 9000.00 50000.00 0.0 0.0";
       form->StationaryObjectTable[s].StationaryNearestLocation = -1;
     }
     form->LastStationary = 1;
@@ -115,8 +116,7 @@ TEST(StationaryFront, LinesUpBothSidesAlongTheRoadFromTheContestedBridge) {
     EXPECT_EQ(words[2], expected[n].side);
     EXPECT_EQ(words[4], IntToStr(expected[n].y) + ".00");
     EXPECT_EQ(words[6], "0.0");
-    EXPECT_EQ(form.StationaryObjectTable[static_cast<int>(n) + 2].StationaryArmy,
-              expected[n].side);
+    EXPECT_EQ(form.StationaryObjectTable[static_cast<int>(n) + 2].StationaryArmy, expected[n].side);
     EXPECT_EQ(form.StationaryObjectTable[static_cast<int>(n) + 2].StationaryMissionPosition,
               words[3] + " " + words[4]);
   }
@@ -162,8 +162,8 @@ TEST(StationaryFront, TheBattlesOwnClassReplacesTheChosenOne) {
   form.FrontObjectTable[9] = "tank";  // five characters or fewer: ignored
   StationaryFront(form);
   for (const std::string& line : world.Placed()) {
-    EXPECT_THAT(line, ::testing::AnyOf(HasSubstr("Artillery$M4A2_US 1 "),
-                                       HasSubstr("Artillery$PaK40 2 ")));
+    EXPECT_THAT(
+        line, ::testing::AnyOf(HasSubstr("Artillery$M4A2_US 1 "), HasSubstr("Artillery$PaK40 2 ")));
   }
 }
 

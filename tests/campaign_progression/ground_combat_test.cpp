@@ -31,10 +31,10 @@ TEST(DetermineRetreat, SumsArmourPlacedObjectsAndTroopsPerPlace) {
   RiverlandWorld world;
   TMainForm& form = *world.form;
   world.Hold({{"Alden", "1", 3, 0}, {"Isle", "1", 1, 0}});
-  world.AddColumn("Armor.3-Sherman", "1", "Alden");    // 12 / 9 a tank
-  world.AddColumn("Armor.2-Unknown", "1", "Alden");    // 5 / 5 a tank
-  world.AddColumn("Armor.2-Panzer", "2", "Bexley");    // 10 / 8 a tank
-  world.AddColumn("Vehicles.Truck", "2", "Bexley");    // counts nothing
+  world.AddColumn("Armor.3-Sherman", "1", "Alden");  // 12 / 9 a tank
+  world.AddColumn("Armor.2-Unknown", "1", "Alden");  // 5 / 5 a tank
+  world.AddColumn("Armor.2-Panzer", "2", "Bexley");  // 10 / 8 a tank
+  world.AddColumn("Vehicles.Truck", "2", "Bexley");  // counts nothing
   world.AddColumn("Armor.x-Panzer", "2", "Carrow_Bridge");
   form.StationaryObjectTable[0].StationaryMissionLine = "  0_Static x 2 30000.00 50000.00";
   form.StationaryObjectTable[0].StationaryArmy = "2";

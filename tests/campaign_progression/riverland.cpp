@@ -93,13 +93,17 @@ void RiverlandWorld::Objects(const std::vector<std::string>& lines) const {
 void FillGroundWarMessages(TMainForm& form) {
   const int news = static_cast<int>(MessageSection::kNews);
   const int errors = static_cast<int>(MessageSection::kErrors);
-  const std::pair<int, const char*> lines[] = {
-      {5, "5: <ARMY> lost its last airfield."},  {6, "6: <ARMY> lost the battle."},
-      {7, "7: <ARMY> took <TGTNAME>"},           {8, "8: <ARMY> landed at <TGTNAME>"},
-      {9, "9: fighting at <TGTNAME>"},           {10, "10: battle for <TGTNAME>"},
-      {11, "11: quiet at <TGTNAME>"},            {19, "19: paratroops at"},
-      {21, "21: <ARMY> retreats from <TGTNAME>"}, {23, "23: <ARMY> gathers at <TGTNAME>"},
-      {30, "30: gliders at <TGTNAME>"}};
+  const std::pair<int, const char*> lines[] = {{5, "5: <ARMY> lost its last airfield."},
+                                               {6, "6: <ARMY> lost the battle."},
+                                               {7, "7: <ARMY> took <TGTNAME>"},
+                                               {8, "8: <ARMY> landed at <TGTNAME>"},
+                                               {9, "9: fighting at <TGTNAME>"},
+                                               {10, "10: battle for <TGTNAME>"},
+                                               {11, "11: quiet at <TGTNAME>"},
+                                               {19, "19: paratroops at"},
+                                               {21, "21: <ARMY> retreats from <TGTNAME>"},
+                                               {23, "23: <ARMY> gathers at <TGTNAME>"},
+                                               {30, "30: gliders at <TGTNAME>"}};
   for (const auto& [line, text] : lines) {
     form.Messages.Message[news][line] = text;
     form.Messages.MessageRu[news][line] = std::string("ru") + text;

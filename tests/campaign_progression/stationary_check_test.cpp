@@ -70,9 +70,8 @@ TEST(StationaryCheck, TheOwnerOfTheNearestPlaceDecidesWhetherAnObjectStaysActive
 }
 
 TEST(StationaryCheck, OnlyTheMarkSwitchesAnObjectOff) {
-  CheckWorld world(
-      {"  0_Static vehicles.stationary.Stationary$CrateX 1 10100.00 50000.00 0.0 0.0",
-       "  1_Static ships.Ship$Tramp 2 30000.00 45100.00 90.00 0.0 0 1 10.0"});
+  CheckWorld world({"  0_Static vehicles.stationary.Stationary$CrateX 1 10100.00 50000.00 0.0 0.0",
+                    "  1_Static ships.Ship$Tramp 2 30000.00 45100.00 90.00 0.0 0 1 10.0"});
   TMainForm& form = *world.form;
   StationaryCheck(form);
   EXPECT_NE(world.Object(0).StationaryMissionLine, "");
@@ -111,8 +110,9 @@ TEST(StationaryCheck, ParkedPlanesShowTheAircraftOfASquadronBasedThere) {
     StationaryCheck(form);
     SCOPED_TRACE("seed " + std::to_string(seed));
     EXPECT_EQ(world.Object(0).StationaryLine,
-              second ? "  0_Static vehicles.planes.Plane$SpitfireMkIXc 1 8100.00 52000.00 90.00 0.0 gb"
-                     : "  0_Static vehicles.planes.Plane$F4U1C 1 8100.00 52000.00 90.00 0.0 us");
+              second
+                  ? "  0_Static vehicles.planes.Plane$SpitfireMkIXc 1 8100.00 52000.00 90.00 0.0 gb"
+                  : "  0_Static vehicles.planes.Plane$F4U1C 1 8100.00 52000.00 90.00 0.0 us");
     // No squadron stands at the airstrip: its parked plane is switched off.
     EXPECT_EQ(world.Object(1).StationaryLine.substr(0, 2), "X ");
   }

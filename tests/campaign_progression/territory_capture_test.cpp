@@ -143,7 +143,7 @@ TEST(TroopBuildup, ColumnsBringTroopsToTheTownTheyStandAtOrBeside) {
   const int convoy = world.AddColumn("Vehicles.USACarsColumnA", "1", "Alden");
   TroopBuildup(form, std::vector<int>{train, trucks, rail, convoy});
   EXPECT_EQ(world.At("Bexley").TerritoryStrength[2], 15);
-  EXPECT_EQ(world.At("Bexley").TerritoryStrength[1], 0);  // brought into an enemy town
+  EXPECT_EQ(world.At("Bexley").TerritoryStrength[1], 0);    // brought into an enemy town
   EXPECT_EQ(world.At("Alden").TerritoryStrength[1], 1000);  // both sides are capped
   EXPECT_EQ(world.At("Alden_Rail_Station").TerritoryStrength[1], 0);
   EXPECT_THAT(world.CampaignFile("territory.tavrek"), HasSubstr("Bexley 2 allied=0 axis=15\r\n"));
@@ -179,24 +179,24 @@ TEST_P(ParatroopLandings, ContestTheLandPlaceNearest) {
   const LocationEntry& place = world.At(GetParam().taken);
   EXPECT_EQ(place.LocationArmy, "0");
   EXPECT_EQ(place.TerritoryStrength[1], GetParam().troops);
-  EXPECT_THAT(world.CampaignFile("territory.tavrek"),
-              HasSubstr(std::string(GetParam().taken) + " 0 allied=" +
-                        IntToStr(GetParam().troops)));
+  EXPECT_THAT(
+      world.CampaignFile("territory.tavrek"),
+      HasSubstr(std::string(GetParam().taken) + " 0 allied=" + IntToStr(GetParam().troops)));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Landings, ParatroopLandings,
-    ::testing::Values(
-        Landing{"JustInReach", "r01012(255) was captured at 10000.00 74999.00", "Para", "Isle", 1,
-                "19: paratroops at Isle (B-8).\r\n"},
-        Landing{"OutOfReach", "r01012(255) was captured at 10000.00 75000.00", "Para", "", 0, ""},
-        Landing{"Glider", "r01003(0) landed at 10000.00 73000.00", "Glider", "Isle", 10,
-                "30: gliders at Isle (B-8) \r\n"},
-        Landing{"NearestIsAStation", "r01012(255) was captured at 10500.00 49400.00", "Para", "",
-                0, ""},
-        Landing{"UnknownSquadron", "x99912(255) was captured at 10000.00 74000.00", "Para", "", 0,
-                ""},
-        Landing{"NoPosition", "r01012(255) was captured", "Para", "", 0, ""}),
+    ::testing::Values(Landing{"JustInReach", "r01012(255) was captured at 10000.00 74999.00",
+                              "Para", "Isle", 1, "19: paratroops at Isle (B-8).\r\n"},
+                      Landing{"OutOfReach", "r01012(255) was captured at 10000.00 75000.00", "Para",
+                              "", 0, ""},
+                      Landing{"Glider", "r01003(0) landed at 10000.00 73000.00", "Glider", "Isle",
+                              10, "30: gliders at Isle (B-8) \r\n"},
+                      Landing{"NearestIsAStation", "r01012(255) was captured at 10500.00 49400.00",
+                              "Para", "", 0, ""},
+                      Landing{"UnknownSquadron", "x99912(255) was captured at 10000.00 74000.00",
+                              "Para", "", 0, ""},
+                      Landing{"NoPosition", "r01012(255) was captured", "Para", "", 0, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ParatroopCapture, ASecondLandingAtTheSameTownAddsTroopsButNoNews) {
@@ -256,7 +256,8 @@ TEST(ResetObjects, PutsEveryColumnDownNearTheFrontWithOneDrawEach) {
   }
   // Armour that finds no place goes to the front centre.
   EXPECT_NE(form.ColumnTable[tanks].ColumnPlace, "Blank");
-  EXPECT_THAT(world.CampaignFile("columns.tavrek"), HasSubstr("1_Chief Trains.Cargo 2 @Blank $Unit ~X"));
+  EXPECT_THAT(world.CampaignFile("columns.tavrek"),
+              HasSubstr("1_Chief Trains.Cargo 2 @Blank $Unit ~X"));
   EXPECT_EQ(world.CampaignFile("stationary.tavrek"),
             JoinLinesCrLf({"[NStationary]",
                            "  0_Static vehicles.artillery.Artillery$Flak 1 10000.00 50000.00 0.0 "

@@ -49,14 +49,14 @@ TEST(ReadTerritory, WithoutAFileRebuildsTheOwnersFromTheFrontAndWritesBothFiles)
   EXPECT_EQ(form.FrontCenterIndex, world.Index("Carrow_Bridge"));
   // The markers come from the file read back: held land places one, the contested bridge two,
   // the stations, the sea and the harbour none but their numbers.
-  EXPECT_EQ(form.FrontMarkerText,
-            JoinLinesCrLf({"[FrontMarker]", "  FrontMarker0 10000.00 50000.00 1",
-                           "  FrontMarker1 24000.00 50000.00 1",
-                           "  FrontMarker2 24000.00 50000.00 2", "  FrontMarker3 8000.00 52000.00 1",
-                           "  FrontMarker4 30000.00 50000.00 2", "  FrontMarker5 9000.00 48000.00 1",
-                           "  FrontMarker6 10000.00 60000.00 1", "  FrontMarker7 10000.00 70000.00 1",
-                           "  FrontMarker8 32000.00 52000.00 2",
-                           "  FrontMarker9 10000.00 72000.00 1"}));
+  EXPECT_EQ(
+      form.FrontMarkerText,
+      JoinLinesCrLf({"[FrontMarker]", "  FrontMarker0 10000.00 50000.00 1",
+                     "  FrontMarker1 24000.00 50000.00 1", "  FrontMarker2 24000.00 50000.00 2",
+                     "  FrontMarker3 8000.00 52000.00 1", "  FrontMarker4 30000.00 50000.00 2",
+                     "  FrontMarker5 9000.00 48000.00 1", "  FrontMarker6 10000.00 60000.00 1",
+                     "  FrontMarker7 10000.00 70000.00 1", "  FrontMarker8 32000.00 52000.00 2",
+                     "  FrontMarker9 10000.00 72000.00 1"}));
   EXPECT_THAT(form.ErrorText, HasSubstr("] Read Territory information.\r\n"));
 }
 
@@ -78,22 +78,22 @@ TEST(ReadTerritory, MarkersFollowTheLineNumbersAndThePatrolAreas) {
   RiverlandWorld world;
   TMainForm& form = *world.form;
   // A held town, a station, a contested town and an Axis town: numbers 0, 2 and 3, and 4.
-  world.campaign.Write("territory.tavrek",
-                       JoinLinesCrLf({"Alden 1 allied=1 axis=0", "Carrow_Bridge 2 allied=0 axis=0",
-                                      "Alden_Airfield 0 allied=0 axis=0",
-                                      "Bexley 2 allied=0 axis=1"}));
+  world.campaign.Write(
+      "territory.tavrek",
+      JoinLinesCrLf({"Alden 1 allied=1 axis=0", "Carrow_Bridge 2 allied=0 axis=0",
+                     "Alden_Airfield 0 allied=0 axis=0", "Bexley 2 allied=0 axis=1"}));
   form.LocationTable[1].LocationName = "Carrow_Station";
   form.PatrolText[2] = "5000";
   form.PatrolText[3] = "6000";
   form.PatrolText[12 + 2 + 2] = " 7000 ";
   form.PatrolText[12 + 3 + 2] = "8000";
   ReadTerritory(form);
-  EXPECT_EQ(form.FrontMarkerText,
-            JoinLinesCrLf({"[FrontMarker]", "  FrontMarker0 10000.00 50000.00 1",
-                           "  FrontMarker2 8000.00 52000.00 1", "  FrontMarker3 8000.00 52000.00 2",
-                           "  FrontMarker4 30000.00 50000.00 2",
-                           "  FrontMarker911 5000.00 6000.00 1",
-                           "  FrontMarker922 7000.00 8000.00 2"}));
+  EXPECT_EQ(
+      form.FrontMarkerText,
+      JoinLinesCrLf({"[FrontMarker]", "  FrontMarker0 10000.00 50000.00 1",
+                     "  FrontMarker2 8000.00 52000.00 1", "  FrontMarker3 8000.00 52000.00 2",
+                     "  FrontMarker4 30000.00 50000.00 2", "  FrontMarker911 5000.00 6000.00 1",
+                     "  FrontMarker922 7000.00 8000.00 2"}));
   form.GameID = "IL2";
   ReadTerritory(form);
   EXPECT_EQ(form.FrontMarkerText, "");
@@ -270,7 +270,8 @@ TEST(SetTgtNation, TheNearestTownSearchAgreesWithComparingEveryPair) {
       int nearest = -1;
       const std::string& own = form.LocationTable[i].LocationPosition;
       const long long xi = StrToInt(own.substr(0, own.find('.')));
-      const long long yi = StrToInt(own.substr(own.find(' ') + 1, own.rfind('.') - own.find(' ') - 1));
+      const long long yi =
+          StrToInt(own.substr(own.find(' ') + 1, own.rfind('.') - own.find(' ') - 1));
       for (int j = 0; j < 1500; ++j) {
         const std::string& other = form.LocationTable[j].LocationName;
         if (j == 17 || army[j] == "0" || Contains(other, "Station")) continue;
