@@ -174,9 +174,9 @@ class Campaign {
     for (int c = 0; c < kColumns; ++c) {
       const int place = column_places[static_cast<size_t>(c)];
       const std::string army = place % 2 == 0 ? "1" : "2";
-      const char* kind = c % 3 == 0 ? (army == "1" ? "Armor.3-T34" : "Armor.3-PzIVF2")
-                                    : (army == "1" ? "Vehicles.RussiaCarsColumnA"
-                                                   : "Vehicles.GermanyCarsColumnA");
+      const char* kind =
+          c % 3 == 0 ? (army == "1" ? "Armor.3-T34" : "Armor.3-PzIVF2")
+                     : (army == "1" ? "Vehicles.RussiaCarsColumnA" : "Vehicles.GermanyCarsColumnA");
       columns += std::to_string(c) + "_Chief " + kind + " " + army + " @" + PlaceName(place) +
                  " $Unit_" + std::to_string(c) + " ~A\r\n";
     }

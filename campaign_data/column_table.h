@@ -49,10 +49,10 @@ struct ColumnEntry {
   // The side whose direction the column travels its route sections in: "2" from a section's
   // first location to its second, "1" the other way. A column pushed back takes the attacker's.
   std::string ColumnHeading;
-  std::string ColumnDestination;  // where the column will be after the next mission
+  std::string ColumnDestination;       // where the column will be after the next mission
   std::string ColumnDestinationOwner;  // the side that holds the destination
-  std::string ColumnInMission;      // "Y" once the mission's column section holds it
-  std::string ColumnTransportLink;  // "Y" for a transport and the column it carries
+  std::string ColumnInMission;         // "Y" once the mission's column section holds it
+  std::string ColumnTransportLink;     // "Y" for a transport and the column it carries
   ColumnRoutePoints ColumnRoute;
   std::string ColumnStatus;  // working state of the run: "L", "Y", "T" ...
   std::string ColumnMarks;   // the saved state letter (after "~" in the file)
@@ -63,4 +63,3 @@ struct ColumnEntry {
 };
 
 using ColumnTableType = FixedTable<ColumnEntry, kColumnCapacity>;
-
