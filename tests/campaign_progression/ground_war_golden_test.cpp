@@ -167,8 +167,9 @@ TEST_F(GroundWarGolden, AMovedColumnStartsTheNextMissionAtItsNewPlace) {
     EXPECT_THAT(form().ColumnChiefsText, ::testing::HasSubstr("  " + column.ColumnType + "\r\n"));
     for (int i = 0; i <= form().LastLocation; ++i) {
       const LocationEntry& location = form().LocationTable[i];
-      if (location.LocationName == place)
+      if (location.LocationName == place) {
         EXPECT_EQ(first.at(column.ColumnName), location.LocationPosition);
+      }
     }
     ++checked;
   }
