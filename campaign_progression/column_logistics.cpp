@@ -282,6 +282,10 @@ class ColumnLogistics {
         (!axis_patrol.empty() && place == axis_patrol)) {
       return;
     }
+    if (place != "Blank") {
+      ErrorLog(form_, "Column " + column.ColumnName + " of columns.tavrek stands at " + place +
+                          ", which is no place of the map; it goes to the reserve.");
+    }
     if (!(place == "Blank" && !IsTrainOrShip(column))) column.ColumnPlace = "Reserve";
     column.ColumnStatus.clear();
   }

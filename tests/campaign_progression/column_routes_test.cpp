@@ -6,7 +6,10 @@
 #include <filesystem>
 #include <string>
 
+#include "campaign_data/column_file.h"
 #include "campaign_data/random_generator.h"
+#include "campaign_progression/column_logistics.h"
+#include "campaign_progression/ground_combat.h"
 #include "platform/errors.h"
 #include "platform/text_file.h"
 #include "tests/campaign_progression/riverland.h"
@@ -366,6 +369,43 @@ TEST(ColumnRoads, ArmourStartingAtOnePlaceSpreadsOut) {
   EXPECT_THAT(world.Column(second).ColumnRoute[0], Not(::testing::StartsWith("30000.00 50000.00")));
   EXPECT_THAT(form.ErrorText, HasSubstr("] Offset armor's first waypoint.\r\n"));
   EXPECT_THAT(form.ErrorText, HasSubstr("] Check/Fix Distance between waypoints.\r\n"));
+}
+
+}  // namespace
+
+namespace {
+
+// Damaged route and column files: every bad line is logged with its file and line, the rest
+// of the campaign goes on.
+TEST(ColumnRoads, GarbageRouteAndColumnFilesAreLoggedAndSkipped) {
+  RoutesWorld world;
+  TMainForm& form = *world.form;
+  world.program_folder.Write(
+      "data/Riverland.rds",
+      JoinLinesCrLf({"[Alden to Carrow_Bridge]", "10000.00 50000.00 120.00", "garbage here",
+                     "12000.00", "[Broken header", "[Carrow_Bridge to Nowhere]",
+                     "20000.00 50000.00 120.00", "\x01\xfe\xff"}));
+  world.campaign.Write("columns.tavrek",
+                       JoinLinesCrLf({"0_Chief Vehicles.JapanCarsColumnB 2 @Alden $Trucks ~A",
+                                      "1_Chief Vehicles.Truck 7 @Alden $Odd ~A",
+                                      "2_Chief Armor.3-Sherman 1 @Nowhere $Lost ~A", "@@@ $$$ ~~~",
+                                      "3_Chief Vehicles.Truck 2 @Carrow_Bridge"}));
+  ColumnList(form);
+  ColumnLocation(form, "Yes");
+  DetermineRetreat(form);
+  ColumnRoads(form);
+  UpdateColumnList(form);
+  const std::string rds = "riverland.rds";
+  EXPECT_THAT(form.ErrorText, HasSubstr(rds + ", line 3: \"garbage here\" is no route point"));
+  EXPECT_THAT(form.ErrorText, HasSubstr(rds + ", line 4: \"12000.00\" is no route point"));
+  EXPECT_THAT(form.ErrorText, HasSubstr(rds + ", line 5: \"[Broken header\" names no route"));
+  EXPECT_THAT(form.ErrorText, HasSubstr(rds + ", line 8: "));
+  // A column at a place the map lacks goes to the reserve and comes back at a known place.
+  EXPECT_THAT(form.ErrorText, HasSubstr("Column 2_Chief of columns.tavrek stands at Nowhere, "
+                                        "which is no place of the map; it goes to the reserve."));
+  EXPECT_NE(form.ColumnTable[2].ColumnPlace, "Nowhere");
+  EXPECT_THAT(world.CampaignFile("columns.tavrek"),
+              HasSubstr("0_Chief Vehicles.JapanCarsColumnB 2 @"));
 }
 
 }  // namespace
