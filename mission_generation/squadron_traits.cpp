@@ -4,13 +4,6 @@
 #include "campaign_data/text.h"
 #include "platform/ascii.h"
 
-bool ContainsAny(std::string_view text, std::initializer_list<std::string_view> words) {
-  for (std::string_view word : words) {
-    if (Contains(text, word)) return true;
-  }
-  return false;
-}
-
 bool PayloadAbsent(const std::string& payload) {
   return Contains(AsciiLowerCase(payload), "none");
 }

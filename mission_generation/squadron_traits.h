@@ -1,14 +1,13 @@
 #pragma once
 
-#include <initializer_list>
+#include "campaign_data/text.h"
+
 #include <string>
 #include <string_view>
 
 struct SquadronEntry;
 
 // What the planner's rules ask of a squadron's names, class and payloads.
-
-bool ContainsAny(std::string_view text, std::initializer_list<std::string_view> words);
 
 // A payload option the type does not have: "none" in any letter case.
 bool PayloadAbsent(const std::string& payload);
