@@ -1,0 +1,70 @@
+#include "tests/mission_results/roster_world.h"
+
+#include "campaign_data/messages.h"
+#include "campaign_data/text.h"
+#include "tests/support/installed_program.h"
+
+RosterWorld::RosterWorld(int campaign_year) : form(*world.form) {
+  world.InstallProgramData();
+  form.CampaignFolder = campaign.Path();
+  form.GameFolder = game.Path();
+  form.CampaignYear = campaign_year;
+  form.CampaignMonth = 4;
+  form.CampaignDay = 6;
+  form.CampaignDateText = "06/04/" + IntToStr(campaign_year);
+  form.LastSquadron = -1;
+  GetMessages(form);
+  form.Rand.SetSeed(20240601);
+}
+
+int RosterWorld::AddSquadron(const SquadronSpec& spec) {
+  const int index = ++form.LastSquadron;
+  SquadronEntry& squadron = form.SquadronTable[index];
+  squadron.SquadronName = spec.name;
+  squadron.SquadronFullName = spec.name + " Squadron";
+  squadron.SquadronNation = spec.nation;
+  squadron.SquadronRole = spec.role;
+  squadron.TypeGameName = spec.type_game_name;
+  squadron.SquadronClass = spec.class_line;
+  squadron.SquadronHomeBase = spec.home_base;
+  squadron.PlanesMax = spec.planes_max;
+  squadron.PlanesAvailable = spec.planes_max;
+  squadron.PlanesExtra = spec.planes_extra;
+  squadron.PlanesFlight = spec.planes_flight;
+  squadron.SquadronMarkings = spec.markings;
+  squadron.SquadronSkin = spec.skin;
+  squadron.SquadronArmy = spec.army;
+  squadron.TypeDescription = spec.type_game_name + " fighter";
+  squadron.TypeDescriptionAtLoad = squadron.TypeDescription;
+  return index;
+}
+
+PilotEntry& RosterWorld::Pilot(int squadron, int slot) {
+  return form.PilotRoster[RosterIndex(squadron, slot)];
+}
+
+std::vector<std::string> RosterWorld::Log() const {
+  return RunLogMessages(form);
+}
+
+bool RosterWorld::Logged(const std::string& part) const {
+  for (const std::string& line : Log()) {
+    if (line.find(part) != std::string::npos) return true;
+  }
+  return false;
+}
+
+std::string PilotLines(const std::string& name_prefix, int count) {
+  std::string text;
+  for (int n = 0; n < count; ++n) {
+    text += "  000 000 000 " + name_prefix + " " + IntToStr(n) + " @DGen\\Photo *00 &1920Town\r\n";
+  }
+  return text;
+}
+
+std::string ReplaceLine(std::string text, const std::string& start, const std::string& line) {
+  const size_t at = text.find(start);
+  if (at == std::string::npos) return text;
+  const size_t end = text.find("\r\n", at);
+  return text.replace(at, end - at, line);
+}
