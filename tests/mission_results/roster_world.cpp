@@ -4,7 +4,8 @@
 #include "campaign_data/text.h"
 #include "tests/support/installed_program.h"
 
-RosterWorld::RosterWorld(int campaign_year) : form(*world.form) {
+RosterWorld::RosterWorld(int campaign_year, std::vector<std::string> command_line)
+    : world(std::move(command_line)), form(*world.form) {
   world.InstallProgramData();
   form.CampaignFolder = campaign.Path();
   form.GameFolder = game.Path();

@@ -26,7 +26,8 @@ struct SquadronSpec {
 // folder, an empty campaign folder and an empty game folder, and squadrons added by the test.
 class RosterWorld {
  public:
-  explicit RosterWorld(int campaign_year = 1945);
+  explicit RosterWorld(int campaign_year = 1945,
+                       std::vector<std::string> command_line = {"tavrek"});
   // Appends the squadron to the table and answers its index.
   int AddSquadron(const SquadronSpec& spec);
   PilotEntry& Pilot(int squadron, int slot);
