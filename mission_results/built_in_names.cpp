@@ -51,10 +51,7 @@ Bondarenko, Kovalenko, Shevchenko, Tkachenko, Kravchenko, Lysenko, Marchenko, Mo
 Melnik, Kravets, Tkach, Koval, Oleynik, Rudenko, Pavlenko, Levchenko, Ponomarenko, Kirichenko,
 Dyachenko, Yurchenko, Zinchenko, Demchenko, Karpenko, Nazarenko, Tishchenko, Sergienko,
 Romanenko, Goncharenko, Fedorenko, Vlasenko, Kuzmenko, Danilenko, Vasilenko, Grigorenko,
-Klimenko, Litvinenko, Prikhodko, Pokryshkin, Kozhedub, Rechkalov, Glinka, Gulayev, Yevstigneyev,
-Vorozheikin, Skomorokhov, Kubarev, Luganski, Ryazanov, Vishnyakov, Golovachev, Kamozin, Popkov,
-Koldunov, Polyanski, Lavrinenkov, Kuznechik, Aleksandryuk, Baklan, Dolgushin, Zhidov, Kutakhov,
-Stolyarov, Shestopalov, Gorelov, Avdeyev, Agapov, Andronov, Anufriyev, Arefyev, Artamonov,
+Klimenko, Litvinenko, Prikhodko, Avdeyev, Agapov, Andronov, Anufriyev, Arefyev, Artamonov,
 Astakhov, Babkin, Bazhenov, Barsukov, Bezrukov, Belkin, Bogomolov, Bolshakov, Borodin, Bragin,
 Bulgakov, Burov, Bychkov, Vavilov, Vaganov, Veselov, Vetrov, Vinokurov, Volodin, Voloshin,
 Vorontsov, Gladkov, Glebov, Golikov, Golovin, Gordeyev, Gorin, Gorokhov, Gribov, Gubanov,
@@ -96,8 +93,7 @@ Wroblewski, Zalewski, Jakubowski, Jasinski, Zawadzki, Sadowski, Bak, Chmielewski
 Borkowski, Czarnecki, Sawicki, Sokolowski, Urbanski, Kubiak, Maciejewski, Szczepanski,
 Kucharski, Wilk, Kalinowski, Lis, Mazurek, Wysocki, Adamski, Kazmierczak, Wasilewski, Sobczak,
 Czerwinski, Andrzejewski, Cieslak, Glowacki, Zakrzewski, Kolodziej, Sikorski, Krajewski,
-Gajewski, Szymczak, Szulc, Baranowski, Laskowski, Brzezinski, Makowski, Ziolkowski, Przybylski,
-Skalski, Urbanowicz, Zumbach
+Gajewski, Szymczak, Szulc, Baranowski, Laskowski, Brzezinski, Makowski, Ziolkowski, Przybylski
 )";
 
 // British and Commonwealth given names.
@@ -134,8 +130,7 @@ Marsh, Riley, Dunn, Woods, Parsons, Berry, Stone, Reid, Holland, Hawkins, Hardin
 Robertson, Newton, Oliver, Reed, Kennedy, Williamson, Bird, Gardner, Dean, Lane, Cooke, Bates,
 Henderson, Parry, Burgess, Bishop, Walton, Burns, Nicholson, Shepherd, Ross, Cross, Long,
 Freeman, Warren, Nicholls, Hamilton, Byrne, Sutton, McDonald, Yates, Hodgson, Robson, Curtis,
-Hopkins, O'Connor, Harper, Coleman, Watkins, Moss, McCarthy, Chambers, Drew, Griffin, Sharp,
-Bader, Tuck, Malan, Stanford, Deere, Beamish, Finucane, Lacey, Townsend, Kingcome, Bartley
+Hopkins, O'Connor, Harper, Coleman, Watkins, Moss, McCarthy, Chambers, Drew, Griffin, Sharp
 )";
 
 // Dutch given names.
@@ -193,8 +188,7 @@ Rodriguez, Da Silva, Hubert, Louis, Charles, Guillot, Riviere, Le Gall, Guillaum
 Moulin, Gonzalez, Berger, Lecomte, Menard, Fleury, Deschamps, Carpentier, Julien, Benoit, Paris,
 Maillard, Marchal, Aubry, Vasseur, Le Roux, Renault, Jacquet, Collet, Prevost, Poirier,
 Charpentier, Royer, Huet, Baron, Dupuy, Pons, Paul, Laine, Carre, Breton, Remy, Schneider,
-Perrot, Guyot, Barre, Marty, Cousin, Clostermann, Nungesser, Guynemer, Fonck, Navarre, Madon,
-Coli, Dorance, Lefol, Plubeau, Marin
+Perrot, Guyot, Barre, Marty, Cousin, Marin
 )";
 
 // American given names.
@@ -259,8 +253,7 @@ Zimmerman, Steele, Love, Morton, Osborne, Marsh, Floyd, Lindsey, Dawson, Mullins
 Farmer, Cross, Vaughn, Gill, Boyd, Craig, Bowen, Goodwin, Brewer, Lawson, Mcgee, Buchanan,
 Sawyer, Gentry, Nash, Conrad, Stanley, Donovan, Rowe, Fitzgerald, Sheppard, Blake, Hammond,
 Poole, Hogan, Larsen, Boone, Dalton, Haynes, Cummings, Leonard, Cain, Reeves, Bruce, Glenn,
-Mack, Bond, Doyle, Bong, McGuire, Gabreski, Preddy, Schilling, Foss, Boyington, Vraciu, Voris,
-McCampbell, Thach, O'Hare, Blakeslee, Godfrey, Gentile, Zemke, Olds, Yeager, Carson
+Mack, Bond, Doyle
 )";
 
 // German given names.
@@ -294,9 +287,7 @@ Busch, Bergmann, Thomas, Voigt, Sauer, Arnold, Wolff, Pfeiffer, Ritter, Lindner,
 Ernst, Brenner, Eckert, Hauser, Wendt, Seifert, Dietz, Reuter, Wolter, Ebert, Mertens, Kuhlmann,
 Lenz, Marx, Sander, Schenk, Gerber, Hesse, Kroll, Lutz, Moser, Noack, Pape, Raab, Reinhardt,
 Rieger, Roemer, Schilling, Stahl, Thiel, Ulrich, Vogler, Wendel, Wirth, Zeller, Hartwig,
-Barkhorn, Rall, Nowotny, Galland, Moelders, Marseille, Lipfert, Batz, Hrabak, Rudorffer, Kittel,
-Steinhoff, Luetzow, Bodendiek, Ihlefeld, Oesau, Priller, Trautloft, Wick, Balthasar, Schnaufer,
-Lent
+Balthasar
 )";
 
 // Hungarian given names.
@@ -317,8 +308,7 @@ Juhasz, Lakatos, Meszaros, Olah, Simon, Racz, Fekete, Szilagyi, Torok, Feher, Ba
 Szucs, Kocsis, Orsos, Pinter, Fodor, Szalai, Sipos, Magyar, Lukacs, Gulyas, Biro, Kiraly,
 Katona, Laszlo, Jakab, Bogdan, Balog, Sandor, Boros, Fazekas, Kelemen, Antal, Orban, Somogyi,
 Vincze, Hegedus, Deak, Pap, Bakos, Vass, Hajdu, Szekely, Dudas, Bozsik, Kertesz, Csizmadia,
-Benko, Gyorgy, Heged, Fulop, Szekeres, Halasz, Barta, Bognar, Szenes, Debrody, Szentgyorgyi,
-Tobak
+Benko, Gyorgy, Fulop, Szekeres, Halasz, Barta, Bognar
 )";
 
 // Italian given names.
@@ -350,10 +340,8 @@ Palumbo, Sanna, Farina, Rizzi, Monti, Cattaneo, Morelli, Amato, Silvestri, Mazza
 Pellegrino, Carbone, Giuliani, Benedetti, Barone, Rossetti, Caputo, Montanari, Guerra, Palmieri,
 Bernardi, Martino, Fiore, De Rosa, Ferretti, Bellini, Basile, Riva, Donati, Piras, Vitali,
 Battaglia, Sartori, Neri, Costantini, Milani, Pagano, Ruggiero, Sorrentino, D'Amico, Orlando,
-Negri, Visconti, Lucchini, Tessari, Bordoni, Bonet, Drago, Gorrini, Martinoli, Visintini,
-Frigerio, Baschirotto, Bobba, Ceoletta, Malvezzi, Ugolini, Tarantola, Lucchetti, Cesaro, Biron,
-Solaroli, Galletti, Bacich, Mazzitelli, Zorzi, Franchini, Sarti, Bassi, Benassi, Borghi, Canepa,
-Fumagalli, Guidi, Lanza, Marchi, Melis, Nardi, Orsini, Pace, Pozzi, Rota, Tosi, Zanetti
+Negri, Visconti, Lucchini, Zorzi, Franchini, Sarti, Bassi, Benassi, Borghi, Canepa, Fumagalli,
+Guidi, Lanza, Marchi, Melis, Nardi, Orsini, Pace, Pozzi, Rota, Tosi, Zanetti
 )";
 
 // Romanian given names.
@@ -370,8 +358,7 @@ Popescu, Ionescu, Popa, Pop, Radu, Dumitru, Stan, Stoica, Gheorghe, Matei, Cioba
 Rusu, Mihai, Munteanu, Dinu, Diaconu, Marin, Florea, Lupu, Moldovan, Barbu, Ene, Ilie, Vasile,
 Nistor, Toma, Tudor, Dobre, Serban, Preda, Dima, Oprea, Cristea, Mocanu, Neagu, Lazar, Voicu,
 Anghel, Iordache, Cojocaru, Badea, Nita, Manea, Ungureanu, Sandu, Constantinescu, Stanciu,
-Petrescu, Georgescu, Dumitrescu, Cantacuzino, Serbanescu, Bazu, Agarici, Greceanu, Milu,
-Vasilescu, Teodorescu, Niculescu, Marinescu, Dragomir
+Petrescu, Georgescu, Dumitrescu, Vasilescu, Teodorescu, Niculescu, Marinescu, Dragomir
 )";
 
 // Slovak given names.
@@ -394,8 +381,7 @@ Krajci, Kubik, Kucharik, Kukucka, Lacko, Lesko, Macek, Majer, Marek, Matus, Medv
 Mikus, Mojzis, Moravcik, Murin, Nagyova, Novotny, Olah, Ondrus, Pavlik, Petras, Petrik, Pollak,
 Rusnak, Sedlak, Sestak, Sima, Slovak, Sokol, Stefanik, Stofko, Strba, Sykora, Tomko, Urban,
 Vavrik, Vlcek, Zajac, Zeman, Zelenak, Zubek, Bencik, Cvik, Drobny, Fiala, Gregor, Hanak, Husar,
-Janosik, Jurkovic, Lipka, Mako, Cyprich, Gerthofer, Reznak, Vinczur, Stefka, Bezak, Mateicka,
-Totka, Martis, Kirchner, Puskas, Dvorak, Svec, Mach, Kuzma, Fedor, Bednar, Repka, Zvara, Adamec,
+Janosik, Jurkovic, Lipka, Mako, Dvorak, Svec, Mach, Kuzma, Fedor, Bednar, Repka, Zvara, Adamec,
 Klobucnik, Mrva, Hatala, Jakubec, Pisarcik
 )";
 
@@ -432,19 +418,18 @@ Jaakkola, Juntunen, Kangas, Kantola, Kauppinen, Keskinen, Kivinen, Kononen, Kopo
 Kosonen, Kukkonen, Kuusela, Laakso, Lahtela, Lamminen, Lehtola, Lehtimaki, Luukkonen, Mikkonen,
 Moilanen, Nikkila, Niskanen, Nousiainen, Paananen, Partanen, Penttinen, Piirainen, Pohjola,
 Puustinen, Rautiainen, Ruokonen, Saarela, Sallinen, Sipila, Sormunen, Sundberg, Tanskanen,
-Tervo, Tiainen, Uusitalo, Vaisanen, Vaananen, Juutilainen, Wind, Luukkanen, Puhakka, Lehtovaara,
-Pattila, Karhila, Kyllonen, Huotari, Nissinen, Sarvanto, Katajainen, Lumme, Alho, Puro, Kokko,
-Nuotio, Siiriainen, Ahokas, Pyotsia, Heinila, Vilppula, Aho, Ahtiainen, Alanen, Anttonen, Autio,
-Eronen, Haapanen, Hakulinen, Harjula, Heiskanen, Helminen, Hietala, Hokkanen, Holopainen,
-Honkala, Huovinen, Hyvarinen, Ikaheimo, Ilmonen, Ilvonen, Jalonen, Jantunen, Jussila, Kaartinen,
-Kaija, Kallioinen, Kangasniemi, Karvonen, Kemppainen, Kiiski, Kivimaki, Koivunen, Korpi, Kosola,
-Kuisma, Kulmala, Kuronen, Laakkonen, Lahdenpera, Lehikoinen, Liimatainen, Loponen, Luostarinen,
-Maatta, Malinen, Martikainen, Mononen, Nikula, Nurminen, Ollikainen, Paasonen, Pajunen,
-Palomaki, Parviainen, Pekkarinen, Pennanen, Pietila, Pihlaja, Pirinen, Puranen, Raatikainen,
-Rantala, Reinikainen, Rissanen, Ronkainen, Rytkonen, Saari, Salmela, Savela, Seppanen, Sihvonen,
-Sillanpaa, Soininen, Suhonen, Tahvanainen, Takala, Tervonen, Tirkkonen, Toivanen, Turkka,
-Tynkkynen, Ukkonen, Vainikainen, Valkama, Vanhanen, Vauhkonen, Viljanen, Virolainen, Vuorinen,
-Ylinen
+Tervo, Tiainen, Uusitalo, Vaisanen, Vaananen, Pattila, Kyllonen, Huotari, Nissinen, Lumme, Alho,
+Puro, Kokko, Nuotio, Siiriainen, Ahokas, Pyotsia, Heinila, Vilppula, Aho, Ahtiainen, Alanen,
+Anttonen, Autio, Eronen, Haapanen, Hakulinen, Harjula, Heiskanen, Helminen, Hietala, Hokkanen,
+Holopainen, Honkala, Huovinen, Hyvarinen, Ikaheimo, Ilmonen, Ilvonen, Jalonen, Jantunen,
+Jussila, Kaartinen, Kaija, Kallioinen, Kangasniemi, Karvonen, Kemppainen, Kiiski, Kivimaki,
+Koivunen, Korpi, Kosola, Kuisma, Kulmala, Kuronen, Laakkonen, Lahdenpera, Lehikoinen,
+Liimatainen, Loponen, Luostarinen, Maatta, Malinen, Martikainen, Mononen, Nikula, Nurminen,
+Ollikainen, Paasonen, Pajunen, Palomaki, Parviainen, Pekkarinen, Pennanen, Pietila, Pihlaja,
+Pirinen, Puranen, Raatikainen, Rantala, Reinikainen, Rissanen, Ronkainen, Rytkonen, Saari,
+Salmela, Savela, Seppanen, Sihvonen, Sillanpaa, Soininen, Suhonen, Tahvanainen, Takala,
+Tervonen, Tirkkonen, Toivanen, Turkka, Tynkkynen, Ukkonen, Vainikainen, Valkama, Vanhanen,
+Vauhkonen, Viljanen, Virolainen, Vuorinen, Ylinen
 )";
 
 // Japanese given names.
@@ -497,24 +482,23 @@ Hagiwara, Okazaki, Hirai, Kawano, Tsutsumi, Koga, Hori, Uchiyama, Yoshino, Shino
 Kawashima, Sugita, Yagi, Takemoto, Miyake, Ishizaka, Okumura, Nozaki, Hosoda, Kano, Tokuda,
 Kishimoto, Miyata, Osada, Nagano, Oda, Fukui, Horie, Tachibana, Shiraishi, Inagaki, Wakabayashi,
 Kusaka, Kagawa, Obata, Mikami, Tsukamoto, Nishioka, Ogura, Fukumoto, Kuwabara, Minami,
-Sekiguchi, Kurosawa, Sakaguchi, Nishino, Kanda, Ogata, Nishizawa, Iwamoto, Sugino, Muto,
-Anabuki, Kanno, Akamatsu, Ozeki, Kuroe, Sasai, Tanimizu, Hiyama, Matsuba, Nakase, Kawato,
-Oshibuchi, Hamano, Kanzaki, Tsunoda, Kuroiwa, Hoashi, Kanamaru, Shimokawa, Chihaya, Ohara,
-Sekine, Nonaka, Hidaka, Kamei, Hotta, Yamaoka, Mashiko, Tomiyama, Masaki, Arima, Momoi, Adachi,
-Aida, Aikawa, Akimoto, Amano, Aoyama, Arakawa, Asada, Asai, Ebina, Fujikawa, Fujimura, Fujinami,
-Fujioka, Fujisawa, Fukaya, Fukunaga, Fukuyama, Funaki, Furuta, Hamaguchi, Hanada, Haneda,
-Hasebe, Hata, Hayakawa, Hayashida, Hida, Hiraoka, Hirayama, Hisamatsu, Honma, Hosoi, Ichihara,
-Ichimura, Iijima, Ikegami, Imamura, Inada, Ishiguro, Ishimaru, Isobe, Itagaki, Iwai, Izumi,
-Kagami, Kajiwara, Kakehi, Kamiya, Kanai, Kasai, Kashiwagi, Katayama, Kawabata, Kawai, Kawamoto,
-Kawase, Kijima, Kimoto, Kitano, Kiyohara, Kodama, Koike, Koizumi, Komori, Konishi, Kotani,
-Kumada, Kurata, Kuwahara, Machida, Maki, Makino, Maruta, Masuyama, Matsubara, Matsukawa,
-Matsumura, Matsunaga, Matsuzaki, Minagawa, Miyagawa, Miyashita, Miyoshi, Mizutani, Morikawa,
-Morishita, Motohashi, Mukai, Murai, Nagashima, Naito, Nakahara, Nakamoto, Nakao, Nakazawa,
-Narita, Nishi, Nishimoto, Niwa, Noda, Oba, Ochiai, Ogino, Ohashi, Oishi, Okubo, Okuda, Onoda,
-Osawa, Oyama, Saeki, Sakuma, Sakurada, Segawa, Shibuya, Shimamura, Shinoda, Sonoda, Sugihara,
-Sugiura, Tabata, Tajima, Takase, Takenaka, Takemura, Takeshita, Tamaki, Tanimoto, Terada, Toda,
-Tokunaga, Tominaga, Toyoda, Tsuda, Umeda, Uno, Wakamatsu, Yamagata, Yamagishi, Yamamura, Yamano,
-Yanagisawa, Yokota, Yokoi, Yonezawa, Yoshioka, Yuasa
+Sekiguchi, Kurosawa, Sakaguchi, Nishino, Kanda, Ogata, Iwamoto, Sugino, Muto, Kanno, Akamatsu,
+Ozeki, Hiyama, Nakase, Hamano, Kanzaki, Tsunoda, Kuroiwa, Shimokawa, Ohara, Sekine, Nonaka,
+Kamei, Hotta, Yamaoka, Masaki, Arima, Momoi, Adachi, Aida, Aikawa, Akimoto, Amano, Aoyama,
+Arakawa, Asada, Asai, Ebina, Fujikawa, Fujimura, Fujinami, Fujioka, Fujisawa, Fukaya, Fukunaga,
+Fukuyama, Funaki, Furuta, Hamaguchi, Hanada, Haneda, Hasebe, Hata, Hayakawa, Hayashida, Hida,
+Hiraoka, Hirayama, Hisamatsu, Honma, Hosoi, Ichihara, Ichimura, Iijima, Ikegami, Imamura, Inada,
+Ishiguro, Ishimaru, Isobe, Itagaki, Iwai, Izumi, Kagami, Kajiwara, Kakehi, Kamiya, Kanai, Kasai,
+Kashiwagi, Katayama, Kawabata, Kawai, Kawamoto, Kawase, Kijima, Kimoto, Kitano, Kiyohara,
+Kodama, Koike, Koizumi, Komori, Konishi, Kotani, Kumada, Kurata, Kuwahara, Machida, Maki,
+Makino, Maruta, Masuyama, Matsubara, Matsukawa, Matsumura, Matsunaga, Matsuzaki, Minagawa,
+Miyagawa, Miyashita, Miyoshi, Mizutani, Morikawa, Morishita, Motohashi, Mukai, Murai, Nagashima,
+Naito, Nakahara, Nakamoto, Nakao, Nakazawa, Narita, Nishi, Nishimoto, Niwa, Noda, Oba, Ochiai,
+Ogino, Ohashi, Oishi, Okubo, Okuda, Onoda, Osawa, Oyama, Saeki, Sakuma, Sakurada, Segawa,
+Shibuya, Shimamura, Shinoda, Sonoda, Sugihara, Sugiura, Tabata, Tajima, Takase, Takenaka,
+Takemura, Takeshita, Tamaki, Tanimoto, Terada, Toda, Tokunaga, Tominaga, Toyoda, Tsuda, Umeda,
+Uno, Wakamatsu, Yamagata, Yamagishi, Yamamura, Yamano, Yanagisawa, Yokota, Yokoi, Yonezawa,
+Yoshioka, Yuasa
 )";
 
 std::vector<std::string> SplitNames(std::string_view list) {

@@ -183,9 +183,9 @@ void SeatNewPlayer(TMainForm& form, const std::string& name) {
 
 void SeatPlayer(TMainForm& form) {
   if (form.Coop.Checked || form.Dogfight.Checked || form.LastSquadron < 0) return;
-  // Without the game's user list the player is the pilot of slot 15, as the roster now holds
-  // him: a name taken before the roster was read would be empty in a fresh run.
-  if (form.PlayerName.empty()) form.PlayerName = form.PilotRoster[RosterIndex(0, 15)].RosterName;
+  // Without the game's user list the player is the one the roster holds as such; a name taken
+  // before the roster was read would be empty in a fresh run.
+  if (form.PlayerName.empty()) form.PlayerName = RosterPlayerName(form);
   const std::string name = Trim(form.PlayerName);
   int player_slot = -1;
   if (!form.PlayerName.empty()) {

@@ -54,8 +54,19 @@ bool IsPlayersPilot(TMainForm& form, int squadron, int slot) {
 
 }  // namespace
 
+std::string RosterPlayerName(const TMainForm& form) {
+  const PilotRosterType& roster = form.PilotRoster;
+  if (!form.Coop.Checked && !form.Dogfight.Checked) {
+    for (int slot = 15; slot >= 0; --slot) {
+      if (roster[RosterIndex(0, slot)].RosterMarker == "^")
+        return roster[RosterIndex(0, slot)].RosterName;
+    }
+  }
+  return roster[RosterIndex(0, 15)].RosterName;
+}
+
 void PlayerNameCheck(TMainForm& form) {
-  form.PlayerName = form.PilotRoster[RosterIndex(0, 15)].RosterName;
+  form.PlayerName = RosterPlayerName(form);
   const std::string path = form.GameFolder + "Users\\all.ini";
   if (form.Coop.Checked || form.Dogfight.Checked || !FileExists(path)) return;
   const std::vector<std::string> lines = ReadTextLines(path);

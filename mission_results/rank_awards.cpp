@@ -150,6 +150,11 @@ void Promote(TMainForm& form, int squadron, int slot, PilotEntry& pilot) {
   // The top rank and the untracked rank of human pilots ("9") are never promoted.
   if (rank >= 6 || sorties <= 5 * (rank * (rank + 1) + 1)) return;
   pilot.RosterRank = IntToStr(rank + 1);
+  // The player's rank as the next roster load seats him follows his promotion.
+  if (squadron == 0 && pilot.RosterName == form.PlayerName && !form.Coop.Checked &&
+      !form.Dogfight.Checked) {
+    form.PlayerRankIndex = rank + 1;
+  }
   if (PostInfo(form, squadron, slot)) {
     PostCareerEvent(form, pilot, 8, 8, "<RANK>", form.RankAwardTable.RankName[rank + 1]);
   }
