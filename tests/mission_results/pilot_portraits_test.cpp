@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
+
+#include "platform/picture.h"
+#include "platform/text_file.h"
 
 #include "tests/mission_results/editor_world.h"
 
@@ -104,6 +108,23 @@ TEST(LoadPilotPhoto, APortraitThatIsNoPictureShowsTheNoPilotPictureAndIsLogged) 
   w.Pilot(0, 6).RosterPhoto = "DGen\\US\\29";
   LoadPilotPhoto(w.form, 0, 6);
   EXPECT_EQ(w.form.PhotoLabel.Caption, "DGen\\US\\09.bmp");
+}
+
+TEST(ShippedPortraits, AreSmallJpegPictures) {
+  namespace fs = std::filesystem;
+  int portraits = 0;
+  for (const std::string& folder :
+       {SourceSampleGameFolder() + "DGen", std::string(TAVREK_SOURCE_DIR) + "/data/aces"}) {
+    for (const fs::directory_entry& file : fs::recursive_directory_iterator(folder)) {
+      if (!file.is_regular_file()) continue;
+      Bitmap picture;
+      EXPECT_TRUE(DecodeJpeg(ReadFileBytes(file.path().string()), picture)) << file.path();
+      EXPECT_EQ(picture.width, 64) << file.path();
+      EXPECT_EQ(picture.height, 80) << file.path();
+      ++portraits;
+    }
+  }
+  EXPECT_EQ(portraits, 16);
 }
 
 }  // namespace

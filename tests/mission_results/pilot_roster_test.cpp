@@ -327,6 +327,24 @@ TEST(SavePilot, EveryNamedSquadronHasItsSectionOfSkinsAndNoseArt) {
   EXPECT_EQ(nose_art[21], "  None");
 }
 
+TEST(LoadPilots, NamesAndTownsOfAnyLettersKeepAllButTheFieldMarkers) {
+  RosterWorld w;
+  w.AddSquadron({.name = "A_NN0", .nation = "fr"});
+  const std::string name = "J\xF6rg O'Neil-Sm\xEFth (Jr.) 2nd";
+  const std::string town = "Saint-\xC9tienne [Loire] & Co";
+  w.WriteCampaignFile(
+      "pilot.tavrek",
+      "[A_NN0]\r\n" + ReplaceLine(PilotLines("Pilot"), "  000 000 000 Pilot 4 ",
+                                  "  000 000 000 " + name + " @DGen\\Photo *00 &1920" + town));
+  LoadPilots(w.form);
+  EXPECT_EQ(w.Pilot(0, 4).RosterName, name);
+  EXPECT_EQ(w.Pilot(0, 4).RosterHomeTown, "Saint-\xC9tienne _Loire_ _ Co");
+  SavePilot(w.form, 0);
+  LoadPilots(w.form);
+  EXPECT_EQ(w.Pilot(0, 4).RosterName, name);
+  EXPECT_EQ(w.Pilot(0, 5).RosterName, "Pilot 5");
+}
+
 TEST(LoadPilots, AMissingRosterWithoutSquadronsIsAnEmptyFile) {
   RosterWorld w;
   LoadPilots(w.form);
