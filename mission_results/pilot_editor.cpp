@@ -299,12 +299,12 @@ void BirthEditChange(TMainForm& form) {
   PilotEntry& pilot = Pilot(form, squadron, slot);
   const std::string typed = Trim(form.BirthEdit.Text);
   if (typed.size() != 4) return;
-  try {
-    const std::string year = IntToStr(StrToInt(typed));
-    if (year.size() == 4) pilot.RosterBirthDate = year;
-  } catch (const ConversionError&) {
+  // A year is four digits, the first not a zero; any other text puts the stored year back.
+  if (!std::all_of(typed.begin(), typed.end(), [](char c) { return c >= '0' && c <= '9'; })) {
     form.BirthEdit.Text = pilot.RosterBirthDate;
+    return;
   }
+  if (typed[0] != '0') pilot.RosterBirthDate = typed;
 }
 
 void WirePilotEditor(TMainForm& form) {

@@ -104,6 +104,7 @@ void QuickNameChange(TMainForm& form) {
 void TrackPlayerRanksClick(TMainForm& form) {
   form.TrackPlayerRanks.SetChecked(!form.TrackPlayerRanks.Checked);
   WriteIni(form);
+  if (form.LastSquadron < 0) return;  // no campaign loaded: nothing to re-mark
   // What the pilot editor changed is kept before the roster is read again.
   SavePilot(form, 0);
   LoadPilots(form);

@@ -122,6 +122,26 @@ TEST(PilotEditor, ThePlayersOwnNameTownAndBirthAreNotEditedOffLine) {
   EXPECT_EQ(w.Pilot(0, 15).RosterName, "Someone Else") << "on-line his name can be edited";
 }
 
+TEST(BirthEditChange, FourDigitsAYearAnythingElseBringsTheYearBack) {
+  struct Case {
+    std::string typed;
+    std::string stored;
+    std::string shown;
+  };
+  const Case cases[] = {{"1921", "1921", "1921"}, {"0921", "1920", "0921"},
+                        {"192", "1920", "192"},   {"19x1", "1920", "1920"},
+                        {"-921", "1920", "1920"}, {" 1918 ", "1918", " 1918 "}};
+  EditorWorld w;
+  w.Select(0, 3);
+  for (const Case& c : cases) {
+    w.Pilot(0, 3).RosterBirthDate = "1920";
+    w.form.BirthEdit.Text = c.typed;
+    BirthEditChange(w.form);
+    EXPECT_EQ(w.Pilot(0, 3).RosterBirthDate, c.stored) << c.typed;
+    EXPECT_EQ(w.form.BirthEdit.Text, c.shown) << c.typed;
+  }
+}
+
 TEST(PilotListBoxClick, WithSquadronManagementTwoClicksExchangeTwoPilots) {
   EditorWorld w;
   w.form.SquadronManagement.Checked = true;
