@@ -49,28 +49,19 @@ const std::string& DrawnItem(TMainForm& form, const std::vector<std::string>& it
   return items.empty() ? kNone : items[drawn];
 }
 
-bool NameTakenElsewhere(const TMainForm& form, int squadron, int slot, const std::string& name) {
-  const PilotRosterType& roster = form.PilotRoster;
-  for (int other = 0; other <= form.LastSquadron; ++other) {
-    for (int other_slot = 0; other_slot < 16; ++other_slot) {
-      if (other == squadron && other_slot == slot) continue;
-      if (roster[RosterIndex(other, other_slot)].RosterName == name) return true;
-    }
-  }
-  return false;
-}
-
 // The lowest number that makes the name unique.
-void GiveNumberedName(TMainForm& form, int squadron, int slot) {
+void GiveNumberedName(TMainForm& form, int squadron, int slot, RosterNameIndex& index) {
   std::string& name = form.PilotRoster[RosterIndex(squadron, slot)].RosterName;
+  const std::string old_name = name;
   const std::string base = Trim(name).empty() ? std::string("Pilot") : Trim(name);
   for (int number = 2;; ++number) {
     const std::string numbered = base + " " + IntToStr(number);
-    if (!NameTakenElsewhere(form, squadron, slot, numbered)) {
+    if (!index.Holds(numbered)) {
       name = numbered;
       break;
     }
   }
+  index.Rename(old_name, name);
   ErrorLog(form, form.SquadronTable[squadron].SquadronName + " #" + IntToStr(slot) +
                      " pilot named " + name + ": no unused name was drawn from the name lists.");
 }
@@ -185,28 +176,44 @@ void PilotName(TMainForm& form, int squadron, int slot) {
   if (!FileExists(form.GameFolder + pilot.RosterPhoto + ".bmp")) pilot.RosterPhoto = "DGen\\Photo";
 }
 
+RosterNameIndex::RosterNameIndex(const TMainForm& form) {
+  const PilotRosterType& roster = form.PilotRoster;
+  for (int squadron = 0; squadron <= form.LastSquadron; ++squadron) {
+    for (int slot = 0; slot < 16; ++slot) ++counts_[roster[RosterIndex(squadron, slot)].RosterName];
+  }
+}
+
+void RosterNameIndex::Rename(const std::string& old_name, const std::string& new_name) {
+  if (old_name == new_name) return;
+  if (const auto found = counts_.find(old_name); found != counts_.end() && --found->second == 0) {
+    counts_.erase(found);
+  }
+  ++counts_[new_name];
+}
+
+bool RosterNameIndex::Holds(const std::string& name, int times) const {
+  const auto found = counts_.find(name);
+  return found != counts_.end() && found->second >= times;
+}
+
 void PilotNameCheck(TMainForm& form, int squadron, int slot) {
-  int renames = 0;
-  bool changed = true;
-  while (changed) {
-    changed = false;
-    for (int other = 0; other <= form.LastSquadron; ++other) {
-      for (int other_slot = 0; other_slot < 16; ++other_slot) {
-        if (other == squadron && other_slot == slot) continue;
-        const std::string& name = form.PilotRoster[RosterIndex(squadron, slot)].RosterName;
-        if (std::as_const(form.PilotRoster)[RosterIndex(other, other_slot)].RosterName != name) {
-          continue;
-        }
-        if (renames == kMaxRenames) {
-          GiveNumberedName(form, squadron, slot);
-          return;
-        }
-        PilotName(form, squadron, slot);
-        ++renames;
-        ErrorLog(form, form.SquadronTable[squadron].SquadronName + " #" + IntToStr(slot) +
-                           " pilot's name changed due to duplication.");
-        changed = true;
-      }
+  RosterNameIndex index(form);
+  PilotNameCheck(form, squadron, slot, index);
+}
+
+void PilotNameCheck(TMainForm& form, int squadron, int slot, RosterNameIndex& index) {
+  // A slot of the roster counts itself among the holders of its name; the spare slot does not.
+  const int held_by_itself = squadron <= form.LastSquadron && slot < 16 ? 1 : 0;
+  std::string& name = form.PilotRoster[RosterIndex(squadron, slot)].RosterName;
+  for (int renames = 0; index.Holds(name, held_by_itself + 1); ++renames) {
+    if (renames == kMaxRenames) {
+      GiveNumberedName(form, squadron, slot, index);
+      return;
     }
+    const std::string taken = name;
+    PilotName(form, squadron, slot);
+    if (held_by_itself == 1) index.Rename(taken, name);
+    ErrorLog(form, form.SquadronTable[squadron].SquadronName + " #" + IntToStr(slot) +
+                       " pilot's name changed due to duplication.");
   }
 }

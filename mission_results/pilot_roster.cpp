@@ -31,13 +31,18 @@ std::string RosterPath(const TMainForm& form) {
 // Sixteen new pilots for every squadron, ranked by their slots.
 void BuildRoster(TMainForm& form) {
   std::string text;
+  RosterNameIndex names(form);
   for (int squadron = 0; squadron <= form.LastSquadron; ++squadron) {
     text += "[" + form.SquadronTable[squadron].SquadronName + "]" + std::string(kCrLf);
     for (int slot = 0; slot < 16; ++slot) {
-      PilotName(form, squadron, slot);
-      PilotNameCheck(form, squadron, slot);
-      NewPilotStats(form, squadron, slot);
       PilotEntry& pilot = form.PilotRoster[RosterIndex(squadron, slot)];
+      std::string before = pilot.RosterName;
+      PilotName(form, squadron, slot);
+      names.Rename(before, pilot.RosterName);
+      PilotNameCheck(form, squadron, slot, names);
+      before = pilot.RosterName;
+      NewPilotStats(form, squadron, slot);
+      names.Rename(before, pilot.RosterName);
       pilot.RosterRank = StartRank(form, squadron, slot);
       pilot.RosterBirthDate = GetBirthDate(form, squadron, slot);
       text += PilotLine(pilot) + std::string(kCrLf);
