@@ -16,7 +16,7 @@
 namespace {
 
 // Renames of one pilot before he is given a numbered name instead.
-constexpr int kMaxRenames = 100;
+constexpr int kMaxRenames = 40;
 
 constexpr std::array<std::pair<std::string_view, int>, 15> kTownRowOfHeader{{
     {"[US]", 2},

@@ -28,7 +28,8 @@ std::string RosterPath(const TMainForm& form) {
   return form.CampaignFolder + kRosterFile;
 }
 
-// Sixteen new pilots for every squadron, ranked by their slots.
+// Sixteen new pilots for every squadron, ranked by their slots. A new pilot's record draws his
+// name once more, so his name is checked again after it.
 void BuildRoster(TMainForm& form) {
   std::string text;
   RosterNameIndex names(form);
@@ -43,6 +44,7 @@ void BuildRoster(TMainForm& form) {
       before = pilot.RosterName;
       NewPilotStats(form, squadron, slot);
       names.Rename(before, pilot.RosterName);
+      PilotNameCheck(form, squadron, slot, names);
       pilot.RosterRank = StartRank(form, squadron, slot);
       pilot.RosterBirthDate = GetBirthDate(form, squadron, slot);
       text += PilotLine(pilot) + std::string(kCrLf);

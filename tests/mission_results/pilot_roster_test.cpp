@@ -9,6 +9,7 @@
 
 #include "mission_results/bomber_crew.h"
 #include "mission_results/human_gunners.h"
+#include "mission_results/name_lists.h"
 #include "mission_results/new_pilots.h"
 #include "platform/file_system.h"
 #include "platform/text_file.h"
@@ -162,6 +163,23 @@ TEST(LoadPilots, ANewCampaignGetsSixteenRankedPilotsPerSquadron) {
       EXPECT_EQ(roster, first_roster) << "one seed gives one roster";
     }
   }
+}
+
+TEST(LoadPilots, ANewRosterHasNoNameTwiceEvenFromAShortList) {
+  RosterWorld w;
+  w.AddSquadron({.name = "r010", .nation = "ru"});
+  std::string names;
+  for (int line = 0; line < 10; ++line)
+    names += line % 2 == 0 ? "Ivan Petrov\r\n" : "Oleg Orlov\r\n";
+  w.WriteCampaignFile("data/RU_names.dat", names);
+  w.form.CampaignDataFolder = w.campaign.Path() + "data/";
+  CustomPilotNames(w.form);
+  LoadPilots(w.form);
+  std::set<std::string> unique;
+  for (int slot = 0; slot < 16; ++slot) unique.insert(w.Pilot(0, slot).RosterName);
+  EXPECT_EQ(unique.size(), 16u);
+  EXPECT_EQ(unique.count("Oleg Petrov"), 1u);
+  EXPECT_TRUE(w.Logged("no unused name was drawn from the name lists."));
 }
 
 TEST(LoadPilots, OnlyALineStartingWithABracketStartsASection) {
