@@ -18,24 +18,24 @@ RosterWorld::RosterWorld(int campaign_year, std::vector<std::string> command_lin
   form.Rand.SetSeed(20240601);
 }
 
-int RosterWorld::AddSquadron(const SquadronSpec& spec) {
+int RosterWorld::AddSquadron(const SquadronSetup& setup) {
   const int index = ++form.LastSquadron;
   SquadronEntry& squadron = form.SquadronTable[index];
-  squadron.SquadronName = spec.name;
-  squadron.SquadronFullName = spec.name + " Squadron";
-  squadron.SquadronNation = spec.nation;
-  squadron.SquadronRole = spec.role;
-  squadron.TypeGameName = spec.type_game_name;
-  squadron.SquadronClass = spec.class_line;
-  squadron.SquadronHomeBase = spec.home_base;
-  squadron.PlanesMax = spec.planes_max;
-  squadron.PlanesAvailable = spec.planes_max;
-  squadron.PlanesExtra = spec.planes_extra;
-  squadron.PlanesFlight = spec.planes_flight;
-  squadron.SquadronMarkings = spec.markings;
-  squadron.SquadronSkin = spec.skin;
-  squadron.SquadronArmy = spec.army;
-  squadron.TypeDescription = spec.type_game_name + " fighter";
+  squadron.SquadronName = setup.name;
+  squadron.SquadronFullName = setup.name + " Squadron";
+  squadron.SquadronNation = setup.nation;
+  squadron.SquadronRole = setup.role;
+  squadron.TypeGameName = setup.type_game_name;
+  squadron.SquadronClass = setup.class_line;
+  squadron.SquadronHomeBase = setup.home_base;
+  squadron.PlanesMax = setup.planes_max;
+  squadron.PlanesAvailable = setup.planes_max;
+  squadron.PlanesExtra = setup.planes_extra;
+  squadron.PlanesFlight = setup.planes_flight;
+  squadron.SquadronMarkings = setup.markings;
+  squadron.SquadronSkin = setup.skin;
+  squadron.SquadronArmy = setup.army;
+  squadron.TypeDescription = setup.type_game_name + " fighter";
   squadron.TypeDescriptionAtLoad = squadron.TypeDescription;
   return index;
 }

@@ -7,7 +7,7 @@
 #include "tests/support/test_world.h"
 
 // A squadron of a campaign held in memory, as the squadron loader would leave it.
-struct SquadronSpec {
+struct SquadronSetup {
   std::string name;
   std::string nation;
   std::string role = "1";
@@ -29,7 +29,7 @@ class RosterWorld {
   explicit RosterWorld(int campaign_year = 1945,
                        std::vector<std::string> command_line = {"tavrek"});
   // Appends the squadron to the table and answers its index.
-  int AddSquadron(const SquadronSpec& spec);
+  int AddSquadron(const SquadronSetup& setup);
   PilotEntry& Pilot(int squadron, int slot);
   // A file of the campaign folder, whole.
   std::string CampaignFile(const std::string& name) const { return campaign.Read(name); }
