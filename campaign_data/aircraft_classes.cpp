@@ -28,7 +28,7 @@ std::string Fit(const std::string& text, int width) {
   return fitted;
 }
 
-void ReadClassLine(const std::string& line, AircraftClassEntry& entry) {
+void ReadClassLine(std::string_view line, AircraftClassEntry& entry) {
   entry.ClassName = Trim(Copy(line, 1, 24));
   entry.ClassDescription = Trim(Copy(line, 25, 23));
   entry.ClassCountry = Trim(Copy(line, 48, 2));
@@ -73,7 +73,7 @@ void SetDefaultPayloads(AircraftClassEntry& entry) {
   entry.Payload6 = "none";
 }
 
-void ReadPayloadLine(const std::string& line, AircraftClassEntry& entry) {
+void ReadPayloadLine(std::string_view line, AircraftClassEntry& entry) {
   entry.Payload2 = OrDefault(Trim(Copy(line, 30, 20)), "default");
   entry.Payload3 = OrDefault(Trim(Copy(line, 50, 20)), "default");
   entry.Payload4 = OrDefault(Trim(Copy(line, 70, 20)), "default");
@@ -94,7 +94,7 @@ void LoadPayloads(TMainForm& form) {
   }
   const std::string path = ReferenceFilePath(form, "payloads.tavrek");
   InspectedTextFile file;
-  if (FileExists(path)) file = ReadInspectedTextFile(path);
+  if (FileExists(path)) file = ReadInspectedTextFile(form.FileReads, path);
   // The file is written back one line per type read, so types that class.tavrek lost would
   // lose their loadouts too; also after class.tavrek was saved with only the types read, until
   // this file has been kept.
@@ -105,7 +105,7 @@ void LoadPayloads(TMainForm& form) {
     file.report.Add(std::string(kTypesFromDamagedClasses));
   }
   form.PayloadFileRead = LoadedFile{path, std::move(file.report)};
-  for (const std::string& line : file.lines) {
+  for (const std::string_view line : file.lines()) {
     const std::string name = Trim(Copy(line, 1, 29));
     for (int i = 0; i <= form.LastAircraftClass; ++i) {
       if (form.AircraftClassTable[i].ClassName == name) {
@@ -141,8 +141,8 @@ void LoadPlaneInfo(TMainForm& form) {
     ErrorLog(form, "No class file found.");
     throw ProgramError("No class file found.\r\n");
   }
-  InspectedTextFile file = ReadInspectedTextFile(path);
-  const std::vector<std::string>& lines = file.lines;
+  InspectedTextFile file = ReadInspectedTextFile(form.FileReads, path);
+  const TextLines& lines = file.lines();
   const int count = std::min(static_cast<int>(lines.size()), kAircraftClassCapacity);
   if (static_cast<int>(lines.size()) > kAircraftClassCapacity) {
     file.report.Add("it holds " + IntToStr(static_cast<long long>(lines.size())) +
@@ -154,7 +154,9 @@ void LoadPlaneInfo(TMainForm& form) {
     ErrorLog(form, "class.tavrek was not read whole: " + file.report.Faults() + ".");
   }
   form.AircraftClassFileRead = LoadedFile{path, std::move(file.report)};
-  for (int i = 0; i < count; ++i) ReadClassLine(lines[i], form.AircraftClassTable[i]);
+  for (int i = 0; i < count; ++i) {
+    ReadClassLine(lines[static_cast<size_t>(i)], form.AircraftClassTable[i]);
+  }
   form.LastAircraftClass = count - 1;
   LoadPayloads(form);
 }

@@ -165,12 +165,12 @@ void ReadLine(TMainForm& form, LineCursor& cursor, std::string line, int& prefer
 
 // Reads the sections and keys; a number that is none stops the read with the line named.
 void ReadCampaignLines(TMainForm& form, const std::string& path, int& preference) {
-  InspectedTextFile file = ReadInspectedTextFile(path);
+  InspectedTextFile file = ReadInspectedTextFile(form.FileReads, path);
   if (!file.report.WholeAndClean()) {
     ErrorLog(form, std::string(kFileName) + " was not read whole: " + file.report.Faults() + ".");
   }
   form.CampaignFileRead = LoadedFile{path, std::move(file.report)};
-  LineCursor cursor(std::move(file.lines));
+  LineCursor cursor(file.LineCopies());
   try {
     while (!cursor.AtEnd()) ReadLine(form, cursor, cursor.Next(), preference);
   } catch (const ConversionError& error) {

@@ -3,6 +3,8 @@
 #include "campaign_data/text.h"
 #include "platform/text_file.h"
 
+#include <utility>
+
 namespace {
 
 constexpr char kEndOfTextMark = '\x1a';
@@ -56,7 +58,15 @@ FileReadReport InspectFileText(std::string_view bytes) {
   return report;
 }
 
-InspectedTextFile ReadInspectedTextFile(std::string_view path) {
-  const std::string bytes = ReadFileBytes(path);
-  return InspectedTextFile{SplitTextLines(bytes), InspectFileText(bytes)};
+std::vector<std::string> InspectedTextFile::LineCopies() const {
+  std::vector<std::string> copies;
+  copies.reserve(text->size());
+  for (const std::string_view line : *text) copies.emplace_back(line);
+  return copies;
+}
+
+InspectedTextFile ReadInspectedTextFile(FileReadCache& reads, std::string_view path) {
+  std::shared_ptr<const TextLines> text = reads.Lines(path);
+  FileReadReport report = InspectFileText(text->Bytes());
+  return InspectedTextFile{std::move(text), std::move(report)};
 }

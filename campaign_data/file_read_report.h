@@ -1,8 +1,11 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/file_read_cache.h"
 
 // What went wrong while a data file was read into its table: text the reader never reached, a
 // last line cut short, lines the loader could not use, more entries than the table holds. A
@@ -28,9 +31,13 @@ class FileReadReport {
 // ends inside a line. A Ctrl-Z at the very end (an old editor's end mark) is no fault.
 FileReadReport InspectFileText(std::string_view bytes);
 
-// A text file's lines (text_file.h) together with the report on its bytes.
+// A text file's lines, read once per operation through `reads`, together with the report on
+// its bytes.
 struct InspectedTextFile {
-  std::vector<std::string> lines;
+  std::shared_ptr<const TextLines> text = std::make_shared<const TextLines>();
   FileReadReport report;
+  const TextLines& lines() const { return *text; }
+  // The lines as strings of their own, for parsers that keep or change them.
+  std::vector<std::string> LineCopies() const;
 };
-InspectedTextFile ReadInspectedTextFile(std::string_view path);
+InspectedTextFile ReadInspectedTextFile(FileReadCache& reads, std::string_view path);

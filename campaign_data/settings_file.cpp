@@ -40,9 +40,9 @@ std::vector<std::string> ReadSettingsFile(TMainForm& form, bool& found) {
   found = FileExists(path);
   if (!found) return {};
   try {
-    InspectedTextFile file = ReadInspectedTextFile(path);
+    InspectedTextFile file = ReadInspectedTextFile(form.FileReads, path);
     form.SettingsFileRead = LoadedFile{path, std::move(file.report)};
-    return std::move(file.lines);
+    return file.LineCopies();
   } catch (const FileError& error) {
     found = false;
     ErrorLog(form, std::string("tavrek.ini could not be read (") + error.what() +

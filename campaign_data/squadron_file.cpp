@@ -106,10 +106,10 @@ void SquadronList(TMainForm& form, const std::string& mode) {
   const std::string path = SquadronFilePath(form);
   if (!FileExists(path)) return;
   std::vector<SquadronBlock> blocks;
-  InspectedTextFile file = ReadInspectedTextFile(path);
+  InspectedTextFile file = ReadInspectedTextFile(form.FileReads, path);
   try {
     const bool coop_modes = form.Coop.Checked || form.NGenBoot.Checked;
-    blocks = ParseSquadronFile(file.lines, coop_modes, kSquadronCapacity, file.report);
+    blocks = ParseSquadronFile(file.LineCopies(), coop_modes, kSquadronCapacity, file.report);
   } catch (const ProgramError& error) {
     // Nothing is taken from a corrupt file; a table loaded before stays, and a save of it
     // keeps this file first.

@@ -27,6 +27,7 @@ struct SquadronEntry {
   std::string SquadronFuel;
   std::string SquadronNation;
   std::string SquadronFullName;
+  std::string SquadronPlaneText;  // the aircraft text the squadron editor shows
 
   // Aircraft-type data copied from the class table.
   std::string SquadronArmy;
@@ -56,6 +57,7 @@ struct SquadronEntry {
   std::string SquadronTaskCode;
   std::string SquadronMissionType;
   std::string SquadronBriefing;
+  std::string SquadronInfoText;  // entry 0: the Russian properties text of the mission
   int SquadronTargetLocation = -1;
   int SquadronMoveKind = 0;  // 0 stays, 2 moves to SquadronNewBase in this mission
   std::string SquadronNewBase;
@@ -73,6 +75,13 @@ struct SquadronEntry {
   int SquadronEscortOf = -1;    // the squadron this one escorts
   int SquadronEscortedBy = -1;  // the squadron escorting this one
   std::string SquadronTargetObject;
+  int SquadronTargetColumn = -1;  // the friendly column a column-defence flight covers
+  // Cover of a squadron's target by a fighter flying there on its own, both ways.
+  int TargetCoverOf = -1;    // the fighter covering this squadron's target
+  int SquadronCoverOf = -1;  // the squadron whose target this fighter covers
+  // Interceptions and patrols over an attacked target, both ways.
+  int SquadronInterceptLink = -1;  // the fighter set against this squadron
+  int SquadronInterceptOf = -1;    // the squadron this fighter intercepts or patrols against
 };
 
 inline constexpr int kSquadronCapacity = 1029;

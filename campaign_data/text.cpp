@@ -25,10 +25,20 @@ std::string Excerpt(std::string_view text) {
   return std::string(text.substr(0, kExcerptLength)) + "...";
 }
 
-std::string TrimLeft(std::string_view text) {
+std::string_view TrimLeftView(std::string_view text) {
   size_t start = 0;
   while (start < text.size() && IsTrimmed(text[start])) ++start;
-  return std::string(text.substr(start));
+  return text.substr(start);
+}
+
+std::string_view TrimView(std::string_view text) {
+  size_t end = text.size();
+  while (end > 0 && IsTrimmed(text[end - 1])) --end;
+  return TrimLeftView(text.substr(0, end));
+}
+
+std::string TrimLeft(std::string_view text) {
+  return std::string(TrimLeftView(text));
 }
 
 std::string TrimRight(std::string_view text) {
@@ -38,11 +48,18 @@ std::string TrimRight(std::string_view text) {
 }
 
 std::string Trim(std::string_view text) {
-  return TrimLeft(TrimRight(text));
+  return std::string(TrimView(text));
 }
 
 bool Contains(std::string_view text, std::string_view part) {
   return text.find(part) != std::string_view::npos;
+}
+
+bool ContainsAny(std::string_view text, std::initializer_list<std::string_view> parts) {
+  for (const std::string_view part : parts) {
+    if (Contains(text, part)) return true;
+  }
+  return false;
 }
 
 bool StartsWith(std::string_view text, std::string_view prefix) {

@@ -8,3 +8,8 @@ void AlternateAircraft(TMainForm& form, int squadron) {
   (void)form;
   (void)squadron;
 }
+void HistoricDate(TMainForm& form, int squadron, int pace) {
+  (void)form;
+  (void)squadron;
+  (void)pace;
+}

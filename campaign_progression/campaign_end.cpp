@@ -8,3 +8,6 @@ void CampaignEnd(TMainForm& form, const std::string& message) {
   (void)form;
   (void)message;
 }
+void GrandCampaign(TMainForm& form) {
+  (void)form;
+}

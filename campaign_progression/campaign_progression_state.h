@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 // Territory, front and ground-war state and the news it writes.
@@ -11,4 +12,13 @@ struct CampaignProgressionState {
   std::string ColumnChiefsText;
   std::string ColumnRoadText;
   std::string FrontMarkerText;
+  std::string ColumnNews;
+  std::string ColumnNewsRu;
+  std::array<int, 2> OilSupply{0, 0};  // whole percent, entry 0 Allied, entry 1 Axis
+  // Timetable news of the coming briefing: entry 0 both sides, 1 Allied, 2 Axis.
+  std::array<std::string, 3> TimeTableNews;
+  // Entry 0 "On" once a rendezvous applies; entries 1 Allied and 2 Axis its position.
+  std::array<std::string, 3> AttackRendezvous{"Off", "", ""};
+  std::string MissionTimeOverride;  // the mission's start hour set by the timetable
+  std::string TimeTableCapture;     // "Y" when a timetable capture applied in this run
 };

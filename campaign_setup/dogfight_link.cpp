@@ -7,3 +7,20 @@
 void ReadFBDIni(TMainForm& form) {
   (void)form;
 }
+void FBDListen(TMainForm& form) {
+  (void)form;
+}
+void SocketServerClientConnect(TMainForm& form, TCustomAsyncSocketServer& sender,
+                               TAsyncSocketClient& client, std::uint16_t error) {
+  (void)form;
+  (void)sender;
+  (void)client;
+  (void)error;
+}
+void SocketServerClientDisconnect(TMainForm& form, TCustomAsyncSocketServer& sender,
+                                  TAsyncSocketClient& client, std::uint16_t error) {
+  (void)form;
+  (void)sender;
+  (void)client;
+  (void)error;
+}

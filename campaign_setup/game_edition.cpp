@@ -7,3 +7,7 @@
 void GameIDCheck(TMainForm& form) {
   (void)form;
 }
+void SetGamePathCanClose(TMainForm& form, bool& can_close) {
+  (void)form;
+  (void)can_close;
+}

@@ -14,3 +14,19 @@ void ApplySingleUniversalPaint(TMainForm& form, int squadron) {
 void AcesPaints(TMainForm& form) {
   (void)form;
 }
+void LoadPaints(TMainForm& form) {
+  (void)form;
+}
+void PaintBoxSetup(TMainForm& form) {
+  (void)form;
+}
+void PaintBoxChange(TMainForm& form) {
+  (void)form;
+}
+void MarkBoxChange(TMainForm& form) {
+  (void)form;
+}
+void DisplayPSBitmap(TMainForm& form, const std::string& bitmap_path) {
+  (void)form;
+  (void)bitmap_path;
+}

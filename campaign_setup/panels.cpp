@@ -13,3 +13,9 @@ void CleanUpCampChk(TMainForm& form) {
 void ModeDescription(TMainForm& form) {
   (void)form;
 }
+void CMSaveButtonClick(TMainForm& form) {
+  (void)form;
+}
+void SaveCustomButtonClick(TMainForm& form) {
+  (void)form;
+}

@@ -7,3 +7,7 @@ class TMainForm;
 void CleanUpPanels(TMainForm& form);
 void CleanUpCampChk(TMainForm& form);
 void ModeDescription(TMainForm& form);
+// Custom mission Save/Close button: saves the campaign file and closes the panels.
+void CMSaveButtonClick(TMainForm& form);
+// Custom mission Save button: saves the campaign file.
+void SaveCustomButtonClick(TMainForm& form);

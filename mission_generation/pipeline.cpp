@@ -7,3 +7,10 @@
 void BetweenMissionCompiler(TMainForm& form) {
   (void)form;
 }
+void MissionCompiler(TMainForm& form, int pass) {
+  (void)form;
+  (void)pass;
+}
+void MissionButtonClick(TMainForm& form) {
+  (void)form;
+}
