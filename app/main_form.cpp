@@ -7,6 +7,7 @@
 #include "campaign_data/messages.h"
 #include "campaign_data/settings_file.h"
 #include "campaign_data/startup.h"
+#include "campaign_setup/flight_sizes.h"
 #include "mission_generation/custom_mission.h"
 #include "mission_generation/flights_per_squadron.h"
 #include "mission_generation/waypoint_settings_panel.h"
@@ -53,5 +54,6 @@ void TMainForm::WireEvents() {
   WireWaypointSettingsPanel(*this);
   WireCustomMissionPanel(*this);
   WireFlightBox(*this);
+  WireFlightSizeBoxes(*this);
   WirePilotEditor(*this);
 }

@@ -93,6 +93,9 @@ int RunProgram(PlatformServices& platform, std::vector<std::string> command_line
 
 void ReportUncaughtError(TMainForm& form, const std::exception& error) {
   if (!form.CommandLineRun()) {
+    // What the user is shown is in the run log too; most errors are logged where they arise.
+    const std::string message = TrimRight(error.what());
+    if (!EndsWith(TrimRight(form.ErrorText), message)) ErrorLog(form, "Error: " + message);
     form.Application.ShowException(error);
     return;
   }

@@ -63,6 +63,20 @@ int ChosenType(TMainForm& form) {
   return index;
 }
 
+// A figure of a type that must be a number; a damaged class.tavrek stops the editor with the
+// file, the line and the type named.
+int ShownNumber(TMainForm& form, int type_index, const std::string& value, const char* what) {
+  try {
+    return StrToInt(value);
+  } catch (const ConversionError& error) {
+    const std::string message = "class.tavrek line " + IntToStr(type_index + 1) + " (" +
+                                Excerpt(form.AircraftClassTable[type_index].ClassName) + "): the " +
+                                what + " " + error.what();
+    ErrorLog(form, message);
+    throw ConversionError(message);
+  }
+}
+
 void SaveClassChange(TMainForm& form) {
   SaveClasses(form);
   LoadSquadrons(form);
@@ -179,8 +193,8 @@ void PlaneTypeChange(TMainForm& form, int type_index) {
   form.TSpeedBox.Text = Trim(entry.ClassCruiseSpeed);
   form.RangeBox.Text = Trim(entry.ClassRange);
   form.IngressSpdBox.Text = Trim(entry.ClassIngressSpeed);
-  form.PFamilyBox.SetItemIndex(StrToInt(entry.ClassFamily) - 1);
-  form.FlyableBox.SetItemIndex(StrToInt(entry.ClassFlyable));
+  form.PFamilyBox.SetItemIndex(ShownNumber(form, type_index, entry.ClassFamily, "category") - 1);
+  form.FlyableBox.SetItemIndex(ShownNumber(form, type_index, entry.ClassFlyable, "flyable flag"));
 }
 
 void LoadOutsList(TMainForm& form, int type_index) {

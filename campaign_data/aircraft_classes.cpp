@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "app/main_form.h"
+#include "campaign_data/damaged_files.h"
+#include "campaign_data/file_read_report.h"
 #include "campaign_data/reference_tables.h"
 #include "campaign_data/run_log.h"
 #include "campaign_data/text.h"
@@ -12,13 +14,11 @@
 
 namespace {
 
+constexpr std::string_view kTypesFromDamagedClasses =
+    "its aircraft types come from a class.tavrek that was not read whole";
+
 std::string OrDefault(std::string value, const std::string& fallback) {
   return value.empty() ? fallback : value;
-}
-
-bool NonBlankAt(std::string_view line, int column) {
-  return static_cast<int>(line.size()) >= column &&
-         static_cast<unsigned char>(line[column - 1]) > ' ';
 }
 
 // The text in exactly `width` columns: cut, or padded with blanks.
@@ -29,11 +29,8 @@ std::string Fit(const std::string& text, int width) {
 }
 
 void ReadClassLine(std::string_view line, AircraftClassEntry& entry) {
-  // The writer gives the name 25 columns; a name that fills column 24 and runs on into 25 is
-  // one such name, otherwise column 25 already belongs to the description.
-  const bool long_name = NonBlankAt(line, 24) && NonBlankAt(line, 25);
-  entry.ClassName = Trim(Copy(line, 1, long_name ? 25 : 24));
-  entry.ClassDescription = Trim(long_name ? Copy(line, 26, 22) : Copy(line, 25, 23));
+  entry.ClassName = Trim(Copy(line, 1, 24));
+  entry.ClassDescription = Trim(Copy(line, 25, 23));
   entry.ClassCountry = Trim(Copy(line, 48, 2));
   entry.ClassArmy = Trim(Copy(line, 51, 1));
   entry.ClassFamily = Trim(Copy(line, 53, 1));
@@ -49,14 +46,22 @@ void ReadClassLine(std::string_view line, AircraftClassEntry& entry) {
   entry.ClassIngressSpeed = OrDefault(Trim(Copy(line, 177, 12)), entry.ClassCruiseSpeed);
 }
 
+// Columns 1-24 and 25-47, as they are read. A description that fits in 22 columns leaves
+// column 25 blank, so the name stands apart; a longer one starts right there.
+std::string NameAndDescription(const AircraftClassEntry& entry) {
+  const std::string description = Copy(entry.ClassDescription, 1, 23);
+  if (description.size() <= 22) return Fit(entry.ClassName, 24) + " " + Fit(description, 22);
+  return Fit(entry.ClassName, 24) + description;
+}
+
 std::string ClassLine(const AircraftClassEntry& entry) {
-  return Fit(entry.ClassName, 25) + Fit(entry.ClassDescription, 22) + Fit(entry.ClassCountry, 2) +
-         " " + Fit(entry.ClassArmy, 1) + " " + Fit(entry.ClassFamily, 1) + " " +
-         Fit(entry.ClassFlyable, 1) + " " + Fit(entry.ClassServiceStart, 6) + " " +
-         Fit(entry.ClassServiceEnd, 6) + " " + Fit(entry.ClassUpgrade, 25) +
-         Fit(entry.ClassGameName, 20) + Fit(entry.ClassDowngrade, 25) +
-         Fit(entry.ClassTransitAlt, 12) + Fit(entry.ClassCruiseSpeed, 12) +
-         Fit(entry.ClassRange, 12) + Fit(entry.ClassIngressSpeed, 12);
+  return NameAndDescription(entry) + Fit(entry.ClassCountry, 2) + " " + Fit(entry.ClassArmy, 1) +
+         " " + Fit(entry.ClassFamily, 1) + " " + Fit(entry.ClassFlyable, 1) + " " +
+         Fit(entry.ClassServiceStart, 6) + " " + Fit(entry.ClassServiceEnd, 6) + " " +
+         Fit(entry.ClassUpgrade, 25) + Fit(entry.ClassGameName, 20) +
+         Fit(entry.ClassDowngrade, 25) + Fit(entry.ClassTransitAlt, 12) +
+         Fit(entry.ClassCruiseSpeed, 12) + Fit(entry.ClassRange, 12) +
+         Fit(entry.ClassIngressSpeed, 12);
 }
 
 void SetDefaultPayloads(AircraftClassEntry& entry) {
@@ -88,9 +93,19 @@ void LoadPayloads(TMainForm& form) {
     SetDefaultPayloads(form.AircraftClassTable[i]);
   }
   const std::string path = ReferenceFilePath(form, "payloads.tavrek");
-  if (!FileExists(path)) return;
-  const std::shared_ptr<const TextLines> lines = form.FileReads.Lines(path);
-  for (const std::string_view line : *lines) {
+  InspectedTextFile file;
+  if (FileExists(path)) file = ReadInspectedTextFile(form.FileReads, path);
+  // The file is written back one line per type read, so types that class.tavrek lost would
+  // lose their loadouts too; also after class.tavrek was saved with only the types read, until
+  // this file has been kept.
+  const LoadedFile& before = form.PayloadFileRead;
+  const bool still_pending = before.path == path && !before.original_kept &&
+                             Contains(before.report.Faults(), kTypesFromDamagedClasses);
+  if (!form.AircraftClassFileRead.report.WholeAndClean() || still_pending) {
+    file.report.Add(std::string(kTypesFromDamagedClasses));
+  }
+  form.PayloadFileRead = LoadedFile{path, std::move(file.report)};
+  for (const std::string_view line : file.lines()) {
     const std::string name = Trim(Copy(line, 1, 29));
     for (int i = 0; i <= form.LastAircraftClass; ++i) {
       if (form.AircraftClassTable[i].ClassName == name) {
@@ -100,31 +115,22 @@ void LoadPayloads(TMainForm& form) {
   }
 }
 
-// Saving is refused when it would lose types: nothing loaded, or a class file longer than
-// the table.
-bool CanSave(TMainForm& form, const std::string& file_name) {
+// One line per type in table order, the file rewritten whole. Nothing is written while no
+// type is loaded.
+void SaveTypeFile(TMainForm& form, const std::string& file_name, LoadedFile& loaded,
+                  std::string (*line_of)(const AircraftClassEntry&)) {
   if (form.LastAircraftClass < 0) {
     ErrorLog(form, "No aircraft types loaded: " + file_name + " not written.");
-    return false;
+    return;
   }
-  if (form.AircraftClassFileOverCapacity) {
-    ErrorLog(form, "class.tavrek holds more than " + IntToStr(kAircraftClassCapacity) +
-                       " aircraft types: " + file_name + " not written, so that none is lost.");
-    return false;
-  }
-  return true;
-}
-
-// One line per type in table order, the file rewritten whole.
-void SaveTypeFile(TMainForm& form, const std::string& file_name,
-                  std::string (*line_of)(const AircraftClassEntry&)) {
-  if (!CanSave(form, file_name)) return;
   std::string text;
   for (int i = 0; i <= form.LastAircraftClass; ++i) {
     text += line_of(form.AircraftClassTable[i]);
     text += kCrLf;
   }
-  WriteTextFile(ReferenceFilePath(form, file_name), text);
+  const std::string path = ReferenceFilePath(form, file_name);
+  KeepDamagedOriginal(form, loaded, path);
+  WriteTextFile(path, text);
 }
 
 }  // namespace
@@ -135,15 +141,19 @@ void LoadPlaneInfo(TMainForm& form) {
     ErrorLog(form, "No class file found.");
     throw ProgramError("No class file found.\r\n");
   }
-  const std::shared_ptr<const TextLines> file = form.FileReads.Lines(path);
-  const TextLines& lines = *file;
+  InspectedTextFile file = ReadInspectedTextFile(form.FileReads, path);
+  const TextLines& lines = file.lines();
   const int count = std::min(static_cast<int>(lines.size()), kAircraftClassCapacity);
-  form.AircraftClassFileOverCapacity = static_cast<int>(lines.size()) > kAircraftClassCapacity;
-  if (form.AircraftClassFileOverCapacity) {
-    ErrorLog(form, "class.tavrek holds more than " + IntToStr(kAircraftClassCapacity) +
-                       " aircraft types; only the first " + IntToStr(kAircraftClassCapacity) +
-                       " are loaded.");
+  if (static_cast<int>(lines.size()) > kAircraftClassCapacity) {
+    file.report.Add("it holds " + IntToStr(static_cast<long long>(lines.size())) +
+                    " aircraft types, more than the " + IntToStr(kAircraftClassCapacity) +
+                    " the table holds; only the first " + IntToStr(kAircraftClassCapacity) +
+                    " are loaded");
   }
+  if (!file.report.WholeAndClean()) {
+    ErrorLog(form, "class.tavrek was not read whole: " + file.report.Faults() + ".");
+  }
+  form.AircraftClassFileRead = LoadedFile{path, std::move(file.report)};
   for (int i = 0; i < count; ++i) {
     ReadClassLine(lines[static_cast<size_t>(i)], form.AircraftClassTable[i]);
   }
@@ -152,11 +162,11 @@ void LoadPlaneInfo(TMainForm& form) {
 }
 
 void SaveClasses(TMainForm& form) {
-  SaveTypeFile(form, "class.tavrek", ClassLine);
+  SaveTypeFile(form, "class.tavrek", form.AircraftClassFileRead, ClassLine);
 }
 
 void SavePayloads(TMainForm& form) {
-  SaveTypeFile(form, "payloads.tavrek", PayloadLine);
+  SaveTypeFile(form, "payloads.tavrek", form.PayloadFileRead, PayloadLine);
 }
 
 std::optional<std::vector<AllPayloadsLine>> ReadAllPayloads(const TMainForm& form) {

@@ -1,16 +1,19 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
 
 #include "campaign_data/aircraft_class_table.h"
 #include "campaign_data/column_table.h"
+#include "campaign_data/damaged_files.h"
 #include "campaign_data/fixed_table.h"
 #include "campaign_data/location_table.h"
 #include "campaign_data/message_table.h"
 #include "campaign_data/reference_data_tables.h"
 #include "campaign_data/squadron_table.h"
 #include "campaign_data/stationary_table.h"
+#include "platform/folder_lock.h"
 #include "platform/file_read_cache.h"
 
 // The campaign tables, the campaign record and the settings that live outside the controls.
@@ -123,12 +126,30 @@ struct CampaignDataState {
   int AxisID = 1;
   std::string MapDescription;
   std::string MapSeason = "Summer";
-  // class.tavrek held more types than the table: saving would drop the rest, so it is refused.
-  bool AircraftClassFileOverCapacity = false;
+
+  // The files the tables were loaded from, each with what its read found wrong, so that a save
+  // over a damaged file keeps the original first.
+  LoadedFile SquadronFileRead;
+  LoadedFile AircraftClassFileRead;
+  LoadedFile PayloadFileRead;
+  LoadedFile StationaryFileRead;
+  LoadedFile ColumnFileRead;
+  LoadedFile CampaignFileRead;
+  LoadedFile SettingsFileRead;
+  // Line 6 of the squadron blocks as last read: skins ("1default.bmp") or, in the oldest
+  // edition, weapons; and the edition in force at that read. A save keeps the layout read
+  // unless the edition has changed since.
+  enum class SquadronLayout { kUnknown, kSkins, kWeapons };
+  SquadronLayout SquadronFileLayout = SquadronLayout::kUnknown;
+  std::string SquadronFileEdition;
 
   // Start-up and the settings file.
   std::string FBDaemonFolder;            // folder of the dogfight-server tool
   bool ProgramFolderDialogOpen = false;  // a save is asking the user for the program folder
+  // This run's claim on the program folder; ProgramFolderInUse: another copy holds it, so this
+  // run writes nothing there.
+  std::unique_ptr<FolderLock> ProgramFolderLock;
+  bool ProgramFolderInUse = false;
 
   // Locations, static objects and ground columns: what the map's route files, stationary.tavrek
   // and columns.tavrek leave beside their tables.

@@ -6,6 +6,8 @@
 
 #include "app/main_form.h"
 #include "campaign_data/aircraft_classes.h"
+#include "campaign_data/damaged_files.h"
+#include "campaign_data/file_read_report.h"
 #include "campaign_data/line_cursor.h"
 #include "campaign_data/messages.h"
 #include "campaign_data/run_log.h"
@@ -163,7 +165,12 @@ void ReadLine(TMainForm& form, LineCursor& cursor, std::string line, int& prefer
 
 // Reads the sections and keys; a number that is none stops the read with the line named.
 void ReadCampaignLines(TMainForm& form, const std::string& path, int& preference) {
-  LineCursor cursor(ReadTextLines(path));
+  InspectedTextFile file = ReadInspectedTextFile(form.FileReads, path);
+  if (!file.report.WholeAndClean()) {
+    ErrorLog(form, std::string(kFileName) + " was not read whole: " + file.report.Faults() + ".");
+  }
+  form.CampaignFileRead = LoadedFile{path, std::move(file.report)};
+  LineCursor cursor(file.LineCopies());
   try {
     while (!cursor.AtEnd()) ReadLine(form, cursor, cursor.Next(), preference);
   } catch (const ConversionError& error) {
@@ -190,8 +197,8 @@ void SetDateParts(TMainForm& form) {
     form.CampaignMonth = StrToInt(Copy(date, 4, 2));
     form.CampaignYear = StrToInt(Copy(date, 7, 4));
   } catch (const ConversionError& error) {
-    const std::string message = "Error in " + std::string(kFileName) + ": the date \"" + date +
-                                "\" is no dd/mm/yyyy date (" + error.what() + ")";
+    const std::string message = "Error in " + std::string(kFileName) + ": the date \"" +
+                                Excerpt(date) + "\" is no dd/mm/yyyy date (" + error.what() + ")";
     ErrorLog(form, message);
     throw ConversionError(message);
   }
@@ -348,5 +355,7 @@ void UpDateCampaignInfo(TMainForm& form) {
   const std::string text = CampaignFileText(form);
   form.InfoLabel.Caption = "Campaign Preferences Saved";
   ErrorLog(form, "Campaign Preferences Saved.");
-  WriteTextFile(form.CampaignFolder + std::string(kFileName), text);
+  const std::string path = form.CampaignFolder + std::string(kFileName);
+  KeepDamagedOriginal(form, form.CampaignFileRead, path);
+  WriteTextFile(path, text);
 }

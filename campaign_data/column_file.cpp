@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "app/main_form.h"
+#include "campaign_data/damaged_files.h"
+#include "campaign_data/file_read_report.h"
 #include "campaign_data/map_routes.h"
 #include "campaign_data/reference_tables.h"
 #include "campaign_data/run_log.h"
@@ -156,16 +158,23 @@ std::vector<std::string> ReadColumnLines(TMainForm& form) {
   const std::string path = ColumnFilePath(form);
   std::vector<std::string> columns;
   if (!FileExists(path)) return columns;
-  for (std::string& line : ReadTextLines(path)) {
-    if (!Contains(line, "[") && !Trim(line).empty()) columns.push_back(std::move(line));
+  InspectedTextFile file = ReadInspectedTextFile(form.FileReads, path);
+  for (const std::string_view line : file.lines()) {
+    if (!Contains(line, "[") && !Trim(line).empty()) columns.emplace_back(line);
   }
   if (columns.size() > static_cast<size_t>(kColumnCapacity)) {
     const std::string message = "columns.tavrek holds " + IntToStr(columns.size()) +
                                 " columns, more than the " + IntToStr(kColumnCapacity) +
                                 " a campaign can hold; it is not loaded.";
     ErrorLog(form, message);
+    file.report.Add("it was refused whole: " + message);
+    form.ColumnFileRead = LoadedFile{path, std::move(file.report)};
     throw ProgramError(message);
   }
+  if (!file.report.WholeAndClean()) {
+    ErrorLog(form, "columns.tavrek was not read whole: " + file.report.Faults() + ".");
+  }
+  form.ColumnFileRead = LoadedFile{path, std::move(file.report)};
   return columns;
 }
 
@@ -369,5 +378,6 @@ void WriteColumnList(TMainForm& form) {
                column.ColumnDestination + " $" + column.ColumnUnitName + " ~" + column.ColumnMarks +
                std::string(kCrLf);
   }
+  KeepDamagedOriginal(form, form.ColumnFileRead, path);
   WriteTextFile(path, content);
 }

@@ -7,10 +7,10 @@ class TMainForm;
 // The place is where the column stands (a location, a patrol area, the transport that carries
 // it, or "Blank" when it is not on the map), the unit its own name, the letter its saved state.
 
-// Loads the columns and applies the campaign's standing rules: columns that cannot be where
-// they stand become "Blank", blank trains and ships may come back as reinforcements,
-// transports pick up waiting columns, nameless ships are named, and ships are placed on their
-// side's patrol area.
+// Reads the column file into the table and settles each column for this turn of the war:
+// one stranded behind enemy lines or off the map is taken off it, a side may send a lost train
+// or ship back in, landing craft take on what waits for them, ships get names, and each
+// navy's ships are set out on their patrol area.
 void ColumnList(TMainForm& form);
 // Rewrites columns.tavrek from the table, each column at its destination.
 void WriteColumnList(TMainForm& form);

@@ -18,7 +18,8 @@ namespace {
 
 constexpr std::string_view kBadCoordinates = "Warning: bad coordinates.";
 
-// x is the text before the first blank, y the text after it (up to 40 characters).
+// A position text split at its first blank; only the first 40 characters of y are looked at,
+// which keeps trailing fields of a waypoint line out.
 struct PositionTexts {
   std::string x;
   std::string y;
@@ -44,7 +45,8 @@ long long TruncatedLength(long long dx, long long dy) {
                                           static_cast<double>(dy) * static_cast<double>(dy)));
 }
 
-// The first position gains one metre on each axis, as the range tests measure.
+// The range tests nudge the first point by a metre on both axes before measuring; keep that,
+// or answers at the edge of a radius change.
 long long RangeDistance(const WholeMetrePoint& from, const WholeMetrePoint& to) {
   return WholeMetreDistance(from.x + 1 - to.x, from.y + 1 - to.y);
 }

@@ -141,8 +141,10 @@ void CheckBaseLocation(BaseCheck& check, int index, int j) {
   SquadronEntry& squadron = form.SquadronTable[index];
   const LocationEntry& location = Locations(form)[j];
   const bool dogfight = form.Dogfight.Checked;
-  if (dogfight && squadron.SquadronHomeBase == location.LocationName &&
-      location.LocationArmy != squadron.SquadronArmy) {
+  // An owner not known yet (the territory not read) is no other side's.
+  const bool other_side =
+      !location.LocationArmy.empty() && location.LocationArmy != squadron.SquadronArmy;
+  if (dogfight && squadron.SquadronHomeBase == location.LocationName && other_side) {
     RemoveBase(squadron);
   }
   if (dogfight && !form.NoTransfers.Checked && squadron.SquadronHomeBase == location.LocationName &&
@@ -226,10 +228,11 @@ bool Candidate(TMainForm& form, const SquadronEntry& squadron, const LocationEnt
   return squadron.SquadronLandingLeg.empty() || form.Random(4) == 0;
 }
 
+// Three bases are closed by their exact names; two of them only to Soviet squadrons.
 bool ClosedToAllied(const SquadronEntry& squadron, const std::string& name) {
   if (name == "Rabaul_Airfield") return true;
   const bool soviet = squadron.SquadronNation == "ru";
-  return soviet && (Contains(name, "English_") || name == "Townsville_Airfield");
+  return soviet && (name == "English_Airfield" || name == "Townsville_Airfield");
 }
 
 // Every column whose unit name is the base, in table order; a carrier that removes the base

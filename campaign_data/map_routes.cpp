@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/main_form.h"
+#include "campaign_data/file_read_report.h"
 #include "campaign_data/geometry.h"
 #include "campaign_data/nearest_location.h"
 #include "campaign_data/reference_tables.h"
@@ -112,16 +113,20 @@ class LocationBuild {
     const std::string path = ExistingReferenceFile(form_, form_.MapName + kind.extension);
     if (path.empty()) return;
     path_ = path;
-    lines_ = ReadTextLineViews(path);
+    InspectedTextFile file = ReadInspectedTextFile(form_.FileReads, path);
+    if (!file.report.WholeAndClean()) {
+      ErrorLog(form_, "Route file " + path + " was not read whole: " + file.report.Faults() + ".");
+    }
+    file_ = std::move(file.text);
     headers_.clear();
     ends_.clear();
-    for (int i = 0; i < static_cast<int>(lines_.size()); ++i) {
-      if (!IsHeader(lines_[static_cast<size_t>(i)])) continue;
+    for (int i = 0; i < static_cast<int>(lines().size()); ++i) {
+      if (!IsHeader(lines()[static_cast<size_t>(i)])) continue;
       headers_.push_back(i);
-      ends_.push_back(RouteEnds(lines_[i]));
+      ends_.push_back(RouteEnds(lines()[i]));
       if (!ends_.back()) {
         ErrorLog(form_, "Route file " + path + ", line " + IntToStr(i + 1) + ": \"" +
-                            std::string(lines_[i]) + "\" names no route; the section is skipped.");
+                            std::string(lines()[i]) + "\" names no route; the section is skipped.");
       }
     }
     index_by_name_.reserve(index_by_name_.size() + 2 * headers_.size());
@@ -144,7 +149,8 @@ class LocationBuild {
       const std::string_view name = ends->first;
       // A bridge stands at the third waypoint of the route leaving it.
       const int source = header + (ContainsBridge(name) ? 3 : 1);
-      std::string position = WaypointPosition(lines_.LineOrEmpty(static_cast<size_t>(source)));
+      const std::string position = RequireWaypoint(
+          WaypointPosition(lines().LineOrEmpty(static_cast<size_t>(source))), source, name);
       const int index = Append(name, position);
       if (index < 0 || !full_ || !axis_.known) continue;
       const long long coordinate = AxisCoordinate(position, source);
@@ -165,11 +171,12 @@ class LocationBuild {
       if (!ends) continue;
       const std::string_view name = ends->second;
       const int section_end =
-          h + 1 < headers_.size() ? headers_[h + 1] : static_cast<int>(lines_.size());
+          h + 1 < headers_.size() ? headers_[h + 1] : static_cast<int>(lines().size());
       int last = section_end - 1;
-      while (last > header && TrimView(lines_[static_cast<size_t>(last)]).empty()) --last;
-      const std::string position =
-          last > header ? WaypointPosition(lines_[static_cast<size_t>(last)]) : std::string();
+      while (last > header && TrimView(lines()[static_cast<size_t>(last)]).empty()) --last;
+      const std::string position = RequireWaypoint(
+          last > header ? WaypointPosition(lines()[static_cast<size_t>(last)]) : std::string(),
+          std::max(last, header + 1), name);
       int index = Find(name);
       const bool appended = index < 0;
       if (appended) index = Append(name, position);
@@ -185,6 +192,20 @@ class LocationBuild {
       }
     }
   }
+
+  // A place's position must be a waypoint of two numbers; a section cut short (a damaged or
+  // truncated file) would leave the place without one and fail much later, far from here.
+  std::string RequireWaypoint(const std::string& position, int line, std::string_view name) {
+    const size_t blank = position.find(' ');
+    if (blank != std::string::npos && blank > 0 && blank + 1 < position.size()) return position;
+    const std::string message = "Route file " + path_ + ", line " + IntToStr(line + 1) +
+                                ": no waypoint gives the position of " + std::string(name) +
+                                " (a route cut short?).";
+    ErrorLog(form_, message);
+    throw ConversionError(message);
+  }
+
+  const TextLines& lines() const { return *file_; }
 
   int Append(std::string_view name, const std::string& position) {
     if (form_.LastLocation + 1 >= kLocationCapacity) {
@@ -238,9 +259,9 @@ class LocationBuild {
   std::unordered_map<std::string_view, int, NameHash, std::equal_to<>> index_by_name_;
   bool capacity_reported_ = false;
   std::string path_;
-  TextLines lines_;
+  std::shared_ptr<const TextLines> file_ = std::make_shared<const TextLines>();
   std::vector<int> headers_;                        // line numbers of the section headers
-  std::vector<std::optional<RouteEndNames>> ends_;  // per header, views into lines_
+  std::vector<std::optional<RouteEndNames>> ends_;  // per header, views into file_
 };
 
 // Patrol areas of the ".prd" file: area 0 belongs to army "1", area 1 to army "2".
@@ -306,8 +327,8 @@ void SetPatrolPoint(TMainForm& form, int area, int point, long long x, long long
   form.PatrolText[entry + 1] = IntToStr(y);
 }
 
-// Patrol point 1 of each area somewhere in its box within patrol range of the front centre,
-// points 2 to 4 a zig-zag of 20 km legs from it.
+// The first patrol point is drawn at random inside the area's box, as long as the front centre
+// is within patrol range of it; the ships then sail a zig-zag of 20 km legs from there.
 void BuildPatrolPoints(TMainForm& form, const std::string& path) {
   std::array<PatrolBox, 2> boxes{};
   const WholeMetrePoint front = ReadWholeMetres(form.FrontCenterPosition);
@@ -481,8 +502,10 @@ void ColumnWaypointCheckClick(TMainForm& form) {
         try {
           check.points.push_back(ReadWholeMetres(WaypointPosition(line)));
         } catch (const ConversionError& error) {
-          throw ConversionError("Road file " + path + ", line " + IntToStr(i + 1) + ": " +
-                                error.what() + ".");
+          const std::string message =
+              "Road file " + path + ", line " + IntToStr(i + 1) + ": " + error.what() + ".";
+          ErrorLog(form, message);
+          throw ConversionError(message);
         }
       }
     }

@@ -3,8 +3,9 @@
 #include <array>
 #include <string>
 
-// The program's texts: 13 sections of 65 lines, one copy in the chosen language and one in
-// Russian. Lines count from 0 after their section's header line.
+// Every text the campaign shows or writes, kept twice: once in the user's language (English
+// where that language has no line) and once in Russian for the game's Russian briefings. A text
+// is found by its section and its place in it, 0 being the line right under the header.
 enum class MessageSection {
   kBriefs = 0,
   kSummaries,

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/main_form.h"
+#include "campaign_data/builtin_error_texts.h"
 #include "campaign_data/reference_tables.h"
 #include "campaign_data/run_log.h"
 #include "campaign_data/settings_file.h"
@@ -62,13 +63,15 @@ std::string_view ChosenLanguageFile(TMainForm& form) {
 // After a header the next line is compared only with the headers later in the order, so a
 // header directly after a later one is a text. Lines before the first header and past the
 // last line of a section have no place in the tables; they are counted and logged.
-void ReadMessageFile(TMainForm& form, const std::string& path,
-                     std::initializer_list<MessageTexts*> tables) {
+// Answers the number of texts stored that are not empty.
+int ReadMessageFile(TMainForm& form, const std::string& path,
+                    std::initializer_list<MessageTexts*> tables) {
   const std::shared_ptr<const TextLines> file = form.FileReads.Lines(path);
   const TextLines& lines = *file;
   int section = -1;
   int line_number = 0;
   int ignored = 0;
+  int stored = 0;
   size_t next = 0;
   while (next < lines.size()) {
     std::string text = Trim(lines[next++]);
@@ -88,6 +91,7 @@ void ReadMessageFile(TMainForm& form, const std::string& path,
       if (!text.empty()) ++ignored;
     } else {
       for (MessageTexts* table : tables) (*table)[section][line_number] = text;
+      if (!text.empty()) ++stored;
     }
     ++line_number;
   }
@@ -95,6 +99,17 @@ void ReadMessageFile(TMainForm& form, const std::string& path,
     ErrorLog(form, path + ": " + IntToStr(ignored) +
                        " text lines before the first section or past line 64 of a section "
                        "were ignored.");
+  }
+  return stored;
+}
+
+// An English file without a single text would leave every error message empty.
+void UseBuiltInErrorTexts(TMainForm& form, const std::string& path) {
+  ErrorLog(form, path + " holds no texts; the errors are told in the program's own English.");
+  const auto section = static_cast<size_t>(MessageSection::kErrors);
+  for (size_t line = 0; line < BuiltInErrorTexts().size(); ++line) {
+    form.Messages.Message[section][line] = std::string(BuiltInErrorTexts()[line]);
+    form.Messages.MessageRu[section][line] = std::string(BuiltInErrorTexts()[line]);
   }
 }
 
@@ -109,7 +124,9 @@ void GetMessages(TMainForm& form) {
           form, "No Messages file found for " + form.Language + ". Select another language.",
           "No Message File Found for " + form.Language + ".");
     }
-    ReadMessageFile(form, path, {&form.Messages.Message, &form.Messages.MessageRu});
+    const int texts =
+        ReadMessageFile(form, path, {&form.Messages.Message, &form.Messages.MessageRu});
+    if (texts == 0 && file_name == kEnglishFile) UseBuiltInErrorTexts(form, path);
   }
 
   const std::string russian_path = ExistingReferenceFile(form, std::string(kRussianFile));

@@ -2,9 +2,10 @@
 
 #include <cstdint>
 
-// The process's one random generator: a linear congruential generator,
-// seed := seed * 134775813 + 1 (mod 2^32); a draw in 0..n-1 is the high 32 bits of n * seed.
-// One seed gives one campaign history, so draws must be made in the program's fixed order.
+// The single source of chance for the whole run. Each draw steps a 32-bit congruential
+// sequence (multiplier 134775813, increment 1) and scales the new state into 0..n-1 by taking
+// the upper half of the 64-bit product. Because every decision of the campaign pulls from this
+// one sequence, replaying a seed replays the campaign, provided the callers keep their order.
 class RandomGenerator {
  public:
   void SetSeed(std::uint32_t seed) { seed_ = seed; }

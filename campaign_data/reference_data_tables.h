@@ -43,7 +43,8 @@ struct GroundObjectTypeEntry {
 inline constexpr int kGroundObjectTypeCapacity = 1000;
 using GroundObjectTypeTableType = FixedTable<GroundObjectTypeEntry, kGroundObjectTypeCapacity>;
 
-// The battle's front-line object classes: entry 4 x army + n, n = 1..3 (5-7 Allied, 9-11 Axis).
+// Up to three object classes each side puts along the front in this battle, stored at
+// 4 * army + n for n = 1..3; entries 0-4 and 8 stay unused.
 inline constexpr int kFrontObjectCapacity = 12;
 using FrontObjectTableType = FixedTable<std::string, kFrontObjectCapacity>;
 

@@ -36,6 +36,7 @@ void WriteRunLogFile(TMainForm& form, size_t logged_before, std::string_view lin
 void ErrorLog(TMainForm& form, const std::string& message) {
   const size_t logged_before = form.ErrorText.size();
   form.ErrorText += RunLogStamp(form.Platform.ClockService().LocalNow()) + message + "\r\n";
+  if (form.ProgramFolderInUse) return;  // the log there is another copy's
   try {
     WriteRunLogFile(form, logged_before, std::string_view(form.ErrorText).substr(logged_before));
   } catch (const FileError& error) {

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "app/main_form.h"
+#include "campaign_data/damaged_files.h"
+#include "campaign_data/file_read_report.h"
 #include "campaign_data/program_folder.h"
 #include "campaign_data/run_log.h"
 #include "campaign_data/settings_lines.h"
@@ -34,10 +36,13 @@ bool IsTextLine(const std::string& line) {
 // The lines of the settings file; none when it is missing or cannot be read.
 std::vector<std::string> ReadSettingsFile(TMainForm& form, bool& found) {
   const std::string path = form.ProgramFolder + kSettingsFileName;
+  form.SettingsFileRead = LoadedFile{};
   found = FileExists(path);
   if (!found) return {};
   try {
-    return ReadTextLines(path);
+    InspectedTextFile file = ReadInspectedTextFile(form.FileReads, path);
+    form.SettingsFileRead = LoadedFile{path, std::move(file.report)};
+    return file.LineCopies();
   } catch (const FileError& error) {
     found = false;
     ErrorLog(form, std::string("tavrek.ini could not be read (") + error.what() +
@@ -53,6 +58,7 @@ void ApplySettingsLines(TMainForm& form, const std::vector<std::string>& lines,
     const std::string& line = lines[number - 1];
     if (!IsTextLine(line)) {
       ErrorLog(form, "tavrek.ini line " + IntToStr(number) + " is not text; it is ignored.");
+      form.SettingsFileRead.report.Refused(number, "is not text");
       continue;
     }
     ReadSettingsLine(form, number, line, leftovers);
@@ -143,12 +149,19 @@ void AfterCampaignDialog(TMainForm& form) {
 void ReadIni(TMainForm& form) {
   form.InfoLabel.Caption = "Read Tavrek.ini";
   if (form.ProgramFolder.empty()) form.ProgramFolder = RunningProgramFolder(form);
+  // Before anything is written there, the run log included.
+  if (!ClaimProgramFolder(form)) return;
   form.GameFolder.clear();
 
   bool found = false;
   const std::vector<std::string> lines = ReadSettingsFile(form, found);
   SettingsReadLeftovers leftovers;
   if (found) ApplySettingsLines(form, lines, leftovers);
+  if (form.ProgramFolderInUse) return;
+  if (!form.SettingsFileRead.report.WholeAndClean()) {
+    ErrorLog(form, std::string(kSettingsFileName) +
+                       " was not read whole: " + form.SettingsFileRead.report.Faults() + ".");
+  }
 
   SettleDataFilesFolder(form);
   if (found) form.BornPlaceTrackBar.SetPosition(leftovers.BornPlaceRadius);
@@ -167,8 +180,11 @@ void ReadIni(TMainForm& form) {
 void WriteIni(TMainForm& form) {
   if (form.ProgramFolderDialogOpen) return;
   if (!form.CommandLineRun() && !ConfirmProgramFolder(form)) return;
+  if (!ClaimProgramFolder(form)) return;
   const std::string text = JoinLinesCrLf(SettingsFileLines(form));
-  if (!WriteSettingsCopy(form, form.ProgramFolder + kSettingsFileName, text)) return;
+  const std::string path = form.ProgramFolder + kSettingsFileName;
+  KeepDamagedOriginal(form, form.SettingsFileRead, path);
+  if (!WriteSettingsCopy(form, path, text)) return;
   if (form.GameFolder.size() > 1) {
     WriteSettingsCopy(form, form.GameFolder + kSettingsFileName, text);
   }

@@ -6,9 +6,11 @@
 #include <string_view>
 
 #include "app/main_form.h"
+#include "campaign_data/program_folder.h"
 #include "campaign_data/run_log.h"
 #include "campaign_data/text.h"
 #include "platform/errors.h"
+#include "platform/file_system.h"
 
 namespace {
 
@@ -31,9 +33,7 @@ std::string TrueFalse(bool on) {
 
 // A bad line is quoted in the run log; a huge one only in part.
 std::string Quoted(std::string_view line) {
-  constexpr size_t kShown = 40;
-  if (line.size() <= kShown) return "\"" + std::string(line) + "\"";
-  return "\"" + std::string(line.substr(0, kShown)) + "...\"";
+  return "\"" + Excerpt(line) + "\"";
 }
 
 LineFormat FolderLine(Folder folder) {
@@ -104,7 +104,15 @@ LineFormat ProgramFolderLine() {
                   f, "tavrek.ini line 1 names no program folder; " + f.ProgramFolder + " is kept.");
               return;
             }
+            // A relative or made-up text would put the run log and the settings wherever the
+            // program happens to be started.
+            if (!IsAbsolutePath(line) || !DirectoryExists(line)) {
+              ErrorLog(f, "tavrek.ini line 1: " + Quoted(line) + " is no existing folder; " +
+                              f.ProgramFolder + " is kept as the program folder.");
+              return;
+            }
             f.ProgramFolder = line;
+            ClaimProgramFolder(f);
           }};
 }
 

@@ -34,7 +34,8 @@ void ReadActiveLine(const std::string& line, bool coop_modes, SquadronBlock& blo
 
 void ReadSkinLine(const std::string& line, SquadronBlock& block) {
   const std::string skin_line = Trim(line);
-  if (Contains(AsciiLowerCase(skin_line), ".bmp")) {
+  block.names_skin = Contains(AsciiLowerCase(skin_line), ".bmp");
+  if (block.names_skin) {
     block.markings = Copy(skin_line, 1, 1);
     block.skin = Trim(skin_line.substr(1));
   } else {
@@ -48,14 +49,14 @@ SquadronBlock ReadBlock(const std::string& header, LineCursor& cursor, bool coop
   block.name = Copy(header, 2, Pos("]", header) - 2);
   if (Trim(block.name).empty()) {
     throw ProgramError("Squadron file is corrupt: " + LineText(cursor.LineNumber()) + " (\"" +
-                       header + "\") names no squadron.");
+                       Excerpt(header) + "\") names no squadron.");
   }
   const std::string planes_line = Trim(cursor.Next());
   try {
     block.planes = ParsePlanesLine(planes_line);
   } catch (const ConversionError& error) {
     throw ConversionError("Squadron file is corrupt: " + LineText(cursor.LineNumber()) + " (\"" +
-                          planes_line + "\"): " + error.what());
+                          Excerpt(planes_line) + "\"): " + error.what());
   }
   block.skill = Trim(cursor.Next());
   block.aircraft = Trim(cursor.Next());
@@ -81,7 +82,7 @@ PlanesCounts ParsePlanesLine(const std::string& line) {
 }
 
 std::vector<SquadronBlock> ParseSquadronFile(const std::vector<std::string>& lines, bool coop_modes,
-                                             int capacity) {
+                                             int capacity, FileReadReport& report) {
   std::vector<SquadronBlock> blocks;
   LineCursor cursor(lines);
   std::string line;
@@ -92,11 +93,19 @@ std::vector<SquadronBlock> ParseSquadronFile(const std::vector<std::string>& lin
         throw ProgramError("Squadron file is corrupt: it holds more than " + IntToStr(capacity) +
                            " squadrons (" + LineText(cursor.LineNumber()) + ").");
       }
-      blocks.push_back(ReadBlock(line, cursor, coop_modes));
+      const int header_line = cursor.LineNumber();
+      SquadronBlock block = ReadBlock(line, cursor, coop_modes);
+      if (cursor.ReadPastEnd()) {
+        report.Refused(
+            header_line,
+            "(\"" + Excerpt(line) + "\") starts a squadron that the end of the file cuts short");
+      } else {
+        blocks.push_back(std::move(block));
+      }
       line = cursor.Last();
     } else if (Contains(line, "]")) {
       throw ProgramError("Squadron file is corrupt: " + LineText(cursor.LineNumber()) + " (\"" +
-                         line + "\") names no squadron.");
+                         Excerpt(line) + "\") names no squadron.");
     }
   }
   // The player's squadron always flies, and never under computer control.

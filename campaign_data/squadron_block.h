@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "campaign_data/file_read_report.h"
 #include "campaign_data/squadron_table.h"
 
 // The blocks of squadrons.tavrek, one per squadron, eight lines each:
@@ -38,16 +39,19 @@ struct SquadronBlock {
   std::string ai;      // "AI True" or "AI False"
   std::string markings;
   std::string skin;
+  bool names_skin = false;  // line 6 named a bitmap, as the skin layout writes it
   std::string base;
   std::string radio;
 };
 
 // Splits the file into blocks. `coop_modes`: the co-op mode or the co-op generator replacement
-// is on, so "Active Never" is kept and the player's squadron keeps its flags. Throws
-// ProgramError on a header that names no squadron or on more than `capacity` blocks, and
-// ConversionError on a Planes line whose "+" number is none; the texts name the line.
+// is on, so "Active Never" is kept and the player's squadron keeps its flags. A block cut short
+// by the end of the file is left out and noted in `report`: its missing lines would make a
+// squadron of empty texts. Throws ProgramError on a header that names no squadron or on more
+// than `capacity` blocks, and ConversionError on a Planes line whose "+" number is none; the
+// texts name the line.
 std::vector<SquadronBlock> ParseSquadronFile(const std::vector<std::string>& lines, bool coop_modes,
-                                             int capacity);
+                                             int capacity, FileReadReport& report);
 
 // The eight lines of a squadron's block, each ended by CR LF. `skin_line`: line 6 holds the
 // markings and skin (every edition but the oldest), otherwise the weapons.

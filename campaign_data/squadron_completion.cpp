@@ -75,7 +75,13 @@ void CheckTypeInstalled(TMainForm& form, int index) {
                            "<PLANE>", squadron.TypeGameName);
   form.DescLabel.Caption = message;
   ErrorLog(form, message);
+  const std::string before = squadron.SquadronClass;
   AlternateAircraft(form, index);
+  // The log must not claim a change that did not happen.
+  if (squadron.SquadronClass == before) {
+    ErrorLog(form,
+             squadron.SquadronName + " keeps " + before + ": no other aircraft type was given.");
+  }
   GetSquadronInfo(form, index);
 }
 

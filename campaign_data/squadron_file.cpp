@@ -3,12 +3,15 @@
 #include <vector>
 
 #include "app/main_form.h"
+#include "campaign_data/damaged_files.h"
+#include "campaign_data/file_read_report.h"
 #include "campaign_data/geometry.h"
 #include "campaign_data/run_log.h"
 #include "campaign_data/squadron_block.h"
 #include "campaign_data/squadron_completion.h"
 #include "campaign_data/squadron_names.h"
 #include "campaign_data/text.h"
+#include "campaign_setup/flight_sizes.h"
 #include "platform/errors.h"
 #include "platform/file_system.h"
 #include "platform/text_file.h"
@@ -74,6 +77,28 @@ bool EditionWritesSkins(const std::string& game_id) {
          game_id == "1946" || game_id == "PF";
 }
 
+using SquadronLayout = CampaignDataState::SquadronLayout;
+
+SquadronLayout LayoutOf(const std::vector<SquadronBlock>& blocks) {
+  if (blocks.empty()) return SquadronLayout::kUnknown;
+  for (const SquadronBlock& block : blocks) {
+    if (block.names_skin) return SquadronLayout::kSkins;
+  }
+  return SquadronLayout::kWeapons;
+}
+
+// The layout of the file as read, unless the edition changed after that read (a game folder
+// chosen since); an edition not known at the read changes nothing. Without a layout read, the
+// edition decides.
+bool WritesSkinLine(const TMainForm& form) {
+  const bool edition_changed =
+      !form.SquadronFileEdition.empty() && form.GameID != form.SquadronFileEdition;
+  if (form.SquadronFileLayout == SquadronLayout::kUnknown || edition_changed) {
+    return EditionWritesSkins(form.GameID);
+  }
+  return form.SquadronFileLayout == SquadronLayout::kSkins;
+}
+
 }  // namespace
 
 void SquadronList(TMainForm& form, const std::string& mode) {
@@ -81,19 +106,32 @@ void SquadronList(TMainForm& form, const std::string& mode) {
   const std::string path = SquadronFilePath(form);
   if (!FileExists(path)) return;
   std::vector<SquadronBlock> blocks;
+  InspectedTextFile file = ReadInspectedTextFile(form.FileReads, path);
   try {
     const bool coop_modes = form.Coop.Checked || form.NGenBoot.Checked;
-    blocks = ParseSquadronFile(ReadTextLines(path), coop_modes, kSquadronCapacity);
+    blocks = ParseSquadronFile(file.LineCopies(), coop_modes, kSquadronCapacity, file.report);
   } catch (const ProgramError& error) {
-    // Nothing is taken from a corrupt file, so a later save cannot cut it short.
+    // Nothing is taken from a corrupt file; a table loaded before stays, and a save of it
+    // keeps this file first.
     ErrorLog(form, error.what());
+    file.report.Add(std::string("it was refused whole: ") + error.what());
+    form.SquadronFileRead = LoadedFile{path, std::move(file.report)};
     throw;
   }
+  if (!file.report.WholeAndClean()) {
+    ErrorLog(form, "squadrons.tavrek was not read whole: " + file.report.Faults() + ".");
+  }
+  form.SquadronFileRead = LoadedFile{path, std::move(file.report)};
+  form.SquadronFileLayout = LayoutOf(blocks);
+  form.SquadronFileEdition = form.GameID;
   const std::vector<std::string> name_overrides = ReadSquadronIds(form);
 
   for (size_t i = 0; i < blocks.size(); ++i) StoreBlock(form, static_cast<int>(i), blocks[i]);
   form.LastSquadron = static_cast<int>(blocks.size()) - 1;
   LoadSquadrons(form);
+  // The rules below fill every flight size still 0 from these, so they must be set: sizes of 0
+  // would be saved as the squadrons' own.
+  SetFlightSizes(form);
   const OrdinalEndings endings = OrdinalEndingsOf(form);
   for (int i = 0; i <= form.LastSquadron; ++i) {
     FlightSizeCheck(form, i);
@@ -105,7 +143,7 @@ void SquadronList(TMainForm& form, const std::string& mode) {
 void SaveSquadrons(TMainForm& form, int mode) {
   (void)mode;
   std::string text;
-  const bool skin_line = EditionWritesSkins(form.GameID);
+  const bool skin_line = WritesSkinLine(form);
   for (int i = 0; i <= form.LastSquadron; ++i) {
     const SquadronEntry& squadron = form.SquadronTable[i];
     if (!squadron.SquadronName.empty()) text += SquadronBlockText(squadron, skin_line);
@@ -116,5 +154,7 @@ void SaveSquadrons(TMainForm& form, int mode) {
     ErrorLog(form, "Squadrons not saved: no squadron is loaded.");
     return;
   }
-  WriteTextFile(SquadronFilePath(form), text);
+  const std::string path = SquadronFilePath(form);
+  KeepDamagedOriginal(form, form.SquadronFileRead, path);
+  WriteTextFile(path, text);
 }

@@ -12,7 +12,7 @@ struct SquadronEntry {
   std::string PlanesAvailable;
   std::string PlanesMax;
   std::string PlanesLost;  // the squadron's minimum strength
-  int PlanesExtra = 0;     // planes per flight; 0 until the flight-size rules fill it
+  int PlanesExtra = 0;     // size of each flight; 0 lets the side's flight size decide
   std::string SquadronSkill;
   std::string SquadronBaseClass;
   std::string SquadronActive;

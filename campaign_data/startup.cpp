@@ -1,6 +1,7 @@
 #include "campaign_data/startup.h"
 
 #include <string>
+#include <vector>
 
 #include "app/main_form.h"
 #include "campaign_data/aircraft_classes.h"
@@ -29,6 +30,7 @@
 #include "mission_results/player_name.h"
 #include "platform/errors.h"
 #include "platform/file_system.h"
+#include "platform/stale_temporaries.h"
 
 namespace {
 
@@ -139,6 +141,23 @@ void IdentifyGameEdition(TMainForm& form) {
   ErrorLog(form, "Game version successfully set up.");
 }
 
+// Temporaries that a save killed half-way left in the folders this program writes to.
+void RemoveInterruptedSaves(TMainForm& form) {
+  std::vector<std::string> folders{form.ProgramFolder,   form.ProgramFolder + "data\\",
+                                   form.DataFilesFolder, form.CampaignDataFolder,
+                                   form.CampaignFolder,  form.GameFolder};
+  for (size_t i = 0; i < folders.size(); ++i) {
+    const std::string& folder = folders[i];
+    if (folder.empty() || !DirectoryExists(folder)) continue;
+    bool seen = false;
+    for (size_t j = 0; j < i; ++j) seen = seen || SameFolder(folders[j], folder);
+    if (seen) continue;
+    for (const std::string& name : RemoveStaleTemporaries(folder)) {
+      ErrorLog(form, "Removed " + folder + name + ", left by a save that was interrupted.");
+    }
+  }
+}
+
 void ApplyDensities(TMainForm& form) {
   SObjectDChangeSender(form);
   ColumnDensityChangeSender(form);
@@ -198,11 +217,14 @@ void StartupExecute(TMainForm& form) {
   MarkTablesNotLoaded(form);
   form.InfoLabel.Caption = "Tavrek 3.37";
   ReadIni(form);
+  if (form.ProgramFolderInUse) return;
   ReadFBDIni(form);
   CheckProgramFolder(form);
+  if (form.ProgramFolderInUse) return;
   DeleteFile(form.ProgramFolder + "tavrekerror.txt");
   LogParameters(form);
   ErrorLog(form, "Tavrek.ini processed.");
+  RemoveInterruptedSaves(form);
   GetMessages(form);
   ErrorLog(form, "Loaded messages processed.");
   IdentifyGameEdition(form);

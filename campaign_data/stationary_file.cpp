@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "app/main_form.h"
+#include "campaign_data/damaged_files.h"
+#include "campaign_data/file_read_report.h"
 #include "campaign_data/map_routes.h"
 #include "campaign_data/nearest_location.h"
 #include "campaign_data/run_log.h"
@@ -33,15 +35,22 @@ std::shared_ptr<const TextLines> ReadStationaryFile(TMainForm& form) {
     ErrorLog(form, message);
     throw ProgramError(message + "\r\n");
   }
-  std::shared_ptr<const TextLines> lines = form.FileReads.Lines(path);
+  InspectedTextFile file = ReadInspectedTextFile(form.FileReads, path);
+  const std::shared_ptr<const TextLines>& lines = file.text;
   if (lines->size() > static_cast<size_t>(kStationaryCapacity) + 1) {
     const std::string message = "stationary.tavrek holds " + IntToStr(lines->size() - 1) +
                                 " objects, more than the " + IntToStr(kStationaryCapacity) +
                                 " a campaign can hold; it is not loaded.";
     ErrorLog(form, message);
+    file.report.Add("it was refused whole: " + message);
+    form.StationaryFileRead = LoadedFile{path, std::move(file.report)};
     throw ProgramError(message);
   }
-  return lines;
+  if (!file.report.WholeAndClean()) {
+    ErrorLog(form, "stationary.tavrek was not read whole: " + file.report.Faults() + ".");
+  }
+  form.StationaryFileRead = LoadedFile{path, std::move(file.report)};
+  return std::move(file.text);
 }
 
 // The object lines: every line after the header.
@@ -139,8 +148,16 @@ void StationaryList(TMainForm& form) {
   const NearestLocationIndex locations(form.LocationTable, form.LastLocation, "Beachhead");
   for (int i = 0; i < lines.size(); ++i) {
     const ObjectFields fields = ReadObjectFields(lines[i]);
-    form.StationaryObjectTable[i].StationaryNearestLocation =
-        fields.has_position ? locations.Nearest(fields.Position()) : -1;
+    try {
+      form.StationaryObjectTable[i].StationaryNearestLocation =
+          fields.has_position ? locations.Nearest(fields.Position()) : -1;
+    } catch (const ConversionError& error) {
+      // The header is line 1 of the file.
+      const std::string message = std::string(kFileName) + " line " + IntToStr(i + 2) + " (\"" +
+                                  Excerpt(lines[i]) + "\"): " + error.what();
+      ErrorLog(form, message);
+      throw ConversionError(message);
+    }
   }
   form.LastStationary = lines.size() - 1;
   form.InitialStationary = form.LastStationary;
@@ -163,6 +180,7 @@ void SaveStationary(TMainForm& form) {
     content += form.StationaryObjectTable[i].StationaryLine;
     content += kCrLf;
   }
+  KeepDamagedOriginal(form, form.StationaryFileRead, path);
   WriteTextFile(path, content);
 }
 

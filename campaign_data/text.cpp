@@ -13,10 +13,17 @@ bool IsTrimmed(char c) {
 }
 
 [[noreturn]] void ThrowNotANumber(std::string_view text, const char* kind) {
-  throw ConversionError("'" + std::string(text) + "' is not a valid " + kind + " value");
+  throw ConversionError("'" + Excerpt(text) + "' is not a valid " + kind + " value");
 }
 
+constexpr size_t kExcerptLength = 60;
+
 }  // namespace
+
+std::string Excerpt(std::string_view text) {
+  if (text.size() <= kExcerptLength) return std::string(text);
+  return std::string(text.substr(0, kExcerptLength)) + "...";
+}
 
 std::string_view TrimLeftView(std::string_view text) {
   size_t start = 0;

@@ -27,6 +27,9 @@ std::string Copy(std::string_view text, int column, int count);
 // trimmed.
 std::string ValueAfterEquals(std::string_view line, std::size_t limit = 99);
 
+// A text to be quoted in a message, cut to a readable length; "..." marks a cut.
+std::string Excerpt(std::string_view text);
+
 // A whole number: optional blanks before it, an optional sign, digits. Anything else throws
 // ConversionError with the text quoted.
 int StrToInt(std::string_view text);

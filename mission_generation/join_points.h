@@ -6,16 +6,17 @@ class TMainForm;
 
 // The points a flight passes between its climb-out and its target.
 
-// One cruise point between `from` and `to`, pulled back toward `from` by 500 m per staggered
-// squadron index and 200 m per flight, as "  NORMFLY x.00 y.00 altitude speed" without a line
-// end. An `altitude` of "<ALTITUDE>" stays in the line; any other text is replaced by the
-// squadron's join altitude. Both checks of the positions are logged; a position that cannot
-// be read then throws ConversionError to the caller.
+// A cruise point on the way from `from` to `to`, as a waypoint line without its end. Each
+// squadron and each of its flights is set back a little further toward `from`, so formations
+// that share a route do not meet at one spot. The altitude placeholder is left for the mission
+// writer; any other altitude text asks for the squadron's join altitude. Unreadable positions
+// are logged and thrown as ConversionError.
 std::string CreateAveragePoint(TMainForm& form, const std::string& from, const std::string& to,
                                const std::string& altitude, int squadron, int flight);
 
-// The join altitude for a cruise altitude: for a base on the map half of it above 5000 m, else
-// 1000 m more; then 100 m less per flight, never below 300 m.
+// The height of a join point: a squadron cruising above 5000 m meets at half that, a lower one
+// a kilometre above its cruise, and one based off the map at its cruise altitude. Each later
+// flight sits 100 m lower, never under 300 m.
 int AveragePointAltitude(int cruise_altitude, bool base_off_map, int flight);
 
 // Sets SquadronHalfWayLeg: one point half-way between the base and a point beside the target.

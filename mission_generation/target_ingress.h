@@ -5,8 +5,8 @@
 
 class TMainForm;
 
-// The initial point of a ground-attack or reconnaissance flight: one waypoint beside the
-// target from which the flight turns in onto it.
+// Attack runs do not start from the route's last cruise point: the flight first goes to a
+// point off to the side of the target and turns in from there. This builds that point.
 
 // What decides the initial point of one flight.
 struct IngressFlight {

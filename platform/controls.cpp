@@ -88,17 +88,30 @@ bool TMenuItem::UserClick() {
 }
 
 int TComboBox::ItemIndex() const {
+  if (selected_ >= 0 && selected_ < static_cast<int>(Items.size()) && Items[selected_] == Text) {
+    return selected_;
+  }
   const auto it = std::find(Items.begin(), Items.end(), Text);
   return it == Items.end() ? -1 : static_cast<int>(it - Items.begin());
 }
 
 void TComboBox::SetItemIndex(int index) {
-  Text = (index >= 0 && index < static_cast<int>(Items.size())) ? Items[index] : std::string();
+  const bool valid = index >= 0 && index < static_cast<int>(Items.size());
+  selected_ = valid ? index : -1;
+  Text = valid ? Items[index] : std::string();
 }
 
 bool TComboBox::UserChoose(const std::string& text) {
   if (!Reachable()) return false;
+  selected_ = -1;
   Text = text;
+  if (OnChange) OnChange();
+  return true;
+}
+
+bool TComboBox::UserChooseItem(int index) {
+  if (!Reachable() || index < 0 || index >= static_cast<int>(Items.size())) return false;
+  SetItemIndex(index);
   if (OnChange) OnChange();
   return true;
 }

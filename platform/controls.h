@@ -123,16 +123,24 @@ class TComboBox : public TControl {
  public:
   using TControl::TControl;
   std::string_view TypeName() const override { return "TComboBox"; }
-  // The index of the item equal to the text, -1 when the text is no item.
+  // The item selected: the one chosen by its position while the text is still that item's
+  // (two items may read alike), else the first item equal to the text; -1 when the text is no
+  // item.
   int ItemIndex() const;
   // Selects an item by index (-1 empties the text).
   void SetItemIndex(int index);
-  // What the user choosing an item or typing a text does: the text changes, then OnChange.
+  // What the user typing a text, or choosing an item by its text, does: the text changes, then
+  // OnChange.
   bool UserChoose(const std::string& text);
+  // What the user choosing the item at `index` of the list does; false for no such item.
+  bool UserChooseItem(int index);
 
   std::vector<std::string> Items;
   std::string Text;
   std::function<void()> OnChange;
+
+ private:
+  int selected_ = -1;
 };
 
 class TListBox : public TControl {

@@ -80,6 +80,10 @@ fs::path ResolvePath(std::string_view path_text) {
   return resolved;
 }
 
+bool IsAbsolutePath(std::string_view path) {
+  return !path.empty() && ResolvePath(path).is_absolute();
+}
+
 bool FileExists(std::string_view path) {
   if (path.empty()) return false;
   std::error_code ec;

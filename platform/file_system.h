@@ -13,6 +13,8 @@
 
 std::filesystem::path ResolvePath(std::string_view path_text);
 
+// The text names a path from the root of the file system, not from the current folder.
+bool IsAbsolutePath(std::string_view path);
 bool FileExists(std::string_view path);
 bool DirectoryExists(std::string_view path);
 // One level, as the game's tools create folders; false when it could not be made.

@@ -433,7 +433,7 @@ void TerminalFrontEnd::Choose(const std::string& name, const std::string& item) 
   if (!Reachable(*combo)) return;
   const std::optional<int> index = ItemOf(*combo, combo->Items, item);
   if (!index) return;
-  combo->UserChoose(combo->Items[*index]);
+  combo->UserChooseItem(*index);
   Acted(*combo);
 }
 

@@ -10,6 +10,7 @@
 #include <system_error>
 #include <utility>
 
+#include "platform/byte_order_mark.h"
 #include "platform/errors.h"
 #include "platform/file_system.h"
 

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/byte_order_mark.h"
+
 // Text files as the game and this program write them: 8-bit text (Windows-1252, kept as
 // bytes), lines ended by CR LF (LF or a lone CR accepted on reading), a Ctrl-Z ending the
 // text early.
@@ -60,11 +62,13 @@ class TextLines {
 
 // The file's text as TextLines; throws FileError when it cannot be read.
 TextLines ReadTextLineViews(std::string_view path);
-// Calls `line` with each line of the text, up to a Ctrl-Z, without its line end.
+// Calls `line` with each line of the text, up to a Ctrl-Z, without its line end; a UTF-8
+// byte-order mark at its start is no part of the first line.
 template <typename LineFunction>
 void ForEachTextLine(std::string_view text, LineFunction line);
 
-// The file's text up to a Ctrl-Z, split into lines without their line ends.
+// The file's text up to a Ctrl-Z, split into lines without their line ends; a UTF-8
+// byte-order mark at its start is no part of the first line.
 std::vector<std::string> ReadTextLines(std::string_view path);
 std::vector<std::string> SplitTextLines(std::string_view text);
 
@@ -89,6 +93,7 @@ inline constexpr std::string_view kCrLf = "\r\n";
 
 template <typename LineFunction>
 void ForEachTextLine(std::string_view text, LineFunction line) {
+  text = WithoutByteOrderMark(text);
   const size_t eof_mark = text.find('\x1a');
   if (eof_mark != std::string_view::npos) text = text.substr(0, eof_mark);
   const char* const data = text.data();

@@ -34,9 +34,10 @@ class ELoggerException : public ProgramError {
   using ProgramError::ProgramError;
 };
 
-// Trace output of socket components: to an event handler and/or a log file, each line
-// optionally stamped with the local time ("hh:nn:ss:zzz "). Components attach to it through
-// their SockLogger; destroying the logger detaches them.
+// Where socket components send their trace: a callback, a file, or both, with an optional
+// clock stamp ("hh:nn:ss:zzz ") in front of each line. A component holds a pointer to the
+// logger it reports to; the logger keeps the list of those holders so that, when it goes
+// first, none of them is left pointing at it.
 class TSockLogger {
  public:
   using TSockLogEvent =

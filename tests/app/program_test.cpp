@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/main_form.h"
+#include "campaign_data/run_log.h"
 #include "platform/errors.h"
 #include "platform/file_system.h"
 #include "tests/app/built_program.h"
@@ -77,6 +78,23 @@ TEST(Program, AnUncaughtErrorOfAnInteractiveRunIsShownAndTheRunGoesOn) {
   EXPECT_THAT(world.dialogs->shown.front(), HasSubstr("Tavrek: "));
   EXPECT_TRUE(world.platform->Application().ShowMainForm);
   EXPECT_EQ(status, 0);
+}
+
+// Every error shown in the window is in the run log too, once.
+TEST(Program, AnErrorShownInTheWindowIsAlsoLoggedOnce) {
+  TestWorld world;
+  TMainForm& form = *world.form;
+  world.dialogs->ExpectMessage("stationary.tavrek line 3", ModalResult::kOk);
+  ReportUncaughtError(form, ProgramError("stationary.tavrek line 3: 'x' is not a valid number"));
+  EXPECT_EQ(RunLogMessages(form).back(),
+            "Error: stationary.tavrek line 3: 'x' is not a valid number");
+
+  ErrorLog(form, "No class file found.");
+  const size_t logged = RunLogMessages(form).size();
+  world.dialogs->ExpectMessage("No class file found.", ModalResult::kOk);
+  ReportUncaughtError(form, ProgramError("No class file found.\r\n"));
+  EXPECT_EQ(RunLogMessages(form).size(), logged);
+  EXPECT_TRUE(world.dialogs->AllAnswered());
 }
 
 TEST(Program, TheWindowsEventsReachTheirHandlers) {

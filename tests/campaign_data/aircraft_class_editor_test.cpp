@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "campaign_data/aircraft_classes.h"
+#include "campaign_data/text.h"
 #include "platform/errors.h"
 #include "platform/text_file.h"
 #include "tests/campaign_data/reference_data_fixture.h"
@@ -62,7 +63,7 @@ TEST(AircraftClassEditor, OpensOnTheFirstTypeFromTheMenuOrTheToolBar) {
                     "Ju-87B-2",
                     "I-16type24",
                     "Long_Twenty_Five_Name_Ab",
-                    "Twenty_Five_Character_Nme"};
+                    "Twenty_Four_Character_Nm"};
   EXPECT_EQ(form.PlaneTypeBox.Items, names);
   Items successors = names;
   successors.insert(successors.end(), {"random", "none"});
@@ -163,6 +164,26 @@ TEST(AircraftClassEditor, ChangesOfAChosenTypeAreWrittenAtOnce) {
   LoadPlaneInfo(form);
   EXPECT_EQ(form.AircraftClassTable[2].ClassServiceStart, "194001");
   EXPECT_EQ(form.AircraftClassTable[2].Payload6, "2sc250");
+}
+
+// Of two types with the same name the second is edited when it is chosen: the box's item
+// index is the type's index.
+TEST(AircraftClassEditor, TheSecondOfTwoTypesWithOneNameIsTheOneEdited) {
+  EditorWorld editor;
+  TMainForm& form = editor.form;
+  std::vector<std::string> lines = FixtureLines("class.tavrek");
+  lines[1].replace(0, 9, "Bf-109E-4");  // type 1 takes type 0's name
+  editor.world.program_folder.Write("data/class.tavrek", JoinLinesCrLf(lines));
+  form.PlaneEditor.UserClick();
+  ASSERT_EQ(form.PlaneTypeBox.Items[0], form.PlaneTypeBox.Items[1]);
+
+  ASSERT_TRUE(form.PlaneTypeBox.UserChooseItem(1));
+  EXPECT_EQ(form.TSpeedBox.Text, "380.00 kph");  // type 1's figures are shown
+  form.RangeBox.UserChoose("900 km");
+
+  const std::vector<std::string> written = editor.ClassLines();
+  EXPECT_EQ(written[0], lines[0]);
+  EXPECT_EQ(Trim(written[1].substr(164, 12)), "900 km");
 }
 
 TEST(AircraftClassEditor, FlyableTypesTakeOnlyFlyableSuccessors) {
@@ -280,6 +301,23 @@ TEST(AircraftClassEditor, WithoutAllPayloadsTheBoxesOfferTheFixedChoices) {
   EXPECT_EQ(form.GABox.Text, "1sc500_4sc50");
   EXPECT_EQ(form.AABox.Text, "none");
   EXPECT_EQ(form.ASBox.Text, "1sc500");
+}
+
+TEST(AircraftClassEditor, ADamagedFigureStopsTheEditorNamingTheFileLineAndType) {
+  EditorWorld editor;
+  TMainForm& form = editor.form;
+  std::vector<std::string> lines = FixtureLines("class.tavrek");
+  lines[0][52] = 'x';  // the category of the first type
+  editor.world.program_folder.Write("data/class.tavrek", JoinLinesCrLf(lines));
+  try {
+    form.PlaneEditor.UserClick();
+    ADD_FAILURE() << "no error";
+  } catch (const ConversionError& error) {
+    const std::string expected =
+        "class.tavrek line 1 (Bf-109E-4): the category 'x' is not a valid integer value";
+    EXPECT_EQ(error.what(), expected);
+    EXPECT_NE(form.ErrorText.find(expected), std::string::npos);
+  }
 }
 
 TEST(AircraftClassEditor, DoesNotOpenWithoutAClassFile) {

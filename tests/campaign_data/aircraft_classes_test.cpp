@@ -61,11 +61,12 @@ TEST(AircraftClasses, LoadThenSaveLeavesBothFilesByteForByte) {
   EXPECT_EQ(f2.Payload5, "droptank");
   EXPECT_EQ(f2.Payload6, "none");
   EXPECT_EQ(f2.PayloadDefault, "default");
-  // A name of 24 and one of the full 25 characters both keep their descriptions apart.
+  // A name of 24 characters keeps its description apart, also one of 23 that starts right
+  // after it.
   EXPECT_EQ(form.AircraftClassTable[4].ClassName, "Long_Twenty_Five_Name_Ab");
   EXPECT_EQ(form.AircraftClassTable[4].ClassDescription, "Twenty-two chars long!");
-  EXPECT_EQ(form.AircraftClassTable[5].ClassName, "Twenty_Five_Character_Nme");
-  EXPECT_EQ(form.AircraftClassTable[5].ClassDescription, "A 25-char type name");
+  EXPECT_EQ(form.AircraftClassTable[5].ClassName, "Twenty_Four_Character_Nm");
+  EXPECT_EQ(form.AircraftClassTable[5].ClassDescription, "Description 23 chars!!!");
 
   SaveClasses(form);
   SavePayloads(form);
@@ -120,8 +121,9 @@ TEST(AircraftClasses, BlankColumnsTakeTheirDefaultsAndAreWrittenBackFilledIn) {
                                     {177, "Default"}},
                                    188));
   EXPECT_EQ(written[1].substr(176), "300.00 kph  ");
-  // The description has 22 columns in the written file: the 23rd character is lost.
-  EXPECT_EQ(written[2].substr(25, 22), description_23.substr(0, 22));
+  // A description of 23 characters is written where it was read, from column 25, so none of
+  // it is lost.
+  EXPECT_EQ(written[2].substr(24, 23), description_23);
   EXPECT_EQ(written[2].substr(47, 3), "ru ");
   for (const std::string& line : written) EXPECT_EQ(line.size(), 188u);
 }
@@ -255,26 +257,30 @@ TEST(AircraftClasses, SavingWithNothingLoadedTouchesNoFile) {
             std::string::npos);
 }
 
-TEST(AircraftClasses, AClassFileLongerThanTheTableIsLoadedInPartAndNeverRewritten) {
+TEST(AircraftClasses, AClassFileLongerThanTheTableIsKeptBesideBeforeItIsRewritten) {
   TestWorld world;
   TMainForm& form = *world.form;
   std::vector<std::string> lines;
   for (int i = 0; i < 502; ++i) lines.push_back(ClassLine("Type" + std::to_string(i), "T"));
   const std::string original = JoinLinesCrLf(lines);
+  const std::string payloads = JoinLinesCrLf({ColumnLine({{1, "Type501"}})});
   world.program_folder.Write("data/class.tavrek", original);
-  world.program_folder.Write("data/payloads.tavrek", JoinLinesCrLf({ColumnLine({{1, "Type501"}})}));
+  world.program_folder.Write("data/payloads.tavrek", payloads);
 
   LoadPlaneInfo(form);
   EXPECT_EQ(form.LastAircraftClass, 500);
   EXPECT_EQ(form.AircraftClassTable[500].ClassName, "Type500");
-  EXPECT_NE(form.ErrorText.find("class.tavrek holds more than 501 aircraft types"),
+  EXPECT_NE(form.ErrorText.find("it holds 502 aircraft types, more than the 501 the table holds"),
             std::string::npos);
 
+  world.dialogs->ExpectMessage("class.tavrek was not read whole", ModalResult::kOk);
+  world.dialogs->ExpectMessage("payloads.tavrek was not read whole", ModalResult::kOk);
   SaveClasses(form);
   SavePayloads(form);
-  EXPECT_EQ(world.program_folder.Read("data/class.tavrek"), original);
-  EXPECT_EQ(world.program_folder.Read("data/payloads.tavrek"),
-            JoinLinesCrLf({ColumnLine({{1, "Type501"}})}));
+  EXPECT_TRUE(world.dialogs->AllAnswered());
+  EXPECT_EQ(world.program_folder.Read("data/class.tavrek.damaged"), original);
+  EXPECT_EQ(world.program_folder.Read("data/payloads.tavrek.damaged"), payloads);
+  EXPECT_EQ(SplitTextLines(world.program_folder.Read("data/class.tavrek")).size(), 501u);
 }
 
 TEST(AircraftClasses, AllPayloadsLinesAreReadInFileOrder) {

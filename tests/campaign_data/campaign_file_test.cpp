@@ -10,6 +10,7 @@
 #include "platform/file_system.h"
 #include "platform/text_file.h"
 #include "tests/campaign_data/campaign_tables_fixture.h"
+#include "tests/support/campaign_world.h"
 #include "tests/support/test_world.h"
 
 namespace {
@@ -19,27 +20,19 @@ std::string Fixture(const std::string& name) {
 }
 
 // A freshly started program with a campaign folder; the record holds the start-up values.
-struct CampaignWorld {
-  explicit CampaignWorld(std::vector<std::string> command_line = {"tavrek"})
-      : world(std::move(command_line)), form(*world.form) {
+struct RecordWorld : CampaignWorld {
+  explicit RecordWorld(std::vector<std::string> command_line = {"tavrek"})
+      : CampaignWorld(std::move(command_line)) {
     campaign_tables::WriteProgramData(world);
-    form.CampaignFolder = campaign.Path();
   }
   void WriteCampaign(const std::string& content) const {
     campaign.Write("campaign.tavrek", content);
   }
   std::string CampaignFile() const { return campaign.Read("campaign.tavrek"); }
-  bool Logged(const std::string& text) const {
-    return form.ErrorText.find(text) != std::string::npos;
-  }
-
-  TestWorld world;
-  TempFolder campaign;
-  TMainForm& form;
 };
 
 TEST(CampaignInfo, LoadAndSaveLeaveTheFileAsItWas) {
-  CampaignWorld campaign;
+  RecordWorld campaign;
   const std::string original = Fixture("campaign_round_trip.tavrek");
   campaign.WriteCampaign(original);
 
@@ -52,7 +45,7 @@ TEST(CampaignInfo, LoadAndSaveLeaveTheFileAsItWas) {
 }
 
 TEST(CampaignInfo, ReadsTheRecordAndDerivesTheDate) {
-  CampaignWorld campaign;
+  RecordWorld campaign;
   campaign.WriteCampaign(Fixture("campaign_round_trip.tavrek"));
 
   CampaignInfo(campaign.form);
@@ -79,18 +72,45 @@ TEST(CampaignInfo, ReadsTheRecordAndDerivesTheDate) {
 }
 
 TEST(CampaignInfo, ReadingNormalisesHandEditedValues) {
-  CampaignWorld campaign;
+  RecordWorld campaign;
   campaign.WriteCampaign(Fixture("campaign_normalised.tavrek"));
 
   CampaignInfo(campaign.form);
+  // The hand-edited file's last line has no line end: it may be cut, so the file is kept.
+  campaign.world.dialogs->ExpectMessage("campaign.tavrek was not read whole", ModalResult::kOk);
   UpDateCampaignInfo(campaign.form);
 
   EXPECT_EQ(campaign.CampaignFile(), Fixture("campaign_normalised.expected"));
+  EXPECT_EQ(campaign.campaign.Read("campaign.tavrek.damaged"),
+            Fixture("campaign_normalised.tavrek"));
+}
+
+// With no mission kind chosen yet, every box of the custom mission starts over: its first item,
+// the worst weather its last but none.
+TEST(CampaignInfo, WithoutAChosenMissionKindTheCustomMissionBoxesStartOver) {
+  RecordWorld campaign;
+  TMainForm& form = campaign.form;
+  campaign.WriteCampaign("[Map]\r\nKursk\r\n");
+  const std::vector<TComboBox*> boxes{&form.SelectTarget, &form.STimeBox,  &form.ETimeBox,
+                                      &form.LinkBox,      &form.HCloudBox, &form.BWeatherBox,
+                                      &form.InterceptBox, &form.FuelBox,   &form.WWeatherBox};
+  for (TComboBox* box : boxes) {
+    box->Items = {"first", "b", "c", "d", "e", "f", "seventh", "last"};
+    box->Text = "last";
+  }
+  form.MissionRadio.ItemIndex = -1;
+
+  CampaignInfo(form);
+
+  for (TComboBox* box : boxes) {
+    EXPECT_EQ(box->Text, box == &form.WWeatherBox ? "seventh" : "first") << box->Name();
+  }
+  EXPECT_EQ(form.MissionRadio.ItemIndex, 0);
 }
 
 TEST(CampaignInfo, MapAloneTakesTheDefaults) {
   for (const std::string data_files_folder : {"D:\\ThirdParty\\", ""}) {
-    CampaignWorld campaign;
+    RecordWorld campaign;
     campaign.form.DataFilesFolder = data_files_folder;
     campaign.WriteCampaign("[Map]\r\nKursk\r\n");
     CampaignInfo(campaign.form);
@@ -122,7 +142,7 @@ TEST(CampaignInfo, SectionValuesAsRead) {
       {"header as a value line", "[Campaign]\r\n[Map]\r\nKursk\r\n", &TMainForm::MapName, "Kursk"},
   };
   for (const Case& c : cases) {
-    CampaignWorld campaign;
+    RecordWorld campaign;
     campaign.WriteCampaign(c.file);
     CampaignInfo(campaign.form);
     EXPECT_EQ(campaign.form.*c.field, c.expected) << c.name;
@@ -141,7 +161,7 @@ TEST(CampaignInfo, StartOrEndTimeMakesTheDayFollowThem) {
       {"Random", "Dusk", "Day"},
   };
   for (const Case& c : cases) {
-    CampaignWorld campaign;
+    RecordWorld campaign;
     campaign.WriteCampaign(std::string("[Map]\r\nKursk\r\n[TimeofDay]\r\n") + c.day_night +
                            "\r\n[Mission]\r\nStartTime=" + c.start + "\r\n");
     CampaignInfo(campaign.form);
@@ -159,7 +179,7 @@ TEST(CampaignInfo, SupplyBonusAboveFullIsCapped) {
 }
 
 TEST(CampaignInfo, MissingFileStopsAnInteractiveRun) {
-  CampaignWorld campaign;
+  RecordWorld campaign;
   try {
     CampaignInfo(campaign.form);
     FAIL() << "no error";
@@ -171,7 +191,7 @@ TEST(CampaignInfo, MissingFileStopsAnInteractiveRun) {
 }
 
 TEST(CampaignInfo, MissingFileEndsACommandLineRunWithoutReading) {
-  CampaignWorld campaign({"tavrek", "netcoop"});
+  RecordWorld campaign({"tavrek", "netcoop"});
   campaign.form.MissionRadio.ItemIndex = 7;
   CampaignInfo(campaign.form);
   EXPECT_TRUE(campaign.form.Closed);
@@ -181,7 +201,7 @@ TEST(CampaignInfo, MissingFileEndsACommandLineRunWithoutReading) {
 }
 
 TEST(CampaignInfo, NoMapIsFatal) {
-  CampaignWorld campaign;
+  RecordWorld campaign;
   campaign.WriteCampaign("[Front]\r\nProkhorovka\r\n");
   try {
     CampaignInfo(campaign.form);
@@ -205,7 +225,7 @@ TEST(CampaignInfo, TextWhereANumberBelongsIsReportedWithItsLine) {
        "Error in campaign.tavrek: the date \"5th July 1943\" is no dd/mm/yyyy date"},
   };
   for (const Case& c : cases) {
-    CampaignWorld campaign;
+    RecordWorld campaign;
     campaign.WriteCampaign(c.file);
     try {
       CampaignInfo(campaign.form);
@@ -227,7 +247,7 @@ TEST(CampaignInfo, BriefingSoundsOfTheGameAreListed) {
       {"IL2", {"None"}},
   };
   for (const Case& c : cases) {
-    CampaignWorld campaign;
+    RecordWorld campaign;
     TempFolder game;
     game.Write("samples/Sounds/Brief2.WAV", "");
     game.Write("samples/Sounds/brief1.wav", "");
@@ -241,7 +261,7 @@ TEST(CampaignInfo, BriefingSoundsOfTheGameAreListed) {
 }
 
 TEST(CampaignInfo, NormandyBritishBasesFollowTheOptionOnTheNormandyMap) {
-  CampaignWorld campaign;
+  RecordWorld campaign;
   campaign.form.NormandyBase.Checked = true;
   campaign.WriteCampaign("[Map]\r\nNormandy\r\n");
   CampaignInfo(campaign.form);
@@ -249,7 +269,7 @@ TEST(CampaignInfo, NormandyBritishBasesFollowTheOptionOnTheNormandyMap) {
 }
 
 TEST(UpDateCampaignInfo, CampaignWithoutFrontCentreIsNotWritten) {
-  CampaignWorld campaign;
+  RecordWorld campaign;
   const std::string original = Fixture("campaign_round_trip.tavrek");
   campaign.WriteCampaign(original);
   campaign.form.MapName = "Kursk";
@@ -357,7 +377,7 @@ TEST(DetermineCampFolder, GameSideFolderByMode) {
        "Missions\\Campaign\\RU\\Career\\"},
   };
   for (const Case& c : cases) {
-    CampaignWorld campaign(c.command_line);
+    RecordWorld campaign(c.command_line);
     TMainForm& form = campaign.form;
     TempFolder game;
     game.Write("Missions/Campaign/RU/readme.txt", "");
@@ -380,7 +400,7 @@ TEST(DetermineCampFolder, GameSideFolderByMode) {
 }
 
 TEST(DetermineCampFolder, CreatesTheLastLevelOfTheFolderOnly) {
-  CampaignWorld campaign;
+  RecordWorld campaign;
   TMainForm& form = campaign.form;
   TempFolder game;
   game.Write("Missions/Campaign/RU/readme.txt", "");

@@ -9,6 +9,7 @@
 #include "campaign_data/random_generator.h"
 #include "platform/errors.h"
 #include "tests/campaign_data/campaign_tables_fixture.h"
+#include "tests/support/campaign_world.h"
 #include "tests/support/test_world.h"
 
 namespace {
@@ -25,8 +26,8 @@ constexpr const char* kFar2 = "610000.00 100000.00";
 constexpr const char* kFar3 = "620000.00 100000.00";
 
 // A loaded map with the front centre, one column that is no carrier, and no squadron yet.
-struct BaseWorld {
-  BaseWorld() : form(*world.form) {
+struct BaseWorld : CampaignWorld {
+  BaseWorld() {
     campaign_tables::FillMessages(form);
     form.ActionRadius.Text = "250 Kilometers";
     form.ActionRadiusKm = 250;
@@ -48,12 +49,6 @@ struct BaseWorld {
     return form.LastSquadron;
   }
   const SquadronEntry& Squadron(int index) const { return form.SquadronTable[index]; }
-  bool Logged(const std::string& text) const {
-    return form.ErrorText.find(text) != std::string::npos;
-  }
-
-  TestWorld world;
-  TMainForm& form;
 };
 
 void ExpectBase(const SquadronEntry& squadron, const std::string& base,
@@ -301,6 +296,53 @@ TEST(SquadronBase, DogfightBasesHeldByNoSideAreLeftEvenByThePlayer) {
     } else {
       ExpectBase(bases.Squadron(0), "Tim_Airfield", kNear2);
     }
+  }
+}
+
+// Before the territory is read no location has an owner: no base is any side's enemy's yet,
+// so a dogfight campaign loaded then keeps its bases.
+TEST(SquadronBase, DogfightBasesOfNoKnownOwnerAreKept) {
+  BaseWorld bases;
+  bases.form.Dogfight.Checked = true;
+  bases.form.NoTransfers.Checked = true;
+  AddLocation(bases.form, "Kursk_Airfield", "", kNear1);
+  AddLocation(bases.form, "Orel_Airfield", "", kNear2);
+  bases.AddSquadron("Player0", "1", "ru", "1", "Kursk_Airfield");
+  const int axis = bases.AddSquadron("II_JG520", "2", "de", "1", "Orel_Airfield");
+
+  SquadronBase(bases.form);
+
+  ExpectBase(bases.Squadron(0), "Kursk_Airfield", kNear1);
+  ExpectBase(bases.Squadron(axis), "Orel_Airfield", kNear2);
+}
+
+// Allied re-basing passes over three bases by their exact names; other British places stay
+// open to every Allied squadron.
+TEST(SquadronBase, AlliedRebasingPassesOverExactlyTheThreeNamedBases) {
+  struct Case {
+    const char* location;
+    const char* nation;
+    bool taken;
+  };
+  const Case cases[] = {
+      {"English_Airfield", "ru", false},        {"English_Airfield", "gb", true},
+      {"Townsville_Airfield", "ru", false},     {"Townsville_Airfield", "us", true},
+      {"Rabaul_Airfield", "gb", false},         {"English_Channel_Airfield", "ru", true},
+      {"Townsville_Airfield_East", "ru", true},
+  };
+  for (const Case& c : cases) {
+    BaseWorld bases;
+    AddLocation(bases.form, "Home_Airfield", "1", kNear1);
+    AddLocation(bases.form, c.location, "1", kNear2);
+    bases.AddSquadron("Player0", "1", "gb", "1", "Home_Airfield");
+    const int squadron = bases.AddSquadron("Unit1", "1", c.nation, "1", "Nowhere");
+    // The player's base belongs to the other side, so the named one is the only choice.
+    bases.form.LocationTable[0].LocationArmy = "2";
+
+    SquadronBase(bases.form);
+
+    EXPECT_EQ(bases.Squadron(squadron).SquadronHomeBase == c.location, c.taken)
+        << c.location << " for " << c.nation;
   }
 }
 

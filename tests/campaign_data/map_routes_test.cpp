@@ -326,16 +326,37 @@ TEST(TargetLocations, TextWhereACoordinateBelongsStopsTheBuildNamingTheLine) {
   EXPECT_EQ(form.LastLocation, 1);
 }
 
-TEST(TargetLocations, ABridgeSectionShorterThanThreeWaypointsReadsPastTheEnd) {
-  TestWorld world;
-  TMainForm& form = *world.form;
-  world.program_folder.Write("data/Short.rds",
-                             JoinLinesCrLf({"[Old_Bridge to Dale]", "5.00 5.00 0"}));
-  form.MapName = "Short";
-  EXPECT_THROW(TargetLocations(form), ConversionError);
-  form.MapAxis = "Up";  // no coordinate is read for an unknown axis
-  TargetLocations(form);
-  EXPECT_EQ(form.LocationTable[0].LocationPosition, "");
+// A place without a waypoint (a bridge's section of fewer than three, a file cut short) is an
+// error that names the file and the line, whatever the map's axis, and is logged.
+TEST(TargetLocations, APlaceWithoutAWaypointIsAnErrorNamingTheLine) {
+  const struct {
+    const char* name;
+    std::string routes;
+    const char* where;
+  } cases[] = {
+      {"short bridge section", JoinLinesCrLf({"[Old_Bridge to Dale]", "5.00 5.00 0"}),
+       "line 4: no waypoint gives the position of Old_Bridge"},
+      {"cut after the header", JoinLinesCrLf({"[Ash to Dale]", "5.00 5.00 0", "[Dale to Elm]"}),
+       "line 4: no waypoint gives the position of Dale"},
+      {"cut inside a waypoint", JoinLinesCrLf({"[Ash to Dale]", "5.00 5.00 0", "6.0"}),
+       "line 3: no waypoint gives the position of Dale"},
+  };
+  for (const auto& c : cases) {
+    for (const char* axis : {"West", "Up"}) {
+      TestWorld world;
+      TMainForm& form = *world.form;
+      world.program_folder.Write("data/Short.rds", c.routes);
+      form.MapName = "Short";
+      form.MapAxis = axis;
+      try {
+        TargetLocations(form);
+        ADD_FAILURE() << c.name << ": no error";
+      } catch (const ConversionError& error) {
+        EXPECT_THAT(error.what(), HasSubstr("Short.rds, " + std::string(c.where))) << c.name;
+        EXPECT_THAT(form.ErrorText, HasSubstr(c.where)) << c.name;
+      }
+    }
+  }
 }
 
 TEST(TargetLocations, AMapLargerThanTheTableKeepsTheFirstLocations) {
@@ -411,6 +432,17 @@ TEST(ColumnWaypointCheck, WarnsOfClosePointsNearTheEndsOfARoute) {
       ModalResult::kOk);
   ColumnWaypointCheckClick(form);
   EXPECT_TRUE(world.dialogs->AllAnswered());
+}
+
+TEST(ColumnWaypointCheck, AWaypointThatIsNoPositionIsLoggedWithTheFileAndItsLine) {
+  WaypointCheckWorld world;
+  TMainForm& form = *world.form;
+  world.program_folder.Write("data/lakeland.rds",
+                             JoinLinesCrLf({"[Aston to Birchford]", "0.00 0.00 0", "abc 5.00 0"}));
+  form.MapName = "Lakeland";
+  EXPECT_THROW(ColumnWaypointCheckClick(form), ConversionError);
+  EXPECT_THAT(form.ErrorText, HasSubstr("lakeland.rds, line 3: "));
+  EXPECT_TRUE(world.dialogs->shown.empty());
 }
 
 TEST(ColumnWaypointCheck, ReportsNoProblemsWithoutARoadFile) {

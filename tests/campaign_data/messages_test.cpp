@@ -166,6 +166,30 @@ TEST(GetMessages, IgnoresAndLogsLinesOutsideTheSections) {
   EXPECT_EQ(reports, 1) << log;
 }
 
+// An English file without texts (empty, or headers only) is logged, and the errors are told in
+// the program's own English rather than as empty boxes.
+TEST(GetMessages, AnEnglishFileWithoutTextsGivesTheBuiltInErrorTexts) {
+  for (const std::string& english : {std::string(), std::string("[Briefs]\r\n\r\n[Errors]\r\n")}) {
+    MessagesWorld messages;
+    messages.WriteProgramData("messages.tavrek", english);
+    messages.WriteProgramData("messages_ru.tavrek", "[Errors]\r\nRussian error\r\n");
+    GetMessages(messages.form());
+    const MessageTable& table = messages.form().Messages;
+    EXPECT_EQ(table.Text(MessageSection::kErrors, 10),
+              "Your squadron has no home base. Please choose a base for it in the squadron "
+              "editor.");
+    EXPECT_EQ(table.TextRu(MessageSection::kErrors, 0), "Russian error");
+    EXPECT_EQ(table.TextRu(MessageSection::kErrors, 5), table.Text(MessageSection::kErrors, 5));
+    EXPECT_NE(messages.form().ErrorText.find(
+                  "messages.tavrek holds no texts; the errors are told in the program's own "
+                  "English."),
+              std::string::npos);
+    for (int line : {0, 1, 3, 4, 5, 7, 8, 10}) {
+      EXPECT_FALSE(table.Text(MessageSection::kErrors, line).empty()) << line;
+    }
+  }
+}
+
 TEST(GetMessages, MissingLanguageFileReportsAndKeepsTheEnglishTexts) {
   MessagesWorld messages;
   messages.form().Language = "French";

@@ -290,7 +290,16 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"EmptyBridgeRepairTimeIsRepaired", 65, "BridgeRepairTime=", nullptr,
                  [](const TMainForm& f) { return f.BridgeRepairTimeBox.Text; }, "1 Mission"},
         LineCase{"EmptyProgramFolderLineKeepsTheFolder", 1, "", nullptr,
-                 [](const TMainForm& f) { return f.ProgramFolder; }, "<PROGRAM>"}),
+                 [](const TMainForm& f) { return f.ProgramFolder; }, "<PROGRAM>"},
+        LineCase{"ProgramFolderLineThatIsNoFolderKeepsTheFolder", 1, "[]", nullptr,
+                 [](const TMainForm& f) { return f.ProgramFolder; }, "<PROGRAM>"},
+        LineCase{"RelativeProgramFolderLineKeepsTheFolder", 1, "data/", nullptr,
+                 [](const TMainForm& f) { return f.ProgramFolder; }, "<PROGRAM>"},
+        LineCase{"MissingProgramFolderLineKeepsTheFolder", 1, "<PROGRAM>gone/", nullptr,
+                 [](const TMainForm& f) { return f.ProgramFolder; }, "<PROGRAM>"},
+        LineCase{"ExistingProgramFolderLineIsTaken", 1, "<PROGRAM>data/",
+                 [](TMainForm& f) { ForceDirectories(f.ProgramFolder + "data"); },
+                 [](const TMainForm& f) { return f.ProgramFolder; }, "<PROGRAM>data/"}),
     [](const ::testing::TestParamInfo<LineCase>& info) { return std::string(info.param.name); });
 
 TEST(SettingsFile, ARepairedLineIsSavedDuringTheRead) {
@@ -349,8 +358,10 @@ TEST(SettingsFile, BinaryGarbageLoadsWithoutHarm) {
   EXPECT_FALSE(form.DataFilesFolder.empty());
   EXPECT_THAT(RunLogMessages(form), Contains(HasSubstr("is not text; it is ignored.")));
   EXPECT_EQ(form.ProgramFolder, world.program_folder.Path());
+  world.dialogs->ExpectMessage("tavrek.ini was not read whole", ModalResult::kOk);
   WriteIni(form);
   EXPECT_EQ(ReadTextLines(ProgramFile(world, "tavrek.ini")).size(), 79u);
+  EXPECT_EQ(world.program_folder.Read("tavrek.ini.damaged"), garbage);
 }
 
 TEST(SettingsFile, HugeLinesAreTakenAsTheLayoutSays) {

@@ -11,6 +11,7 @@
 #include "platform/errors.h"
 #include "platform/text_file.h"
 #include "tests/campaign_data/campaign_tables_fixture.h"
+#include "tests/support/campaign_world.h"
 #include "tests/support/test_world.h"
 
 namespace {
@@ -18,19 +19,25 @@ namespace {
 using campaign_tables::AddAircraftType;
 using campaign_tables::AircraftType;
 
+std::vector<SquadronBlock> ParseBlocks(const std::vector<std::string>& lines, bool coop,
+                                       int capacity) {
+  FileReadReport report;
+  return ParseSquadronFile(lines, coop, capacity, report);
+}
+
 std::string Fixture(const std::string& name) {
   return ReadFileBytes(FixturesFolder() + "tables1/" + name);
 }
 
 // A campaign folder beside a program folder whose reference data match the class table.
-struct SquadronWorld {
-  SquadronWorld() : form(*world.form) {
+struct SquadronWorld : CampaignWorld {
+  SquadronWorld() {
     form.GameID = "AEP";
     form.Tracking.Checked = true;
-    form.CampaignFolder = campaign.Path();
-    form.DeFlightSize = 4;
-    form.RuFlightSize = 3;
-    form.BAFlightSize = 2;
+    // Planes per flight: Axis 4, Soviet 3, British and American 2.
+    form.DeSchwarm.Text = "Four";
+    form.RuSchwarm.Text = "Three";
+    form.BASchwarm.Text = "Two";
     campaign_tables::FillMessages(form);
     AddAircraftType(form, AircraftType("LA_5FN", "1", "1", "La-5FN"));
     AddAircraftType(form, AircraftType("BF_109G6", "2", "1", "Bf-109G-6"));
@@ -44,13 +51,6 @@ struct SquadronWorld {
     campaign.Write("squadrons.tavrek", content);
   }
   std::string SquadronFile() const { return campaign.Read("squadrons.tavrek"); }
-  bool Logged(const std::string& text) const {
-    return form.ErrorText.find(text) != std::string::npos;
-  }
-
-  TestWorld world;
-  TempFolder campaign;
-  TMainForm& form;
 };
 
 TEST(PlanesLine, CountsComeFromTwoCharacterWindows) {
@@ -125,7 +125,7 @@ TEST(SquadronBlocks, FlagsSkinAndRadioAreNormalised) {
     const std::vector<std::string> second =
         Block("Other0", c.active_line, c.skin_line, c.radio_line);
     lines.insert(lines.end(), second.begin(), second.end());
-    const std::vector<SquadronBlock> blocks = ParseSquadronFile(lines, c.coop, 1029);
+    const std::vector<SquadronBlock> blocks = ParseBlocks(lines, c.coop, 1029);
     ASSERT_EQ(blocks.size(), 2u) << c.name;
     EXPECT_EQ(blocks[1].active, c.active) << c.name;
     EXPECT_EQ(blocks[1].ai, c.ai) << c.name;
@@ -138,10 +138,10 @@ TEST(SquadronBlocks, FlagsSkinAndRadioAreNormalised) {
 TEST(SquadronBlocks, PlayersSquadronFliesUnlessInCoop) {
   const std::vector<std::string> lines =
       Block("Player0", "  Active False AI True", "  1a.bmp", "  Radio");
-  EXPECT_EQ(ParseSquadronFile(lines, false, 1029)[0].active, "Active True ");
-  EXPECT_EQ(ParseSquadronFile(lines, false, 1029)[0].ai, "AI False");
-  EXPECT_EQ(ParseSquadronFile(lines, true, 1029)[0].active, "Active False");
-  EXPECT_EQ(ParseSquadronFile(lines, true, 1029)[0].ai, "AI True");
+  EXPECT_EQ(ParseBlocks(lines, false, 1029)[0].active, "Active True ");
+  EXPECT_EQ(ParseBlocks(lines, false, 1029)[0].ai, "AI False");
+  EXPECT_EQ(ParseBlocks(lines, true, 1029)[0].active, "Active False");
+  EXPECT_EQ(ParseBlocks(lines, true, 1029)[0].ai, "AI True");
 }
 
 TEST(SquadronBlocks, BrokenHeadersAndTooManyBlocksAreErrorsNamingTheLine) {
@@ -169,7 +169,7 @@ TEST(SquadronBlocks, BrokenHeadersAndTooManyBlocksAreErrorsNamingTheLine) {
   };
   for (const Case& c : cases) {
     try {
-      ParseSquadronFile(c.lines, false, 1029);
+      ParseBlocks(c.lines, false, 1029);
       ADD_FAILURE() << c.name << ": no error";
     } catch (const ProgramError& error) {
       EXPECT_STREQ(error.what(), c.message) << c.name;
@@ -179,7 +179,7 @@ TEST(SquadronBlocks, BrokenHeadersAndTooManyBlocksAreErrorsNamingTheLine) {
   std::vector<std::string> three = with(good);
   three = with(three);
   try {
-    ParseSquadronFile(three, false, 2);
+    ParseBlocks(three, false, 2);
     ADD_FAILURE() << "no capacity error";
   } catch (const ProgramError& error) {
     EXPECT_STREQ(error.what(),
@@ -200,14 +200,19 @@ TEST(SquadronList, LoadAndSaveLeaveTheFileAsItWas) {
   EXPECT_EQ(squadrons.SquadronFile(), original);
 }
 
+// The file's last block is cut short by its end: that squadron is left out, and the file as it
+// was is kept beside the one saved.
 TEST(SquadronList, ReadingNormalisesHandEditedBlocks) {
   SquadronWorld squadrons;
-  squadrons.WriteSquadrons(Fixture("squadrons_normalised.tavrek"));
+  const std::string original = Fixture("squadrons_normalised.tavrek");
+  squadrons.WriteSquadrons(original);
 
   SquadronList(squadrons.form, "ON");
+  squadrons.world.dialogs->ExpectMessage("squadrons.tavrek was not read whole", ModalResult::kOk);
   SaveSquadrons(squadrons.form, 0);
 
   EXPECT_EQ(squadrons.SquadronFile(), Fixture("squadrons_normalised.expected"));
+  EXPECT_EQ(squadrons.campaign.Read("squadrons.tavrek.damaged"), original);
 }
 
 TEST(SquadronList, CompletesEachSquadronFromItsTypeCountryAndName) {
@@ -430,6 +435,9 @@ TEST(LoadSquadrons, TypeMissingFromTheGameIsReported) {
 
   const std::string message = "II_JG520 flies a Bf-109G-6 that the game lacks.";
   EXPECT_TRUE(squadrons.Logged(message));
+  // Until another type is found for it, the log says the squadron keeps its own.
+  EXPECT_TRUE(
+      squadrons.Logged("II_JG520 keeps Class air.BF_109G6: no other aircraft type was given."));
   EXPECT_FALSE(squadrons.Logged("4GvIAP1 flies"));
   EXPECT_EQ(form.DescLabel.Caption, "35BAP1 flies a Pe-2series110 that the game lacks.");
 }

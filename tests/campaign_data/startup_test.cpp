@@ -2,6 +2,8 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -73,6 +75,38 @@ TEST(StartUp, ACommandLineStartHandsOverToTheBatchDriver) {
                   "Game version includes IL2AEP [False].", "Game version successfully set up.",
                   "Begin Parameter Check", "Parameters processed.", "Form Create Complete"));
   EXPECT_TRUE(world.form->Application.Terminated());
+}
+
+// Temporaries that a killed save left behind go at the next start, in every folder the program
+// writes to; one of a process still running (another copy saving) stays.
+TEST(StartUp, TemporariesOfInterruptedSavesAreRemoved) {
+  TestWorld world;
+  InstallProgram(world, {"xyz"});
+  TempFolder campaign;
+  std::vector<std::string> settings =
+      ReadTextLines(FixturesFolder() + "settings/tavrek_defaults.ini");
+  settings[0] = world.program_folder.Path();
+  settings[1] = campaign.Path();
+  WriteSettingsFile(world, settings);
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(0);
+  ::waitpid(child, nullptr, 0);
+  const std::string ended = std::to_string(child);
+  world.program_folder.Write("tavrek.ini.tmp" + ended + "_0", "half");
+  world.program_folder.Write("data/class.tavrek.tmp" + ended + "_1", "half");
+  campaign.Write("squadrons.tavrek.tmp" + ended + "_2", "half");
+  campaign.Write("columns.tavrek.tmp" + std::to_string(::getppid()) + "_0", "being written");
+
+  FormCreate(*world.form);
+
+  EXPECT_FALSE(FileExists(ProgramFile(world, "tavrek.ini.tmp" + ended + "_0")));
+  EXPECT_FALSE(FileExists(ProgramFile(world, "data/class.tavrek.tmp" + ended + "_1")));
+  EXPECT_FALSE(FileExists(campaign.Path() + "squadrons.tavrek.tmp" + ended + "_2"));
+  EXPECT_TRUE(
+      FileExists(campaign.Path() + "columns.tavrek.tmp" + std::to_string(::getppid()) + "_0"));
+  EXPECT_THAT(RunLogMessages(*world.form),
+              Contains("Removed " + campaign.Path() + "squadrons.tavrek.tmp" + ended +
+                       "_2, left by a save that was interrupted."));
 }
 
 TEST(StartUp, StartingAgainLeavesNothingOfTheRunBefore) {

@@ -87,6 +87,26 @@ TEST(StationaryList, FindsEachObjectsNearestLocation) {
   EXPECT_THAT(form.ErrorText, HasSubstr("] Checking Stationary List\r\n"));
 }
 
+TEST(StationaryList, ABadCoordinateIsLoggedWithTheFileAndItsLine) {
+  LakelandWorld world;
+  TMainForm& form = *world.form;
+  world.campaign.Write(
+      "stationary.tavrek",
+      FileWith({"  1_Static Artillery$Flak37 2 20500.00 20300.00 0 0",
+                "  2_Static Artillery$Flak37 2 20x00.00 20300.00 0 " + std::string(500, 'z')}));
+  TargetLocations(form);
+  try {
+    StationaryList(form);
+    ADD_FAILURE() << "no error";
+  } catch (const ConversionError& error) {
+    const std::string expected =
+        "stationary.tavrek line 3 (\"  2_Static Artillery$Flak37 2 20x00.00 20300.00 0 zzzzzzzzzz"
+        "...\"): '20x00' is not a valid integer value";
+    EXPECT_EQ(error.what(), expected);
+    EXPECT_THAT(form.ErrorText, HasSubstr(expected));
+  }
+}
+
 TEST(StationaryList, KeepsEveryObjectOnTheIndexLoadStationaryGivesIt) {
   LakelandWorld world;
   TMainForm& form = *world.form;

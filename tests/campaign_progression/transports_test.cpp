@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/test_world.h"
+#include "tests/support/campaign_world.h"
 
 namespace {
 
@@ -48,12 +48,11 @@ struct Column {
 };
 
 // A campaign whose column table and columns.tavrek hold the given columns.
-struct TransportWorld : TestWorld {
+struct TransportWorld : CampaignWorld {
   explicit TransportWorld(const std::vector<Column>& columns) {
-    form->CampaignFolder = campaign.Path();
     campaign.Write("columns.tavrek", "");
     for (size_t c = 0; c < columns.size(); ++c) {
-      ColumnEntry& entry = form->ColumnTable[static_cast<int>(c)];
+      ColumnEntry& entry = form.ColumnTable[static_cast<int>(c)];
       entry.ColumnName = columns[c].name;
       entry.ColumnType =
           std::string(columns[c].name) + " " + columns[c].type + " " + columns[c].army;
@@ -63,9 +62,8 @@ struct TransportWorld : TestWorld {
       entry.ColumnUnitName = columns[c].unit;
       entry.ColumnMarks = columns[c].marks;
     }
-    form->LastColumn = static_cast<int>(columns.size()) - 1;
+    form.LastColumn = static_cast<int>(columns.size()) - 1;
   }
-  TempFolder campaign;
 };
 
 TEST(MakeTransport, LoadsTheFirstWaitingColumnOfItsSide) {
@@ -77,7 +75,7 @@ TEST(MakeTransport, LoadsTheFirstWaitingColumnOfItsSide) {
                         {"6_Chief", "Armor.T34", "1", "Aston", "Busy", "A"},
                         {"7_Chief", "Armor.T34", "1", "", "Guards", "X"},
                         {"8_Chief", "Armor.M4A2", "1", "Blank", "Shermans", "X"}});
-  TMainForm& form = *world.form;
+  TMainForm& form = world.form;
   MakeTransport(form, 0);
   const ColumnEntry& cargo = form.ColumnTable[6];
   EXPECT_EQ(cargo.ColumnPlace, "1_Chief");
@@ -104,7 +102,7 @@ TEST(MakeTransport, ShipsThatCarryNothingLeaveEverythingAlone) {
   TransportWorld world({{"1_Chief", "Ships.Destroyer", "1", "Eastport_Harbor", "Escort", "A"},
                         {"2_Chief", "Ships.LCVP", "2", "West_Sea", "Landungsboot", "A"},
                         {"3_Chief", "Armor.T34", "1", "Blank", "Guards", "X"}});
-  TMainForm& form = *world.form;
+  TMainForm& form = world.form;
   MakeTransport(form, 0);  // no transport
   MakeTransport(form, 1);  // no waiting column of its side
   EXPECT_EQ(form.ColumnTable[2].ColumnPlace, "Blank");

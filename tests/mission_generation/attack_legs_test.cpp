@@ -283,11 +283,4 @@ TEST_F(AttackLegs, IngressEgressSetting) {
   }
 }
 
-TEST_F(AttackLegs, MissingPositionsKeepTheLeg) {
-  form.SquadronTable[bomber].SquadronTargetLocation = -1;
-  CreateBombWay(form, bomber, 0);
-  EXPECT_EQ(form.SquadronTable[bomber].SquadronTargetLeg, kPlannedLine);
-  EXPECT_TRUE(Contains(form.ErrorText, "Attack run left out: No target location for KG1 [1]."));
-}
-
 }  // namespace

@@ -13,6 +13,7 @@
 #include "platform/errors.h"
 #include "tests/campaign_data/campaign_tables_fixture.h"
 #include "tests/mission_generation/terminal_session.h"
+#include "tests/support/campaign_world.h"
 #include "tests/support/installed_program.h"
 #include "tests/support/test_world.h"
 
@@ -31,9 +32,8 @@ std::string SquadronBlock(const std::string& name, const std::string& aircraft,
 // An Okinawa campaign on disk: the player flies Corsairs for the Allies (side 1); the Japanese
 // (side 2) have flyable and other fighters and bombers; every side has bridges; the columns
 // are an Allied armour column and Japanese trucks and ships.
-struct CustomMissionWorld {
-  CustomMissionWorld() : form(*world.form) {
-    form.CampaignFolder = campaign.Path();
+struct CustomMissionWorld : CampaignWorld {
+  CustomMissionWorld() {
     campaign_tables::FillMessages(form);
     campaign_tables::AddAircraftType(form, Type("F4U1A", "1", "1", "1"));
     campaign_tables::AddAircraftType(form, Type("PBJ_1D", "1", "2", "1"));
@@ -110,9 +110,6 @@ struct CustomMissionWorld {
     type.ClassFlyable = flyable;
     return type;
   }
-  TestWorld world;
-  TempFolder campaign;
-  TMainForm& form;
 };
 
 const Items kAllDestinations{"Random", "Yomitan_Airfield", "Kadena_Bridge", "Machinato_Bridge",

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/text_file.h"
+#include "tests/support/campaign_world.h"
 #include "tests/support/test_world.h"
 
 namespace {
@@ -23,9 +24,8 @@ TEST(SetSqFlights, FlightBoxTextGivesTheFlightsPerSquadron) {
   }
 }
 
-struct FlightBoxWorld {
-  FlightBoxWorld() : form(*world.form) {
-    form.CampaignFolder = campaign.Path();
+struct FlightBoxWorld : CampaignWorld {
+  FlightBoxWorld() {
     SquadronEntry& squadron = form.SquadronTable[0];
     squadron.SquadronName = "VF_17";
     squadron.SquadronRole = "1";
@@ -37,13 +37,9 @@ struct FlightBoxWorld {
     WireFlightBox(form);
   }
   std::string IniLine(size_t number) const {
-    const std::vector<std::string> lines =
-        ReadTextLines(world.program_folder.Path() + "tavrek.ini");
+    const std::vector<std::string> lines = SettingsLines();
     return number <= lines.size() ? lines[number - 1] : "(no line)";
   }
-  TestWorld world;
-  TempFolder campaign;
-  TMainForm& form;
 };
 
 TEST(FlightBoxChange, SetsTheFlightsAndSavesTheSettings) {

@@ -7,17 +7,11 @@
 
 #include "platform/errors.h"
 #include "platform/text_file.h"
+#include "tests/support/campaign_world.h"
 #include "tests/support/installed_program.h"
 #include "tests/support/test_world.h"
 
 namespace {
-
-struct CampaignWorld {
-  CampaignWorld() : form(*world.form) { form.CampaignFolder = campaign.Path(); }
-  TestWorld world;
-  TempFolder campaign;
-  TMainForm& form;
-};
 
 TEST(BuildingList, SectionTextsFromTheCampaignsFiles) {
   CampaignWorld c;

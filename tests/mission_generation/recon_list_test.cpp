@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/campaign_world.h"
 #include "tests/support/installed_program.h"
 #include "tests/support/test_world.h"
 
@@ -13,9 +14,8 @@ namespace {
 const char kRecon[] = "Reconnaissance";
 const char kSeaRecon[] = "Sea Reconnaissance";
 
-struct ReconWorld {
-  ReconWorld() : form(*world.form) {
-    form.CampaignFolder = campaign.Path();
+struct ReconWorld : CampaignWorld {
+  ReconWorld() {
     auto& briefs = form.Messages.Message[static_cast<int>(MessageSection::kBriefs)];
     briefs[22] = "Ground Attack";
     briefs[23] = kRecon;
@@ -32,10 +32,6 @@ struct ReconWorld {
     squadron.SquadronMissionType = mission;
   }
   std::string File() const { return campaign.Read("recons.dat"); }
-
-  TestWorld world;
-  TempFolder campaign;
-  TMainForm& form;
 };
 
 TEST(ReconList, ListsAndCreditsTheReconnaissanceFlights) {

@@ -62,19 +62,4 @@ TEST(ReturnLeg, FighterGolden) {
             "  NORMFLY 15625.00 9500.00 3000.0 300.00 \r\n");
 }
 
-TEST(ReturnLeg, MissingPositionsEmptyTheLeg) {
-  WaypointCampaign campaign;
-  TMainForm& form = campaign.form();
-  const int no_target = campaign.AddSquadron("JG3", "1", "2", C::kAlphaAirfield, -1);
-  const int no_base = campaign.AddSquadron("JG4", "1", "2", C::kAlphaAirfield, C::kBravoTown);
-  form.SquadronTable[no_base].SquadronTakeOffLeg = "TAKEOFF 10000 10000";
-  for (int s : {no_target, no_base}) {
-    form.SquadronTable[s].SquadronReturnLeg = "  NORMFLY 1.00 1.00 3000.0 300.00 \r\n";
-    CreateRTBWay(form, s);
-    EXPECT_EQ(form.SquadronTable[s].SquadronReturnLeg, "") << s;
-  }
-  EXPECT_TRUE(Contains(form.ErrorText, "Return leg left out: No target location for JG3 [0]."));
-  EXPECT_TRUE(Contains(form.ErrorText, "Return leg left out: '10000' is not a map coordinate."));
-}
-
 }  // namespace

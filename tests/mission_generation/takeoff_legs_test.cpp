@@ -65,6 +65,26 @@ TEST_F(TakeOffLegs, CircleBySlotFlightTargetAndPlayerStep) {
         {0, 5000, 1100},
         {0, 9999, 1400},
         {5000, 15000, 1700}}},
+      {"second flight: a little smaller",
+       C::kBravoTown,
+       0,
+       1,
+       "Default",
+       {{9999, 5000, 300},
+        {5500, 1000, 600},
+        {1000, 5500, 900},
+        {1000, 9999, 1200},
+        {5500, 14500, 1500}}},
+      {"third flight: smaller again",
+       C::kBravoTown,
+       0,
+       2,
+       "Default",
+       {{9999, 5000, 300},
+        {6000, 2000, 600},
+        {2000, 6000, 900},
+        {2000, 9999, 1200},
+        {6000, 14000, 1500}}},
       {"fourth flight: a smaller circle",
        C::kBravoTown,
        0,
@@ -189,29 +209,17 @@ TEST_F(TakeOffLegs, EscortSharingTheBaseFollowsItsChargeOnThePoint1) {
   EXPECT_TRUE(Contains(form.SquadronTable[elsewhere].SquadronTakeOffLeg, "NORMFLY"));
 }
 
-TEST_F(TakeOffLegs, LegWithoutATakeOffLine) {
+// An air start has no take-off line: its cruise point centres the circle, and the leg keeps
+// only the circle.
+TEST_F(TakeOffLegs, AnAirStartCentresTheCircleOnItsCruisePoint) {
   form.TOCircle.Text = "All Types";
   const int air_start = campaign.AddSquadron("JG5", "1", "2", C::kAlphaAirfield, C::kBravoTown);
-  const int no_leg = campaign.AddSquadron("JG6", "1", "2", C::kAlphaAirfield, C::kBravoTown);
-  const int no_target = campaign.AddSquadron("JG7", "1", "2", C::kAlphaAirfield, -1);
   form.SquadronTable[air_start].SquadronTakeOffLeg = "  NORMFLY 20000.00 20000.00 3000.0 300.00";
-  form.SquadronTable[no_leg].SquadronTakeOffLeg.clear();
 
   CreateTakeOffWay(form, air_start, 0, 0);
-  CreateTakeOffWay(form, no_leg, 0, 0);
-  CreateTakeOffWay(form, no_target, 0, 0);
 
-  // The cruise point centres the circle and the leg keeps only the circle.
   EXPECT_TRUE(StartsWith(form.SquadronTable[air_start].SquadronTakeOffLeg,
                          "  NORMFLY 19999.00 25000.00 300 300.00\r\n  NORMFLY"));
-  EXPECT_EQ(form.SquadronTable[no_leg].SquadronTakeOffLeg, "");
-  EXPECT_EQ(form.SquadronTable[no_target].SquadronTakeOffLeg,
-            "  TAKEOFF 10000.00 10000.00 0 0\r\n");
-  EXPECT_TRUE(Contains(
-      form.ErrorText,
-      "Climbing circle left out: No \"NORMFLY\" position in the take-off leg of JG6 [1]."));
-  EXPECT_TRUE(
-      Contains(form.ErrorText, "Climbing circle left out: No target location for JG7 [2]."));
 }
 
 }  // namespace

@@ -92,6 +92,31 @@ TEST_F(TargetIngress, PanelBoxesAndMissionType) {
   EXPECT_TRUE(StartsWith(entry.SquadronTargetLeg, "  NORMFLY 45000.00 39999.00 3100.0 300.00 "));
 }
 
+// The two long-approach mission types ([Briefs] lines 12 and 23) turn in 25 km out; another
+// type of the same wording elsewhere in the table does not.
+TEST(TargetIngressMissionType, LongApproachTypesTurnInFarOut) {
+  const struct {
+    int briefs_line;
+    const char* leg_start;
+  } cases[] = {
+      {12, "  NORMFLY 45000.00 39999.00 "},
+      {23, "  NORMFLY 45000.00 39999.00 "},
+      {22, "  NORMFLY 23000.00 39999.00 "},
+  };
+  for (const auto& c : cases) {
+    WaypointCampaign campaign;
+    TMainForm& form = campaign.form();
+    const int attack = campaign.AddSquadron("SG1", "4", "2", C::kAlphaAirfield, C::kCharlieTown);
+    SquadronEntry& entry = form.SquadronTable[attack];
+    entry.SquadronTargetLeg = kPlannedLine;
+    campaign.SetBriefs(c.briefs_line, "Long look over the sea.");
+    entry.SquadronMissionType = "Long look over the sea.";
+    CreateTargetIngress(form, attack, 0);
+    EXPECT_TRUE(StartsWith(entry.SquadronTargetLeg, c.leg_start))
+        << c.briefs_line << ": " << entry.SquadronTargetLeg;
+  }
+}
+
 TEST_F(TargetIngress, TorpedoLoadFromThePayloadList) {
   // Type name in columns 1-29, the load letter in column 30, the loadout from column 32.
   campaign.world.program_folder.Write("data/allpayloads.tavrek",
@@ -101,14 +126,6 @@ TEST_F(TargetIngress, TorpedoLoadFromThePayloadList) {
   ASSERT_EQ(PayloadType(form, attack), "T");
   CreateTargetIngress(form, attack, 1);
   EXPECT_TRUE(StartsWith(entry.SquadronTargetLeg, "  NORMFLY 32500.00 39999.00 2050.0 300.00 "));
-}
-
-TEST_F(TargetIngress, MissingPositionsKeepTheLeg) {
-  SquadronEntry& entry = form.SquadronTable[attack];
-  entry.SquadronTakeOffLeg.clear();
-  CreateTargetIngress(form, attack, 0);
-  EXPECT_EQ(entry.SquadronTargetLeg, kPlannedLine);
-  EXPECT_TRUE(Contains(form.ErrorText, "Initial point left out: No \"TAKEOFF\" position"));
 }
 
 }  // namespace

@@ -8,28 +8,22 @@
 #include "mission_generation/flight_performance.h"
 #include "platform/text_file.h"
 #include "tests/mission_generation/terminal_session.h"
+#include "tests/support/campaign_world.h"
 #include "tests/support/test_world.h"
 
 namespace {
 
-struct PanelWorld {
-  PanelWorld() : form(*world.form) {
-    form.CampaignFolder = campaign.Path();
+struct PanelWorld : CampaignWorld {
+  PanelWorld() {
     campaign.Write("squadrons.tavrek", "");
     WireWaypointSettingsPanel(form);
   }
-  std::vector<std::string> IniLines() const {
-    return ReadTextLines(world.program_folder.Path() + "tavrek.ini");
-  }
   bool IniHolds(const std::string& line) const {
-    for (const std::string& ini_line : IniLines()) {
+    for (const std::string& ini_line : SettingsLines()) {
       if (ini_line == line) return true;
     }
     return false;
   }
-  TestWorld world;
-  TempFolder campaign;
-  TMainForm& form;
 };
 
 TEST(AltitudeBoxChange, ATextThatLostItsUnitFallsBack) {
@@ -140,7 +134,7 @@ TEST(WaypointSettingsPanel, AUserOpensThePanelAndSetsTheFlightFigures) {
   EXPECT_TRUE(form.WayPanel.Visible && form.WayPanel.Enabled);
 
   // Every change was saved.
-  const std::vector<std::string> ini = w.IniLines();
+  const std::vector<std::string> ini = w.SettingsLines();
   ASSERT_GE(ini.size(), 14u);
   EXPECT_EQ(ini[12], "Default");
   EXPECT_EQ(ini[13], "Random");

@@ -82,6 +82,28 @@ TEST_F(Window, TheUserCannotReachWhatIsDisabledOrHiddenOrOnSuchAParent) {
   EXPECT_EQ(clicks, 3);
 }
 
+// Two items may read alike: the one chosen by its position stays the selected one until the
+// text changes.
+TEST_F(Window, AComboBoxItemChosenByPositionStaysSelectedAmongLikeItems) {
+  TComboBox types{window, "PlaneTypeBox"};
+  types.Items = {"Bf-109", "Bf-109", "Yak-1"};
+  std::vector<int> seen;
+  types.OnChange = [&] { seen.push_back(types.ItemIndex()); };
+
+  EXPECT_TRUE(types.UserChooseItem(1));
+  EXPECT_EQ(types.Text, "Bf-109");
+  EXPECT_EQ(types.ItemIndex(), 1);
+  EXPECT_FALSE(types.UserChooseItem(3));
+  types.SetItemIndex(1);
+  EXPECT_EQ(types.ItemIndex(), 1);
+  EXPECT_TRUE(types.UserChoose("Bf-109"));  // typed: the first item of that text
+  EXPECT_EQ(types.ItemIndex(), 0);
+  types.SetItemIndex(1);
+  types.Text = "Yak-1";  // the program sets another text
+  EXPECT_EQ(types.ItemIndex(), 2);
+  EXPECT_EQ(seen, (std::vector<int>{1, 0}));
+}
+
 TEST_F(Window, ComboBoxesKeepTextAndItemsTogether) {
   TComboBox flights{window, "FlightBox"};
   flights.Items = {"One", "Two", "Three", "Four"};

@@ -118,6 +118,44 @@ TEST(Pictures, BitmapsDecodeBottomUpTopDownAndWithAColourTable) {
   EXPECT_FALSE(DecodePicture("plain text, no picture", picture));
 }
 
+// Pixels of one and four bits index the colour table from the high bits of each byte; the
+// old 12-byte header has 16-bit sizes and a table of three bytes per colour.
+TEST(Pictures, SmallIndexesAndTheOldHeaderDecode) {
+  const std::string two_colours = std::string(
+      "\x00\x00\x00\x00"
+      "\xFF\xFF\xFF\x00",
+      8);
+  Bitmap picture;
+  // 10x1, 1 bit: 1011 0000 01.. -> white black white white black black black black black white.
+  ASSERT_TRUE(DecodeBmp(Bmp(10, 1, 1, two_colours, std::string("\xB0\x40\x00\x00", 4)), picture));
+  const std::vector<int> black{0, 0, 0};
+  const std::vector<int> white{255, 255, 255};
+  const std::vector<std::vector<int>> row{white, black, white, white, black,
+                                          black, black, black, black, white};
+  for (int x = 0; x < 10; ++x) EXPECT_EQ(Pixel(picture, x, 0), row[x]) << x;
+
+  // 3x1, 4 bits: indexes 2, 0, 1 of a three-colour table.
+  const std::string three_colours = two_colours + std::string("\x00\x00\xFF\x00", 4);
+  ASSERT_TRUE(DecodeBmp(Bmp(3, 1, 4, three_colours, std::string("\x20\x10\x00\x00", 4)), picture));
+  EXPECT_EQ(Pixel(picture, 0, 0), (std::vector<int>{255, 0, 0}));
+  EXPECT_EQ(Pixel(picture, 1, 0), black);
+  EXPECT_EQ(Pixel(picture, 2, 0), white);
+
+  // 2x1, 1 bit with the old header: width and height in 16 bits, a full table of colours of
+  // three bytes each.
+  const std::string core_table = std::string("\x10\x20\x30\x40\x50\x60", 6);
+  const std::uint32_t offset = 14 + 12 + 6;
+  const std::string core = "BM" + Le(offset + 4, 4) + Le(0, 4) + Le(offset, 4) + Le(12, 4) +
+                           Le(2, 2) + Le(1, 2) + Le(1, 2) + Le(1, 2) + core_table +
+                           std::string("\x40\x00\x00\x00", 4);
+  ASSERT_TRUE(DecodeBmp(core, picture));
+  EXPECT_EQ(picture.width, 2);
+  EXPECT_EQ(Pixel(picture, 0, 0), (std::vector<int>{0x30, 0x20, 0x10}));
+  EXPECT_EQ(Pixel(picture, 1, 0), (std::vector<int>{0x60, 0x50, 0x40}));
+  // The same with its table cut short is refused.
+  EXPECT_FALSE(DecodeBmp(core.substr(0, 14 + 12 + 4), picture));
+}
+
 TEST(Pictures, PackedPixelsTakeTheirChannelsFromTheMasks) {
   Bitmap picture;
   // 16 bits, 5-5-5 without masks: one red pixel of full strength (padded to 4 bytes a row).

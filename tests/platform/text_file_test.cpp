@@ -34,6 +34,9 @@ TEST(SplitTextLines, LineEndsAndTheEndOfText) {
        "one",
        {}},
       {"K\xF6ln \xE9t\xE9\r\n", {"K\xF6ln \xE9t\xE9"}},
+      // A UTF-8 byte-order mark is skipped at the start of the text, and only there.
+      {"\xEF\xBB\xBF[II_JG520]\r\n", {"[II_JG520]"}},
+      {"one\r\n\xEF\xBB\xBFtwo", {"one", "\xEF\xBB\xBFtwo"}},
   };
   for (const auto& c : cases) EXPECT_EQ(SplitTextLines(c.text), c.lines) << c.text;
 }

@@ -16,6 +16,7 @@
 #include "campaign_data/aircraft_classes.h"
 #include "campaign_data/campaign_file.h"
 #include "campaign_data/column_file.h"
+#include "campaign_data/game_campaign_folder.h"
 #include "campaign_data/home_bases.h"
 #include "campaign_data/map_routes.h"
 #include "campaign_data/reference_tables.h"
@@ -537,6 +538,24 @@ TEST_F(SampleTest, InitializeCampaignLoadsEveryTableAndKeepsTheCampaignFiles) {
   EXPECT_EQ(Form().LastStationary, 40);
   EXPECT_EQ(Form().LastColumn, 20);
   EXPECT_EQ(Form().LastSquadron, 21);
+  for (const char* file : {"squadrons.tavrek", "stationary.tavrek", "columns.tavrek"}) {
+    EXPECT_EQ(CampaignCopy(file), ReadFileBytes(SourceSampleCampaignFolder() + file)) << file;
+  }
+}
+
+// The game-side folder asked for before anything is loaded: the campaign's tables are loaded
+// first, so the player's nation is known, and the campaign's files stay as they were.
+TEST_F(SampleTest, DetermineCampFolderWithNothingLoadedLoadsTheCampaignFirst) {
+  ASSERT_EQ(Form().LastLocation, -1);
+  ASSERT_EQ(Form().LastSquadron, -1);
+  DetermineCampFolder(Form());
+  EXPECT_EQ(Form().LastLocation, 40);
+  EXPECT_EQ(Form().LastSquadron, 21);
+  EXPECT_EQ(Form().LastColumn, 20);
+  const std::string nation = AsciiUpperCase(Form().SquadronTable[0].SquadronNation);
+  EXPECT_EQ(nation, "UM");
+  EXPECT_EQ(Form().GameCampaignFolder,
+            Form().GameFolder + "Missions\\Campaign\\" + nation + "\\Tavrek\\");
   for (const char* file : {"squadrons.tavrek", "stationary.tavrek", "columns.tavrek"}) {
     EXPECT_EQ(CampaignCopy(file), ReadFileBytes(SourceSampleCampaignFolder() + file)) << file;
   }

@@ -18,8 +18,6 @@
 
 namespace {
 
-const std::string kBanner = "Welcome to TcpSrv\r\n";
-
 // A client that comes after the trouble is still greeted and heard.
 void ExpectStillServing(ListeningServer& listening) {
   LoopbackPeer peer(listening.port);

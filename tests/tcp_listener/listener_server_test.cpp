@@ -1,7 +1,11 @@
 // The listener over the loopback address with real sockets: banner, lines, editing, the
 // limit, the last line, several clients, the reset on close, a busy port.
 
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <string>
@@ -11,11 +15,7 @@
 #include "tcp_listener/listener_client.h"
 #include "tests/tcp_listener/loopback.h"
 
-namespace {
-
-const std::string kBanner = "Welcome to TcpSrv\r\n";
-
-}  // namespace
+namespace {}  // namespace
 
 TEST(Listener, GreetsEachClientWithTheBannerOnlyAndNamesItAfterTheServer) {
   ListeningServer listening;
@@ -177,8 +177,29 @@ TEST(Listener, APortHeldByAnotherProgramGivesWinSocksAddressInUse) {
   EXPECT_EQ(OpenDescriptorCount(), descriptors);
 }
 
-TEST(Listener, ListensOnTheLoopbackAddressOnly) {
+// Bound to 127.0.0.1, the listener takes no connection made to another address of the machine,
+// not even another loopback one.
+TEST(Listener, BoundToTheLoopbackAddressItTakesNoConnectionElsewhere) {
   ListeningServer listening;
   EXPECT_EQ(listening.server.GetBoundAddr(), "127.0.0.1");
   EXPECT_EQ(listening.server.State(), TSocketState::wsListening);
+  const int other = ::socket(AF_INET, SOCK_STREAM, 0);
+  ASSERT_GE(other, 0);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_port = htons(static_cast<std::uint16_t>(listening.port));
+  address.sin_addr.s_addr = htonl(0x7f000002);  // 127.0.0.2
+  EXPECT_NE(::connect(other, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  ::close(other);
+  listening.RunUntil([] { return false; }, std::chrono::milliseconds(50));
+  EXPECT_EQ(listening.server.ClientCount(), 0);
+}
+
+// The product's side: the dogfight link starts the main window's listener on 127.0.0.1 port
+// 2002 and nowhere else. That start (FBDListen) is built with the dogfight link; this test is
+// to check it then, through the link's own start, not through a fixture's settings.
+TEST(Listener, TheDogfightLinksListenerListensOnTheLoopbackAddressOnly) {
+  GTEST_SKIP() << "The dogfight link's start of the listener (FBDListen) is not built yet; "
+                  "when it is, start it here and check SocketServer's bound address "
+                  "(127.0.0.1) and port (2002).";
 }

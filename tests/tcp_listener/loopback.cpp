@@ -185,3 +185,25 @@ bool ListeningServer::RunUntilAccepted(const LoopbackPeer& peer) {
     return false;
   });
 }
+
+bool RunUntil(EventLoop& loop, const std::function<bool()>& condition) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    loop.RunOnce(std::chrono::milliseconds(2));
+  }
+  return true;
+}
+
+void RunAWhile(EventLoop& loop) {
+  for (int i = 0; i < 10; ++i) loop.RunOnce(std::chrono::milliseconds(2));
+}
+
+std::string MessageOf(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const std::exception& error) {
+    return error.what();
+  }
+  return "(no exception)";
+}

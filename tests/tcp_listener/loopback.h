@@ -10,6 +10,16 @@
 #include "platform/event_loop.h"
 #include "tcp_listener/async_socket_srv.h"
 
+// The banner the listener greets each client with, with its line end.
+inline const std::string kBanner = "Welcome to TcpSrv\r\n";
+
+// Runs the loop in short turns until the condition holds; false when 3 s passed first.
+bool RunUntil(EventLoop& loop, const std::function<bool()>& condition);
+// A few short turns of the loop, for what must not happen.
+void RunAWhile(EventLoop& loop);
+// The text of the exception the action throws, or "(no exception)".
+std::string MessageOf(const std::function<void()>& action);
+
 // A peer on the loopback address, driven by the test with plain blocking calls that give up
 // after a short time, so that a test never hangs.
 class LoopbackPeer {

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cerrno>
 #include <functional>
 #include <memory>
 #include <string>
@@ -21,28 +22,6 @@
 #include "tests/tcp_listener/loopback.h"
 
 namespace {
-
-bool RunUntil(EventLoop& loop, const std::function<bool()>& condition) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
-  while (!condition()) {
-    if (std::chrono::steady_clock::now() >= deadline) return false;
-    loop.RunOnce(std::chrono::milliseconds(2));
-  }
-  return true;
-}
-
-void RunAWhile(EventLoop& loop) {
-  for (int i = 0; i < 10; ++i) loop.RunOnce(std::chrono::milliseconds(2));
-}
-
-std::string MessageOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const ESocketException& error) {
-    return error.what();
-  }
-  return "(no exception)";
-}
 
 // A component connected to a plain socket that the test holds as the other end.
 struct ConnectedPair {
@@ -72,39 +51,38 @@ struct ConnectedPair {
 
 }  // namespace
 
-TEST(SocketComponent, TheMainWindowsServerHasItsStoredSettings) {
+// The main window's server as it is stored: told only where to listen, it greets every client
+// with its banner, takes any number of them, hands their bytes on as they come (no line mode)
+// and leaves a closed client's peer with a reset rather than a lingering close.
+TEST(SocketComponent, TheMainWindowsServerWorksWithItsStoredSettings) {
   TestWorld world;
+  EventLoop& loop = world.platform->Loop();
   TAsyncSocketServer& server = world.form->SocketServer;
   EXPECT_EQ(server.Name, "SocketServer");
-  EXPECT_FALSE(server.LineMode());
-  EXPECT_EQ(server.LineLimit, 65536);
-  EXPECT_EQ(server.LineEnd, "\r\n");
-  EXPECT_FALSE(server.LineEcho);
-  EXPECT_FALSE(server.LineEdit);
-  EXPECT_EQ(server.Proto(), "tcp");
-  EXPECT_EQ(server.LocalPort(), "0");
-  EXPECT_EQ(server.LastError, 0);
-  EXPECT_FALSE(server.MultiThreaded);
-  EXPECT_FALSE(server.MultiCast);
-  EXPECT_EQ(server.MultiCastIpTTL, 1);
-  EXPECT_FALSE(server.ReuseAddr);
-  EXPECT_TRUE(server.ComponentOptions.empty());
-  EXPECT_EQ(server.ListenBacklog, 5);
-  EXPECT_EQ(server.ReqVerLow(), 1);
-  EXPECT_EQ(server.ReqVerHigh(), 1);
-  EXPECT_EQ(server.FlushTimeout, 60);
-  EXPECT_EQ(server.SendFlags(), TSocketSendFlags::wsSendNormal);
-  EXPECT_EQ(server.LingerOnOff, TSocketLingerOnOff::wsLingerOn);
-  EXPECT_EQ(server.LingerTimeout, 0);
-  EXPECT_EQ(server.KeepAliveOnOff, TSocketKeepAliveOnOff::wsKeepAliveOnSystem);
-  EXPECT_EQ(server.KeepAliveTime, 30000);
-  EXPECT_EQ(server.KeepAliveInterval, 1000);
-  EXPECT_EQ(server.SocksLevel(), "5");
-  EXPECT_EQ(server.SocksAuthentication, TSocksAuthentication::socksNoAuthentication);
-  EXPECT_EQ(server.Banner, "Welcome to TcpSrv");
-  EXPECT_EQ(server.BannerTooBusy, "Sorry, too many clients");
-  EXPECT_EQ(server.MaxClients, 0);
   EXPECT_EQ(server.State(), TSocketState::wsClosed);
+  std::vector<std::string> received;
+  server.OnClientConnect = [&](TCustomAsyncSocketServer&, TAsyncSocketClient& client,
+                               std::uint16_t) {
+    client.OnDataAvailable = [&](TCustomAsyncSocket& sender, std::uint16_t) {
+      received.push_back(sender.ReceiveStr());
+    };
+  };
+  server.SetPort("0");
+  server.SetAddr("127.0.0.1");
+  server.Listen();
+  const int port = std::stoi(server.GetBoundPort());
+
+  std::vector<std::unique_ptr<LoopbackPeer>> peers;
+  for (int i = 0; i < 3; ++i) peers.push_back(std::make_unique<LoopbackPeer>(port));
+  ASSERT_TRUE(RunUntil(loop, [&] { return server.ClientCount() == 3; }));
+  for (const auto& peer : peers) EXPECT_EQ(peer->Receive(kBanner.size()), kBanner);
+
+  peers[0]->Send("no line end");
+  ASSERT_TRUE(RunUntil(loop, [&] { return !received.empty(); }));
+  EXPECT_EQ(received, std::vector<std::string>{"no line end"});
+
+  server.Client(0)->Close();
+  EXPECT_EQ(peers[0]->ReceiveError(), ECONNRESET);
 }
 
 TEST(SocketComponent, SettingsChangeOnlyWhileClosed) {

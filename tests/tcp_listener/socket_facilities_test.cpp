@@ -20,24 +20,6 @@
 
 namespace {
 
-bool RunUntil(EventLoop& loop, const std::function<bool()>& condition) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
-  while (!condition()) {
-    if (std::chrono::steady_clock::now() >= deadline) return false;
-    loop.RunOnce(std::chrono::milliseconds(2));
-  }
-  return true;
-}
-
-std::string MessageOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const std::exception& error) {
-    return error.what();
-  }
-  return "(no exception)";
-}
-
 // A port nobody listens on.
 int ClosedPort() {
   PortHolder holder;
@@ -314,6 +296,45 @@ TEST(SocketFacilities, ARefusalOfTheSocksServerIsReportedAndCloses) {
   TAsyncSocket listener(loop);
   listener.SetSocksServer("127.0.0.1");
   EXPECT_EQ(MessageOf([&] { listener.Listen(); }), "Listening is not supported thru socks server");
+}
+
+// Each way a SOCKS 4 server turns a request down is reported with its own error, and the
+// socket is closed.
+TEST(SocketFacilities, TheRefusalsOfASocks4ServerAreReportedEachByItsCode) {
+  const struct {
+    unsigned char reply_code;
+    const char* reported;
+  } cases[] = {
+      {91, "20016 request rejected or failed"},
+      {92, "20008 connection refused"},
+      {93, "20015 authentification failed"},
+      {99, "20012 unassigned error #99"},
+  };
+  for (const auto& c : cases) {
+    ScriptedSocksServer socks({
+        {Bytes({4, 1, 0, 80, 127, 0, 0, 1}) + "pilot" + Bytes({0}),
+         Bytes({0, c.reply_code, 0, 0, 0, 0, 0, 0})},
+    });
+    EventLoop loop;
+    LineClient client(loop);
+    std::vector<std::string> errors;
+    client.socket.OnSocksError = [&](TCustomAsyncSocket&, int error, const std::string& text) {
+      errors.push_back(std::to_string(error) + " " + text);
+    };
+    client.socket.SetSocksLevel("4");
+    client.socket.SocksUsercode = "pilot";
+    client.socket.SetSocksServer("127.0.0.1");
+    client.socket.SetSocksPort(std::to_string(socks.Port()));
+    client.socket.SetAddr("127.0.0.1");
+    client.socket.SetPort("80");
+    client.socket.Connect();
+    ASSERT_TRUE(RunUntil(loop, [&] { return !client.connected.empty(); })) << c.reported;
+    ASSERT_EQ(errors.size(), 1u) << c.reported;
+    EXPECT_EQ(errors[0], c.reported);
+    EXPECT_NE(client.connected[0], 0);
+    EXPECT_EQ(client.socket.State(), TSocketState::wsClosed);
+    socks.Received();
+  }
 }
 
 TEST(SocketFacilities, ListensForDatagramsAndSendsThem) {
