@@ -9,6 +9,7 @@
 #include "campaign_data/startup.h"
 #include "mission_generation/custom_mission.h"
 #include "mission_generation/flights_per_squadron.h"
+#include "mission_generation/pipeline.h"
 #include "mission_generation/waypoint_settings_panel.h"
 
 TMainForm::TMainForm(PlatformServices& platform, std::vector<std::string> command_line)
@@ -37,6 +38,8 @@ void TMainForm::WireEvents() {
   TimeOutTimer.OnTimer = [this] { TimeOutTimerTimer(*this); };
   SelectCampPath.OnClick = [this] { SelectCampPathClick(*this); };
   CampButton.OnClick = [this] { SelectCampPathClick(*this); };
+  MissionButton.OnClick = [this] { MissionButtonClick(*this); };
+  GMMenu.OnClick = [this] { MissionButtonClick(*this); };
   ThirdPartyPathMenu.OnClick = [this] { ThirdPartyPathMenuClick(*this); };
   for (TMenuItem* item : {&EnglishSupport, &FrenchSupport, &PolishSupport, &CzechSupport,
                           &ItalianSupport, &GermanSupport, &SpanishSupport, &RussianSupport}) {

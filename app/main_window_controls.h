@@ -8,6 +8,8 @@ struct MainWindowControls {
   MainWindowControls(EventLoop& loop, Dialogs& dialogs) : Controls(loop, dialogs) {
     PilotPanel.Visible = false;
     PilotPanel.Enabled = false;
+    NewCampBox.Visible = false;
+    CampStartButton.Visible = false;
   }
 
   ControlRegistry Controls;  // first: every control below registers with it
@@ -123,6 +125,9 @@ struct MainWindowControls {
   TComboBox VoteLevelBox{Controls, "VoteLevelBox"};
   TComboBox DayNightBox{Controls, "DayNightBox"};
   TComboBox DefaultNation{Controls, "DefaultNation"};
+  // New campaign: the box with its choices and the button that starts the campaign.
+  TPanel NewCampBox{Controls, "NewCampBox"};
+  TButton CampStartButton{Controls, "CampStartButton", nullptr, "Start Campaign"};
   TEdit ServerInfo{Controls, "ServerInfo"};
   TTrackBar BornPlaceTrackBar{Controls, "BornPlaceTrackBar"};
 

@@ -24,6 +24,7 @@
 #include "campaign_setup/game_edition.h"
 #include "campaign_setup/paints.h"
 #include "campaign_setup/panels.h"
+#include "mission_generation/pass_guard.h"
 #include "mission_generation/pipeline.h"
 #include "mission_results/pilot_roster.h"
 #include "mission_results/player_name.h"
@@ -203,6 +204,8 @@ void StartupExecute(TMainForm& form) {
   DeleteFile(form.ProgramFolder + "tavrekerror.txt");
   LogParameters(form);
   ErrorLog(form, "Tavrek.ini processed.");
+  // Before anything reads the campaign: a mission generation that died midway is undone.
+  RecoverInterruptedPass(form);
   GetMessages(form);
   ErrorLog(form, "Loaded messages processed.");
   IdentifyGameEdition(form);

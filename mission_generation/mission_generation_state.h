@@ -17,4 +17,11 @@ struct MissionGenerationState {
   std::string AlliedObjectiveText;  // the objective line of each side in this mission
   std::string AxisObjectiveText;
   std::string MissionBriefText;  // the player's briefing shown after the mission is written
+
+  // Set by each pass of the pipeline for the installation of its mission.
+  std::string PlayerSideWord;    // "Red" for side "1", "Blue" for side "2", else empty
+  std::string PlayerNationWord;  // "RU" for side "1", "DE" for side "2", else empty
+  std::string MissionPath;       // where the mission text is written last in the pass
+  std::string MissionPropertiesPath;
+  bool PassGuardOpen = false;  // a pass's files are under its guard (pass_guard.h)
 };

@@ -137,6 +137,31 @@ TEST(CopyAndRename, KeepContentPermissionsAndExistingFiles) {
   EXPECT_FALSE(RenameFile(root + "c\\squadrons.tavrek", root + "c\\other.tavrek"));
 }
 
+TEST(LinkMoveAndRemove, LinkKeepsTheOldBytesWhenTheFileIsRewrittenWhole) {
+  TempFolder folder;
+  const std::string root = folder.Path();
+  folder.Write("c/squadrons.tavrek", "before");
+  fs::create_directories(root + "keep");
+
+  ASSERT_TRUE(HardLinkFile(root + "C\\Squadrons.tavrek", root + "keep\\1"));
+  EXPECT_FALSE(HardLinkFile(root + "c\\squadrons.tavrek", root + "keep\\1"));
+  EXPECT_FALSE(HardLinkFile(root + "c\\missing.tavrek", root + "keep\\2"));
+  // A whole-file write replaces the name, never the bytes the link shares.
+  WriteTextFile(root + "c\\squadrons.tavrek", "after");
+  EXPECT_EQ(folder.Read("keep/1"), "before");
+
+  // Unlike a rename, the move replaces its target.
+  EXPECT_TRUE(MoveFileReplacing(root + "keep\\1", root + "c\\SQUADRONS.tavrek"));
+  EXPECT_EQ(folder.Read("c/squadrons.tavrek"), "before");
+  EXPECT_FALSE(fs::exists(root + "keep/1"));
+  EXPECT_FALSE(MoveFileReplacing(root + "keep\\1", root + "c\\squadrons.tavrek"));
+
+  folder.Write("keep/sub/a", "a");
+  EXPECT_TRUE(DeleteFolder(root + "KEEP"));
+  EXPECT_FALSE(fs::exists(root + "keep"));
+  EXPECT_TRUE(DeleteFolder(root + "keep"));
+}
+
 TEST(PathTexts, FolderAndFileParts) {
   EXPECT_EQ(ExtractFilePath("C:\\Games\\IL2\\il2fb.exe"), "C:\\Games\\IL2\\");
   EXPECT_EQ(ExtractFilePath("/opt/tavrek/data\\class.tavrek"), "/opt/tavrek/data\\");
