@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
@@ -12,6 +11,7 @@
 #include "app/main_form.h"
 #include "mission_generation/pass_guard.h"
 #include "platform/errors.h"
+#include "tests/support/file_tree.h"
 #include "tests/support/installed_program.h"
 #include "tests/support/test_world.h"
 
@@ -31,20 +31,6 @@ std::string CareerList(const std::string& generator_line) {
                      "awardsClass il2.game.campaign.AwardsRUfighter\r\n\r\n[list]\r\n";
   for (int i = 0; i < 501; ++i) text += "tavrekmission.mis\r\n";
   return text;
-}
-
-// The files of a folder tree by their paths below it, with their bytes.
-using FileTree = std::map<std::string, std::string>;
-
-FileTree FilesBelow(const std::string& folder) {
-  FileTree files;
-  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-    if (!entry.is_regular_file()) continue;
-    const std::string path = fs::relative(entry.path(), folder).generic_string();
-    std::ifstream in(entry.path(), std::ios::binary);
-    files[path] = std::string(std::istreambuf_iterator<char>(in), {});
-  }
-  return files;
 }
 
 enum class Mode { kOffline, kCareerHook, kCareerGenerator, kCoopGenerator, kCoop, kDogfight };
