@@ -204,8 +204,12 @@ void StartupExecute(TMainForm& form) {
   DeleteFile(form.ProgramFolder + "tavrekerror.txt");
   LogParameters(form);
   ErrorLog(form, "Tavrek.ini processed.");
-  // Before anything reads the campaign: a mission generation that died midway is undone.
-  RecoverInterruptedPass(form);
+  // Before anything reads the campaign: a mission generation that died midway is undone, and
+  // the settings it had changed are read again.
+  if (RecoverInterruptedPass(form)) {
+    ReadIni(form);
+    ReadFBDIni(form);
+  }
   GetMessages(form);
   ErrorLog(form, "Loaded messages processed.");
   IdentifyGameEdition(form);

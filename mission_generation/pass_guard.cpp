@@ -45,7 +45,7 @@ bool IsSymlink(const std::string& path) {
 
 // One line of the record: a kind, for kept files the copy's number, then the path.
 struct RecordEntry {
-  std::string kind;  // "Folder", "Link", "Copy" or "Absent"
+  std::string kind;  // "Folder", "Saved" or "Absent"
   int copy = -1;
   std::string path;
 };
@@ -69,7 +69,7 @@ std::optional<Record> ReadRecord(const std::string& snapshot) {
       record.process = StrToIntDef(rest, 0);
     } else if (kind == "Unit") {
       record.unit = rest;
-    } else if (kind == "Link" || kind == "Copy") {
+    } else if (kind == "Saved") {
       const size_t second = rest.find(' ');
       if (second == std::string::npos) continue;
       record.entries.push_back({kind, StrToIntDef(rest.substr(0, second), -1),
@@ -90,10 +90,9 @@ void RestoreFile(const std::string& snapshot, const RecordEntry& entry) {
   }
   const std::string copy = CopyPath(snapshot, entry.copy);
   if (!FileExists(copy)) return;
-  // The kept name takes the file's place in one step and needs no room on the disk.
-  if (entry.kind == "Link" && !IsSymlink(entry.path) && MoveFileReplacing(copy, entry.path)) {
-    return;
-  }
+  // The copy takes the file's place in one step and needs no room on the disk; a link keeps
+  // its place and takes the bytes, as every write of this program does.
+  if (!IsSymlink(entry.path) && MoveFileReplacing(copy, entry.path)) return;
   WriteTextFile(entry.path, ReadFileBytes(copy));
   DeleteFile(copy);
 }
@@ -113,7 +112,7 @@ bool RollBackRecord(TMainForm& form, const std::string& snapshot, const Record& 
   bool complete = true;
   std::set<std::string> kept;
   for (const RecordEntry& entry : record.entries) {
-    if (entry.kind == "Link" || entry.kind == "Copy") kept.insert(entry.path);
+    if (entry.kind == "Saved") kept.insert(entry.path);
   }
   for (auto entry = record.entries.rbegin(); entry != record.entries.rend(); ++entry) {
     try {
@@ -209,12 +208,14 @@ void PassGuard::CoverFile(const std::string& path) {
 
 void PassGuard::Keep(const std::string& resolved) {
   if (kept_paths_.count(resolved) != 0 || DirectoryExists(resolved)) return;
-  KeptFile kept{resolved, -1, false};
+  KeptFile kept{resolved, -1};
   if (FileExists(resolved)) {
     kept.copy = static_cast<int>(files_.size());
     const std::string copy = CopyPath(SnapshotFolder(form_), kept.copy);
-    kept.linked = !IsSymlink(resolved) && HardLinkFile(resolved, copy);
-    if (!kept.linked) WriteTextFile(copy, ReadFileBytes(resolved));
+    if (!CopyFile(resolved, copy, false)) {
+      throw FileError("No copy of " + resolved + " could be kept in " + SnapshotFolder(form_) +
+                      " before the pass; nothing was changed.");
+    }
   }
   kept_paths_.insert(resolved);
   files_.push_back(std::move(kept));
@@ -228,8 +229,7 @@ void PassGuard::WriteRecord() const {
     if (file.copy < 0) {
       lines.push_back("Absent " + file.path);
     } else {
-      lines.push_back(std::string(file.linked ? "Link " : "Copy ") + IntToStr(file.copy) + " " +
-                      file.path);
+      lines.push_back("Saved " + IntToStr(file.copy) + " " + file.path);
     }
   }
   WriteTextFile(RecordPath(SnapshotFolder(form_)), JoinLinesCrLf(lines));
@@ -268,19 +268,20 @@ void PassGuard::RollBack(const std::string& reason) {
                                  " could not be put back; the next start tries again.");
 }
 
-void RecoverInterruptedPass(TMainForm& form) {
+bool RecoverInterruptedPass(TMainForm& form) {
   const std::string snapshot = SnapshotFolder(form);
   std::optional<Record> record;
   try {
     record = ReadRecord(snapshot);
   } catch (const ProgramError& error) {
     ErrorLog(form, std::string("The record of an unfinished pass cannot be read: ") + error.what());
-    return;
+    return false;
   }
-  if (!record) return;
-  if (ProcessRunning(record->process) && record->process != CurrentProcessId()) return;
+  if (!record) return false;
+  if (ProcessRunning(record->process) && record->process != CurrentProcessId()) return false;
   ErrorLog(form, "The " + record->unit + " of an earlier run did not finish; rolling it back.");
   if (RollBackRecord(form, snapshot, *record)) {
     ErrorLog(form, "The campaign and game files are as they were before that pass.");
   }
+  return true;
 }

@@ -10,12 +10,11 @@ class TMainForm;
 // of its steps raises, or the process dies in the middle of it, the campaign folder, the
 // settings files and the game-side files it wrote are put back as they were before it.
 //
-// While a pass runs, the program folder holds "pass_snapshot\": the files' earlier bytes and
-// a record of them, "marker.txt". Files are kept by a second name (a hard link) where the file
-// system allows it, else copied. A link stays valid because every file of this program is
-// written whole, to a new file that then takes the old one's name; nothing writes into a file
-// in place. The record is written before the first file it covers changes and removed once
-// the pass is done, so a record found at start-up means a pass died midway.
+// While a pass runs, the program folder holds "pass_snapshot\": copies of the files as they
+// were and a record of them, "marker.txt". The record is written before the first file it
+// covers changes and removed once the pass is done, so a record found at start-up means a pass
+// died midway. A rollback moves each copy back in one step, which needs no room on a full disk
+// when the copies lie on the files' own disk.
 class PassGuard {
  public:
   // Opens the guard for the work named `unit` ("Pass 3"): first rolls back what a dead process
@@ -40,7 +39,6 @@ class PassGuard {
   struct KeptFile {
     std::string path;  // the file, as the host names it
     int copy = -1;     // its earlier bytes in the snapshot folder; -1: it did not exist
-    bool linked = false;
   };
 
   void Keep(const std::string& resolved);
@@ -60,5 +58,6 @@ class PassGuard {
   int day_step_ = 0;
 };
 
-// At start-up: a pass that a process which has ended left unfinished is rolled back.
-void RecoverInterruptedPass(TMainForm& form);
+// At start-up: a pass that a process which has ended left unfinished is rolled back. True when
+// files were put back (the settings among them), false when there was nothing to do.
+bool RecoverInterruptedPass(TMainForm& form);

@@ -121,14 +121,6 @@ bool MoveFileReplacing(std::string_view from, std::string_view to) {
   return !ec;
 }
 
-bool HardLinkFile(std::string_view existing, std::string_view link) {
-  std::error_code ec;
-  const fs::path source = ResolvePath(existing);
-  if (!fs::is_regular_file(fs::symlink_status(source, ec))) return false;
-  fs::create_hard_link(source, ResolvePath(link), ec);
-  return !ec;
-}
-
 bool DeleteFolder(std::string_view path) {
   std::error_code ec;
   fs::remove_all(ResolvePath(path), ec);

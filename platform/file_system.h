@@ -30,9 +30,6 @@ bool RenameFile(std::string_view from, std::string_view to);
 // Moves a file over another in one step: the target, if any, is replaced. False when the move
 // failed (the source is missing, or the two lie on different file systems).
 bool MoveFileReplacing(std::string_view from, std::string_view to);
-// A second name for an existing regular file, sharing its bytes; false when the file system
-// cannot give one (another file system, no hard links) or `link` exists.
-bool HardLinkFile(std::string_view existing, std::string_view link);
 // Removes a folder with everything in it; false when something could not be removed.
 bool DeleteFolder(std::string_view path);
 
