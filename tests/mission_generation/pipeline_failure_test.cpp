@@ -1,0 +1,181 @@
+// A Generate Mission that fails: a clear error on screen and in the run log, every file as it
+// was, the previous mission in place, and the next Generate starts from the same state.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/main_form.h"
+#include "campaign_data/settings_lines.h"
+#include "mission_generation/pipeline.h"
+#include "platform/errors.h"
+#include "platform/file_system.h"
+#include "platform/text_file.h"
+#include "tests/support/file_tree.h"
+#include "tests/support/installed_program.h"
+#include "tests/support/sample_campaign.h"
+#include "tests/support/test_world.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::Contains;
+using ::testing::HasSubstr;
+
+const std::string kCareerFolder = "game/Missions/Campaign/UM/Tavrek/";
+
+// While it lives, no file can grow past `bytes`: a full disk, also for a test run as root.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) : handler_(std::signal(SIGXFSZ, SIG_IGN)) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit small = saved_;
+    small.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &small);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, handler_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit saved_{};
+  void (*handler_)(int);
+};
+
+struct BadInputCase {
+  const char* name;
+  std::function<void(TestWorld&)> spoil;  // makes the input bad
+  std::string error;                      // a part of the error shown and logged
+  rlim_t file_size_limit = 0;             // a full disk: no file grows past it
+};
+
+void PrintTo(const BadInputCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+// The sample with a mission of an earlier Generate in the game's career folder.
+void PrepareSample(TestWorld& world) {
+  InstallSample(world);
+  world.form->TimeSettingsBox.Text = "Fast";
+  world.program_folder.Write(kCareerFolder + "tavrekmission.mis", "[MAIN]\r\n  MAP earlier\r\n");
+  world.program_folder.Write(kCareerFolder + "tavrekmission.properties", "earlier briefing");
+}
+
+FileTree ProgramFiles(const TestWorld& world) {
+  return FilesBelow(world.program_folder.Path(), {"tavrekerror.txt", "tavrek.ini"});
+}
+
+class BadInputTest : public ::testing::TestWithParam<BadInputCase> {};
+
+TEST_P(BadInputTest, AnInteractiveRunShowsTheErrorAndChangesNothing) {
+  const BadInputCase& c = GetParam();
+  TestWorld world;
+  PrepareSample(world);
+  c.spoil(world);
+  const FileTree before = ProgramFiles(world);
+  std::string shown;
+  {
+    std::unique_ptr<FileSizeLimit> limit;
+    if (c.file_size_limit > 0) limit = std::make_unique<FileSizeLimit>(c.file_size_limit);
+    try {
+      MissionButtonClick(*world.form);
+    } catch (const ProgramError& error) {
+      shown = error.what();
+    }
+  }
+  EXPECT_THAT(shown, HasSubstr(c.error));
+  EXPECT_THAT(world.form->ErrorText, HasSubstr(c.error));
+  EXPECT_EQ(ProgramFiles(world), before);
+  EXPECT_EQ(world.form->InfoLabel.Caption, "Mission Not Generated");
+}
+
+TEST_P(BadInputTest, AHiddenRunLogsTheErrorEndsAndChangesNothing) {
+  const BadInputCase& c = GetParam();
+  TestWorld world;
+  PrepareSample(world);
+  c.spoil(world);
+  WriteSettingsFile(world, SettingsFileLines(*world.form));
+  const FileTree before = ProgramFiles(world);
+  world.form = std::make_unique<TMainForm>(
+      *world.platform, std::vector<std::string>{ProgramFile(world, "tavrek"), "xyz"});
+  {
+    std::unique_ptr<FileSizeLimit> limit;
+    if (c.file_size_limit > 0) limit = std::make_unique<FileSizeLimit>(c.file_size_limit);
+    CreateWindowAsTheProgramDoes(*world.form);
+  }
+  const TMainForm& form = *world.form;
+  EXPECT_THAT(form.ErrorText, HasSubstr(c.error));
+  EXPECT_THAT(form.ErrorText, HasSubstr("] Fatal error: "));
+  EXPECT_TRUE(form.Application.Terminated());
+  EXPECT_TRUE(form.Application.Failed());
+  EXPECT_TRUE(world.dialogs->shown.empty());
+  EXPECT_EQ(ProgramFiles(world), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, BadInputTest,
+    ::testing::Values(
+        BadInputCase{"NoSquadronFile",
+                     [](TestWorld& world) {
+                       fs::remove(SampleCampaignFolder(world) + "squadrons.tavrek");
+                     },
+                     "Please create or select a campaign before continuing."},
+        BadInputCase{"NoCareerFolders",
+                     [](TestWorld& world) {
+                       fs::remove_all(SampleGameFolder(world) + "Missions/Campaign");
+                     },
+                     "The mission could not be installed: The folder "},
+        BadInputCase{"SquadronStrengthThatIsNoNumber",
+                     [](TestWorld& world) {
+                       const std::string path = SampleCampaignFolder(world) + "squadrons.tavrek";
+                       std::string text = ReadFileBytes(path);
+                       text.replace(text.find("Planes 16/16-4+4"), 16, "Planes many");
+                       WriteTextFile(path, text);
+                     },
+                     "Squadron USMC_VMF_3110: its maximum \"ma\" is not a number"},
+        BadInputCase{"FullDiskDuringInstallation", [](TestWorld&) {},
+                     "The mission could not be installed: Cannot ", 6000}),
+    [](const ::testing::TestParamInfo<BadInputCase>& info) {
+      return std::string(info.param.name);
+    });
+
+// After a pass that failed, the next Generate gives what one Generate would have given: no
+// replacement is applied twice, no day is lost.
+TEST(FailedPass, TheNextGenerateStartsFromTheSameState) {
+  TestWorld failed_first;
+  PrepareSample(failed_first);
+  failed_first.form->Rand.SetSeed(7);
+  {
+    FileSizeLimit full_disk(6000);
+    EXPECT_THROW(MissionButtonClick(*failed_first.form), FileError);
+  }
+  // The pass had saved the squadrons with their replacements before it failed.
+  EXPECT_THAT(RunLogMessages(*failed_first.form), Contains("Pass 3: ReplaceAircraft."));
+  failed_first.form->Rand.SetSeed(7);
+  MissionButtonClick(*failed_first.form);
+
+  TestWorld straight;
+  PrepareSample(straight);
+  straight.form->Rand.SetSeed(7);
+  MissionButtonClick(*straight.form);
+
+  const std::vector<std::string> left_out{"tavrekerror.txt", "tavrek.ini", "campaign.ini"};
+  EXPECT_EQ(FilesBelow(SampleCampaignFolder(failed_first), left_out),
+            FilesBelow(SampleCampaignFolder(straight), left_out));
+  EXPECT_EQ(FilesBelow(SampleGameFolder(failed_first), left_out),
+            FilesBelow(SampleGameFolder(straight), left_out));
+  EXPECT_NE(FilesBelow(SampleCampaignFolder(straight)).at("squadrons.tavrek"),
+            ReadFileBytes(SourceSampleCampaignFolder() + "squadrons.tavrek"));
+}
+
+}  // namespace
