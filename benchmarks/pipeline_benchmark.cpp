@@ -32,7 +32,8 @@ const fs::path kSource = TAVREK_SOURCE_DIR;
 class SampleCopy {
  public:
   explicit SampleCopy(int)
-      : folder_(fs::temp_directory_path() / ("tavrek_pipeline_bench_" + std::to_string(::getpid()))) {
+      : folder_(fs::temp_directory_path() /
+                ("tavrek_pipeline_bench_" + std::to_string(::getpid()))) {
     const auto all = fs::copy_options::recursive | fs::copy_options::overwrite_existing;
     fs::create_directories(folder_ / "data");
     fs::copy(kSource / "data", folder_ / "data", all);

@@ -35,7 +35,7 @@ struct CampaignDataState {
   int DayStep = 0;        // days this run advances the date; the batch driver's verdict before that
   std::string ErrorText;  // the run log of this run
   bool RunLogWriteFailed = false;
-  int FatalErrorCount = 0;  // fatal errors reported by ErrorTrap in this process
+  int FatalErrorCount = 0;   // fatal errors reported by ErrorTrap in this process
   std::string ErrorWarning;  // a pending campaign-end or stop message
   std::string CampaignEnded;
   int PlayerRankIndex = -1;

@@ -18,8 +18,8 @@ bool IsDigit(char c) {
 
 int SaturatingAdd(int a, int b) {
   const long long sum = static_cast<long long>(a) + b;
-  return static_cast<int>(std::clamp<long long>(sum, std::numeric_limits<int>::min(),
-                                                std::numeric_limits<int>::max()));
+  return static_cast<int>(
+      std::clamp<long long>(sum, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 int StrengthValue(const SquadronEntry& squadron, const char* field, const std::string& text) {
@@ -75,8 +75,7 @@ void ReplaceAircraft(TMainForm& form) {
     const SquadronEntry& squadron = form.SquadronTable[i];
     if (squadron.SquadronName.empty()) continue;
     const SupplyRate rate = SideSupplyRate(form, squadron.SquadronArmy);
-    const int arriving =
-        ReplacementsArrive(rate, form.DayStep, form.CampaignDay) ? rate.planes : 0;
+    const int arriving = ReplacementsArrive(rate, form.DayStep, form.CampaignDay) ? rate.planes : 0;
     const bool player_offline = i == 0 && !form.Coop.Checked && !form.Dogfight.Checked;
     strengths[static_cast<size_t>(i)] = StrengthAfterReplacements(
         StrengthValue(squadron, "strength", squadron.PlanesFlight), arriving,

@@ -45,8 +45,7 @@ DateAdvance AdvanceDate(const std::string& mission_time, const std::string& pace
     try {
       const int flown = StrToInt(Trim(mission_time));
       // The count never wraps round to a negative number.
-      result.mission_time =
-          IntToStr(flown < std::numeric_limits<int>::max() ? flown + 1 : flown);
+      result.mission_time = IntToStr(flown < std::numeric_limits<int>::max() ? flown + 1 : flown);
     } catch (const ConversionError&) {
       result.mission_time = "0";
       result.mission_time_unreadable = true;
@@ -69,10 +68,9 @@ DateAdvance AdvanceDate(const std::string& mission_time, const std::string& pace
 
 void AdvanceCampaignDate(TMainForm& form) {
   form.DayStep = (!form.CommandLineRun() && GeneratorReplacementOn(form)) ? 0 : 1;
-  const DateAdvance advance =
-      AdvanceDate(form.MissionTime, form.TimeSettingsBox.Text, form.DayStep,
-                  form.NewCampaignFlag == "Y",
-                  CalendarDate{form.CampaignDay, form.CampaignMonth, form.CampaignYear});
+  const DateAdvance advance = AdvanceDate(
+      form.MissionTime, form.TimeSettingsBox.Text, form.DayStep, form.NewCampaignFlag == "Y",
+      CalendarDate{form.CampaignDay, form.CampaignMonth, form.CampaignYear});
   if (advance.mission_time_unreadable) {
     ErrorLog(form, "The mission count \"" + form.MissionTime +
                        "\" of the campaign file is not a number; it starts again at 0.");

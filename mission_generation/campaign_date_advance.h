@@ -22,7 +22,7 @@ CalendarDate RollOverMonthEnd(CalendarDate date);
 struct DateAdvance {
   std::string mission_time;  // missions flown on the campaign day ("0" starts a day)
   CalendarDate date;
-  bool slow_day_ended = false;         // a slow pace reached its missions per day
+  bool slow_day_ended = false;           // a slow pace reached its missions per day
   bool mission_time_unreadable = false;  // the count was no number and started again
   bool operator==(const DateAdvance&) const = default;
 };

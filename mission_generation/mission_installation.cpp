@@ -61,8 +61,8 @@ std::vector<std::string> LinesIfPresent(const std::string& path) {
 }
 
 struct InstallationNames {
-  std::string dated;    // D + T: the date key after this pass's advance and the mission count
-  std::string nation;   // the player's nation as the game's folders name it
+  std::string dated;   // D + T: the date key after this pass's advance and the mission count
+  std::string nation;  // the player's nation as the game's folders name it
   bool last_pass = false;
 };
 
@@ -85,9 +85,9 @@ void WriteGeneratorCareerList(TMainForm& form, PassGuard& guard, const Installat
   const std::string path = form.GameCampaignFolder + "campaign.ini";
   if (!FileExists(path)) SetUpCampIni(form);
   const bool lists_new_mission = form.DayStep > 0 && form.CampaignEnded != "Y";
-  WriteGameFile(form, guard, path,
-                GeneratorCareerListText(LinesIfPresent(path),
-                                        lists_new_mission ? names.dated + ".mis" : ""));
+  WriteGameFile(
+      form, guard, path,
+      GeneratorCareerListText(LinesIfPresent(path), lists_new_mission ? names.dated + ".mis" : ""));
 }
 
 void WriteCoopConfDat(TMainForm& form, PassGuard& guard, const InstallationNames& names) {
@@ -98,7 +98,8 @@ void WriteCoopConfDat(TMainForm& form, PassGuard& guard, const InstallationNames
       CoopConfDatText(ReadTextLines(path), form.DayStep != 0 ? names.dated + ".mis" : ""));
 }
 
-void WriteMissionPair(TMainForm& form, PassGuard& guard, const std::string& path_without_extension) {
+void WriteMissionPair(TMainForm& form, PassGuard& guard,
+                      const std::string& path_without_extension) {
   WriteGameFile(form, guard, path_without_extension + ".mis", form.MissionFileText);
   WriteGameFile(form, guard, path_without_extension + ".properties",
                 form.SquadronTable[0].SquadronBriefing);
@@ -115,7 +116,8 @@ void WriteMissionCopies(TMainForm& form, PassGuard& guard, const InstallationNam
   CreateFolder(single);
   CreateFolder(single + "\\Tavrek");
   WriteMissionPair(form, guard, single + "\\Tavrek\\" + form.MapName + names.dated);
-  const std::string campaign = form.GameFolder + "Missions\\Campaign\\" + names.nation + "\\Tavrek\\";
+  const std::string campaign =
+      form.GameFolder + "Missions\\Campaign\\" + names.nation + "\\Tavrek\\";
   CreateFolder(campaign);
   WriteMissionPair(form, guard, campaign + names.dated);
   SetMissionPaths(form, campaign + kMissionBaseName);
@@ -288,8 +290,8 @@ bool IsPlainMissionName(const std::string& name) {
 }
 
 void CoverCareerFiles(TMainForm& form, PassGuard& guard) {
-  for (const char* name : {"campaign.ini", "conf.dat", "info.mis", "info.properties",
-                           "status.dat", "tavrekmission.mis", "tavrekmission.properties"}) {
+  for (const char* name : {"campaign.ini", "conf.dat", "info.mis", "info.properties", "status.dat",
+                           "tavrekmission.mis", "tavrekmission.properties"}) {
     guard.CoverFile(form.GameCampaignFolder + name);
   }
 }

@@ -72,8 +72,8 @@ std::optional<Record> ReadRecord(const std::string& snapshot) {
     } else if (kind == "Saved") {
       const size_t second = rest.find(' ');
       if (second == std::string::npos) continue;
-      record.entries.push_back({kind, StrToIntDef(rest.substr(0, second), -1),
-                                rest.substr(second + 1)});
+      record.entries.push_back(
+          {kind, StrToIntDef(rest.substr(0, second), -1), rest.substr(second + 1)});
     } else if (kind == "Folder" || kind == "Absent") {
       record.entries.push_back({kind, -1, std::move(rest)});
     }

@@ -51,10 +51,7 @@ TEST_P(CommandLineRunTest, EndsByItselfWithItsStatus) {
 INSTANTIATE_TEST_SUITE_P(
     Runs, CommandLineRunTest,
     // Without a campaign, a start that generates a mission ends with the pipeline's error.
-    ::testing::Values(RunCase{"Unrecognised",
-                              {"xyz"},
-                              1,
-                              "] Before the passes: GrandCampaign."},
+    ::testing::Values(RunCase{"Unrecognised", {"xyz"}, 1, "] Before the passes: GrandCampaign."},
                       RunCase{"OnlineUpdate", {"netupdate"}, 0, "Netupdate begins execution."},
                       RunCase{"ForeignCoopCampaign",
                               {"C:/IL2/missions/net/ngen/Other/conf.dat"},

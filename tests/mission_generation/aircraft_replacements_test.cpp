@@ -43,7 +43,12 @@ TEST(SupplyRate, StrengthIsKeptBetweenMinimumAndMaximum) {
       {"player's floor of two", 0, 0, 0, 12, 2, {2, 12}},
       {"the maximum wins over the floor", 0, 0, 0, 1, 2, {1, 1}},
       {"a maximum below the minimum is raised to it", 1, 1, 6, 4, 0, {6, 6}},
-      {"no wrap past the largest number", 2147483646, 9, 0, 2147483647, 0,
+      {"no wrap past the largest number",
+       2147483646,
+       9,
+       0,
+       2147483647,
+       0,
        {2147483647, 2147483647}},
   };
   for (const Case& c : cases) {

@@ -57,9 +57,9 @@ class InstallationTest : public ::testing::TestWithParam<InstallCase> {
  protected:
   void Prepare(const InstallCase& c) {
     game = world.program_folder.Path() + "game/";
-    for (const char* folder : {"Missions/Campaign/RU", "Missions/Net/coop", "Missions/Net/dogfight",
-                               "Missions/Single", "Missions/Net/NGen/Tavrek_Okinawa",
-                               "Missions/Campaign/RU/DGen_Ivanov"}) {
+    for (const char* folder :
+         {"Missions/Campaign/RU", "Missions/Net/coop", "Missions/Net/dogfight", "Missions/Single",
+          "Missions/Net/NGen/Tavrek_Okinawa", "Missions/Campaign/RU/DGen_Ivanov"}) {
       fs::create_directories(game + folder);
     }
     for (const auto& [path, text] : c.before) world.program_folder.Write("game/" + path, text);
@@ -115,7 +115,8 @@ class InstallationTest : public ::testing::TestWithParam<InstallCase> {
     // The folders of the test tree are made in the case the game uses.
     for (const auto& [from, to] : std::vector<std::pair<std::string, std::string>>{
              {"Net/Coop", "Net/coop"}, {"Net/Dogfight", "Net/dogfight"}}) {
-      if (const size_t at = path.find(from); at != std::string::npos) path.replace(at, from.size(), to);
+      if (const size_t at = path.find(from); at != std::string::npos)
+        path.replace(at, from.size(), to);
     }
     return path;
   }
@@ -172,16 +173,16 @@ const std::string kDogfight = "Missions/Net/dogfight/Tavrek/";
 INSTANTIATE_TEST_SUITE_P(
     Modes, InstallationTest,
     ::testing::Values(
-        InstallCase{"OfflineCareer",
-                    Mode::kOffline,
-                    1,
-                    false,
-                    1,
-                    "N",
-                    "",
-                    {},
-                    With(kMainMission,
-                         {{"Missions/Campaign/RU/Tavrek/campaign.ini", CareerList("")}})},
+        InstallCase{
+            "OfflineCareer",
+            Mode::kOffline,
+            1,
+            false,
+            1,
+            "N",
+            "",
+            {},
+            With(kMainMission, {{"Missions/Campaign/RU/Tavrek/campaign.ini", CareerList("")}})},
         InstallCase{"OfflineCareerWithCopies",
                     Mode::kOffline,
                     1,
@@ -196,16 +197,16 @@ INSTANTIATE_TEST_SUITE_P(
                           {"Missions/Single/RU/Tavrek/Okinawa194504070.properties", kProperties},
                           {"Missions/Campaign/RU/Tavrek/194504070.mis", kMission},
                           {"Missions/Campaign/RU/Tavrek/194504070.properties", kProperties}})},
-        InstallCase{"OfflineCareerCopiesInTheLastPassOnly",
-                    Mode::kOffline,
-                    2,
-                    true,
-                    1,
-                    "N",
-                    "",
-                    {},
-                    With(kMainMission,
-                         {{"Missions/Campaign/RU/Tavrek/campaign.ini", CareerList("")}})},
+        InstallCase{
+            "OfflineCareerCopiesInTheLastPassOnly",
+            Mode::kOffline,
+            2,
+            true,
+            1,
+            "N",
+            "",
+            {},
+            With(kMainMission, {{"Missions/Campaign/RU/Tavrek/campaign.ini", CareerList("")}})},
         InstallCase{"CareerGeneratorHook",
                     Mode::kCareerHook,
                     1,
@@ -219,20 +220,20 @@ INSTANTIATE_TEST_SUITE_P(
                            CareerList("ExecGenerator <program>tavrek.exe\r\n")},
                           {"Missions/Campaign/RU/Tavrek/194504070.mis", kMission},
                           {"Missions/Campaign/RU/Tavrek/194504070.properties", kProperties}})},
-        InstallCase{"CareerGeneratorReplaced",
-                    Mode::kCareerGenerator,
-                    1,
-                    true,
-                    1,
-                    "N",
-                    "",
-                    {{kDGen + "campaign.ini", kGeneratorList}},
-                    {{kDGen + "campaign.ini",
-                      kGeneratorListAfter + "194504070.mis\r\ntavrekmission.mis"},
-                     {kDGen + "194504070.mis", kMission},
-                     {kDGen + "194504070.properties", kProperties},
-                     {kDGen + "tavrekmission.mis", kMission},
-                     {kDGen + "tavrekmission.properties", kProperties}}},
+        InstallCase{
+            "CareerGeneratorReplaced",
+            Mode::kCareerGenerator,
+            1,
+            true,
+            1,
+            "N",
+            "",
+            {{kDGen + "campaign.ini", kGeneratorList}},
+            {{kDGen + "campaign.ini", kGeneratorListAfter + "194504070.mis\r\ntavrekmission.mis"},
+             {kDGen + "194504070.mis", kMission},
+             {kDGen + "194504070.properties", kProperties},
+             {kDGen + "tavrekmission.mis", kMission},
+             {kDGen + "tavrekmission.properties", kProperties}}},
         InstallCase{"CareerGeneratorReplacedEarlierPass",
                     Mode::kCareerGenerator,
                     2,
@@ -368,7 +369,7 @@ class ServerSettingsTest : public ::testing::Test {
     Squadron(0, "F4U1C", "1", "6", "1");
     Squadron(1, "A6M5", "2", "8", "1");
     Squadron(2, "A6M5", "1", "4", "1");
-    Squadron(3, "F6F5", "1", "5", "0");  // not flyable by players
+    Squadron(3, "F6F5", "1", "5", "0");   // not flyable by players
     Squadron(4, "F4U1C", "1", "0", "1");  // no planes
     Squadron(5, "F4U1C", "1", "3", "1");
     form.SCTimeLimitBox.Text = "45 Minutes";
@@ -447,8 +448,8 @@ TEST(DogfightMissionName, OnlyAPlainFileNameIsTaken) {
   for (const char* good : {"okinawa_dusk", "Kerama 2", "a.b"}) {
     EXPECT_TRUE(IsPlainMissionName(good)) << good;
   }
-  for (const char* bad : {"", ".", "..", "..\\x", "a/b", "C:x", "a*", "a?", "a|b", "a\"b",
-                          "line\r\n"}) {
+  for (const char* bad :
+       {"", ".", "..", "..\\x", "a/b", "C:x", "a*", "a?", "a|b", "a\"b", "line\r\n"}) {
     EXPECT_FALSE(IsPlainMissionName(bad)) << bad;
   }
 }
@@ -460,9 +461,9 @@ TEST(CareerList, ItsFormsAndTheGeneratorListKept) {
                                "Class il2.game.campaign.CampaignBlue\r\n"
                                "awardsClass il2.game.campaign.AwardsDEfighter\r\n\r\n[list]\r\n"));
   // Only the end-mission entry and the program's own mission go; the new one comes before it.
-  EXPECT_EQ(GeneratorCareerListText({"[list]", "Legend.mis", "  END.MIS", "TavrekMission.mis",
-                                     "194504060.mis", "end"},
-                                    "194504070.mis"),
+  EXPECT_EQ(GeneratorCareerListText(
+                {"[list]", "Legend.mis", "  END.MIS", "TavrekMission.mis", "194504060.mis", "end"},
+                "194504070.mis"),
             "[list]\r\nLegend.mis\r\n194504060.mis\r\n194504070.mis\r\ntavrekmission.mis");
   EXPECT_EQ(GeneratorCareerListText({}, ""), "tavrekmission.mis");
 }

@@ -87,7 +87,8 @@ TEST_F(PassGuardTest, ARollbackPutsEveryFileAndTheRunsValuesBack) {
   EXPECT_THAT(RunLogMessages(form),
               Contains("Pass 2 stopped: Cannot write file: tavrekmission.properties (No space "
                        "left on device)"));
-  EXPECT_THAT(RunLogMessages(form), Contains("The files written by Pass 2 are as they were before it."));
+  EXPECT_THAT(RunLogMessages(form),
+              Contains("The files written by Pass 2 are as they were before it."));
 }
 
 TEST_F(PassGuardTest, AGuardLeftOpenRollsBackAndACommitKeepsTheChanges) {
@@ -140,7 +141,8 @@ void InAProcessThatDies(Work work) {
 TEST_F(PassGuardTest, APassThatDiedMidwayIsRolledBackAtTheNextStart) {
   InstallStartupData(world.program_folder);
   WriteSettingsFile(world, SettingsFileLines(form));
-  const FileTree before = FilesBelow(world.program_folder.Path(), {"tavrekerror.txt", "tavrek.ini"});
+  const FileTree before =
+      FilesBelow(world.program_folder.Path(), {"tavrekerror.txt", "tavrek.ini"});
   InAProcessThatDies([this] {
     PassGuard guard(form, "Pass 3");
     ChangeEverything(guard);
@@ -188,8 +190,8 @@ TEST_F(PassGuardTest, APassOfAnotherRunningProcessIsLeftToIt) {
     PassGuard guard(form, "Pass 1");
     FAIL() << "the other run's pass was not noticed";
   } catch (const ProgramError& error) {
-    EXPECT_THAT(error.what(), HasSubstr("Another run of Tavrek (process " +
-                                        std::to_string(child) + ") is generating a mission"));
+    EXPECT_THAT(error.what(), HasSubstr("Another run of Tavrek (process " + std::to_string(child) +
+                                        ") is generating a mission"));
   }
   RecoverInterruptedPass(form);
   EXPECT_EQ(Files().at("campaign/squadrons.tavrek"), "squadrons of the other run");

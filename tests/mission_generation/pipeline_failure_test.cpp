@@ -124,27 +124,27 @@ TEST_P(BadInputTest, AHiddenRunLogsTheErrorEndsAndChangesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, BadInputTest,
-    ::testing::Values(
-        BadInputCase{"NoSquadronFile",
-                     [](TestWorld& world) {
-                       fs::remove(SampleCampaignFolder(world) + "squadrons.tavrek");
-                     },
-                     "Please create or select a campaign before continuing."},
-        BadInputCase{"NoCareerFolders",
-                     [](TestWorld& world) {
-                       fs::remove_all(SampleGameFolder(world) + "Missions/Campaign");
-                     },
-                     "The mission could not be installed: The folder "},
-        BadInputCase{"SquadronStrengthThatIsNoNumber",
-                     [](TestWorld& world) {
-                       const std::string path = SampleCampaignFolder(world) + "squadrons.tavrek";
-                       std::string text = ReadFileBytes(path);
-                       text.replace(text.find("Planes 16/16-4+4"), 16, "Planes many");
-                       WriteTextFile(path, text);
-                     },
-                     "Squadron USMC_VMF_3110: its maximum \"ma\" is not a number"},
-        BadInputCase{"FullDiskDuringInstallation", [](TestWorld&) {},
-                     "The mission could not be installed: Cannot ", 6000}),
+    ::testing::Values(BadInputCase{"NoSquadronFile",
+                                   [](TestWorld& world) {
+                                     fs::remove(SampleCampaignFolder(world) + "squadrons.tavrek");
+                                   },
+                                   "Please create or select a campaign before continuing."},
+                      BadInputCase{"NoCareerFolders",
+                                   [](TestWorld& world) {
+                                     fs::remove_all(SampleGameFolder(world) + "Missions/Campaign");
+                                   },
+                                   "The mission could not be installed: The folder "},
+                      BadInputCase{"SquadronStrengthThatIsNoNumber",
+                                   [](TestWorld& world) {
+                                     const std::string path =
+                                         SampleCampaignFolder(world) + "squadrons.tavrek";
+                                     std::string text = ReadFileBytes(path);
+                                     text.replace(text.find("Planes 16/16-4+4"), 16, "Planes many");
+                                     WriteTextFile(path, text);
+                                   },
+                                   "Squadron USMC_VMF_3110: its maximum \"ma\" is not a number"},
+                      BadInputCase{"FullDiskDuringInstallation", [](TestWorld&) {},
+                                   "The mission could not be installed: Cannot ", 6000}),
     [](const ::testing::TestParamInfo<BadInputCase>& info) {
       return std::string(info.param.name);
     });

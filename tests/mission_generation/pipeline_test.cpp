@@ -34,11 +34,11 @@ constexpr const char* kSampleMission = "game/Missions/Campaign/UM/Tavrek/tavrekm
 std::vector<std::string> Trace(const TMainForm& form) {
   std::vector<std::string> trace;
   for (const std::string& line : RunLogMessages(form)) {
-    for (const char* part : {"Pass ", "Before the passes: ", "After pass ", "After the passes: ",
-                             "Check for Duplicate Squadrons.", "Load Pilot Information.",
-                             "ErrorWarning before MasterLog Check = ", "Get Squadron Information.",
-                             "Advance time.", "End Stationary Front Routine.",
-                             "Mission Generated  ["}) {
+    for (const char* part :
+         {"Pass ", "Before the passes: ", "After pass ",
+          "After the passes: ", "Check for Duplicate Squadrons.", "Load Pilot Information.",
+          "ErrorWarning before MasterLog Check = ", "Get Squadron Information.", "Advance time.",
+          "End Stationary Front Routine.", "Mission Generated  ["}) {
       if (line.starts_with(part)) {
         trace.push_back(line.starts_with("Mission Generated") ? "Mission Generated" : line);
       }
@@ -66,34 +66,29 @@ TEST(Pipeline, OnePassOnTheSampleRunsItsStepsInOrder) {
   form.TimeSettingsBox.Text = "Normal";
   form.HistDates.Checked = true;
   MissionButtonClick(form);
-  EXPECT_THAT(Trace(form),
-              ElementsAre("Before the passes: GrandCampaign.", "Pass 1: CampPathChk.",
-                          "Pass 1: CampaignInfo.", "Pass 1: DetermineCampFolder.",
-                          "Pass 1: GetActivePlanes.", "Pass 1: LoadShipInfo.",
-                          "Pass 1: SetSqFlights.", "Pass 1: SchwarmNumber.", "Pass 1: LastBackup.",
-                          "Pass 1: TargetLocations.", "Pass 1: ReadTerritory.",
-                          "Pass 1: SetTgtNation.", "Pass 1: StationaryList.",
-                          "Pass 1: LoadStationary.", "Pass 1: ColumnList.",
-                          "Pass 1: ColumnLocation.", "Pass 1: LoadPlaneInfo.",
-                          "Pass 1: SquadronList.", "Pass 1: SquadronBase.",
-                          "Pass 1: SaveSquadrons.", "Check for Duplicate Squadrons.",
-                          "Pass 1: HistoricDate for each squadron.", "Load Pilot Information.",
-                          "Pass 1: LoadPilots.", "Pass 1: SavePilot.",
-                          "ErrorWarning before MasterLog Check = ", "Pass 1: SaveStationary.",
-                          "Pass 1: TerritoryCapture.", "Pass 1: DefineTerritory.",
-                          "Pass 1: StationaryCheck.", "Pass 1: SaveStationary.",
-                          "Pass 1: ReplaceAircraft.", "Pass 1: SaveSquadrons.",
-                          "Get Squadron Information.", "Pass 1: DowngradeAircraft.",
-                          "Advance time.", "Pass 1: AdvanceCampaignDate.", "Pass 1: TimeTable.",
-                          "Pass 1: DetermineRetreat.", "Pass 1: StationaryFront.",
-                          "End Stationary Front Routine.", "Pass 1: ColumnRoads.",
-                          "Pass 1: SquadronBase.", "Pass 1: SaveSquadrons.",
-                          "Pass 1: GenerateWays.", "Pass 1: GenerateMission.",
-                          "Pass 1: InstallMission.", "Pass 1: UpdateColumnList.",
-                          "Pass 1: SetTgtNation.", "Pass 1: DefineTerritory.",
-                          "Pass 1: UpdateFront.", "Mission Generated",
-                          "After the passes: TargetInitialization.",
-                          "After the passes: DefineTerritory."));
+  EXPECT_THAT(
+      Trace(form),
+      ElementsAre("Before the passes: GrandCampaign.", "Pass 1: CampPathChk.",
+                  "Pass 1: CampaignInfo.", "Pass 1: DetermineCampFolder.",
+                  "Pass 1: GetActivePlanes.", "Pass 1: LoadShipInfo.", "Pass 1: SetSqFlights.",
+                  "Pass 1: SchwarmNumber.", "Pass 1: LastBackup.", "Pass 1: TargetLocations.",
+                  "Pass 1: ReadTerritory.", "Pass 1: SetTgtNation.", "Pass 1: StationaryList.",
+                  "Pass 1: LoadStationary.", "Pass 1: ColumnList.", "Pass 1: ColumnLocation.",
+                  "Pass 1: LoadPlaneInfo.", "Pass 1: SquadronList.", "Pass 1: SquadronBase.",
+                  "Pass 1: SaveSquadrons.", "Check for Duplicate Squadrons.",
+                  "Pass 1: HistoricDate for each squadron.", "Load Pilot Information.",
+                  "Pass 1: LoadPilots.", "Pass 1: SavePilot.",
+                  "ErrorWarning before MasterLog Check = ", "Pass 1: SaveStationary.",
+                  "Pass 1: TerritoryCapture.", "Pass 1: DefineTerritory.",
+                  "Pass 1: StationaryCheck.", "Pass 1: SaveStationary.", "Pass 1: ReplaceAircraft.",
+                  "Pass 1: SaveSquadrons.", "Get Squadron Information.",
+                  "Pass 1: DowngradeAircraft.", "Advance time.", "Pass 1: AdvanceCampaignDate.",
+                  "Pass 1: TimeTable.", "Pass 1: DetermineRetreat.", "Pass 1: StationaryFront.",
+                  "End Stationary Front Routine.", "Pass 1: ColumnRoads.", "Pass 1: SquadronBase.",
+                  "Pass 1: SaveSquadrons.", "Pass 1: GenerateWays.", "Pass 1: GenerateMission.",
+                  "Pass 1: InstallMission.", "Pass 1: UpdateColumnList.", "Pass 1: SetTgtNation.",
+                  "Pass 1: DefineTerritory.", "Pass 1: UpdateFront.", "Mission Generated",
+                  "After the passes: TargetInitialization.", "After the passes: DefineTerritory."));
   EXPECT_THAT(RunLogMessages(form),
               Contains("Mission installed: " + form.GameCampaignFolder + "tavrekmission.mis"));
   EXPECT_TRUE(FileExists(world.program_folder.Path() + kSampleMission));
@@ -134,16 +129,16 @@ TEST_P(PaceTest, PassesCountDownWithTheGroundWarBetweenThem) {
   EXPECT_EQ(form.NewCampaignFlag, "N");
 }
 
-const std::vector<std::string> kOnePass{
-    "Before the passes: GrandCampaign.", "Pass 1: CampPathChk.", "Pass 1: GenerateWays.",
-    "After the passes: TargetInitialization."};
+const std::vector<std::string> kOnePass{"Before the passes: GrandCampaign.", "Pass 1: CampPathChk.",
+                                        "Pass 1: GenerateWays.",
+                                        "After the passes: TargetInitialization."};
 
 INSTANTIATE_TEST_SUITE_P(
     Paces, PaceTest,
     ::testing::Values(
         PaceCase{"ExtremelySlow", "Extremely Slow", "N", kOnePass},
-        PaceCase{"VerySlow", "Very Slow", "N", kOnePass},
-        PaceCase{"Slow", "Slow", "N", kOnePass}, PaceCase{"Normal", "Normal", "N", kOnePass},
+        PaceCase{"VerySlow", "Very Slow", "N", kOnePass}, PaceCase{"Slow", "Slow", "N", kOnePass},
+        PaceCase{"Normal", "Normal", "N", kOnePass},
         PaceCase{"Moderate",
                  "Moderate",
                  "N",
@@ -151,15 +146,15 @@ INSTANTIATE_TEST_SUITE_P(
                   "Pass 2: GenerateWays.", "After pass 2: ResolveGroundCombat.",
                   "After pass 2: BonusNPCMissions.", "Pass 1: CampPathChk.",
                   "Pass 1: GenerateWays.", "After the passes: TargetInitialization."}},
-        PaceCase{"Fast",
-                 "Fast",
-                 "N",
-                 {"Before the passes: GrandCampaign.", "Pass 3: CampPathChk.",
-                  "Pass 3: GenerateWays.", "After pass 3: ResolveGroundCombat.",
-                  "After pass 3: BonusNPCMissions.", "Pass 2: CampPathChk.",
-                  "Pass 2: GenerateWays.", "After pass 2: ResolveGroundCombat.",
-                  "After pass 2: BonusNPCMissions.", "Pass 1: CampPathChk.",
-                  "Pass 1: GenerateWays.", "After the passes: TargetInitialization."}},
+        PaceCase{
+            "Fast",
+            "Fast",
+            "N",
+            {"Before the passes: GrandCampaign.", "Pass 3: CampPathChk.", "Pass 3: GenerateWays.",
+             "After pass 3: ResolveGroundCombat.", "After pass 3: BonusNPCMissions.",
+             "Pass 2: CampPathChk.", "Pass 2: GenerateWays.", "After pass 2: ResolveGroundCombat.",
+             "After pass 2: BonusNPCMissions.", "Pass 1: CampPathChk.", "Pass 1: GenerateWays.",
+             "After the passes: TargetInitialization."}},
         PaceCase{"FastForTheFirstMissionOfANewCampaign", "Fast", "Y", kOnePass}),
     [](const ::testing::TestParamInfo<PaceCase>& info) { return std::string(info.param.name); });
 
@@ -301,13 +296,14 @@ TEST_P(ModeCheckTest, AnInteractiveRunOffersTheReplacementAndStopsBeforeAnyWrite
 
 INSTANTIATE_TEST_SUITE_P(
     Modes, ModeCheckTest,
-    ::testing::Values(
-        ModeCase{"CareerFolderWithoutTheCareerGenerator", "game/Missions/Campaign/UM/DGen_Oki/",
-                 false, false, 12, "Warning: The active campaign is for \"Full Auto-Generation"},
-        ModeCase{"CoopFolderWithoutTheCoopGenerator", "game/Missions/Net/NGen/Tavrek_Oki/", false,
-                 false, 13, "Warning: The active campaign is for \"Coop Campaign Mode\""},
-        ModeCase{"CareerGeneratorWithoutACareerFolder", "campaigns/Okinawa/", true, false, 14,
-                 "Warning: A Career Mode Campaign must be selected"}),
+    ::testing::Values(ModeCase{"CareerFolderWithoutTheCareerGenerator",
+                               "game/Missions/Campaign/UM/DGen_Oki/", false, false, 12,
+                               "Warning: The active campaign is for \"Full Auto-Generation"},
+                      ModeCase{"CoopFolderWithoutTheCoopGenerator",
+                               "game/Missions/Net/NGen/Tavrek_Oki/", false, false, 13,
+                               "Warning: The active campaign is for \"Coop Campaign Mode\""},
+                      ModeCase{"CareerGeneratorWithoutACareerFolder", "campaigns/Okinawa/", true,
+                               false, 14, "Warning: A Career Mode Campaign must be selected"}),
     [](const ::testing::TestParamInfo<ModeCase>& info) { return std::string(info.param.name); });
 
 TEST(Pipeline, AGameStartedRunInACareerFolderGoesOnWithoutAsking) {
