@@ -2,6 +2,8 @@
 
 #include <string>
 
+class PassGuard;
+
 // State of the between-mission pipeline, the planner and the mission file builder.
 struct MissionGenerationState {
   int RandomTransitAltitude = 1500;     // drawn once per pass, 1500..3999 m
@@ -23,5 +25,5 @@ struct MissionGenerationState {
   std::string PlayerNationWord;  // "RU" for side "1", "DE" for side "2", else empty
   std::string MissionPath;       // where the mission text is written last in the pass
   std::string MissionPropertiesPath;
-  bool PassGuardOpen = false;  // a pass's files are under its guard (pass_guard.h)
+  PassGuard* OpenPassGuard = nullptr;  // the guard of the pass running now (pass_guard.h)
 };

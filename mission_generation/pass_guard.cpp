@@ -141,7 +141,11 @@ std::string FolderText(std::string folder) {
 }  // namespace
 
 PassGuard::PassGuard(TMainForm& form, std::string unit) : form_(form), unit_(std::move(unit)) {
-  if (form_.PassGuardOpen) return;
+  if (form_.OpenPassGuard != nullptr) {
+    outer_ = form_.OpenPassGuard;
+    CoverCampaignAndSettings();
+    return;
+  }
   const std::string snapshot = SnapshotFolder(form_);
   if (const std::optional<Record> left = ReadRecord(snapshot)) {
     if (left->process != CurrentProcessId() && ProcessRunning(left->process)) {
@@ -162,18 +166,22 @@ PassGuard::PassGuard(TMainForm& form, std::string unit) : form_(form), unit_(std
   log_file_date_ = form_.LogFileDate;
   error_warning_ = form_.ErrorWarning;
   dogfight_mission_name_ = form_.DogfightMissionName;
+  new_campaign_flag_ = form_.NewCampaignFlag;
   day_step_ = form_.DayStep;
-  active_ = true;
   open_ = true;
-  form_.PassGuardOpen = true;
+  form_.OpenPassGuard = this;
   try {
-    if (!form_.CampaignFolder.empty()) CoverFolder(form_.CampaignFolder);
-    CoverFile(form_.ProgramFolder + "tavrek.ini");
-    if (!form_.GameFolder.empty()) CoverFile(form_.GameFolder + "tavrek.ini");
+    CoverCampaignAndSettings();
   } catch (...) {
     RollBack("its files could not be kept");
     throw;
   }
+}
+
+void PassGuard::CoverCampaignAndSettings() {
+  if (!form_.CampaignFolder.empty()) CoverFolder(form_.CampaignFolder);
+  CoverFile(form_.ProgramFolder + "tavrek.ini");
+  if (!form_.GameFolder.empty()) CoverFile(form_.GameFolder + "tavrek.ini");
 }
 
 PassGuard::~PassGuard() {
@@ -186,7 +194,11 @@ PassGuard::~PassGuard() {
 }
 
 void PassGuard::CoverFolder(const std::string& folder) {
-  if (!active_ || !open_ || !DirectoryExists(folder)) return;
+  if (outer_ != nullptr) {
+    outer_->CoverFolder(folder);
+    return;
+  }
+  if (!open_ || !DirectoryExists(folder)) return;
   const std::string resolved = FolderText(HostPath(FolderText(folder)));
   for (const std::string& known : folders_) {
     if (known == resolved) return;
@@ -199,7 +211,11 @@ void PassGuard::CoverFolder(const std::string& folder) {
 }
 
 void PassGuard::CoverFile(const std::string& path) {
-  if (!active_ || !open_ || path.empty()) return;
+  if (outer_ != nullptr) {
+    outer_->CoverFile(path);
+    return;
+  }
+  if (!open_ || path.empty()) return;
   const std::string resolved = HostPath(path);
   if (kept_paths_.count(resolved) != 0) return;
   Keep(resolved);
@@ -237,23 +253,20 @@ void PassGuard::WriteRecord() const {
 
 void PassGuard::Commit() {
   if (!open_) return;
-  if (active_) {
-    const std::string snapshot = SnapshotFolder(form_);
-    if (!DeleteFile(RecordPath(snapshot)) && FileExists(RecordPath(snapshot))) {
-      throw FileError("The record " + RecordPath(snapshot) + " of the finished " + unit_ +
-                      " cannot be removed.");
-    }
-    DeleteFolder(snapshot);
-    form_.PassGuardOpen = false;
+  const std::string snapshot = SnapshotFolder(form_);
+  if (!DeleteFile(RecordPath(snapshot)) && FileExists(RecordPath(snapshot))) {
+    throw FileError("The record " + RecordPath(snapshot) + " of the finished " + unit_ +
+                    " cannot be removed.");
   }
+  DeleteFolder(snapshot);
+  form_.OpenPassGuard = nullptr;
   open_ = false;
 }
 
 void PassGuard::RollBack(const std::string& reason) {
   if (!open_) return;
   open_ = false;
-  if (!active_) return;
-  form_.PassGuardOpen = false;
+  form_.OpenPassGuard = nullptr;
   ErrorLog(form_, unit_ + " stopped: " + TrimRight(reason));
   const std::string snapshot = SnapshotFolder(form_);
   std::optional<Record> record = ReadRecord(snapshot);
@@ -261,6 +274,7 @@ void PassGuard::RollBack(const std::string& reason) {
   form_.LogFileDate = log_file_date_;
   form_.ErrorWarning = error_warning_;
   form_.DogfightMissionName = dogfight_mission_name_;
+  form_.NewCampaignFlag = new_campaign_flag_;
   form_.DayStep = day_step_;
   MarkTablesNotLoaded(form_);
   ErrorLog(form_, complete ? "The files written by " + unit_ + " are as they were before it."

@@ -19,7 +19,8 @@ class PassGuard {
  public:
   // Opens the guard for the work named `unit` ("Pass 3"): first rolls back what a dead process
   // left unfinished, then keeps the files of the campaign folder and the settings files. A
-  // guard opened while another is open (work nested in a pass) covers nothing itself.
+  // guard opened while another is open (work nested in a pass) hands what it covers to that
+  // one, which alone commits or rolls back.
   PassGuard(TMainForm& form, std::string unit);
   ~PassGuard();  // a guard still open rolls back
   PassGuard(const PassGuard&) = delete;
@@ -44,9 +45,11 @@ class PassGuard {
   void Keep(const std::string& resolved);
   void WriteRecord() const;
 
+  void CoverCampaignAndSettings();
+
   TMainForm& form_;
   std::string unit_;
-  bool active_ = false;  // this guard owns the snapshot
+  PassGuard* outer_ = nullptr;  // the guard this one is nested in
   bool open_ = false;
   std::vector<KeptFile> files_;
   std::set<std::string> kept_paths_;
@@ -55,6 +58,7 @@ class PassGuard {
   std::string log_file_date_;
   std::string error_warning_;
   std::string dogfight_mission_name_;
+  std::string new_campaign_flag_;
   int day_step_ = 0;
 };
 

@@ -88,9 +88,8 @@ class TracedCalls {
 template <typename Work>
 void RunGuarded(TMainForm& form, const std::string& unit, Work&& work) {
   PassGuard guard(form, unit);
-  TracedCalls call(form, unit);
   try {
-    work(call, guard);
+    work(guard);
     guard.Commit();
   } catch (const std::exception& error) {
     form.InfoLabel.Caption = "Mission Not Generated";
@@ -325,28 +324,25 @@ void BetweenMissionCompiler(TMainForm& form) {
       form.AutoGeneration.Checked && form.DGENBoot.Checked && !form.CommandLineRun();
   if (career_generator_without_arguments || form.NewCampaignFlag == "Y") passes = 1;
 
-  if (form.ErrorWarning.empty()) {
-    RunGuarded(form, "Before the passes",
-               [](TracedCalls& call, PassGuard&) { call("GrandCampaign", GrandCampaign); });
-  }
+  // Each pass is all or nothing together with the work before it (the grand-campaign check,
+  // before the first) and after it (the ground war, or the rebuilds after the last).
   for (int pass = passes; pass >= 1; --pass) {
-    MissionCompiler(form, pass);
-    if (pass == 1) break;
-    RunGuarded(form, "After pass " + IntToStr(pass), [](TracedCalls& call, PassGuard&) {
-      call("ResolveGroundCombat", ResolveGroundCombat);
-      call("BonusNPCMissions", BonusNPCMissions);
+    RunGuarded(form, "Pass " + IntToStr(pass), [&form, pass, passes](PassGuard&) {
+      if (pass == passes && form.ErrorWarning.empty()) {
+        TracedCalls(form, "Before the passes")("GrandCampaign", GrandCampaign);
+      }
+      MissionCompiler(form, pass);
+      if (pass != 1) {
+        TracedCalls after(form, "After pass " + IntToStr(pass));
+        after("ResolveGroundCombat", ResolveGroundCombat);
+        after("BonusNPCMissions", BonusNPCMissions);
+      } else {
+        form.NewCampaignFlag = "N";
+        TracedCalls after(form, "After the passes");
+        after("TargetInitialization", TargetInitialization);
+        after("DefineTerritory", DefineTerritory);
+      }
     });
-  }
-  const std::string new_campaign = form.NewCampaignFlag;
-  form.NewCampaignFlag = "N";
-  try {
-    RunGuarded(form, "After the passes", [](TracedCalls& call, PassGuard&) {
-      call("TargetInitialization", TargetInitialization);
-      call("DefineTerritory", DefineTerritory);
-    });
-  } catch (...) {
-    form.NewCampaignFlag = new_campaign;
-    throw;
   }
 }
 
@@ -354,8 +350,9 @@ void MissionCompiler(TMainForm& form, int pass) {
   const std::string unit = "Pass " + IntToStr(pass);
   ShowGenerating(form);
   TracedCalls(form, unit)("CampPathChk", CampPathChk);
-  // The files are kept once the campaign folder of the run is known.
-  RunGuarded(form, unit, [&form, pass](TracedCalls& call, PassGuard& guard) {
+  // The campaign folder of the run is known now: its files are kept from here.
+  RunGuarded(form, unit, [&form, pass, &unit](PassGuard& guard) {
+    TracedCalls call(form, unit);
     RunPass(form, pass, call, guard);
   });
 }

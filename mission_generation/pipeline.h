@@ -8,8 +8,9 @@ class TMainForm;
 // "Fast" (one for the first mission of a new campaign, and in the replaced career generator's
 // mode without arguments). Before the passes the grand-campaign check scores the flown mission;
 // between them the ground war is fought and computer pilots fly extra sorties; after them the
-// target list and the territory are rebuilt. Each of these is all or nothing for the files it
-// writes (pass_guard.h): a step that raises leaves them as they were and ends the run.
+// target list and the territory are rebuilt. Each pass, with the work before or after it, is all
+// or nothing for the files it writes (pass_guard.h): a step that raises leaves them as they
+// were before that pass and ends the run; the passes before it stay.
 void BetweenMissionCompiler(TMainForm& form);
 // One pass of the pipeline; passes count down and pass 1 runs last. The pass reloads the
 // campaign from its files, scores the flown mission when that is its job, moves the campaign on,

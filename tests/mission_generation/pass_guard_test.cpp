@@ -44,6 +44,7 @@ class PassGuardTest : public ::testing::Test {
     form.LogFileDate = "2026/12/01";
     form.ErrorWarning = "";
     form.DogfightMissionName = "dusk";
+    form.NewCampaignFlag = "Y";
     form.DayStep = 1;
     form.LastSquadron = 21;
   }
@@ -60,6 +61,7 @@ class PassGuardTest : public ::testing::Test {
     WriteTextFile(game + "tavrekmission.mis", "a new mission");
     form.ErrorWarning = "The battle has ended.";
     form.DogfightMissionName = "";
+    form.NewCampaignFlag = "N";
     form.DayStep = 0;
   }
   FileTree Files() const { return FilesBelow(world.program_folder.Path(), kRunLog); }
@@ -82,6 +84,7 @@ TEST_F(PassGuardTest, ARollbackPutsEveryFileAndTheRunsValuesBack) {
   EXPECT_EQ(form.LogFileDate, "2026/12/01");
   EXPECT_EQ(form.ErrorWarning, "");
   EXPECT_EQ(form.DogfightMissionName, "dusk");
+  EXPECT_EQ(form.NewCampaignFlag, "Y");
   EXPECT_EQ(form.DayStep, 1);
   EXPECT_EQ(form.LastSquadron, -1);  // the tables are read again from the files
   EXPECT_THAT(RunLogMessages(form),

@@ -178,4 +178,21 @@ TEST(FailedPass, TheNextGenerateStartsFromTheSameState) {
             ReadFileBytes(SourceSampleCampaignFolder() + "squadrons.tavrek"));
 }
 
+// Passes are all or nothing one by one: a failure in the last pass keeps the two before it.
+TEST(FailedPass, TheEarlierPassesOfTheRunStay) {
+  TestWorld world;
+  PrepareSample(world);
+  TMainForm& form = *world.form;
+  form.CopyMission.Checked = true;  // the last pass copies the mission into Missions\Single\...
+  fs::remove_all(SampleGameFolder(world) + "Missions/Single");  // ...which cannot be made
+  const std::string squadrons = ReadFileBytes(SampleCampaignFolder(world) + "squadrons.tavrek");
+  EXPECT_THROW(MissionButtonClick(form), FileError);
+  const std::vector<std::string> log = RunLogMessages(form);
+  EXPECT_THAT(log, Contains("After pass 2: BonusNPCMissions."));
+  EXPECT_THAT(log, Contains(HasSubstr("Pass 1 stopped: The mission could not be installed")));
+  EXPECT_NE(ReadFileBytes(SampleCampaignFolder(world) + "squadrons.tavrek"), squadrons);
+  EXPECT_FALSE(DirectoryExists(SampleGameFolder(world) + "Missions/Single"));
+  EXPECT_FALSE(DirectoryExists(world.program_folder.Path() + "pass_snapshot"));
+}
+
 }  // namespace
