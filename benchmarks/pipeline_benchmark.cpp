@@ -18,6 +18,7 @@
 #include "benchmarks/generated_campaigns.h"
 #include "campaign_data/messages.h"
 #include "mission_generation/mission_installation.h"
+#include "mission_generation/pass_guard.h"
 #include "mission_generation/pipeline.h"
 #include "platform/file_system.h"
 #include "platform/text_file.h"
@@ -128,11 +129,30 @@ void ReadAndWriteTheFiles(benchmark::State& state, int size) {
   state.SetComplexityN(size);
 }
 
+// What the pass guard adds to a pass: the copies of the campaign and settings files kept
+// while it runs, and their removal at its end.
+template <typename Campaign>
+void KeepTheFilesOfAPass(benchmark::State& state, int size) {
+  const Campaign& campaign = Shared<Campaign>().OfSize(size);
+  auto form = campaign.NewForm(Shared<Campaign>().Platform());
+  for (auto _ : state) {
+    PassGuard guard(*form, "Pass 1");
+    guard.Commit();
+  }
+  state.SetComplexityN(size);
+}
+
 void BM_GenerateMissionOnTheSample(benchmark::State& state) {
   GenerateOneMission<SampleCopy>(state, 0);
 }
 void BM_ReadAndWriteTheSampleFiles(benchmark::State& state) {
   ReadAndWriteTheFiles<SampleCopy>(state, 0);
+}
+void BM_KeepTheSampleFiles(benchmark::State& state) {
+  KeepTheFilesOfAPass<SampleCopy>(state, 0);
+}
+void BM_KeepTheFiles(benchmark::State& state) {
+  KeepTheFilesOfAPass<bench::GeneratedCampaign>(state, static_cast<int>(state.range(0)));
 }
 void BM_GenerateMission(benchmark::State& state) {
   GenerateOneMission<bench::GeneratedCampaign>(state, static_cast<int>(state.range(0)));
@@ -143,6 +163,8 @@ void BM_ReadAndWriteTheFiles(benchmark::State& state) {
 
 BENCHMARK(BM_GenerateMissionOnTheSample)->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(BM_ReadAndWriteTheSampleFiles)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_KeepTheSampleFiles)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_KeepTheFiles)->Arg(1000)->Arg(50000)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_GenerateMission)
     ->Arg(1000)
     ->Arg(5000)

@@ -290,10 +290,12 @@ bool IsPlainMissionName(const std::string& name) {
 }
 
 void CoverCareerFiles(TMainForm& form, PassGuard& guard) {
+  std::vector<std::string> paths;
   for (const char* name : {"campaign.ini", "conf.dat", "info.mis", "info.properties", "status.dat",
                            "tavrekmission.mis", "tavrekmission.properties"}) {
-    guard.CoverFile(form.GameCampaignFolder + name);
+    paths.push_back(form.GameCampaignFolder + name);
   }
+  guard.CoverFiles(paths);
 }
 
 void InstallMission(TMainForm& form, int pass, PassGuard& guard) {

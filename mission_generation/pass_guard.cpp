@@ -222,6 +222,18 @@ void PassGuard::CoverFile(const std::string& path) {
   WriteRecord();
 }
 
+void PassGuard::CoverFiles(const std::vector<std::string>& paths) {
+  if (outer_ != nullptr) {
+    outer_->CoverFiles(paths);
+    return;
+  }
+  if (!open_) return;
+  for (const std::string& path : paths) {
+    if (!path.empty()) Keep(HostPath(path));
+  }
+  WriteRecord();
+}
+
 void PassGuard::Keep(const std::string& resolved) {
   if (kept_paths_.count(resolved) != 0 || DirectoryExists(resolved)) return;
   KeptFile kept{resolved, -1};

@@ -30,6 +30,7 @@ class PassGuard {
   void CoverFolder(const std::string& folder);
   // Keeps the file, or that it did not exist, before the pass first writes it.
   void CoverFile(const std::string& path);
+  void CoverFiles(const std::vector<std::string>& paths);
   // The work is done: its files stay as they are now.
   void Commit();
   // Puts every covered file back, logs it with `reason` and marks the campaign tables for
