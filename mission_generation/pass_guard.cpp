@@ -168,6 +168,7 @@ PassGuard::PassGuard(TMainForm& form, std::string unit) : form_(form), unit_(std
   dogfight_mission_name_ = form_.DogfightMissionName;
   new_campaign_flag_ = form_.NewCampaignFlag;
   day_step_ = form_.DayStep;
+  player_name_ = form_.PlayerName;
   open_ = true;
   form_.OpenPassGuard = this;
   try {
@@ -288,6 +289,9 @@ void PassGuard::RollBack(const std::string& reason) {
   form_.DogfightMissionName = dogfight_mission_name_;
   form_.NewCampaignFlag = new_campaign_flag_;
   form_.DayStep = day_step_;
+  form_.PlayerName = player_name_;
+  // The pilots are read again from the roster file as it was; none of the pass's stays.
+  form_.PilotRoster = PilotRosterType{};
   MarkTablesNotLoaded(form_);
   ErrorLog(form_, complete ? "The files written by " + unit_ + " are as they were before it."
                            : "Some files written by " + unit_ +

@@ -61,6 +61,7 @@ class PassGuard {
   std::string dogfight_mission_name_;
   std::string new_campaign_flag_;
   int day_step_ = 0;
+  std::string player_name_;  // the roster's human pilot, as the pass may have named him
 };
 
 // At start-up: a pass that a process which has ended left unfinished is rolled back. True when

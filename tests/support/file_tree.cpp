@@ -19,3 +19,16 @@ FileTree FilesBelow(const std::string& folder, const std::vector<std::string>& l
   }
   return files;
 }
+
+std::vector<std::string> ChangedPaths(const FileTree& before, const FileTree& after) {
+  std::vector<std::string> changed;
+  for (const auto& [path, bytes] : after) {
+    const auto earlier = before.find(path);
+    if (earlier == before.end() || earlier->second != bytes) changed.push_back(path);
+  }
+  for (const auto& [path, bytes] : before) {
+    if (after.count(path) == 0) changed.push_back(path);
+  }
+  std::sort(changed.begin(), changed.end());
+  return changed;
+}

@@ -11,3 +11,6 @@ using FileTree = std::map<std::string, std::string>;
 
 // Every file below `folder`; files whose name is one of `left_out` are not taken.
 FileTree FilesBelow(const std::string& folder, const std::vector<std::string>& left_out = {});
+
+// The paths whose bytes differ between two trees, and those only one of them has, in order.
+std::vector<std::string> ChangedPaths(const FileTree& before, const FileTree& after);
