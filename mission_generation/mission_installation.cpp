@@ -291,10 +291,9 @@ bool IsPlainMissionName(const std::string& name) {
 
 void CoverCareerFiles(TMainForm& form, PassGuard& guard) {
   std::vector<std::string> paths;
-  for (const char* name :
-       {"campaign.ini", "conf.dat", "info.mis", "info.properties", "status.dat",
-        "tavrekmission.mis", "tavrekmission.properties", "logbook.dat", "crew.txt",
-        "debriefing.txt", "archive.dat"}) {
+  for (const char* name : {"campaign.ini", "conf.dat", "info.mis", "info.properties", "status.dat",
+                           "tavrekmission.mis", "tavrekmission.properties", "logbook.dat",
+                           "crew.txt", "debriefing.txt", "archive.dat"}) {
     paths.push_back(form.GameCampaignFolder + name);
   }
   guard.CoverFiles(paths);

@@ -30,9 +30,6 @@ BuilderCampaign::BuilderCampaign() {
   f.CampaignDataFolder = f.ProgramFolder + "data/";
   f.GameFolder = world.program_folder.Path() + "game/";
   std::filesystem::create_directories(f.CampaignFolder);
-  // The game-side career folder, where the builder leaves the player's log book.
-  f.GameCampaignFolder = world.program_folder.Path() + "game_campaign/";
-  std::filesystem::create_directories(f.GameCampaignFolder);
   GetMessages(f);
   f.GameID = "1946";
   f.BattleName = "Lakes45";

@@ -147,7 +147,8 @@ INSTANTIATE_TEST_SUITE_P(
                                    },
                                    "Squadron USMC_VMF_3110: its maximum \"ma\" is not a number"},
                       BadInputCase{"FullDiskDuringInstallation", [](TestWorld&) {},
-                                   "The mission could not be installed: Cannot ", kRoomForTheCampaignFiles}),
+                                   "The mission could not be installed: Cannot ",
+                                   kRoomForTheCampaignFiles}),
     [](const ::testing::TestParamInfo<BadInputCase>& info) {
       return std::string(info.param.name);
     });

@@ -49,6 +49,59 @@ std::string WithoutProgramFolder(std::string text, const std::string& program_fo
   return text;
 }
 
+// The files each mode writes or changes.
+const std::vector<std::string> kOfflineFiles{
+    "campaign/Okinawa45/aces.txt",
+    "campaign/Okinawa45/base.txt",
+    "campaign/Okinawa45/campaign.tavrek",
+    "campaign/Okinawa45/columns.tavrek",
+    "campaign/Okinawa45/documents.dat",
+    "campaign/Okinawa45/locations.tavrek",
+    "campaign/Okinawa45/noseart.tavrek",
+    "campaign/Okinawa45/paints.tavrek",
+    "campaign/Okinawa45/pilot.tavrek",
+    "campaign/Okinawa45/recons.dat",
+    "campaign/Okinawa45/squad.txt",
+    "campaign/Okinawa45/squadron.dat",
+    "campaign/Okinawa45/squadrons.tavrek",
+    "campaign/Okinawa45/stationary.tavrek",
+    "campaign/Okinawa45/territory.tavrek",
+    "campaign/Okinawa45/victory.txt",
+    "game/Missions/Campaign/UM/Tavrek/campaign.ini",
+    "game/Missions/Campaign/UM/Tavrek/logbook.dat",
+    "game/Missions/Campaign/UM/Tavrek/tavrekmission.mis",
+    "game/Missions/Campaign/UM/Tavrek/tavrekmission.properties"};
+const std::vector<std::string> kCoopFiles{"campaign/Okinawa45/campaign.tavrek",
+                                          "campaign/Okinawa45/columns.tavrek",
+                                          "campaign/Okinawa45/locations.tavrek",
+                                          "campaign/Okinawa45/noseart.tavrek",
+                                          "campaign/Okinawa45/paints.tavrek",
+                                          "campaign/Okinawa45/pilot.tavrek",
+                                          "campaign/Okinawa45/recons.dat",
+                                          "campaign/Okinawa45/squadron.dat",
+                                          "campaign/Okinawa45/squadrons.tavrek",
+                                          "campaign/Okinawa45/stationary.tavrek",
+                                          "campaign/Okinawa45/territory.tavrek",
+                                          "game/Missions/Net/coop/Tavrek/tavrekmission.mis",
+                                          "game/Missions/Net/coop/Tavrek/tavrekmission.properties"};
+const std::vector<std::string> kDogfightFiles{
+    "campaign/Okinawa45/campaign.tavrek",
+    "campaign/Okinawa45/columns.tavrek",
+    "campaign/Okinawa45/locations.tavrek",
+    "campaign/Okinawa45/noseart.tavrek",
+    "campaign/Okinawa45/paints.tavrek",
+    "campaign/Okinawa45/pilot.tavrek",
+    "campaign/Okinawa45/recons.dat",
+    "campaign/Okinawa45/squadron.dat",
+    "campaign/Okinawa45/squadrons.tavrek",
+    "campaign/Okinawa45/stationary.tavrek",
+    "campaign/Okinawa45/territory.tavrek",
+    "game/Missions/Net/dogfight/Tavrek/tavrekmission.ini",
+    "game/Missions/Net/dogfight/Tavrek/tavrekmission.mis",
+    "game/Missions/Net/dogfight/Tavrek/tavrekmission.properties",
+    "game/Missions/Net/dogfight/Tavrek/tavrekmission_ru.properties",
+    "missions.txt"};
+
 class PipelineGoldenTest : public ::testing::TestWithParam<ModeCase> {};
 
 TEST_P(PipelineGoldenTest, OneGenerateWritesTheReviewedFiles) {
@@ -79,17 +132,17 @@ TEST_P(PipelineGoldenTest, OneGenerateWritesTheReviewedFiles) {
 
 INSTANTIATE_TEST_SUITE_P(
     Modes, PipelineGoldenTest,
-    ::testing::Values(
-        ModeCase{"offline", [](TMainForm&) {}, {}},
-        ModeCase{"coop", [](TMainForm& form) { form.Coop.Checked = true; }, {}},
-        ModeCase{"dogfight",
-                 [](TMainForm& form) {
-                   form.Dogfight.Checked = true;
-                   form.SCUseBox.Text = "Yes";
-                   form.ServerActive = "True";
-                   form.SCTimeLimitBox.Text = "45 Minutes";
-                 },
-                 {}}),
+    ::testing::Values(ModeCase{"offline", [](TMainForm&) {}, kOfflineFiles},
+                      ModeCase{"coop", [](TMainForm& form) { form.Coop.Checked = true; },
+                               kCoopFiles},
+                      ModeCase{"dogfight",
+                               [](TMainForm& form) {
+                                 form.Dogfight.Checked = true;
+                                 form.SCUseBox.Text = "Yes";
+                                 form.ServerActive = "True";
+                                 form.SCTimeLimitBox.Text = "45 Minutes";
+                               },
+                               kDogfightFiles}),
     [](const ::testing::TestParamInfo<ModeCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -173,8 +173,9 @@ TEST(Pipeline, APendingWarningGivesAMissionWithoutAPlanWhoseBriefingIsTheWarning
   EXPECT_THAT(RunLogMessages(form),
               Contains("ErrorWarning before MasterLog Check = The Battle of Okinawa has ended."));
   EXPECT_THAT(RunLogMessages(form), Contains("Pass 1: MasterLog."));
-  EXPECT_THAT(world.program_folder.Read("game/Missions/Campaign/UM/Tavrek/tavrekmission.properties"),
-              HasSubstr("Objective: The Battle of Okinawa has ended."));
+  EXPECT_THAT(
+      world.program_folder.Read("game/Missions/Campaign/UM/Tavrek/tavrekmission.properties"),
+      HasSubstr("Objective: The Battle of Okinawa has ended."));
 }
 
 TEST(Pipeline, GenerateMissionWithoutACampaignSaysSoAndDoesNothingElse) {
