@@ -132,11 +132,6 @@ INSTANTIATE_TEST_SUITE_P(
                                      fs::remove(SampleCampaignFolder(world) + "squadrons.tavrek");
                                    },
                                    "Please create or select a campaign before continuing."},
-                      BadInputCase{"NoCareerFolders",
-                                   [](TestWorld& world) {
-                                     fs::remove_all(SampleGameFolder(world) + "Missions/Campaign");
-                                   },
-                                   "Missions\\Campaign\\UM\\Tavrek\\"},
                       BadInputCase{"SquadronStrengthThatIsNoNumber",
                                    [](TestWorld& world) {
                                      const std::string path =
