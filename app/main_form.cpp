@@ -10,6 +10,7 @@
 #include "campaign_setup/flight_sizes.h"
 #include "mission_generation/custom_mission.h"
 #include "mission_generation/flights_per_squadron.h"
+#include "mission_generation/pipeline.h"
 #include "mission_generation/waypoint_settings_panel.h"
 #include "mission_results/pilot_editor.h"
 
@@ -39,6 +40,8 @@ void TMainForm::WireEvents() {
   TimeOutTimer.OnTimer = [this] { TimeOutTimerTimer(*this); };
   SelectCampPath.OnClick = [this] { SelectCampPathClick(*this); };
   CampButton.OnClick = [this] { SelectCampPathClick(*this); };
+  MissionButton.OnClick = [this] { MissionButtonClick(*this); };
+  GMMenu.OnClick = [this] { MissionButtonClick(*this); };
   ThirdPartyPathMenu.OnClick = [this] { ThirdPartyPathMenuClick(*this); };
   for (TMenuItem* item : {&EnglishSupport, &FrenchSupport, &PolishSupport, &CzechSupport,
                           &ItalianSupport, &GermanSupport, &SpanishSupport, &RussianSupport}) {

@@ -8,6 +8,8 @@ struct MainWindowControls {
   MainWindowControls(EventLoop& loop, Dialogs& dialogs) : Controls(loop, dialogs) {
     PilotPanel.Visible = false;
     PilotPanel.Enabled = false;
+    NewCampBox.Visible = false;
+    CampStartButton.Visible = false;
     QEPanel.Visible = false;
   }
 
@@ -124,6 +126,9 @@ struct MainWindowControls {
   TComboBox VoteLevelBox{Controls, "VoteLevelBox"};
   TComboBox DayNightBox{Controls, "DayNightBox"};
   TComboBox DefaultNation{Controls, "DefaultNation"};
+  // New campaign: the box with its choices and the button that starts the campaign.
+  TPanel NewCampBox{Controls, "NewCampBox"};
+  TButton CampStartButton{Controls, "CampStartButton", nullptr, "Start Campaign"};
   TEdit ServerInfo{Controls, "ServerInfo"};
   TTrackBar BornPlaceTrackBar{Controls, "BornPlaceTrackBar"};
 

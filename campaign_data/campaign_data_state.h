@@ -44,6 +44,7 @@ struct CampaignDataState {
   int DayStep = 0;        // days this run advances the date; the batch driver's verdict before that
   std::string ErrorText;  // the run log of this run
   bool RunLogWriteFailed = false;
+  int FatalErrorCount = 0;   // fatal errors reported by ErrorTrap in this process
   // The run-log file last written and how much of ErrorText it holds (before its closing CR LF);
   // a file that still matches is extended line by line instead of being written whole.
   std::string RunLogFile;

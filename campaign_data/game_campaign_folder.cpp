@@ -26,8 +26,9 @@ void LoadCampaignTables(TMainForm& form) {
 
 void DetermineCampFolder(TMainForm& form) {
   const std::string first_parameter = form.ParamStr(1);
+  // The game names its career folders "DGen_..."; a folder name is no matter of case.
   if (form.DGENBoot.Checked && form.AutoGeneration.Checked &&
-      Contains(form.CampaignFolder, "DGen_")) {
+      Contains(AsciiLowerCase(form.CampaignFolder), "dgen_")) {
     form.GameCampaignFolder = form.CampaignFolder;
   }
   if (form.NGenBoot.Checked && form.Coop.Checked &&

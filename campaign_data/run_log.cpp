@@ -49,6 +49,7 @@ void ErrorLog(TMainForm& form, const std::string& message) {
 }
 
 void ErrorTrap(TMainForm& form, const std::string& message) {
+  ++form.FatalErrorCount;
   ErrorLog(form, message);
   if (form.CommandLineRun()) {
     form.Application.MarkFailed();

@@ -25,6 +25,7 @@
 #include "campaign_setup/game_edition.h"
 #include "campaign_setup/paints.h"
 #include "campaign_setup/panels.h"
+#include "mission_generation/pass_guard.h"
 #include "mission_generation/pipeline.h"
 #include "mission_results/pilot_roster.h"
 #include "mission_results/player_name.h"
@@ -225,6 +226,12 @@ void StartupExecute(TMainForm& form) {
   LogParameters(form);
   ErrorLog(form, "Tavrek.ini processed.");
   RemoveInterruptedSaves(form);
+  // Before anything reads the campaign: a mission generation that died midway is undone, and
+  // the settings it had changed are read again.
+  if (RecoverInterruptedPass(form)) {
+    ReadIni(form);
+    ReadFBDIni(form);
+  }
   GetMessages(form);
   ErrorLog(form, "Loaded messages processed.");
   IdentifyGameEdition(form);

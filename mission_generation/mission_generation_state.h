@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+class PassGuard;
+
 // State of the between-mission pipeline, the planner and the mission file builder.
 struct MissionGenerationState {
   int RandomTransitAltitude = 1500;     // drawn once per pass, 1500..3999 m
@@ -20,6 +22,13 @@ struct MissionGenerationState {
   std::string AxisObjectiveText;
   std::string MissionBriefText;  // the player's briefing shown after the mission is written
   std::string DebriefingText;    // the last mission's debriefing as the briefings quote it
+
+  // Set by each pass of the pipeline for the installation of its mission.
+  std::string PlayerSideWord;    // "Red" for side "1", "Blue" for side "2", else empty
+  std::string PlayerNationWord;  // "RU" for side "1", "DE" for side "2", else empty
+  std::string MissionPath;       // where the mission text is written last in the pass
+  std::string MissionPropertiesPath;
+  PassGuard* OpenPassGuard = nullptr;  // the guard of the pass running now (pass_guard.h)
 
   // Base occupancy: entry 0 of row l for map location l, entry 1 of row c for ground column c
   // (a ship that carries aircraft). The planner keeps its launch loads in A; the builder starts

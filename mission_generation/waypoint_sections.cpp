@@ -183,6 +183,19 @@ void ReturnOffTheMap(TMainForm& form, const MissionBuild& build, const SquadronR
   squadron.SquadronLandingLeg.clear();
 }
 
+// Every line of `leg` ends with `link`, parted by one blank from what is before it.
+std::string LinkEveryLine(const std::string& leg, const std::string& link) {
+  std::string linked;
+  size_t start = 0;
+  for (size_t end = leg.find("\r\n"); end != std::string::npos; end = leg.find("\r\n", start)) {
+    std::string line = leg.substr(start, end - start);
+    if (!line.empty() && line.back() != ' ') line += ' ';
+    linked += line + link + "\r\n";
+    start = end + 2;
+  }
+  return linked + leg.substr(start);
+}
+
 // A computer flight that starts in the air toward its target: it is put nearer the target and
 // flies straight in.
 void ScrambleAttack(TMainForm& form, const MissionBuild& build, const SquadronRun& run) {
@@ -208,8 +221,8 @@ void ScrambleAttack(TMainForm& form, const MissionBuild& build, const SquadronRu
     squadron.SquadronHalfWayLeg = point + "\r\n";
     if (run.flight > 0) {
       squadron.SquadronHalfWayLeg = point + " \r\n";
-      squadron.SquadronTargetLeg = ReplaceTextProcedure(squadron.SquadronTargetLeg, "\r\n",
-                                                        squadron.SquadronName + "0 1\r\n");
+      squadron.SquadronTargetLeg =
+          LinkEveryLine(squadron.SquadronTargetLeg, squadron.SquadronName + "0 1");
     }
     squadron.SquadronTakeOffLeg.clear();
     squadron.SquadronJoinLeg.clear();

@@ -140,6 +140,20 @@ bool RenameFile(std::string_view from, std::string_view to) {
   return !ec;
 }
 
+bool MoveFileReplacing(std::string_view from, std::string_view to) {
+  std::error_code ec;
+  const fs::path source = ResolvePath(from);
+  if (!fs::is_regular_file(fs::symlink_status(source, ec))) return false;
+  fs::rename(source, ResolvePath(to), ec);
+  return !ec;
+}
+
+bool DeleteFolder(std::string_view path) {
+  std::error_code ec;
+  fs::remove_all(ResolvePath(path), ec);
+  return !ec;
+}
+
 namespace {
 
 bool MatchPattern(std::string_view pattern, std::string_view name) {

@@ -29,6 +29,11 @@ bool CopyFile(std::string_view from, std::string_view to, bool fail_if_exists);
 // As on Windows, a rename never replaces another file: false when the target exists, the
 // source is missing or the move failed.
 bool RenameFile(std::string_view from, std::string_view to);
+// Moves a file over another in one step: the target, if any, is replaced. False when the move
+// failed (the source is missing, or the two lie on different file systems).
+bool MoveFileReplacing(std::string_view from, std::string_view to);
+// Removes a folder with everything in it; false when something could not be removed.
+bool DeleteFolder(std::string_view path);
 
 // Names of the entries of a folder that match a wildcard pattern ("*.tavrek", "*"), without
 // regard to case, sorted without regard to case (see LessIgnoreCase). Only files, only

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds the program and runs its main job on the shipped sample in a
-# fresh working program folder (build/sample-run/program), then prints the run log.
+# Installs what is needed, builds the program and runs its main job, Generate Mission, on a
+# fresh copy of the shipped sample (build/sample-run/program). Then prints where the mission was
+# written, its [MAIN] section and the last lines of the run log.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -20,10 +21,31 @@ cp -R data "$program_dir/data"
 bash scripts/prepare-sample.sh "$program_dir"
 # ---------------------------------------------------------------------------------------------
 
-# An interactive start on the terminal front end, ended at once; what it showed is kept.
+# A hidden start with an argument the program does not know generates the next mission and
+# ends, as a start by the game does; it never waits for an answer.
 status=0
-(cd "$program_dir" && echo quit | ./tavrek >../terminal.txt 2>&1) || status=$?
-echo "Program ended with status $status; its terminal output is in $run_dir/terminal.txt."
-echo "Run log ($program_dir/tavrekerror.txt):"
-cat "$program_dir/tavrekerror.txt"
+(cd "$program_dir" && ./tavrek generate >../output.txt 2>&1) || status=$?
+run_log=$program_dir/tavrekerror.txt
+echo "Program ended with status $status."
+
+# The run log names the mission file as Windows writes paths; the sample's folders exist in
+# the case given there.
+mission=$(grep -a 'Mission installed: ' "$run_log" | tail -n 1 | sed 's/.*Mission installed: //' |
+  tr -d '\r' | tr '\\' '/' || true)
+if [[ -n "$mission" && -f "$mission" ]]; then
+  echo "Mission written to: $mission"
+  echo "Its [MAIN] section:"
+  main_section=$(tr -d '\r' <"$mission" | awk '/^\[MAIN\]/ { shown = 1; print; next }
+                                              /^\[/ { shown = 0 } shown')
+  if [[ -n "$main_section" ]]; then
+    echo "$main_section"
+  else
+    echo "  (none: the mission text is empty while the mission file builder is not built)"
+  fi
+else
+  echo "No mission was written."
+  if ((status == 0)); then status=1; fi
+fi
+echo "Last lines of the run log ($run_log):"
+tail -n 25 "$run_log" | tr -d '\r'
 exit "$status"

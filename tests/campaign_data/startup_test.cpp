@@ -66,14 +66,17 @@ TEST(StartUp, AnInteractiveStartLogsItsStepsInOrder) {
 TEST(StartUp, ACommandLineStartHandsOverToTheBatchDriver) {
   TestWorld world;
   InstallProgram(world, {"xyz", "second"});
-  FormCreate(*world.form);
-  EXPECT_THAT(
-      RunLogMessages(*world.form),
-      ElementsAre("Parameter String0 = " + ProgramFile(world, "tavrek"), "Parameter String1 = xyz",
-                  "Parameter String2 = second", "Tavrek.ini processed.",
-                  "Loaded messages processed.", "Game version checked [].",
-                  "Game version includes IL2AEP [False].", "Game version successfully set up.",
-                  "Begin Parameter Check", "Parameters processed.", "Form Create Complete"));
+  CreateWindowAsTheProgramDoes(*world.form);
+  // The verdict generates a mission: the pipeline starts (and, without a campaign, fails).
+  std::vector<std::string> log = RunLogMessages(*world.form);
+  ASSERT_GE(log.size(), 11u);
+  log.resize(11);
+  EXPECT_THAT(log, ElementsAre("Parameter String0 = " + ProgramFile(world, "tavrek"),
+                               "Parameter String1 = xyz", "Parameter String2 = second",
+                               "Tavrek.ini processed.", "Loaded messages processed.",
+                               "Game version checked [].", "Game version includes IL2AEP [False].",
+                               "Game version successfully set up.", "Begin Parameter Check",
+                               "Parameters processed.", "Before the passes: GrandCampaign."));
   EXPECT_TRUE(world.form->Application.Terminated());
 }
 
@@ -172,12 +175,19 @@ TEST(StartUp, WindowCreationRegistersCtrlShiftGAndArmsTheTimer) {
   EXPECT_EQ(form.TimeOutTimer.Interval(), 60000);
   EXPECT_FALSE(world.platform->HotKeyService().Press(HotKeys::kModControl, kKeyG));
 
-  // The hot key runs the pipeline as it stands: no campaign check, no fresh run log.
+  // The hot key runs the pipeline as it stands: no campaign check, no fresh run log. Without
+  // a campaign its first pass stops at the campaign file, and the error reaches the window.
+  std::vector<std::string> errors;
+  world.platform->Loop().SetExceptionHandler(
+      [&errors](const std::exception& error) { errors.push_back(error.what()); });
   form.ErrorWarning = "The campaign has ended.";
   form.DayStep = 2;
   const std::string log_before = form.ErrorText;
   ASSERT_TRUE(world.platform->HotKeyService().Press(kCtrlShift, kKeyG));
   world.platform->Loop().RunOnce(std::chrono::milliseconds(0));
+  world.platform->Loop().SetExceptionHandler({});
+  EXPECT_THAT(errors, ElementsAre("No campaign.tavrek file found.\r\n"));
+  EXPECT_THAT(RunLogMessages(form), Contains("Pass 1: CampPathChk."));
   EXPECT_EQ(form.ErrorWarning, "The campaign has ended.");
   EXPECT_EQ(form.DayStep, 2);
   EXPECT_EQ(form.ErrorText.substr(0, log_before.size()), log_before);
@@ -291,7 +301,7 @@ TEST(StartUp, AProgramFolderWithoutTheProgramIsAskedForInAnInteractiveRunOnly) {
     TestWorld world;
     InstallProgram(world, {"xyz"});
     DeleteFile(ProgramFile(world, "tavrek"));
-    FormCreate(*world.form);
+    CreateWindowAsTheProgramDoes(*world.form);
     EXPECT_THAT(world.dialogs->shown, IsEmpty());
     EXPECT_TRUE(FileExists(ProgramFile(world, "tavrek.ini")));
   }

@@ -137,6 +137,24 @@ TEST(CopyAndRename, KeepContentPermissionsAndExistingFiles) {
   EXPECT_FALSE(RenameFile(root + "c\\squadrons.tavrek", root + "c\\other.tavrek"));
 }
 
+TEST(MoveAndRemove, TheMoveReplacesItsTargetAndTheFolderGoesWhole) {
+  TempFolder folder;
+  const std::string root = folder.Path();
+  folder.Write("c/squadrons.tavrek", "after");
+  folder.Write("keep/1", "before");
+
+  // Unlike a rename, the move replaces its target.
+  EXPECT_TRUE(MoveFileReplacing(root + "KEEP\\1", root + "c\\SQUADRONS.tavrek"));
+  EXPECT_EQ(folder.Read("c/squadrons.tavrek"), "before");
+  EXPECT_FALSE(fs::exists(root + "keep/1"));
+  EXPECT_FALSE(MoveFileReplacing(root + "keep\\1", root + "c\\squadrons.tavrek"));
+
+  folder.Write("keep/sub/a", "a");
+  EXPECT_TRUE(DeleteFolder(root + "KEEP"));
+  EXPECT_FALSE(fs::exists(root + "keep"));
+  EXPECT_TRUE(DeleteFolder(root + "keep"));
+}
+
 TEST(PathTexts, FolderAndFileParts) {
   EXPECT_EQ(ExtractFilePath("C:\\Games\\IL2\\il2fb.exe"), "C:\\Games\\IL2\\");
   EXPECT_EQ(ExtractFilePath("/opt/tavrek/data\\class.tavrek"), "/opt/tavrek/data\\");

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "app/program.h"
+#include "campaign_data/startup.h"
 #include "platform/text_file.h"
 #include "tests/support/reference_fixture.h"
 
@@ -35,6 +37,14 @@ void WriteSettingsFile(const TestWorld& world, const std::vector<std::string>& l
 
 std::string ProgramFile(const TestWorld& world, const std::string& name) {
   return world.program_folder.Path() + name;
+}
+
+void CreateWindowAsTheProgramDoes(TMainForm& form) {
+  try {
+    FormCreate(form);
+  } catch (const std::exception& error) {
+    ReportUncaughtError(form, error);
+  }
 }
 
 std::vector<std::string> RunLogMessages(const TMainForm& form) {

@@ -21,5 +21,9 @@ void WriteSettingsFile(const TestWorld& world, const std::vector<std::string>& l
 // The world's program folder + name.
 std::string ProgramFile(const TestWorld& world, const std::string& name);
 
+// Window creation as the program runs it: an exception that escapes FormCreate goes to the
+// program's handler, so a hidden run logs it and ends as failed.
+void CreateWindowAsTheProgramDoes(TMainForm& form);
+
 // The lines of the run log held in memory, without their time stamps.
 std::vector<std::string> RunLogMessages(const TMainForm& form);
