@@ -1,9 +1,12 @@
 #pragma once
 
+#include <array>
 #include <string>
 
+#include "mission_results/gunner_table.h"
 #include "mission_results/name_tables.h"
 #include "mission_results/pilot_roster_table.h"
+#include "mission_results/results_pass_state.h"
 
 // The pilot roster and the texts the scoring of a mission leaves behind.
 struct MissionResultsState {
@@ -19,4 +22,19 @@ struct MissionResultsState {
   std::string DestroyedBridgeText;  // body of the mission's bridge section
   int PendingSwapSquadron = -1;     // first pick of a pilot exchange; -1 none
   int PendingSwapSlot = -1;
+
+  // Human crewmen of co-op missions (entries 1..LastGunner) and the player's bomber crew.
+  GunnerTableType GunnerTable;
+  int LastGunner = 0;
+  CrewPositionTableType CrewPositionTable;
+
+  // The results pass: the player's aircraft in the scored block and what became of him
+  // (0; 1 killed or captured; 999 mission scrubbed), and what the pass keeps while it reads.
+  std::string PlayerAircraftId;
+  int PlayerLossStatus = 0;
+  ResultsPassState ResultsPass;
+
+  // The dogfight-server tool's loss figures of its last mission log, entry 1 Allied, 2 Axis:
+  // planes, pilots, wagons, AAA, tanks, artillery, cars, ships.
+  std::array<std::array<int, 8>, 3> DogfightCounters{};
 };

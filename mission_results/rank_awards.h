@@ -6,3 +6,7 @@ class TMainForm;
 
 // Fills RankAwardTable for the nation of the squadron (0: the player's squadron).
 void RankAwardSetup(TMainForm& form, int squadron);
+// Whether the events of the pilot in the roster slot are posted to the debriefing and events.
+bool PostInfo(TMainForm& form, int squadron, int slot);
+// Promotions by sorties and medals by victories and ground kills, after a scored mission.
+void AwardAwards(TMainForm& form);
