@@ -12,9 +12,14 @@
 #include "campaign_progression/territory.h"
 #include "mission_results/event_log.h"
 #include "mission_results/pilot_roster.h"
+#include "platform/file_system.h"
 
 void DebriefText(TMainForm& form) {
   ErrorLog(form, "Debrief Routine.");
+  if (form.CampaignFolder.empty() || !FileExists(form.CampaignFolder + "squadrons.tavrek")) {
+    ErrorLog(form, "No campaign in " + form.CampaignFolder + ": no mission is scored.");
+    return;
+  }
   CampaignInfo(form);
   MapList(form, form.MapName);
   TargetLocations(form);
