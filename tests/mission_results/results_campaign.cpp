@@ -168,7 +168,11 @@ ResultsCampaign::ResultsCampaign()
   f.BattleName = "Okinawa45";
   f.PlayerName = "Frank Carter";
   f.LogFileDate = "[Dec 1, 2026 10:00:00]";
+  FillTables();
+}
 
+void ResultsCampaign::FillTables() {
+  TMainForm& f = form();
   int index = 0;
   for (const PlaceData& place : kPlaces) {
     LocationEntry& location = f.LocationTable[index++];
@@ -198,7 +202,8 @@ ResultsCampaign::ResultsCampaign()
     unit.PlanesMax = "16";
     unit.PlanesLost = "4";
     unit.PlanesExtra = 4;
-    unit.SquadronSkill = "2";
+    unit.SquadronSkill = "Skill 2";
+    unit.SquadronBaseClass = unit.SquadronClass;
     unit.SquadronActive = "True";
     unit.SquadronAI = index == 0 ? "False" : "True";
     unit.SquadronMarkings = "1";
@@ -206,6 +211,9 @@ ResultsCampaign::ResultsCampaign()
     unit.SquadronWeapons = "default";
     unit.SquadronRadio = "Radio";
     unit.SquadronNation = data.nation;
+    AircraftClassEntry& type = f.AircraftClassTable[index];
+    type.ClassGameName = data.game_name;
+    type.ClassDescription = data.description;
     for (int slot = 0; slot < 16; ++slot) {
       PilotEntry& pilot = Pilot(index, slot);
       pilot.RosterName = std::string(data.first_names[static_cast<size_t>(slot % 4)]) + " " +
@@ -226,6 +234,7 @@ ResultsCampaign::ResultsCampaign()
     ++index;
   }
   f.LastSquadron = index - 1;
+  f.LastAircraftClass = index - 1;
   Pilot(kPlayerSquadron, 0).RosterMarker = "^";
 
   index = 0;

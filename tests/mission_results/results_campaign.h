@@ -26,6 +26,8 @@ class ResultsCampaign {
   enum Location { kYontan = 0, kNaha, kShuri, kKadena, kKikai };
 
   ResultsCampaign();
+  // Fills the tables as the campaign starts out (as loading its files would).
+  void FillTables();
 
   TMainForm& form() { return *world.form; }
   PilotEntry& Pilot(int squadron, int slot);
