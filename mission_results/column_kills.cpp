@@ -56,7 +56,7 @@ void NationalityWords(const TMainForm& form, std::string& news) {
 std::string PlaceNews(TMainForm& form, int line, const ColumnEntry& column,
                       const std::string& position) {
   std::string news = ReplaceTextProcedure(form.Messages.Text(MessageSection::kNews, line),
-                                          "<TGTNAME>", MapLocation(form, position));
+                                          "<TGTNAME>", NearestLocationName(form, position));
   if (line == 12) news = ReplaceTextProcedure(news, "<NAME>", column.ColumnUnitName);
   news = ReplaceArmy(form, news, column.ColumnArmy);
   return news + " " + MapCoordinate(form, position) + "." + std::string(kCrLf);
@@ -116,7 +116,7 @@ void LoseArmour(TMainForm& form, ColumnEntry& column, bool ferry, const std::str
     type = ReplaceTextProcedure(type, "0-", armour.substr(0, 1) + "-");
     std::string news =
         ReplaceTextProcedure(form.Messages.Text(MessageSection::kNews, 18), "<TYPE>", type_name) +
-        " " + MapLocation(form, position) + " " + MapCoordinate(form, position) + "." +
+        " " + NearestLocationName(form, position) + " " + MapCoordinate(form, position) + "." +
         std::string(kCrLf);
     news = ReplaceTextProcedure(news, "T34_85", "T34/85");
     news = ReplaceTextProcedure(news, "T34 ", "T34/76 ");

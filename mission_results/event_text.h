@@ -52,6 +52,19 @@ void AppendDebrief(TMainForm& form, int squadron, const std::string& rank_code,
 // "EVENT: <text>" and CR LF, appended to the player's log-book text.
 void AppendPlayerLog(TMainForm& form, const std::string& text);
 
+// The text after `fix` has been applied to it up to `times` times. The fixes of the results pass
+// change the first occurrence they find, so a call that changes nothing ends the repetition:
+// every later call would change nothing either.
+template <typename Fix>
+std::string FixRepeatedly(std::string text, int times, Fix fix) {
+  for (int time = 0; time < times; ++time) {
+    std::string fixed = fix(text);
+    if (fixed == text) break;
+    text = std::move(fixed);
+  }
+  return text;
+}
+
 // Reports an event-log line that cannot be scored as it stands. The first lines are logged
 // one by one; the rest are counted and summed up by ReportSkippedEventLines.
 void LogEventLineProblem(TMainForm& form, const std::string& problem, std::string_view line);

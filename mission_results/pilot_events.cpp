@@ -124,7 +124,7 @@ void WriteEventsLog(TMainForm& form) {
   }
   if (!Trim(form.Events.Caption).empty()) text += form.Events.Caption;
   if (form.Language == "English") {
-    for (int time = 0; time < kArticleFixes; ++time) text = ArticleFix(text);
+    text = FixRepeatedly(std::move(text), kArticleFixes, ArticleFix);
   }
   WriteTextFile(path, text);
   SavePilot(form, 0);

@@ -7,6 +7,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "campaign_data/nearest_location.h"
 #include "mission_results/bridge_routes.h"
 
 class TMainForm;
@@ -37,6 +38,7 @@ struct ResultsPassState {
   std::unordered_map<std::string, std::string> OffMapBases;  // base name -> OffMapCheck answer
   std::optional<std::vector<std::string>> ReconLines;        // recons.dat, read once
   std::optional<BridgeRoutes> Routes;                        // the map's routes, read once
+  std::optional<NearestLocationIndex> NearestPlaces;         // built when first asked
   bool RankSweepDone = false;  // the dogfight seat rule has set every untracked rank once
 
   // Scored once per mission, whatever the log repeats.

@@ -87,13 +87,11 @@ std::string CleanBody(TMainForm& form, std::string body) {
     if (underscores++ == kUnderscoresToBlanks) break;
     c = ' ';
   }
-  const bool english = form.Language == "English";
-  for (int time = 0; time < kCleanUps; ++time) {
-    body = RemoveBridgeNo(form, body);
-    if (english) {
-      body = ArticleFix(body);
-      form.Events.Caption = ArticleFix(form.Events.Caption);
-    }
+  body = FixRepeatedly(std::move(body), kCleanUps,
+                       [&](const std::string& text) { return RemoveBridgeNo(form, text); });
+  if (form.Language == "English") {
+    body = FixRepeatedly(std::move(body), kCleanUps, ArticleFix);
+    form.Events.Caption = FixRepeatedly(form.Events.Caption, kCleanUps, ArticleFix);
   }
   return body;
 }

@@ -4,8 +4,10 @@
 
 #include "app/main_form.h"
 #include "campaign_data/geometry.h"
+#include "campaign_data/run_log.h"
 #include "campaign_data/text.h"
 #include "mission_results/event_text.h"
+#include "platform/errors.h"
 
 void NameIndex::Add(const std::string& name, int index) {
   std::vector<int>& indexes = entries_[name];
@@ -91,6 +93,7 @@ void ClearResultsIndexes(TMainForm& form) {
   pass.OffMapBases.clear();
   pass.ReconLines.reset();
   pass.Routes.reset();
+  pass.NearestPlaces.reset();
 }
 
 void RosterNameChanged(TMainForm& form, int squadron, int slot) {
@@ -166,4 +169,21 @@ std::string BaseOffMap(TMainForm& form, const std::string& base) {
   const auto found = answers.find(base);
   if (found != answers.end()) return found->second;
   return answers[base] = OffMapCheck(form, base);
+}
+
+std::string NearestLocationName(TMainForm& form, const std::string& position) {
+  if (!form.ResultsPass.Active) return MapLocation(form, position);
+  auto& index = form.ResultsPass.NearestPlaces;
+  if (!index) index.emplace(form.LocationTable, form.LastLocation, "");
+  int nearest = -1;
+  try {
+    nearest = index->Nearest(position);
+  } catch (const ConversionError&) {
+    return MapLocation(form, position);  // a position or a location that holds no numbers
+  }
+  if (nearest < 0 || form.LocationTable[nearest].LocationPosition.empty()) {
+    return MapLocation(form, position);
+  }
+  ErrorLog(form, "Determining the nearest location on the map to a static object.");
+  return form.LocationTable[nearest].LocationName;
 }
