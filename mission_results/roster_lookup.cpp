@@ -168,7 +168,16 @@ std::string BaseOffMap(TMainForm& form, const std::string& base) {
   auto& answers = form.ResultsPass.OffMapBases;
   const auto found = answers.find(base);
   if (found != answers.end()) return found->second;
-  return answers[base] = OffMapCheck(form, base);
+  // OffMapCheck's answer, from the locations of that name only.
+  const bool british_bases_on_map = form.NormandyBaseOption && form.MapName == "Normandy";
+  std::string answer = "N";
+  for (const int l : form.ResultsPass.LocationNames.Find(base)) {
+    const LocationEntry& location = form.LocationTable[l];
+    if (location.LocationOffMap != "Y") continue;
+    if (british_bases_on_map && Contains(location.LocationName, "English_")) continue;
+    answer = "Y";
+  }
+  return answers[base] = answer;
 }
 
 std::string NearestLocationName(TMainForm& form, const std::string& position) {
