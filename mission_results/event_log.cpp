@@ -100,7 +100,7 @@ bool AcceptBlock(TMainForm& form, const std::string& start_line, const std::stri
   if (at != std::string::npos) folder.erase(at, missions.size());
   ErrorLog(form, "Mission Path = " + folder);
   const std::string path = ComparablePath(TextAfter(start_line, "Mission: "));
-  if (!Contains(path, folder)) {
+  if (folder.empty() || !Contains(path, folder)) {
     form.LogFileDate = stamp;
     ErrorLog(form, "Mission log is not for active campaign: " + start_line);
     return false;

@@ -45,6 +45,29 @@ void FlyTheMission(EventLogWriter& log) {
       .Landed(player);
 }
 
+// A script that flies any mission of a campaign: the player takes the first aircraft of his
+// flight, shoots down the first aircraft of the last flight, destroys the first static object and
+// the first vehicle of the first column, and lands.
+void FlyAnyMission(EventLogWriter& log) {
+  const std::string player = log.Aircraft(log.PlayerFlight(), 0);
+  const std::string victim = log.Aircraft(log.Flights().back(), 0);
+  log.Seat(player, "Player").ShotDown(victim, player).Crashed(victim);
+  if (!log.StaticObjects().empty()) log.StaticDestroyed(log.StaticObjects().front(), player);
+  if (!log.Columns().empty()) log.VehicleDestroyed(log.Columns().front(), 0, player);
+  log.Landed(player);
+}
+
+// The player's victories and ground kills, wherever the roster seats him.
+std::pair<std::string, std::string> PlayerCounts(TMainForm& form) {
+  for (int s = 0; s <= form.LastSquadron; ++s) {
+    for (int slot = 0; slot < 16; ++slot) {
+      const PilotEntry& pilot = form.PilotRoster[RosterIndex(s, slot)];
+      if (pilot.RosterName == form.PlayerName) return {pilot.RosterKills, pilot.RosterGroundKills};
+    }
+  }
+  return {};
+}
+
 class MasterLogTest : public ::testing::Test {
  protected:
   MasterLogTest() { campaign.WriteCampaignFiles(); }
@@ -80,6 +103,17 @@ TEST_F(MasterLogTest, AFlownMissionIsScoredIntoTheCampaignFilesRosterAndNews) {
   EXPECT_EQ(form().LogFileDate, "[Dec 8, 2026 14:00:00]");
   EXPECT_EQ(campaign.CampaignFile("log.tavrek"), campaign.GameFile("eventlog.lst"));
   EXPECT_NE(campaign.world.program_folder.Read("tavrek.ini").find("[Dec 8, 2026 14:00:00]"),
+            std::string::npos);
+}
+
+TEST_F(MasterLogTest, AnyMissionOfTheCampaignIsScoredFromItsOwnNames) {
+  EventLogWriter log = campaign.Log();
+  FlyAnyMission(log);
+  campaign.WriteEventLog(log.Text());
+  MasterLog(form());
+  EXPECT_EQ(PlayerCounts(form()), std::make_pair(std::string("002"), std::string("004")));
+  EXPECT_EQ(form().LogFileDate, "[Dec 8, 2026 14:00:00]");
+  EXPECT_NE(campaign.CampaignFile("debriefing.txt").find("Frank Carter shot down"),
             std::string::npos);
 }
 
@@ -222,6 +256,28 @@ TEST_F(MasterLogTest, BadInputIsLoggedScoresNothingAndLetsThePipelineGoOn) {
     EXPECT_EQ(fresh.CampaignFile("squadrons.tavrek"), squadrons) << c.name;
     EXPECT_FALSE(FileExists(fresh.campaign_folder + "debriefing.txt")) << c.name;
   }
+}
+
+TEST_F(MasterLogTest, ALogOfAnotherMapNamesNothingOfTheCampaignAndChangesNothing) {
+  EventLogWriter log = campaign.Log();
+  log.Line("JG54_1010 shot down by JG54_2021 at 1.00 2.00")
+      .Line("JG54_1010 crashed at 1.00 2.00")
+      .Line("JG54_1010(0) was killed at 1.00 2.00")
+      .Line("88_Static destroyed by JG54_2021 at 1.00 2.00")
+      .Line("41_Chief3 destroyed by JG54_2021 at 1.00 2.00")
+      .Line("JG54_1011 damaged by landscape at 1.00 2.00");
+  campaign.WriteEventLog(log.Text());
+  const std::string roster = campaign.RosterDump();
+  const std::string squadrons = campaign.CampaignFile("squadrons.tavrek");
+  MasterLog(form());
+  EXPECT_EQ(campaign.RosterDump(), roster);
+  EXPECT_EQ(campaign.CampaignFile("squadrons.tavrek"), squadrons);
+  for (const char* logged :
+       {"Event line names no aircraft of the campaign", "Static object not in the campaign",
+        "Vehicle of no column", "Loss of no airman of the campaign", "Damage to no aircraft"}) {
+    EXPECT_NE(form().ErrorText.find(logged), std::string::npos) << logged;
+  }
+  EXPECT_EQ(form().LogFileDate, "[Dec 8, 2026 14:00:00]");  // read, and not read again
 }
 
 TEST_F(MasterLogTest, ALogCutInTheMiddleOfALineScoresWhatItHolds) {

@@ -57,7 +57,12 @@ EventLogWriter::EventLogWriter(const std::string& mission_text, std::string miss
       now_(start_seconds),
       date_(std::move(date)) {
   auto sections = Sections(mission_text);
+  for (const std::string& line : sections["MAIN"]) {
+    const std::vector<std::string> words = Words(line);
+    if (words.size() >= 2 && words[0] == "player") player_flight_ = words[1];
+  }
   for (const std::string& flight : sections["Wing"]) {
+    flight_order_.push_back(flight);
     int planes = 0;
     for (const std::string& line : sections[flight]) {
       const std::vector<std::string> words = Words(line);
@@ -71,11 +76,14 @@ EventLogWriter::EventLogWriter(const std::string& mission_text, std::string miss
   }
   for (const std::string& line : sections["NStationary"]) {
     const std::vector<std::string> words = Words(line);
-    if (!words.empty()) positions_[words[0]] = Position(words, 3);
+    if (words.empty()) continue;
+    positions_[words[0]] = Position(words, 3);
+    statics_.push_back(std::stoi(words[0]));
   }
   for (const std::string& line : sections["Chiefs"]) {
     const std::vector<std::string> words = Words(line);
     if (words.empty()) continue;
+    columns_.push_back(std::stoi(words[0]));
     const auto road = sections.find(words[0] + "_Road");
     positions_[words[0]] = road != sections.end() && !road->second.empty()
                                ? Position(Words(road->second.front()), 0)

@@ -27,6 +27,13 @@ class EventLogWriter {
   std::string Vehicle(int chief, int vehicle) const;
   static std::string DogfightPilot(const std::string& name, const std::string& aircraft_type);
 
+  // What the mission holds, for scripts that fly any mission: its flights in [Wing] order, the
+  // player's flight of [MAIN], and the numbers of its static objects and columns.
+  const std::vector<std::string>& Flights() const { return flight_order_; }
+  const std::string& PlayerFlight() const { return player_flight_; }
+  const std::vector<int>& StaticObjects() const { return statics_; }
+  const std::vector<int>& Columns() const { return columns_; }
+
   // What happened, in order. `at` overrides the position ("x y" with decimals).
   EventLogWriter& Seat(const std::string& aircraft, const std::string& person, int seat = 0);
   EventLogWriter& ShotDown(const std::string& victim, const std::string& killer,
@@ -64,7 +71,11 @@ class EventLogWriter {
   int start_seconds_;
   int now_;
   std::string date_;
-  std::map<std::string, int> flights_;            // flight -> planes
+  std::map<std::string, int> flights_;  // flight -> planes
+  std::vector<std::string> flight_order_;
+  std::string player_flight_;
+  std::vector<int> statics_;
+  std::vector<int> columns_;
   std::map<std::string, std::string> positions_;  // flight, "n_Static" or "n_Chief" -> "x y"
   std::vector<std::string> events_;
 };
