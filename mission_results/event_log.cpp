@@ -255,6 +255,10 @@ void ForgetTables(TMainForm& form) {
 
 void MasterLog(TMainForm& form) {
   ErrorLog(form, "Master Log routine begins.");
+  if (form.CampaignFolder.empty()) {
+    ErrorLog(form, "No campaign is selected: no mission is scored.");
+    return;
+  }
   PlayerNameCheck(form);
   RankAwardSetup(form, 0);
   ResetPass(form);

@@ -230,18 +230,18 @@ TEST_F(MasterLogTest, ANothingMissionLeavesTheNothingOfNoteDebriefing) {
 
 struct BadInput {
   const char* name;
-  const char* conf;           // nullptr: no conf.ini
-  const char* log;            // nullptr: no event log
-  const char* expected_line;  // in the run log
+  const char* conf;                // nullptr: no conf.ini
+  std::optional<std::string> log;  // none: no event log
+  const char* expected_line;       // in the run log
 };
 
 TEST_F(MasterLogTest, BadInputIsLoggedScoresNothingAndLetsThePipelineGoOn) {
   const BadInput cases[] = {
       {"no conf.ini", nullptr, "", "No game configuration file can be found."},
-      {"no event log", "eventlog=eventlog.lst\r\n", nullptr, "No event log found"},
+      {"no event log", "eventlog=eventlog.lst\r\n", std::nullopt, "No event log found"},
       {"an empty log", "eventlog=eventlog.lst\r\n", "", "The event log holds no mission"},
-      {"binary garbage", "eventlog=eventlog.lst\r\n", "\x01\xff\x00\x7f]]][[\x1a\x02",
-       "The event log holds no mission"},
+      {"binary garbage", "eventlog=eventlog.lst\r\n",
+       std::string("\x01\xff\x00\x7f]]][[\x1a\x02", 11), "The event log holds no mission"},
   };
   for (const BadInput& c : cases) {
     ResultsCampaign fresh;
@@ -249,7 +249,7 @@ TEST_F(MasterLogTest, BadInputIsLoggedScoresNothingAndLetsThePipelineGoOn) {
     const TempFolder& folder = fresh.world.program_folder;
     fs::remove(fresh.game_folder + "conf.ini");
     if (c.conf != nullptr) folder.Write("game/conf.ini", c.conf);
-    if (c.log != nullptr) folder.Write("game/eventlog.lst", std::string(c.log, c.log + 10));
+    if (c.log) folder.Write("game/eventlog.lst", *c.log);
     const std::string squadrons = fresh.CampaignFile("squadrons.tavrek");
     EXPECT_NO_THROW(MasterLog(fresh.form())) << c.name;
     EXPECT_NE(fresh.form().ErrorText.find(c.expected_line), std::string::npos) << c.name;
