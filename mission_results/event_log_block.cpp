@@ -36,14 +36,17 @@ std::optional<int> Digits(std::string_view text, size_t& at, size_t most) {
 
 }  // namespace
 
+// The marks are the game's own text after the stamp, never a part of a line that a pilot's name
+// could hold.
 bool IsMissionStart(std::string_view line) {
-  return Contains(line, "mis is Playing");
+  const std::string text = Trim(TextAfter(line, "]"));
+  return StartsWith(text, "Mission: ") && Contains(text, "mis is Playing");
 }
 bool IsMissionBegin(std::string_view line) {
-  return Contains(line, "Mission BEGIN");
+  return PrepareEventLine(line) == "Mission BEGIN";
 }
 bool IsMissionEnd(std::string_view line) {
-  return Contains(line, "Mission END");
+  return PrepareEventLine(line) == "Mission END";
 }
 
 std::string DateStamp(std::string_view line) {
@@ -107,7 +110,7 @@ MissionBlock FindLastMissionBlock(const std::vector<std::string>& lines) {
 std::string SeatPassReaderMode(const std::string& mode, std::string_view line,
                                const ReaderModeInputs& inputs) {
   std::string next = mode;
-  if (HoldsDogfightPath(Lower(line), false)) {
+  if (IsMissionStart(line) && HoldsDogfightPath(Lower(line), false)) {
     next = inputs.game_id == "IL2" || inputs.game_id == "IL2FB" ? "Dogfight" : "AcesDogfight";
   }
   if (Contains(inputs.first_parameter, "netdogfight")) next = "AcesDogfight";
@@ -116,6 +119,6 @@ std::string SeatPassReaderMode(const std::string& mode, std::string_view line,
 
 std::string LossPassReaderMode(const std::string& mode, std::string_view line,
                                const ReaderModeInputs& inputs) {
-  if (!HoldsDogfightPath(Lower(line), true)) return mode;
+  if (!IsMissionStart(line) || !HoldsDogfightPath(Lower(line), true)) return mode;
   return inputs.game_includes_aep != "True" ? "Dogfight" : "AcesDogfight";
 }

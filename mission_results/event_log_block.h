@@ -14,7 +14,8 @@
 //   [3:02:16 PM] Mission END
 // or with 24-hour stamps ("[14:05:40] r01000 ..."); some lines carry the time without brackets.
 
-// A line that starts a mission.
+// A line that starts a mission ("[<date>] Mission: <path> is Playing"), and the lines that mark
+// the flight's begin and end.
 bool IsMissionStart(std::string_view line);
 bool IsMissionBegin(std::string_view line);
 bool IsMissionEnd(std::string_view line);
@@ -48,7 +49,8 @@ struct ReaderModeInputs {
   std::string game_includes_aep;
   std::string first_parameter;
 };
-// The mode after a line of the seats-and-victories pass reads it.
+// The mode after a line of the seats-and-victories pass reads it. Only a mission-start line
+// names the mission's path.
 std::string SeatPassReaderMode(const std::string& mode, std::string_view line,
                                const ReaderModeInputs& inputs);
 // The mode after a line of the damage or the killed-and-captured pass reads it.

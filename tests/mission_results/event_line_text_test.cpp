@@ -63,6 +63,17 @@ TEST(EventLineText, TheLastMissionOfTheLogIsTheBlock) {
   EXPECT_FALSE(FindLastMissionBlock({"[10:00:00] Mission BEGIN", "garbage"}).found);
 }
 
+TEST(EventLineText, APilotsNameMarksNoMissionStartBeginOrEnd) {
+  const std::vector<std::string> lines = {
+      "[Dec 8, 2026 10:00:00] Mission: Campaign/UM/Tavrek/a.mis is Playing",
+      "[10:00:20] r01000(0) seat occupied by Mission: b.mis is Playing at 1.00 2.00",
+      "[10:00:30] r01001(0) seat occupied by Mission END at 1.00 2.00"};
+  EXPECT_EQ(FindLastMissionBlock(lines).first_line, 0u);
+  EXPECT_FALSE(IsMissionEnd(lines[2]));
+  EXPECT_TRUE(IsMissionEnd("[2:05:40 PM] Mission END"));
+  EXPECT_TRUE(IsMissionBegin("14:05:40 Mission BEGIN"));
+}
+
 struct ModeCase {
   const char* name;
   const char* game_id;
@@ -86,6 +97,11 @@ TEST(EventLineText, ReaderModesFollowTheEditionTheMissionAndTheCommandLine) {
       {"on-line dogfight script", "1946", "True", "netdogfight", career, "AcesDogfight",
        "Standard"},
   };
+  const ReaderModeInputs aep{"AEP", "True", ""};
+  EXPECT_EQ(
+      SeatPassReaderMode("Standard",
+                         "[10:00:20] r01000(0) seat occupied by Mission: net/dogfight at 1 2", aep),
+      "Standard");  // a pilot's name is no mission path
   for (const ModeCase& c : cases) {
     const ReaderModeInputs inputs{c.game_id, c.includes_aep, c.parameter};
     EXPECT_EQ(SeatPassReaderMode("Standard", c.line, inputs), c.seat_pass) << c.name;
