@@ -27,6 +27,10 @@ bool PlayerSeat(Line line) {
 bool PilotSeat(Line line) {
   return Contains(line, "(0) seat occupied by");
 }
+// A seat line carries a name its pilot chose: what the name holds reaches no other row.
+bool EventLine(Line line) {
+  return !Contains(line, "seat occupied by");
+}
 bool Online(const TMainForm& form) {
   return form.Coop.Checked || form.Dogfight.Checked;
 }
@@ -62,31 +66,35 @@ constexpr std::array<EventRow, 16> kRows = {{
      [](TMainForm& form, Line line, Line) { StandardSeat(form, line); }},
     {3, "dogfight aircraft shot down",
      [](const TMainForm& form, Line line, Line mode) {
-       return Contains(line, "shot down by") && mode == "AcesDogfight" && form.Dogfight.Checked;
+       return EventLine(line) && Contains(line, "shot down by") && mode == "AcesDogfight" &&
+              form.Dogfight.Checked;
      },
      [](TMainForm& form, Line line, Line) {
        DogFightAirKill(form, line, DogFightShotDown(form, line));
      }},
     {3, "dogfight aircraft crashed",
      [](const TMainForm& form, Line line, Line mode) {
-       return Contains(line, "crashed at") && form.Dogfight.Checked && mode == "AcesDogfight" &&
-              !NamesGroundObject(line);
+       return EventLine(line) && Contains(line, "crashed at") && form.Dogfight.Checked &&
+              mode == "AcesDogfight" && !NamesGroundObject(line);
      },
      [](TMainForm& form, Line line, Line) { DogFightCrash(form, line); }},
     {3, "aircraft shot down",
      [](const TMainForm&, Line line, Line mode) {
-       return Contains(line, "shot down by") && mode == "Standard";
+       return EventLine(line) && Contains(line, "shot down by") && mode == "Standard";
      },
      [](TMainForm& form, Line line, Line) {
        StandardAirKill(form, line, StandardShotDown(form, line));
      }},
     {3, "aircraft crashed",
      [](const TMainForm&, Line line, Line mode) {
-       return Contains(line, "crashed at") && mode == "Standard" && !NamesGroundObject(line);
+       return EventLine(line) && Contains(line, "crashed at") && mode == "Standard" &&
+              !NamesGroundObject(line);
      },
      [](TMainForm& form, Line line, Line) { StandardCrash(form, line); }},
     {3, "static object destroyed",
-     [](const TMainForm&, Line line, Line) { return Contains(line, "Static destroyed by"); },
+     [](const TMainForm&, Line line, Line) {
+       return EventLine(line) && Contains(line, "Static destroyed by");
+     },
      [](TMainForm& form, Line line, Line mode) {
        if (StaticDestroyed(form, line) != StaticKill::kAlreadyDestroyed) {
          RecordGroundKill(form, line, mode, std::string());
@@ -94,12 +102,12 @@ constexpr std::array<EventRow, 16> kRows = {{
      }},
     {3, "bail-out",
      [](const TMainForm&, Line line, Line) {
-       return Contains(line, "bailed out at") && !Contains(line, "successfully");
+       return EventLine(line) && Contains(line, "bailed out at") && !Contains(line, "successfully");
      },
      [](TMainForm& form, Line line, Line mode) { BailOut(form, line, mode); }},
     {3, "column vehicle destroyed",
      [](const TMainForm&, Line line, Line) {
-       return Contains(line, "destroyed by") && NamesObject(line, "Chief");
+       return EventLine(line) && Contains(line, "destroyed by") && NamesObject(line, "Chief");
      },
      [](TMainForm& form, Line line, Line mode) {
        const ColumnKill kill = ColumnDestroyed(form, line);
@@ -107,25 +115,28 @@ constexpr std::array<EventRow, 16> kRows = {{
      }},
     {3, "bridge destroyed",
      [](const TMainForm&, Line line, Line) {
-       return Contains(line, "destroyed by") && NamesObject(line, "Bridge");
+       return EventLine(line) && Contains(line, "destroyed by") && NamesObject(line, "Bridge");
      },
      [](TMainForm& form, Line line, Line mode) { BridgeDestroyed(form, line, mode); }},
     {4, "aircraft damaged",
      [](const TMainForm&, Line line, Line mode) {
-       return (Contains(line, "damaged by") || Contains(line, "damaged on")) && mode == "Standard";
+       return EventLine(line) && (Contains(line, "damaged by") || Contains(line, "damaged on")) &&
+              mode == "Standard";
      },
      [](TMainForm& form, Line line, Line) { StandardDamaged(form, line); }},
     {4, "paratroopers landed",
-     [](const TMainForm&, Line line, Line) { return Contains(line, "(255) was captured"); },
+     [](const TMainForm&, Line line, Line) {
+       return EventLine(line) && Contains(line, "(255) was captured");
+     },
      [](TMainForm& form, Line line, Line) { ParatroopCapture(form, line, "Para"); }},
     {4, "glider landed",
      [](const TMainForm&, Line line, Line mode) {
-       return Contains(line, "10(0) was captured at") && mode == "Standard";
+       return EventLine(line) && Contains(line, "10(0) was captured at") && mode == "Standard";
      },
      [](TMainForm& form, Line line, Line) { GliderLanding(form, line); }},
     {5, "airman killed or captured",
      [](const TMainForm&, Line line, Line) {
-       return Contains(line, "was killed") || Contains(line, "was captured");
+       return EventLine(line) && (Contains(line, "was killed") || Contains(line, "was captured"));
      },
      [](TMainForm& form, Line line, Line mode) { RecordMIA(form, line, mode); }},
 }};
