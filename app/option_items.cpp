@@ -66,6 +66,10 @@ const Items kVoteLevels{"0", "25", "50", "75", "100"};
 const Items kRadios{"Campaign Default", "All Squadrons", "Player Squadron & Escorts",
                     "Player Squadron Only", "No Squadrons"};
 const Items kDayNight{"Day", "Night", "By Start/End Time"};
+const Items kEscapes{"default", "100%", "90%", "80%", "70%", "60%",
+                     "50%",     "40%",  "30%", "20%", "10%"};
+const Items kObjectKinds{"1", "2", "3", "4", "5", "6"};
+const Items kLossPercentages{"100%", "90%", "80%", "70%", "60%", "50%", "40%", "30%", "20%", "10%"};
 
 void SetItems(MainWindowControls& c) {
   c.FlightBox.Items = kFlights;
@@ -103,6 +107,10 @@ void SetItems(MainWindowControls& c) {
   c.VoteLevelBox.Items = kVoteLevels;
   c.RadioBox.Items = kRadios;
   c.DayNightBox.Items = kDayNight;
+  c.FBDTimeBox.Items = kServerTimeLimits;
+  c.Escape.Items = kEscapes;
+  c.NumObjBox.Items = kObjectKinds;
+  c.FBMultiplier.Items = kLossPercentages;
 }
 
 // The boxes that the window's creation leaves alone start with these texts.
@@ -121,6 +129,10 @@ void SetDesignTexts(MainWindowControls& c) {
   c.BornPlaceTrackBar.Min = 500;
   c.BornPlaceTrackBar.Max = 9950;
   c.BornPlaceTrackBar.Position = 3000;
+  c.FBDTimeBox.Text = "No Time Limit";
+  c.Escape.Text = "default";
+  c.NumObjBox.Text = "3";
+  c.FBMultiplier.Text = "100%";
 }
 
 void SetMenus(MainWindowControls& c) {

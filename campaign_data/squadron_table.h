@@ -75,6 +75,13 @@ struct SquadronEntry {
   int SquadronEscortOf = -1;    // the squadron this one escorts
   int SquadronEscortedBy = -1;  // the squadron escorting this one
   std::string SquadronTargetObject;
+  int SquadronTargetColumn = -1;  // the friendly column a column-defence flight covers
+  // Cover of a squadron's target by a fighter flying there on its own, both ways.
+  int TargetCoverOf = -1;    // the fighter covering this squadron's target
+  int SquadronCoverOf = -1;  // the squadron whose target this fighter covers
+  // Interceptions and patrols over an attacked target, both ways.
+  int SquadronInterceptLink = -1;  // the fighter set against this squadron
+  int SquadronInterceptOf = -1;    // the squadron this fighter intercepts or patrols against
 };
 
 inline constexpr int kSquadronCapacity = 1029;

@@ -8,7 +8,7 @@
 #include "mission_results/event_text.h"
 #include "mission_results/rank_awards.h"
 #include "mission_results/roster_lookup.h"
-#include "mission_results/squadron_nation_names.h"
+#include "mission_results/squadron_country.h"
 #include "platform/text_file.h"
 
 namespace {

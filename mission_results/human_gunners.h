@@ -2,9 +2,10 @@
 
 class TMainForm;
 
-// Human crewmen of co-op missions and gunner.tavrek.
+// Human crewmen of on-line missions and gunner.tavrek.
 
-// Replaces GunnerTable by the file's crewmen.
+// Replaces GunnerTable by the crewmen of gunner.tavrek (none when the file is missing).
 void LoadGunner(TMainForm& form);
-// Folds crewmen who are roster pilots into the roster and writes gunner.tavrek.
+// Folds every crewman who is also a roster pilot into the pilot's record, repairs the other
+// records and writes gunner.tavrek.
 void SaveGunner(TMainForm& form);

@@ -11,7 +11,7 @@
 #include "mission_results/player_crew.h"
 #include "mission_results/rank_awards.h"
 #include "mission_results/roster_lookup.h"
-#include "mission_results/squadron_nation_names.h"
+#include "mission_results/squadron_country.h"
 #include "platform/file_system.h"
 #include "platform/text_file.h"
 
@@ -89,7 +89,7 @@ void RecordLostPilot(TMainForm& form, const RosterSlot& at, const LossTexts& tex
   if (at.squadron == 0) {
     const int slot = at.slot;
     form.ResultsPass.PendingWrites.push_back(
-        [slot, event_text](TMainForm& f) { ArchivePilot(f, slot, event_text); });
+        [slot, event_text](TMainForm& f) { ArchivePilot(f, RosterIndex(0, slot), event_text); });
   }
   pilot.RosterMarker = "d";
 }

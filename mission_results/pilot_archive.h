@@ -4,7 +4,9 @@
 
 class TMainForm;
 
-// The archive of lost pilots of the player's squadron.
+// The archive of the player's squadron's lost pilots in the game's career folder.
 
-// Appends the pilot of the player squadron's slot, with his last event, to archive.dat.
-void ArchivePilot(TMainForm& form, int slot, const std::string& event_text);
+// Appends the record of the pilot at the roster index (squadron * 17 + slot) to archive.dat:
+// his career fields, his events of events.dat, the death text given and a separator line.
+// Written only while the program stands in for the game's career generator.
+void ArchivePilot(TMainForm& form, int roster_index, const std::string& death_text);

@@ -13,7 +13,7 @@
 class TMainForm;
 
 // Table indexes filed under a name, each list in ascending index order.
-class NameIndex {
+class PassNameIndex {
  public:
   void Clear() { entries_.clear(); }
   void Add(const std::string& name, int index);
@@ -29,12 +29,12 @@ class NameIndex {
 struct ResultsPassState {
   // While set, the look-ups below answer for the tables; otherwise the tables are scanned.
   bool Active = false;
-  NameIndex RosterNames;  // roster entries (squadron * 17 + slot, slots 0..15) by pilot name
+  PassNameIndex RosterNames;  // roster entries (squadron * 17 + slot, slots 0..15) by pilot name
   std::vector<std::string> RosterNameFiled;  // the name each roster entry is filed under
-  NameIndex SquadronNames;
-  NameIndex ColumnNames;
-  NameIndex StationaryNames;  // static objects by object name ("12_Static")
-  NameIndex LocationNames;
+  PassNameIndex SquadronNames;
+  PassNameIndex ColumnNames;
+  PassNameIndex StationaryNames;  // static objects by object name ("12_Static")
+  PassNameIndex LocationNames;
   std::unordered_map<std::string, std::string> OffMapBases;  // base name -> OffMapCheck answer
   std::optional<std::vector<std::string>> ReconLines;        // recons.dat, read once
   std::optional<BridgeRoutes> Routes;                        // the map's routes, read once

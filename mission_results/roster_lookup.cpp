@@ -9,12 +9,12 @@
 #include "mission_results/event_text.h"
 #include "platform/errors.h"
 
-void NameIndex::Add(const std::string& name, int index) {
+void PassNameIndex::Add(const std::string& name, int index) {
   std::vector<int>& indexes = entries_[name];
   indexes.insert(std::lower_bound(indexes.begin(), indexes.end(), index), index);
 }
 
-void NameIndex::Remove(const std::string& name, int index) {
+void PassNameIndex::Remove(const std::string& name, int index) {
   const auto found = entries_.find(name);
   if (found == entries_.end()) return;
   std::vector<int>& indexes = found->second;
@@ -22,7 +22,7 @@ void NameIndex::Remove(const std::string& name, int index) {
   if (at != indexes.end() && *at == index) indexes.erase(at);
 }
 
-const std::vector<int>& NameIndex::Find(const std::string& name) const {
+const std::vector<int>& PassNameIndex::Find(const std::string& name) const {
   static const std::vector<int> kNone;
   const auto found = entries_.find(name);
   return found == entries_.end() ? kNone : found->second;

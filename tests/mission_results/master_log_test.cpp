@@ -220,6 +220,7 @@ TEST_F(MasterLogTest, ThePlayerKilledWithoutStatsResetOnDeathScrubsTheMission) {
 }
 
 TEST_F(MasterLogTest, ANothingMissionLeavesTheNothingOfNoteDebriefing) {
+  campaign.NoPilotDueAnything();
   EventLogWriter log = campaign.Log();
   log.Landed(log.Aircraft("USMC_VMF_31100", 0));
   campaign.WriteEventLog(log.Text());
@@ -259,6 +260,7 @@ TEST_F(MasterLogTest, BadInputIsLoggedScoresNothingAndLetsThePipelineGoOn) {
 }
 
 TEST_F(MasterLogTest, ALogOfAnotherMapNamesNothingOfTheCampaignAndChangesNothing) {
+  campaign.NoPilotDueAnything();
   EventLogWriter log = campaign.Log();
   log.Line("JG54_1010 shot down by JG54_2021 at 1.00 2.00")
       .Line("JG54_1010 crashed at 1.00 2.00")

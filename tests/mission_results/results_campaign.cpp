@@ -277,6 +277,17 @@ const std::string& ResultsCampaign::PilotName(int squadron, int slot) {
   return Pilot(squadron, slot).RosterName;
 }
 
+void ResultsCampaign::NoPilotDueAnything() {
+  for (int s = 0; s <= form().LastSquadron; ++s) {
+    for (int slot = 0; slot < 16; ++slot) {
+      PilotEntry& pilot = Pilot(s, slot);
+      pilot.RosterSorties = "001";
+      pilot.RosterKills = "000";
+      pilot.RosterGroundKills = "000";
+    }
+  }
+}
+
 std::string ResultsCampaign::MissionText() {
   return ReadAll(FixturesFolder() + "results/tavrekmission.mis");
 }

@@ -34,6 +34,10 @@ class ResultsCampaign {
   SquadronEntry& Unit(int squadron);
   const std::string& PilotName(int squadron, int slot);
 
+  // Leaves every pilot due no promotion or medal, so a pass that scores nothing changes no
+  // roster entry.
+  void NoPilotDueAnything();
+
   // The mission fixture and a writer of its event log (24-hour or 12-hour stamps).
   static std::string MissionText();
   EventLogWriter Log(EventLogWriter::Clock clock = EventLogWriter::Clock::k24Hour,

@@ -30,7 +30,10 @@ std::map<std::string, std::vector<std::string>> Sections(const std::string& text
     const std::string trimmed = Trimmed(line);
     if (trimmed.empty()) continue;
     if (trimmed.front() == '[' && trimmed.back() == ']') {
-      current = &sections[trimmed.substr(1, trimmed.size() - 2)];
+      std::string name = trimmed.substr(1, trimmed.size() - 2);
+      // The game takes the flight list under either spelling.
+      if (name == "WING") name = "Wing";
+      current = &sections[name];
       continue;
     }
     if (current != nullptr) current->push_back(trimmed);

@@ -1,0 +1,51 @@
+#include "mission_generation/base_directory.h"
+
+#include "app/main_form.h"
+#include "campaign_data/text.h"
+#include "mission_generation/mission_build.h"
+
+namespace {
+
+bool IsCarrierLine(const std::string& line) {
+  return Contains(line, "Ship$") &&
+         (Contains(line, "Ship$Rwy") || (Contains(line, "CV") && !Contains(line, "LCVP")));
+}
+
+}  // namespace
+
+int BaseDirectory::Location(const std::string& name) const {
+  const auto found = location_by_name.find(name);
+  return found == location_by_name.end() ? -1 : found->second;
+}
+
+int BaseDirectory::Column(const std::string& unit_name) const {
+  const auto found = column_by_unit_name.find(unit_name);
+  return found == column_by_unit_name.end() ? -1 : found->second;
+}
+
+bool BaseDirectory::OffMap(const std::string& name) const {
+  return off_map_names.count(name) > 0;
+}
+
+BaseDirectory ReadBaseDirectory(const TMainForm& form) {
+  BaseDirectory bases;
+  const bool british_bases_on_map = form.NormandyBaseOption && form.MapName == "Normandy";
+  for (int l = 0; l <= form.LastLocation; ++l) {
+    const LocationEntry& location = form.LocationTable[l];
+    bases.location_by_name.emplace(location.LocationName, l);
+    if (location.LocationOffMap == "Y" &&
+        !(british_bases_on_map && Contains(location.LocationName, "English_"))) {
+      bases.off_map_names.insert(location.LocationName);
+    }
+  }
+  for (int c = 0; c <= form.LastColumn; ++c) {
+    bases.column_by_unit_name.emplace(form.ColumnTable[c].ColumnUnitName, c);
+  }
+  for (int j = 0; j <= form.LastStationary; ++j) {
+    const StationaryEntry& object = form.StationaryObjectTable[j];
+    const int nearest = object.StationaryNearestLocation;
+    if (!LocationTableType::Contains(nearest) || !IsCarrierLine(object.StationaryLine)) continue;
+    bases.carriers_by_location_name[form.LocationTable[nearest].LocationName].push_back(j);
+  }
+  return bases;
+}

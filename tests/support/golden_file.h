@@ -1,0 +1,16 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+// Compares a text with a reviewed golden file under tests/fixtures/goldens/. With the
+// environment variable TAVREK_UPDATE_GOLDENS=1 the golden file is written from the text
+// instead (and the comparison passes), so a change is reviewed in the diff of the golden file.
+// On a difference the message shows the first differing lines with their numbers, control
+// characters made visible.
+::testing::AssertionResult MatchesGolden(const std::string& actual, const std::string& golden_name);
+
+// The readable difference of two texts: up to `max_lines` lines around the first difference.
+std::string GoldenDifference(const std::string& expected, const std::string& actual,
+                             int max_lines = 12);
