@@ -127,8 +127,9 @@ void WriteEventsLog(TMainForm& form) {
     text = FixRepeatedly(std::move(text), kArticleFixes, ArticleFix);
   }
   WriteTextFile(path, text);
-  SavePilot(form, 0);
-  LoadPilots(form);
+  // The new pilots' first sortie is kept. The roster is not read back here: the mission builder
+  // calls this in the middle of its work on the roster in memory, and the results pass reads
+  // the roster back itself right after.
   SavePilot(form, 0);
   ErrorLog(form, "Events Log Written.");
 }
