@@ -69,6 +69,7 @@ struct CampaignDataState {
   int ActionRadiusKm = 250;
   int FlightsPerSquadron = 2;
   std::string LogFileDate;
+  std::string LogFileName;  // the game's event log, relative to GameFolder; "None" when not found
   std::string Language = "English";
   std::string GameID;
   std::string GameIncludesAEP = "False";

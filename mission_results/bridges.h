@@ -1,8 +1,17 @@
 #pragma once
 
+#include <string>
+
 class TMainForm;
 
 // Destroyed bridges.
 
+// A "destroyed by" line of a bridge ("Bridge12 destroyed by ... at x y"): the pilot's lines,
+// a news line and the bridge line of the events log that keeps the bridge down.
+void BridgeDestroyed(TMainForm& form, const std::string& line, const std::string& mode);
+// The bridge at the position named after the locations its road or railway joins
+// ("Naha-Shuri_Rail_Bridge"); "_Bridge" when no marked route point lies near. Throws
+// ConversionError when the position holds no numbers.
+std::string BridgeName(TMainForm& form, const std::string& position);
 // Marks the locations whose routes cross a destroyed bridge.
 void BridgeList(TMainForm& form);

@@ -8,6 +8,7 @@
 #include "mission_results/gunner_table.h"
 #include "mission_results/name_tables.h"
 #include "mission_results/pilot_roster_table.h"
+#include "mission_results/results_pass_state.h"
 
 // The pilot roster and the texts the scoring of a mission leaves behind.
 struct MissionResultsState {
@@ -35,4 +36,14 @@ struct MissionResultsState {
   std::array<int, kCustomNameCodes> CustomNameCount{};
   // Nations whose missing rank or award file has been reported once in this run.
   std::set<std::string> MissingCareerFilesReported;
+
+  // The results pass: the player's aircraft in the scored block and what became of him
+  // (0; 1 killed or captured; 999 mission scrubbed), and what the pass keeps while it reads.
+  std::string PlayerAircraftId;
+  int PlayerLossStatus = 0;
+  ResultsPassState ResultsPass;
+
+  // The dogfight-server tool's loss figures of its last mission log, entry 1 Allied, 2 Axis:
+  // planes, pilots, wagons, AAA, tanks, artillery, cars, ships.
+  std::array<std::array<int, 8>, 3> DogfightCounters{};
 };

@@ -2,7 +2,10 @@
 
 class TMainForm;
 
-// The per-pilot events file.
+// The per-pilot events file events.dat: the campaign's diary of pilot events and the list of
+// bridges still down.
 
-// Merges the new event lines of the Events label into events.dat.
+// Rewrites events.dat: keeps the lines of pilots still on the roster, counts each bridge down
+// once and lists the bridges still down in DestroyedBridgeText, gives new pilots of the
+// player's squadron their joined line, and appends the lines of the Events label.
 void WriteEventsLog(TMainForm& form);
