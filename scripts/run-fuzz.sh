@@ -1,11 +1,18 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets with clang's libFuzzer in a build folder of their own and runs each
-# for a bounded time (FUZZ_SECONDS, default 60) on a working copy of its seed corpus.
+# Builds the fuzz targets (every fuzz/<name>_fuzz.cpp) with clang's libFuzzer in a build folder
+# of their own and runs them one after the other on working copies of their seed corpora,
+# sharing one bounded time budget (FUZZ_SECONDS, default 60) in equal parts.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-60}
 jobs=${JOBS:-$(nproc)}
-targets=(line_buffer)
+targets=()
+for source in fuzz/*_fuzz.cpp; do
+  name=$(basename "$source" .cpp)
+  targets+=("${name%_fuzz}")
+done
+share=$((seconds / ${#targets[@]}))
+if [ "$share" -lt 1 ]; then share=1; fi
 
 CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVREK_FUZZ=ON \
   -DTAVREK_TESTS=OFF
@@ -17,6 +24,6 @@ for target in "${targets[@]}"; do
   corpus=build-fuzz/corpus/$target
   mkdir -p "$corpus"
   # New inputs go to the working copy; the seeds in the source tree stay as written.
-  build-fuzz/fuzz/"${target}_fuzz" -max_total_time="$seconds" -print_final_stats=1 \
+  build-fuzz/fuzz/"${target}_fuzz" -max_total_time="$share" -print_final_stats=1 \
     "$corpus" "fuzz/corpus/$target"
 done
