@@ -29,6 +29,10 @@ std::string TrueFalse(bool on) {
   return on ? "True" : "False";
 }
 
+bool IsFolderSeparator(char c) {
+  return c == '\\' || c == '/';
+}
+
 // A bad line is quoted in the run log; a huge one only in part.
 std::string Quoted(std::string_view line) {
   constexpr size_t kShown = 40;
@@ -99,12 +103,15 @@ LineFormat SupplyRate(std::string key, int side) {
 LineFormat ProgramFolderLine() {
   return {[](TMainForm& f) { return f.ProgramFolder; },
           [](TMainForm& f, const std::string& line, Leftovers&) {
-            if (line.empty()) {
-              ErrorLog(
-                  f, "tavrek.ini line 1 names no program folder; " + f.ProgramFolder + " is kept.");
+            // Every file of the program is written below this folder: a text that names no
+            // folder (a relative one would be the working folder's) must not take its place.
+            if (line.empty() || !IsFolderSeparator(line.front()) || !DirectoryExists(line)) {
+              const std::string named = line.empty() ? "" : " (" + Quoted(line) + ")";
+              ErrorLog(f, "tavrek.ini line 1 names no program folder" + named + "; " +
+                              f.ProgramFolder + " is kept.");
               return;
             }
-            f.ProgramFolder = line;
+            f.ProgramFolder = IsFolderSeparator(line.back()) ? line : line + "\\";
           }};
 }
 

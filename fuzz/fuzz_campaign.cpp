@@ -73,7 +73,22 @@ FuzzProgramFolder::FuzzProgramFolder() {
   // An installed program folder holds the program: saving the settings then asks nothing.
   WriteTextFile((base / "tavrek").string(), "");
   path_ = base.string() + "/";
+  // A first load writes what a chosen campaign gains on its first start (the pilot roster, the
+  // crews, the territory); inputs are then read against a campaign that has them, as after the
+  // first start, and do not pay for a new roster each time.
+  RunLoad(LoadWholeCampaign);
   Snapshot();
+}
+
+void FuzzProgramFolder::RunLoad(const std::function<void(TMainForm&)>& load) const {
+  const std::unique_ptr<PlatformServices> platform = QuietPlatform();
+  TMainForm form(*platform, {"tavrek"});
+  PointAtSample(form, *this);
+  try {
+    load(form);
+  } catch (const ProgramError&) {
+    // The loader refused the file with a text for the user: what it must do.
+  }
 }
 
 FuzzProgramFolder::~FuzzProgramFolder() {
@@ -115,16 +130,7 @@ void FuzzProgramFolder::Restore() {
 void FuzzProgramFolder::Run(const std::string& relative, std::string_view bytes,
                             const std::function<void(TMainForm&)>& load) {
   WriteTextFile(path_ + relative, bytes);
-  {
-    const std::unique_ptr<PlatformServices> platform = QuietPlatform();
-    TMainForm form(*platform, {"tavrek"});
-    PointAtSample(form, *this);
-    try {
-      load(form);
-    } catch (const ProgramError&) {
-      // The loader refused the file with a text for the user: what it must do.
-    }
-  }
+  RunLoad(load);
   Restore();
 }
 

@@ -41,6 +41,7 @@ class FuzzProgramFolder {
     std::string bytes;
     std::filesystem::file_time_type written;
   };
+  void RunLoad(const std::function<void(TMainForm&)>& load) const;
   void Snapshot();
   void Restore();
 

@@ -290,7 +290,17 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"EmptyBridgeRepairTimeIsRepaired", 65, "BridgeRepairTime=", nullptr,
                  [](const TMainForm& f) { return f.BridgeRepairTimeBox.Text; }, "1 Mission"},
         LineCase{"EmptyProgramFolderLineKeepsTheFolder", 1, "", nullptr,
-                 [](const TMainForm& f) { return f.ProgramFolder; }, "<PROGRAM>"}),
+                 [](const TMainForm& f) { return f.ProgramFolder; }, "<PROGRAM>"},
+        // A relative text would send every file the program writes to the working folder.
+        LineCase{"ProgramFolderLineOfAnOptionKeepsTheFolder", 1, "Default", nullptr,
+                 [](const TMainForm& f) { return f.ProgramFolder; }, "<PROGRAM>"},
+        LineCase{"RelativeProgramFolderLineKeepsTheFolder", 1, "data/", nullptr,
+                 [](const TMainForm& f) { return f.ProgramFolder; }, "<PROGRAM>"},
+        LineCase{"MissingProgramFolderKeepsTheFolder", 1, "<PROGRAM>gone/", nullptr,
+                 [](const TMainForm& f) { return f.ProgramFolder; }, "<PROGRAM>"},
+        LineCase{"ProgramFolderWithoutItsLastSeparatorGainsIt", 1, "<PROGRAM>Backup",
+                 [](TMainForm& f) { ForceDirectories(f.ProgramFolder + "Backup"); },
+                 [](const TMainForm& f) { return f.ProgramFolder; }, "<PROGRAM>Backup\\"}),
     [](const ::testing::TestParamInfo<LineCase>& info) { return std::string(info.param.name); });
 
 TEST(SettingsFile, ARepairedLineIsSavedDuringTheRead) {
