@@ -9,6 +9,7 @@
 #include "campaign_data/run_log.h"
 #include "campaign_data/text.h"
 #include "platform/errors.h"
+#include "platform/file_system.h"
 
 namespace {
 
