@@ -101,18 +101,40 @@ LineFormat SupplyRate(std::string key, int side) {
           }};
 }
 
+// Files are written below the program and game folders: a line that names no existing folder
+// by its full path (a relative one would be the working folder's) must not take their place.
+bool NamesExistingFolder(const std::string& line) {
+  return !line.empty() && IsFolderSeparator(line.front()) && DirectoryExists(line);
+}
+
+std::string WithFinalSeparator(const std::string& folder) {
+  return IsFolderSeparator(folder.back()) ? folder : folder + "\\";
+}
+
 LineFormat ProgramFolderLine() {
   return {[](TMainForm& f) { return f.ProgramFolder; },
           [](TMainForm& f, const std::string& line, Leftovers&) {
-            // Every file of the program is written below this folder: a text that names no
-            // folder (a relative one would be the working folder's) must not take its place.
-            if (line.empty() || !IsFolderSeparator(line.front()) || !DirectoryExists(line)) {
+            if (!NamesExistingFolder(line)) {
               const std::string named = line.empty() ? "" : " (" + Quoted(line) + ")";
               ErrorLog(f, "tavrek.ini line 1 names no program folder" + named + "; " +
                               f.ProgramFolder + " is kept.");
               return;
             }
-            f.ProgramFolder = IsFolderSeparator(line.back()) ? line : line + "\\";
+            f.ProgramFolder = WithFinalSeparator(line);
+          }};
+}
+
+// The game folder stays unknown, as without the line, unless the line names one.
+LineFormat GameFolderLine() {
+  return {[](TMainForm& f) { return f.GameFolder; },
+          [](TMainForm& f, const std::string& line, Leftovers&) {
+            if (line.empty()) return;
+            if (!NamesExistingFolder(line)) {
+              ErrorLog(f, "tavrek.ini line 3 names no game folder (" + Quoted(line) +
+                              "); the game folder is looked for anew.");
+              return;
+            }
+            f.GameFolder = WithFinalSeparator(line);
           }};
 }
 
@@ -265,7 +287,7 @@ std::vector<LineFormat> BuildLayout() {
   return {
       ProgramFolderLine(),                                                         // 1
       FolderLine(&S::CampaignFolder),                                              // 2
-      FolderLine(&S::GameFolder),                                                  // 3
+      GameFolderLine(),                                                            // 3
       BareText(&C::FlightBox),                                                     // 4
       BareText(&C::DeSchwarm),                                                     // 5
       BareText(&C::RuSchwarm),                                                     // 6

@@ -300,7 +300,14 @@ INSTANTIATE_TEST_SUITE_P(
                  [](const TMainForm& f) { return f.ProgramFolder; }, "<PROGRAM>"},
         LineCase{"ProgramFolderWithoutItsLastSeparatorGainsIt", 1, "<PROGRAM>Backup",
                  [](TMainForm& f) { ForceDirectories(f.ProgramFolder + "Backup"); },
-                 [](const TMainForm& f) { return f.ProgramFolder; }, "<PROGRAM>Backup\\"}),
+                 [](const TMainForm& f) { return f.ProgramFolder; }, "<PROGRAM>Backup\\"},
+        LineCase{"GameFolderLineOfAnOptionLeavesItUnknown", 3, "250 Kilometers", nullptr,
+                 [](const TMainForm& f) { return f.GameFolder; }, ""},
+        LineCase{"MissingGameFolderLeavesItUnknown", 3, "<PROGRAM>game/", nullptr,
+                 [](const TMainForm& f) { return f.GameFolder; }, ""},
+        LineCase{"GameFolderThatExistsIsTaken", 3, "<PROGRAM>Backup/",
+                 [](TMainForm& f) { ForceDirectories(f.ProgramFolder + "Backup"); },
+                 [](const TMainForm& f) { return f.GameFolder; }, "<PROGRAM>Backup/"}),
     [](const ::testing::TestParamInfo<LineCase>& info) { return std::string(info.param.name); });
 
 TEST(SettingsFile, ARepairedLineIsSavedDuringTheRead) {
