@@ -15,7 +15,6 @@ share=$((seconds / ${#targets[@]}))
 if [ "$share" -lt 1 ]; then share=1; fi
 
 CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVREK_FUZZ=ON \
-  -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -gline-tables-only" \
   -DTAVREK_TESTS=OFF
 for target in "${targets[@]}"; do
   cmake --build build-fuzz -j"$jobs" --target "${target}_fuzz"
