@@ -31,6 +31,10 @@ std::string TrueFalse(bool on) {
   return on ? "True" : "False";
 }
 
+bool IsFolderSeparator(char c) {
+  return c == '\\' || c == '/';
+}
+
 // A bad line is quoted in the run log; a huge one only in part.
 std::string Quoted(std::string_view line) {
   return "\"" + Excerpt(line) + "\"";
@@ -96,23 +100,41 @@ LineFormat SupplyRate(std::string key, int side) {
           }};
 }
 
+// Files are written below the program and game folders: a line that names no existing folder
+// by its full path (a relative one would be the working folder's) must not take their place.
+bool NamesExistingFolder(const std::string& line) {
+  return !line.empty() && IsAbsolutePath(line) && DirectoryExists(line);
+}
+
+std::string WithFinalSeparator(const std::string& folder) {
+  return IsFolderSeparator(folder.back()) ? folder : folder + "\\";
+}
+
 LineFormat ProgramFolderLine() {
   return {[](TMainForm& f) { return f.ProgramFolder; },
           [](TMainForm& f, const std::string& line, Leftovers&) {
-            if (line.empty()) {
-              ErrorLog(
-                  f, "tavrek.ini line 1 names no program folder; " + f.ProgramFolder + " is kept.");
+            if (!NamesExistingFolder(line)) {
+              const std::string named = line.empty() ? "" : " (" + Quoted(line) + ")";
+              ErrorLog(f, "tavrek.ini line 1 names no program folder" + named + "; " +
+                              f.ProgramFolder + " is kept.");
               return;
             }
-            // A relative or made-up text would put the run log and the settings wherever the
-            // program happens to be started.
-            if (!IsAbsolutePath(line) || !DirectoryExists(line)) {
-              ErrorLog(f, "tavrek.ini line 1: " + Quoted(line) + " is no existing folder; " +
-                              f.ProgramFolder + " is kept as the program folder.");
-              return;
-            }
-            f.ProgramFolder = line;
+            f.ProgramFolder = WithFinalSeparator(line);
             ClaimProgramFolder(f);
+          }};
+}
+
+// The game folder stays unknown, as without the line, unless the line names one.
+LineFormat GameFolderLine() {
+  return {[](TMainForm& f) { return f.GameFolder; },
+          [](TMainForm& f, const std::string& line, Leftovers&) {
+            if (line.empty()) return;
+            if (!NamesExistingFolder(line)) {
+              ErrorLog(f, "tavrek.ini line 3 names no game folder (" + Quoted(line) +
+                              "); the game folder is looked for anew.");
+              return;
+            }
+            f.GameFolder = WithFinalSeparator(line);
           }};
 }
 
@@ -265,7 +287,7 @@ std::vector<LineFormat> BuildLayout() {
   return {
       ProgramFolderLine(),                                                         // 1
       FolderLine(&S::CampaignFolder),                                              // 2
-      FolderLine(&S::GameFolder),                                                  // 3
+      GameFolderLine(),                                                            // 3
       BareText(&C::FlightBox),                                                     // 4
       BareText(&C::DeSchwarm),                                                     // 5
       BareText(&C::RuSchwarm),                                                     // 6

@@ -8,6 +8,14 @@ if(TAVREK_SANITIZE)
     -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   target_link_options(tavrek_options INTERFACE -fsanitize=address,undefined)
 endif()
+if(TAVREK_FUZZ)
+  # The fuzz build (clang): every library instrumented for libFuzzer's coverage once; only the
+  # fuzz targets link the fuzzer itself.
+  target_compile_options(tavrek_options INTERFACE
+    -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+    -fno-sanitize-recover=undefined)
+  target_link_options(tavrek_options INTERFACE -fsanitize=address,undefined)
+endif()
 
 # tavrek_folder_library(<name> [DEPENDS libs...])
 # Every .cpp file of the calling folder goes into the static library <name>.
