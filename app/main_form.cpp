@@ -10,6 +10,7 @@
 #include "mission_generation/custom_mission.h"
 #include "mission_generation/flights_per_squadron.h"
 #include "mission_generation/waypoint_settings_panel.h"
+#include "mission_results/pilot_editor.h"
 
 TMainForm::TMainForm(PlatformServices& platform, std::vector<std::string> command_line)
     : MainWindowControls(platform.Loop(), platform.DialogService()),
@@ -52,4 +53,5 @@ void TMainForm::WireEvents() {
   WireWaypointSettingsPanel(*this);
   WireCustomMissionPanel(*this);
   WireFlightBox(*this);
+  WirePilotEditor(*this);
 }

@@ -133,9 +133,9 @@ void ReadColumn(TMainForm& form, ColumnEntry& column, const std::string& line) {
   column.ColumnArmy = Word(line, 3);
   column.ColumnPlace = at == std::string::npos ? std::string() : FirstWord(line.substr(at + 1));
   column.ColumnHits = 0;
-  column.ColumnRouteArmyA = column.ColumnArmy;
-  column.ColumnRouteArmyB = column.ColumnArmy;
-  column.ColumnRouteArmyC = column.ColumnRouteArmyA;
+  column.ColumnPlaceOwner = column.ColumnArmy;
+  column.ColumnHeading = column.ColumnArmy;
+  column.ColumnDestinationOwner = column.ColumnPlaceOwner;
   column.ColumnDestination = column.ColumnPlace;
   const std::string letter = TextAfter(line, '~').substr(0, 1);
   column.ColumnMarks = letter.empty() ? "A" : letter;
@@ -310,8 +310,8 @@ void PlaceShipsOnPatrol(TMainForm& form) {
     if (placed) {
       column.ColumnPlace = form.PatrolText[area];
       column.ColumnDestination = column.ColumnPlace;
-      column.ColumnRouteArmyB = "2";
-      column.ColumnRouteArmyC = column.ColumnArmy;
+      column.ColumnHeading = "2";
+      column.ColumnDestinationOwner = column.ColumnArmy;
       column.ColumnLastRoutePoint = 3;
       column.ColumnStatus.clear();
     }

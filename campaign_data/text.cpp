@@ -48,6 +48,13 @@ bool Contains(std::string_view text, std::string_view part) {
   return text.find(part) != std::string_view::npos;
 }
 
+bool ContainsAny(std::string_view text, std::initializer_list<std::string_view> parts) {
+  for (const std::string_view part : parts) {
+    if (Contains(text, part)) return true;
+  }
+  return false;
+}
+
 bool StartsWith(std::string_view text, std::string_view prefix) {
   return text.substr(0, prefix.size()) == prefix;
 }

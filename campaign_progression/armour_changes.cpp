@@ -7,6 +7,10 @@
 void StartArmor(TMainForm& form) {
   (void)form;
 }
+void ArmorUpGrade(TMainForm& form, int column) {
+  (void)form;
+  (void)column;
+}
 std::string ReplaceArmy(TMainForm& form, const std::string& text, const std::string& side) {
   (void)form;
   (void)side;
