@@ -233,7 +233,10 @@ void AcesPaints(TMainForm& form) {
     for (const auto& [s, slot] : found->second) {
       // The line's aircraft type must be the squadron's own, not merely a part of its name.
       if (paint.type != PaintType(std::as_const(form.SquadronTable)[s])) continue;
-      form.PilotRoster[RosterIndex(s, slot)].RosterSkin = SeasonValue(form, paint);
+      std::string& skin = form.PilotRoster[RosterIndex(s, slot)].RosterSkin;
+      const std::string value = SeasonValue(form, paint);
+      if (skin == value) continue;
+      skin = value;
       changed = true;
     }
   }
