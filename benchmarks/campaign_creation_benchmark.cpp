@@ -86,14 +86,10 @@ class GeneratedMaster {
     }
     WriteFile(folder_ / "data" / "Bench.rds", roads);
     WriteFile(folder_ / "master.mis", mission);
-    fs::copy_file(fs::path(TAVREK_SOURCE_DIR) / "data" / "class.tavrek",
-                  folder_ / "data" / "class.tavrek");
-    fs::copy_file(fs::path(TAVREK_SOURCE_DIR) / "data" / "payloads.tavrek",
-                  folder_ / "data" / "payloads.tavrek");
-    fs::copy_file(fs::path(TAVREK_SOURCE_DIR) / "data" / "shipnames.tavrek",
-                  folder_ / "data" / "shipnames.tavrek");
-    fs::copy_file(fs::path(TAVREK_SOURCE_DIR) / "data" / "gobjects.tavrek",
-                  folder_ / "data" / "gobjects.tavrek");
+    for (const char* file : {"class.tavrek", "payloads.tavrek", "shipnames.tavrek",
+                             "gobjects.tavrek", "squadids.tavrek", "airfields.tavrek"}) {
+      fs::copy_file(fs::path(TAVREK_SOURCE_DIR) / "data" / file, folder_ / "data" / file);
+    }
     fs::create_directories(folder_ / "campaign");
   }
   ~GeneratedMaster() {
