@@ -8,6 +8,7 @@
 #include "campaign_data/settings_file.h"
 #include "campaign_data/startup.h"
 #include "campaign_setup/flight_sizes.h"
+#include "campaign_setup/setup_events.h"
 #include "mission_generation/custom_mission.h"
 #include "mission_generation/flights_per_squadron.h"
 #include "mission_generation/pipeline.h"
@@ -59,4 +60,5 @@ void TMainForm::WireEvents() {
   WireFlightBox(*this);
   WireFlightSizeBoxes(*this);
   WirePilotEditor(*this);
+  WireCampaignSetup(*this);
 }

@@ -254,6 +254,28 @@ struct MainWindowControls {
   TLabel LinkBoxLabel{Controls, "LinkBoxLabel", &TargetBox, "Set Enemy"};
   TComboBox LinkBox{Controls, "LinkBox", &TargetBox};
 
+  // Campaign set-up: the new-campaign screen, the wizard, backups, export and import.
+  TButton NewCampaign{Controls, "NewCampaign", nullptr, "New Campaign"};
+  TMenuItem GenerateCampaign{Controls, "GenerateCampaign", &RunMenu, "Generate &Campaign"};
+  TMenuItem WizardMenu{Controls, "WizardMenu", &RunMenu, "Set Up Wizard"};
+  TComboBox NewCampBox{Controls, "NewCampBox"};
+  TButton CampStartButton{Controls, "CampStartButton", nullptr, "Start"};
+  TMenuItem BackupCampaignOption{Controls, "BackupCampaignOption", &FilesMenu, "&Backup Campaign"};
+  TMenuItem RestoreCampaign{Controls, "RestoreCampaign", &FilesMenu, "&Restore From Backup"};
+  TMenuItem RestoreFromLastMission{Controls, "RestoreFromLastMission", &FilesMenu,
+                                   "Restore From &Last Mission"};
+  TMenuItem ExportCampaign{Controls, "ExportCampaign", &FilesMenu, "&Export On-Line Campaign"};
+  TMenuItem ImportCampaign{Controls, "ImportCampaign", &FilesMenu, "&Import On-Line Campaign"};
+  TOpenDialog SetImport{Controls, "SetImport"};
+
+  // Squadron editor: the squadron's paint, its markings and "Apply to All".
+  TLabel SkinLabel{Controls, "SkinLabel", nullptr, "Paint Scheme"};
+  TComboBox SkinBox{Controls, "SkinBox"};
+  TLabel MarkingsLabel{Controls, "MarkingsLabel", nullptr, "Markings On?"};
+  TComboBox SqMark{Controls, "SqMark"};
+  TLabel UniformLabel{Controls, "UniformLabel", nullptr, "Same Paint for Every Squadron of Type"};
+  TButton UniformButton{Controls, "UniformButton", nullptr, "Apply to All"};
+
   // Squadron editor: the squadron chosen, its unit id and its pilots.
   TComboBox SquadBox{Controls, "SquadBox"};
   TComboBox SquadIDBox{Controls, "SquadIDBox"};

@@ -13,3 +13,6 @@ void HistoricDate(TMainForm& form, int squadron, int pace) {
   (void)squadron;
   (void)pace;
 }
+void PlaneDownGrade(TMainForm& form) {
+  (void)form;
+}

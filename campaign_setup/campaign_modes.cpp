@@ -19,3 +19,9 @@ void DGENToggle(TMainForm& form) {
 void NGenToggle(TMainForm& form) {
   (void)form;
 }
+void DGenReplacement(TMainForm& form) {
+  (void)form;
+}
+void NGenReplacement(TMainForm& form) {
+  (void)form;
+}

@@ -11,4 +11,5 @@ struct CampaignSetupState {
   int DeFlightSize = 0;
   int RuFlightSize = 0;
   int BAFlightSize = 0;
+  int NoseArtCount = 0;  // nose-art bitmaps the last NoseArtBoxSetup found
 };

@@ -2,7 +2,9 @@
 
 class TMainForm;
 
-// Nose art.
+// Nose art: bitmaps of the game's "PaintSchemes\NoseArt\" folder that pilots of American
+// bomber and ground-attack squadrons may carry. noseart.tavrek (written with the pilots) holds
+// one block per squadron, in table order, of its pilots' nose art ("None" for none).
 
 // Reads the pilots' nose art from noseart.tavrek.
 void LoadNoseArt(TMainForm& form);
@@ -12,3 +14,8 @@ void NoseArtCheck(TMainForm& form, int squadron, int slot);
 void NoseArtBoxSetup(TMainForm& form);
 // Nose-art choice changed: sets the current pilot's nose art.
 void NoseArtBoxChange(TMainForm& form);
+// Options menu, Random Nose Art: saves the settings and, when ticked, hands out nose art.
+void RandomNoseArtClick(TMainForm& form);
+// Every pilot still without nose art draws one of "None" and the folder's bitmaps; the rule
+// of NoseArtCheck then applies. Saves the pilots.
+void NoseArtRandomizer(TMainForm& form);

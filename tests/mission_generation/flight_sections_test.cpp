@@ -124,7 +124,8 @@ TEST_F(FlightSectionsTest, SortiesCountForEveryComputerPilotWhoFliesOnly) {
 }
 
 TEST_F(FlightSectionsTest, PilotsPaintNoseArtAndPortraitsOrTheDowngradePaintForEveryPlane) {
-  const int s = campaign.AddFlyingSquadron("VMF_1", "1", "1", 0, 1, 4, 2);
+  // An American ground-attack squadron: its pilots may carry nose art.
+  const int s = campaign.AddFlyingSquadron("VMF_1", "4", "1", 0, 1, 4, 2);
   PilotEntry& first = Form().PilotRoster[RosterIndex(s, 0)];
   first.RosterSkin = "3Hellcat.bmp";
   first.RosterNoseArt = "Lady.bmp";
@@ -132,7 +133,7 @@ TEST_F(FlightSectionsTest, PilotsPaintNoseArtAndPortraitsOrTheDowngradePaintForE
   Generate();
   EXPECT_THAT(Form().MissionFileText,
               HasSubstr("  Skill1 1\r\n  Skin0 Hellcat.bmp\r\n  NoseArt0 Lady.bmp\r\n"
-                        "  numberOn0 3\r\n  pilot0 us_ace.bmp\r\n  Class air.Test1\r\n"));
+                        "  numberOn0 3\r\n  pilot0 us_ace.bmp\r\n  Class air.Test4\r\n"));
 
   BuilderCampaign downgraded;
   const int d = downgraded.AddFlyingSquadron("VMF_1", "1", "1", 0, 1, 4, 2);

@@ -90,7 +90,7 @@ TEST(LoadAces, ThePlacedAceTakesTheWeakestComputerPilotsSlotWithHisRecord) {
   EXPECT_EQ(ace.RosterHomeTown, "Sioux Falls");
   EXPECT_EQ(ace.RosterMarker, " ");
   EXPECT_EQ(ace.RosterSkin, "1vmf.bmp");
-  EXPECT_EQ(ace.RosterNoseArt, "");
+  EXPECT_EQ(ace.RosterNoseArt, "None");  // a fighter squadron carries no nose art
   EXPECT_EQ(w.CampaignFile("aces.dat"), "Jim Ace\r\n");
   EXPECT_NE(w.CampaignFile("pilot.tavrek").find(" 031 002 120 Jim Ace @"), std::string::npos);
   EXPECT_EQ(w.form.CampaignNews, "Colonel Jim Ace has joined USMC_VMF_1210 Squadron. ");
