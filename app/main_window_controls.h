@@ -126,9 +126,6 @@ struct MainWindowControls {
   TComboBox VoteLevelBox{Controls, "VoteLevelBox"};
   TComboBox DayNightBox{Controls, "DayNightBox"};
   TComboBox DefaultNation{Controls, "DefaultNation"};
-  // New campaign: the box with its choices and the button that starts the campaign.
-  TPanel NewCampBox{Controls, "NewCampBox"};
-  TButton CampStartButton{Controls, "CampStartButton", nullptr, "Start Campaign"};
   TEdit ServerInfo{Controls, "ServerInfo"};
   TTrackBar BornPlaceTrackBar{Controls, "BornPlaceTrackBar"};
 

@@ -305,6 +305,8 @@ TEST(SquadronBase, DogfightBasesOfNoKnownOwnerAreKept) {
   BaseWorld bases;
   bases.form.Dogfight.Checked = true;
   bases.form.NoTransfers.Checked = true;
+  // The territory counts as read once the first place has an owner; the bases have none.
+  AddLocation(bases.form, "Rear_Depot", "1", "500000.00 500000.00");
   AddLocation(bases.form, "Kursk_Airfield", "", kNear1);
   AddLocation(bases.form, "Orel_Airfield", "", kNear2);
   bases.AddSquadron("Player0", "1", "ru", "1", "Kursk_Airfield");

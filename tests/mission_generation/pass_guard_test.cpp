@@ -154,12 +154,16 @@ TEST_F(PassGuardTest, APassThatDiedMidwayIsRolledBackAtTheNextStart) {
   EXPECT_TRUE(FileExists(world.program_folder.Path() + "pass_snapshot/marker.txt"));
   EXPECT_EQ(Files().at("campaign/squadrons.tavrek"), "squadrons after");
 
-  // The next start, by the game's update script, which reads no campaign.
+  // The next start, by the game's update script. It scores the last flight after the roll-back;
+  // this campaign has no map, so the territory files it writes are empty ones of its own.
   world.form = std::make_unique<TMainForm>(
       *world.platform, std::vector<std::string>{ProgramFile(world, "tavrek"), "netupdate"});
   CreateWindowAsTheProgramDoes(*world.form);
 
-  EXPECT_EQ(FilesBelow(world.program_folder.Path(), {"tavrekerror.txt", "tavrek.ini"}), before);
+  FileTree after = FilesBelow(world.program_folder.Path(), {"tavrekerror.txt", "tavrek.ini"});
+  EXPECT_EQ(after.erase("campaign/locations.tavrek") + after.erase("campaign/territory.tavrek"),
+            2u);
+  EXPECT_EQ(after, before);
   // The settings the start goes on with are those from before the pass.
   EXPECT_EQ(world.form->LogFileDate, "2026/12/01");
   EXPECT_THAT(RunLogMessages(*world.form),

@@ -56,6 +56,7 @@ const std::vector<std::string> kOfflineFiles{
     "campaign/Okinawa45/campaign.tavrek",
     "campaign/Okinawa45/columns.tavrek",
     "campaign/Okinawa45/documents.dat",
+    "campaign/Okinawa45/events.dat",
     "campaign/Okinawa45/locations.tavrek",
     "campaign/Okinawa45/noseart.tavrek",
     "campaign/Okinawa45/paints.tavrek",
@@ -73,6 +74,7 @@ const std::vector<std::string> kOfflineFiles{
     "game/Missions/Campaign/UM/Tavrek/tavrekmission.properties"};
 const std::vector<std::string> kCoopFiles{"campaign/Okinawa45/campaign.tavrek",
                                           "campaign/Okinawa45/columns.tavrek",
+                                          "campaign/Okinawa45/events.dat",
                                           "campaign/Okinawa45/locations.tavrek",
                                           "campaign/Okinawa45/noseart.tavrek",
                                           "campaign/Okinawa45/paints.tavrek",
@@ -87,6 +89,7 @@ const std::vector<std::string> kCoopFiles{"campaign/Okinawa45/campaign.tavrek",
 const std::vector<std::string> kDogfightFiles{
     "campaign/Okinawa45/campaign.tavrek",
     "campaign/Okinawa45/columns.tavrek",
+    "campaign/Okinawa45/events.dat",
     "campaign/Okinawa45/locations.tavrek",
     "campaign/Okinawa45/noseart.tavrek",
     "campaign/Okinawa45/paints.tavrek",
