@@ -20,4 +20,5 @@ struct CampaignProgressionState {
   // Entry 0 "On" once a rendezvous applies; entries 1 Allied and 2 Axis its position.
   std::array<std::string, 3> AttackRendezvous{"Off", "", ""};
   std::string MissionTimeOverride;  // the mission's start hour set by the timetable
+  std::string TimeTableCapture;     // "Y" when a timetable capture applied in this run
 };

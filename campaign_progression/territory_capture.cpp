@@ -10,6 +10,9 @@ void TerritoryCapture(TMainForm& form) {
 void UpdateFront(TMainForm& form) {
   (void)form;
 }
+void ResetObjects(TMainForm& form) {
+  (void)form;
+}
 void ParatroopCapture(TMainForm& form, const std::string& line, const std::string& kind) {
   (void)form;
   (void)line;

@@ -12,3 +12,6 @@ void TerritoryCapture(TMainForm& form);
 void UpdateFront(TMainForm& form);
 // Paratroops or glider troops (kind "Para" or "Glider") landing near a location.
 void ParatroopCapture(TMainForm& form, const std::string& line, const std::string& kind);
+// Puts every ground column down anew near the front (after the front moved) and rewrites
+// stationary.tavrek and columns.tavrek.
+void ResetObjects(TMainForm& form);

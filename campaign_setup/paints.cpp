@@ -11,6 +11,9 @@ void ApplySingleUniversalPaint(TMainForm& form, int squadron) {
   (void)form;
   (void)squadron;
 }
+void ApplyUniversalPaints(TMainForm& form) {
+  (void)form;
+}
 void AcesPaints(TMainForm& form) {
   (void)form;
 }

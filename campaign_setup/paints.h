@@ -8,6 +8,8 @@ class TMainForm;
 
 void UniversalPaints(TMainForm& form);
 void ApplySingleUniversalPaint(TMainForm& form, int squadron);
+// Standard skins for squadrons that have none; saves squadrons and pilots.
+void ApplyUniversalPaints(TMainForm& form);
 void AcesPaints(TMainForm& form);
 // Gives every pilot slot its skin from the squadron and paints.tavrek.
 void LoadPaints(TMainForm& form);
