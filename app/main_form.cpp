@@ -7,6 +7,7 @@
 #include "campaign_data/messages.h"
 #include "campaign_data/settings_file.h"
 #include "campaign_data/startup.h"
+#include "campaign_progression/ground_editors.h"
 #include "mission_generation/custom_mission.h"
 #include "mission_generation/flights_per_squadron.h"
 #include "mission_generation/waypoint_settings_panel.h"
@@ -52,4 +53,5 @@ void TMainForm::WireEvents() {
   WireWaypointSettingsPanel(*this);
   WireCustomMissionPanel(*this);
   WireFlightBox(*this);
+  WireGroundEditors(*this);
 }

@@ -3,7 +3,6 @@
 #include "app/main_form.h"
 #include "campaign_data/campaign_file.h"
 #include "campaign_data/column_file.h"
-#include "campaign_data/game_campaign_folder.h"
 #include "campaign_data/geometry.h"
 #include "campaign_data/home_bases.h"
 #include "campaign_data/map_routes.h"
@@ -168,13 +167,16 @@ std::string SortableDate(const std::string& date) {
 }
 
 void WriteFinalMission(TMainForm& form, const std::string& message) {
-  if (form.GameCampaignFolder.empty()) DetermineCampFolder(form);
   const std::string folder = form.GameCampaignFolder;
   if (folder.empty()) {
-    ErrorLog(form, "No game-side campaign folder: the final mission is not written.");
+    ErrorLog(form, "No game-side campaign folder is known: the final mission is not written.");
     return;
   }
-  if (!DirectoryExists(folder)) ForceDirectories(folder);
+  if (!DirectoryExists(folder) && !ForceDirectories(folder)) {
+    ErrorLog(form, "The game-side campaign folder " + folder +
+                       " cannot be made: the final mission is not written.");
+    return;
+  }
   const std::string mission = FinalMissionText(form);
   const std::string properties = FinalMissionProperties(message);
   WriteTextFile(folder + "tavrekmission.mis", mission);
