@@ -11,6 +11,7 @@
 #include "mission_generation/custom_mission.h"
 #include "mission_generation/flights_per_squadron.h"
 #include "mission_generation/waypoint_settings_panel.h"
+#include "mission_results/pilot_editor.h"
 
 TMainForm::TMainForm(PlatformServices& platform, std::vector<std::string> command_line)
     : MainWindowControls(platform.Loop(), platform.DialogService()),
@@ -54,4 +55,5 @@ void TMainForm::WireEvents() {
   WireCustomMissionPanel(*this);
   WireFlightBox(*this);
   WireGroundEditors(*this);
+  WirePilotEditor(*this);
 }

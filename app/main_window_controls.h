@@ -8,6 +8,7 @@ struct MainWindowControls {
   MainWindowControls(EventLoop& loop, Dialogs& dialogs) : Controls(loop, dialogs) {
     PilotPanel.Visible = false;
     PilotPanel.Enabled = false;
+    QEPanel.Visible = false;
   }
 
   ControlRegistry Controls;  // first: every control below registers with it
@@ -260,13 +261,45 @@ struct MainWindowControls {
   // Squadron editor: the squadron chosen, its unit id and its pilots.
   TComboBox SquadBox{Controls, "SquadBox"};
   TComboBox SquadIDBox{Controls, "SquadIDBox"};
-  TListBox PilotListBox{Controls, "PilotListBox"};
+  TPanel QEPanel{Controls, "QEPanel", nullptr, "Squadron Editor"};
+  TPanel PilotGroupBox{Controls, "PilotGroupBox", &QEPanel, "Pilots"};
+  TLabel PInfo{Controls, "PInfo", &PilotGroupBox, "Pilot Information"};
+  TListBox PilotListBox{Controls, "PilotListBox", &PilotGroupBox};
+  TListBox KillListBox{Controls, "KillListBox", &PilotGroupBox};
+  TListBox GrKillListBox{Controls, "GrKillListBox", &PilotGroupBox};
 
-  // Pilot editor (PilotPanel): one pilot's skin, markings and nose art.
-  TPanel PilotPanel{Controls, "PilotPanel"};
+  // Pilot editor (PilotPanel): one pilot's name, rank, counts, birth, portrait, skin, markings
+  // and nose art.
+  TPanel PilotPanel{Controls, "PilotPanel", nullptr, "Pilot Editor"};
+  TLabel PilotNameLabel{Controls, "PilotNameLabel", &PilotPanel};
+  TLabel NameEditLabel{Controls, "NameEditLabel", &PilotPanel, "Pilot Name"};
+  TEdit NameEdit{Controls, "NameEdit", &PilotPanel};
+  TLabel RankBoxLabel{Controls, "RankBoxLabel", &PilotPanel, "Rank"};
+  TComboBox RankBox{Controls, "RankBox", &PilotPanel};
+  TLabel MFBoxLabel{Controls, "MFBoxLabel", &PilotPanel, "Missions"};
+  TComboBox MFBox{Controls, "MFBox", &PilotPanel};
+  TLabel KillBoxLabel{Controls, "KillBoxLabel", &PilotPanel, "Kills"};
+  TComboBox KillBox{Controls, "KillBox", &PilotPanel};
+  TLabel GrKillBoxLabel{Controls, "GrKillBoxLabel", &PilotPanel, "Ground Kills"};
+  TComboBox GrKillBox{Controls, "GrKillBox", &PilotPanel};
+  TLabel CityEditLabel{Controls, "CityEditLabel", &PilotPanel, "Place of Birth"};
+  TEdit CityEdit{Controls, "CityEdit", &PilotPanel};
+  TLabel BirthEditLabel{Controls, "BirthEditLabel", &PilotPanel, "Year of Birth"};
+  TEdit BirthEdit{Controls, "BirthEdit", &PilotPanel};
+  TImage PilotPhoto{Controls, "PilotPhoto", &PilotPanel};
+  TLabel PhotoLabel{Controls, "PhotoLabel", &PilotPanel};
+  TButton LPicButton{Controls, "LPicButton", &PilotPanel, "<-"};
+  TButton RPicButton{Controls, "RPicButton", &PilotPanel, "->"};
+  TImage PaintImage{Controls, "PaintImage", &PilotPanel};
+  TLabel PaintLabel{Controls, "PaintLabel", &PilotPanel, "Personal Paint Scheme"};
   TComboBox PaintBox{Controls, "PaintBox", &PilotPanel};
+  TLabel PMarkLabel{Controls, "PMarkLabel", &PilotPanel, "Markings On?"};
   TComboBox MarkBox{Controls, "MarkBox", &PilotPanel};
+  TImage NoseArtImage{Controls, "NoseArtImage", &PilotPanel};
+  TLabel NoseArtLabel{Controls, "NoseArtLabel", &PilotPanel, "Nose Art"};
   TComboBox NoseArtBox{Controls, "NoseArtBox", &PilotPanel};
+  TButton PilotCloseButton{Controls, "PilotCloseButton", &PilotPanel, "Close/Save"};
+  TOpenDialog OpenPilotPhoto{Controls, "OpenPilotPhoto"};
 
   // Ground war editor: the rest of GroundPanel (front, zones, key places, owners).
   TMenuItem ColumnEditor{Controls, "ColumnEditor", &EditMenu, "&Ground War Editor"};

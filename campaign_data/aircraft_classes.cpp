@@ -16,7 +16,7 @@ std::string OrDefault(std::string value, const std::string& fallback) {
   return value.empty() ? fallback : value;
 }
 
-bool NonBlankAt(const std::string& line, int column) {
+bool NonBlankAt(std::string_view line, int column) {
   return static_cast<int>(line.size()) >= column &&
          static_cast<unsigned char>(line[column - 1]) > ' ';
 }
@@ -28,7 +28,7 @@ std::string Fit(const std::string& text, int width) {
   return fitted;
 }
 
-void ReadClassLine(const std::string& line, AircraftClassEntry& entry) {
+void ReadClassLine(std::string_view line, AircraftClassEntry& entry) {
   // The writer gives the name 25 columns; a name that fills column 24 and runs on into 25 is
   // one such name, otherwise column 25 already belongs to the description.
   const bool long_name = NonBlankAt(line, 24) && NonBlankAt(line, 25);
@@ -68,7 +68,7 @@ void SetDefaultPayloads(AircraftClassEntry& entry) {
   entry.Payload6 = "none";
 }
 
-void ReadPayloadLine(const std::string& line, AircraftClassEntry& entry) {
+void ReadPayloadLine(std::string_view line, AircraftClassEntry& entry) {
   entry.Payload2 = OrDefault(Trim(Copy(line, 30, 20)), "default");
   entry.Payload3 = OrDefault(Trim(Copy(line, 50, 20)), "default");
   entry.Payload4 = OrDefault(Trim(Copy(line, 70, 20)), "default");
@@ -89,7 +89,8 @@ void LoadPayloads(TMainForm& form) {
   }
   const std::string path = ReferenceFilePath(form, "payloads.tavrek");
   if (!FileExists(path)) return;
-  for (const std::string& line : ReadTextLines(path)) {
+  const std::shared_ptr<const TextLines> lines = form.FileReads.Lines(path);
+  for (const std::string_view line : *lines) {
     const std::string name = Trim(Copy(line, 1, 29));
     for (int i = 0; i <= form.LastAircraftClass; ++i) {
       if (form.AircraftClassTable[i].ClassName == name) {
@@ -134,7 +135,8 @@ void LoadPlaneInfo(TMainForm& form) {
     ErrorLog(form, "No class file found.");
     throw ProgramError("No class file found.\r\n");
   }
-  const std::vector<std::string> lines = ReadTextLines(path);
+  const std::shared_ptr<const TextLines> file = form.FileReads.Lines(path);
+  const TextLines& lines = *file;
   const int count = std::min(static_cast<int>(lines.size()), kAircraftClassCapacity);
   form.AircraftClassFileOverCapacity = static_cast<int>(lines.size()) > kAircraftClassCapacity;
   if (form.AircraftClassFileOverCapacity) {
@@ -142,7 +144,9 @@ void LoadPlaneInfo(TMainForm& form) {
                        " aircraft types; only the first " + IntToStr(kAircraftClassCapacity) +
                        " are loaded.");
   }
-  for (int i = 0; i < count; ++i) ReadClassLine(lines[i], form.AircraftClassTable[i]);
+  for (int i = 0; i < count; ++i) {
+    ReadClassLine(lines[static_cast<size_t>(i)], form.AircraftClassTable[i]);
+  }
   form.LastAircraftClass = count - 1;
   LoadPayloads(form);
 }

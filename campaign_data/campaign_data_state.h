@@ -11,6 +11,7 @@
 #include "campaign_data/reference_data_tables.h"
 #include "campaign_data/squadron_table.h"
 #include "campaign_data/stationary_table.h"
+#include "platform/file_read_cache.h"
 
 // The campaign tables, the campaign record and the settings that live outside the controls.
 struct CampaignDataState {
@@ -28,13 +29,22 @@ struct CampaignDataState {
   int LastActivePlane = -1;
   int LastArmor = -1;
   int LastScratchLocation = -1;
+  // Name look-ups kept beside their tables (table_lookups.h); they follow every change.
+  LocationNameIndex LocationNames;
+  ColumnUnitNameIndex ColumnUnitNames;
 
   MessageTable Messages;
+  // Reference and campaign files read once per operation (FileReadScope).
+  FileReadCache FileReads;
 
   // Run state.
   int DayStep = 0;        // days this run advances the date; the batch driver's verdict before that
   std::string ErrorText;  // the run log of this run
   bool RunLogWriteFailed = false;
+  // The run-log file last written and how much of ErrorText it holds (before its closing CR LF);
+  // a file that still matches is extended line by line instead of being written whole.
+  std::string RunLogFile;
+  size_t RunLogFileBytes = 0;
   std::string ErrorWarning;  // a pending campaign-end or stop message
   std::string CampaignEnded;
   int PlayerRankIndex = -1;

@@ -5,12 +5,14 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "app/main_form.h"
 #include "campaign_data/map_routes.h"
 #include "campaign_data/reference_tables.h"
 #include "campaign_data/run_log.h"
+#include "campaign_data/table_lookups.h"
 #include "campaign_data/text.h"
 #include "campaign_progression/oil_supplies.h"
 #include "campaign_progression/transports.h"
@@ -131,9 +133,9 @@ void ReadColumn(TMainForm& form, ColumnEntry& column, const std::string& line) {
   column.ColumnArmy = Word(line, 3);
   column.ColumnPlace = at == std::string::npos ? std::string() : FirstWord(line.substr(at + 1));
   column.ColumnHits = 0;
-  column.ColumnRouteArmyA = column.ColumnArmy;
-  column.ColumnRouteArmyB = column.ColumnArmy;
-  column.ColumnRouteArmyC = column.ColumnRouteArmyA;
+  column.ColumnPlaceOwner = column.ColumnArmy;
+  column.ColumnHeading = column.ColumnArmy;
+  column.ColumnDestinationOwner = column.ColumnPlaceOwner;
   column.ColumnDestination = column.ColumnPlace;
   const std::string letter = TextAfter(line, '~').substr(0, 1);
   column.ColumnMarks = letter.empty() ? "A" : letter;
@@ -174,20 +176,15 @@ struct OwnedLocation {
   bool railyard;
 };
 
-// The map's locations by name and by owner, for the standing rules.
+// The map's locations by owner, for the standing rules.
 class LocationLookup {
  public:
   explicit LocationLookup(const TMainForm& form) {
     for (int j = 0; j <= form.LastLocation; ++j) {
       const LocationEntry& location = form.LocationTable[j];
-      by_name_.emplace(location.LocationName, j);
       owned_by_[location.LocationArmy].push_back({j, Contains(location.LocationName, "_Shipyard"),
                                                   Contains(location.LocationName, "_Railyard")});
     }
-  }
-  int Find(const std::string& name) const {
-    const auto found = by_name_.find(name);
-    return found == by_name_.end() ? -1 : found->second;
   }
   const std::vector<OwnedLocation>& OwnedBy(const std::string& army) const {
     static const std::vector<OwnedLocation> kNone;
@@ -196,7 +193,6 @@ class LocationLookup {
   }
 
  private:
-  std::unordered_map<std::string, int> by_name_;
   std::unordered_map<std::string, std::vector<OwnedLocation>> owned_by_;
 };
 
@@ -226,7 +222,7 @@ void Reinforce(TMainForm& form, int c, const LocationLookup& locations) {
   for (const OwnedLocation& location : locations.OwnedBy(column.ColumnArmy)) {
     const bool shipyard_draw = form.Random(3) == 0;
     const bool railyard_draw = form.Random(3) == 0;
-    const std::string& name = form.LocationTable[location.index].LocationName;
+    const std::string& name = std::as_const(form.LocationTable)[location.index].LocationName;
     if (shipyard_draw && location.shipyard && IsShip(column) && IsBlank(column)) {
       std::string harbor = name;
       harbor.replace(harbor.find("_Shipyard"), 9, "_Harbor");
@@ -259,9 +255,9 @@ void Reinforce(TMainForm& form, int c, const LocationLookup& locations) {
 
 void ApplyStandingRules(TMainForm& form, int c, const LocationLookup& locations) {
   ColumnEntry& column = form.ColumnTable[c];
-  const int at = locations.Find(column.ColumnPlace);
+  const int at = FindLocation(form, column.ColumnPlace);
   if (at >= 0) {
-    const LocationEntry& location = form.LocationTable[at];
+    const LocationEntry& location = std::as_const(form.LocationTable)[at];
     if (IsTrain(column) && location.LocationArmy != column.ColumnArmy) column.ColumnPlace = "Blank";
     if (!IsShip(column) && location.LocationOffMap == "Y") column.ColumnPlace = "Blank";
   }
@@ -314,8 +310,8 @@ void PlaceShipsOnPatrol(TMainForm& form) {
     if (placed) {
       column.ColumnPlace = form.PatrolText[area];
       column.ColumnDestination = column.ColumnPlace;
-      column.ColumnRouteArmyB = "2";
-      column.ColumnRouteArmyC = column.ColumnArmy;
+      column.ColumnHeading = "2";
+      column.ColumnDestinationOwner = column.ColumnArmy;
       column.ColumnLastRoutePoint = 3;
       column.ColumnStatus.clear();
     }

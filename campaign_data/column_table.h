@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "campaign_data/fixed_table.h"
+#include "campaign_data/name_index.h"
 
 inline constexpr int kColumnCapacity = 1025;
 inline constexpr int kColumnRouteCapacity = 1029;
@@ -43,12 +44,16 @@ struct ColumnEntry {
   std::string ColumnName;      // the first word of ColumnType
   std::string ColumnPlace;     // a location, a patrol area, the carrying transport, or "Blank"
   std::string ColumnArmy;      // "1" Allied, "2" Axis
-  std::string ColumnRouteArmyA;
-  std::string ColumnRouteArmyB;
-  std::string ColumnDestination;  // where the column will be after the next mission
-  std::string ColumnRouteArmyC;
-  std::string ColumnInMission;      // "Y" once the mission's column section holds it
-  std::string ColumnTransportLink;  // "Y" for a transport and the column it carries
+  // The side that holds the column's place for the coming move: "0" when a column of the other
+  // side is coming onto it.
+  std::string ColumnPlaceOwner;
+  // The side whose direction the column travels its route sections in: "2" from a section's
+  // first location to its second, "1" the other way. A column pushed back takes the attacker's.
+  std::string ColumnHeading;
+  std::string ColumnDestination;       // where the column will be after the next mission
+  std::string ColumnDestinationOwner;  // the side that holds the destination
+  std::string ColumnInMission;         // "Y" once the mission's column section holds it
+  std::string ColumnTransportLink;     // "Y" for a transport and the column it carries
   ColumnRoutePoints ColumnRoute;
   std::string ColumnStatus;  // working state of the run: "L", "Y", "T" ...
   std::string ColumnMarks;   // the saved state letter (after "~" in the file)
@@ -60,3 +65,5 @@ struct ColumnEntry {
 
 using ColumnTableType = FixedTable<ColumnEntry, kColumnCapacity>;
 
+// The columns 0..LastColumn by unit name (a carrier's unit name is the base of its squadrons).
+using ColumnUnitNameIndex = NameIndex<ColumnEntry, kColumnCapacity, &ColumnEntry::ColumnUnitName>;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -7,19 +8,68 @@
 
 // A table of the campaign: a fixed number of entries sharing one index, as the data files
 // number them. An index outside the table is an error, never a write past its end.
+//
+// Only the entries a campaign writes are stored: they sit side by side from index 0 up to the
+// highest index written so far. Every entry beyond reads as the blank entry (an empty one unless
+// ForEachEntry changed it), so a table reads as if all of its entries were there. The address
+// space for the whole capacity is set aside at the first write, so stored entries never move: a
+// reference to an entry stays valid while the table grows, as it did when every entry existed,
+// and the machine backs only the pages that hold entries.
+//
+// Reads through the non-const operator[] store the entry they reach; loops that only read use a
+// const table (std::as_const) so that reading far past the used entries costs nothing.
 template <typename Entry, int Capacity>
 class FixedTable {
  public:
   static constexpr int kCapacity = Capacity;
 
-  FixedTable() : entries_(Capacity) {}
-
-  Entry& operator[](int index) { return entries_[Checked(index)]; }
-  const Entry& operator[](int index) const { return entries_[Checked(index)]; }
-  static bool Contains(int index) { return index >= 0 && index < Capacity; }
-  void Clear() {
-    for (Entry& entry : entries_) entry = Entry{};
+  FixedTable() = default;
+  // A copy sets aside the whole capacity too, so its entries stay in place as it grows.
+  FixedTable(const FixedTable& other) : blank_(other.blank_) { CopyEntries(other); }
+  FixedTable& operator=(const FixedTable& other) {
+    if (this != &other) {
+      blank_ = other.blank_;
+      CopyEntries(other);
+      ++changes_;
+    }
+    return *this;
   }
+  FixedTable(FixedTable&&) noexcept = default;
+  FixedTable& operator=(FixedTable&&) noexcept = default;
+
+  Entry& operator[](int index) {
+    const size_t at = Checked(index);
+    ++changes_;
+    if (at >= entries_.size()) Grow(at + 1);
+    return entries_[at];
+  }
+  const Entry& operator[](int index) const {
+    const size_t at = Checked(index);
+    return at < entries_.size() ? entries_[at] : blank_;
+  }
+  static bool Contains(int index) { return index >= 0 && index < Capacity; }
+
+  // Every entry empty again; the storage is kept for the next load.
+  void Clear() {
+    entries_.clear();
+    blank_ = Entry{};
+    ++changes_;
+  }
+
+  // Applies `change` to every entry of the table, stored or not.
+  template <typename Change>
+  void ForEachEntry(Change change) {
+    for (Entry& entry : entries_) change(entry);
+    change(blank_);
+    ++changes_;
+  }
+
+  // Entries 0..StoredCount()-1 are stored; every one after reads as the blank entry.
+  int StoredCount() const { return static_cast<int>(entries_.size()); }
+
+  // Grows with every access that may change an entry; an index over the table that was built
+  // at one count is still current while the count is the same.
+  std::uint64_t Changes() const { return changes_; }
 
  private:
   static size_t Checked(int index) {
@@ -29,5 +79,20 @@ class FixedTable {
     }
     return static_cast<size_t>(index);
   }
+  void CopyEntries(const FixedTable& other) {
+    if (!other.entries_.empty() && entries_.capacity() < static_cast<size_t>(Capacity)) {
+      entries_.reserve(static_cast<size_t>(Capacity));
+    }
+    entries_.assign(other.entries_.begin(), other.entries_.end());
+  }
+  void Grow(size_t count) {
+    if (entries_.capacity() < static_cast<size_t>(Capacity)) {
+      entries_.reserve(static_cast<size_t>(Capacity));
+    }
+    entries_.resize(count, blank_);
+  }
+
   std::vector<Entry> entries_;
+  Entry blank_{};
+  std::uint64_t changes_ = 0;
 };

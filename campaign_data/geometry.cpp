@@ -9,6 +9,7 @@
 
 #include "app/main_form.h"
 #include "campaign_data/run_log.h"
+#include "campaign_data/table_lookups.h"
 #include "campaign_data/text.h"
 #include "mission_generation/flight_range.h"
 #include "platform/errors.h"
@@ -285,11 +286,11 @@ std::string GetAngle(const std::string& a, const std::string& b) {
 
 std::string OffMapCheck(TMainForm& form, const std::string& location_name) {
   const bool british_bases_on_map = form.NormandyBaseOption && form.MapName == "Normandy";
-  for (int i = 0; i <= form.LastLocation; ++i) {
-    const LocationEntry& location = form.LocationTable[i];
-    if (location.LocationName != location_name || location.LocationOffMap != "Y") continue;
-    if (british_bases_on_map && Contains(location.LocationName, "English_")) continue;
-    return "Y";
+  if (british_bases_on_map && Contains(location_name, "English_")) return "N";
+  const LocationTableType& locations = form.LocationTable;
+  for (int i = FindLocation(form, location_name); i >= 0;
+       i = FindLocationAfter(form, location_name, i)) {
+    if (locations[i].LocationOffMap == "Y") return "Y";
   }
   return "N";
 }

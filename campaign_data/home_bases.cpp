@@ -1,7 +1,10 @@
 #include "campaign_data/home_bases.h"
 
+#include <functional>
+#include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/main_form.h"
 #include "campaign_data/column_file.h"
@@ -9,6 +12,7 @@
 #include "campaign_data/reference_tables.h"
 #include "campaign_data/run_log.h"
 #include "campaign_data/startup.h"
+#include "campaign_data/table_lookups.h"
 #include "campaign_data/text.h"
 #include "campaign_progression/territory.h"
 
@@ -64,6 +68,10 @@ bool SeaplaneBaseFor(const SquadronEntry& squadron, const std::string& name,
          (Contains(name, seaplane_word) || Contains(name, "_Port") || Contains(name, "Harbor"));
 }
 
+const LocationTableType& Locations(const TMainForm& form) {
+  return form.LocationTable;
+}
+
 bool InFrontRadius(TMainForm& form, const LocationEntry& location) {
   return TDistance(form, location.LocationPosition, form.FrontCenterPosition, "Y") == "Y";
 }
@@ -91,22 +99,47 @@ void RemoveReservedBase(SquadronEntry& squadron) {
   }
 }
 
-// In a dogfight campaign with transfers, a base far from the front is given up when the side
-// holds a safe location within the front's radius.
-bool OwnSafeLocationNearFront(TMainForm& form, const SquadronEntry& squadron) {
-  for (int k = 0; k <= form.LastLocation; ++k) {
-    const LocationEntry& location = form.LocationTable[k];
-    if (location.LocationArmy == squadron.SquadronArmy && location.LocationNearEnemy != "Y" &&
-        InFrontRadius(form, location)) {
-      return true;
+// What the check of one run works from: the map does not change while squadrons are checked.
+struct BaseCheck {
+  explicit BaseCheck(TMainForm& checked_form) : form(checked_form) {
+    const LocationTableType& locations = Locations(form);
+    for (int j = 0; j <= form.LastLocation; ++j) {
+      const std::string& name = locations[j].LocationName;
+      if (Contains(name, "Airstrip") || Contains(name, "Airfield") || Contains(name, "Seaplane") ||
+          Contains(name, "_Port") || Contains(name, "Harbor")) {
+        base_locations.push_back(j);
+      }
     }
   }
-  return false;
+
+  TMainForm& form;
+  // Locations whose name makes them a land or seaplane base, in table order: no other location
+  // can take a squadron, so re-basing visits only these.
+  std::vector<int> base_locations;
+  // Per army text: whether the side holds a safe location within the front's radius.
+  std::map<std::string, bool, std::less<>> safe_near_front;
+};
+
+// In a dogfight campaign with transfers, a base far from the front is given up when the side
+// holds a safe location within the front's radius.
+bool OwnSafeLocationNearFront(BaseCheck& check, const SquadronEntry& squadron) {
+  const auto known = check.safe_near_front.find(squadron.SquadronArmy);
+  if (known != check.safe_near_front.end()) return known->second;
+  TMainForm& form = check.form;
+  bool found = false;
+  for (int k = 0; k <= form.LastLocation && !found; ++k) {
+    const LocationEntry& location = Locations(form)[k];
+    found = location.LocationArmy == squadron.SquadronArmy && location.LocationNearEnemy != "Y" &&
+            InFrontRadius(form, location);
+  }
+  check.safe_near_front.emplace(squadron.SquadronArmy, found);
+  return found;
 }
 
-void CheckBaseLocation(TMainForm& form, int index, int j) {
+void CheckBaseLocation(BaseCheck& check, int index, int j) {
+  TMainForm& form = check.form;
   SquadronEntry& squadron = form.SquadronTable[index];
-  const LocationEntry& location = form.LocationTable[j];
+  const LocationEntry& location = Locations(form)[j];
   const bool dogfight = form.Dogfight.Checked;
   if (dogfight && squadron.SquadronHomeBase == location.LocationName &&
       location.LocationArmy != squadron.SquadronArmy) {
@@ -115,7 +148,7 @@ void CheckBaseLocation(TMainForm& form, int index, int j) {
   if (dogfight && !form.NoTransfers.Checked && squadron.SquadronHomeBase == location.LocationName &&
       !InFrontRadius(form, location)) {
     ClearLegs(squadron);
-    if (OwnSafeLocationNearFront(form, squadron)) RemoveBase(squadron);
+    if (OwnSafeLocationNearFront(check, squadron)) RemoveBase(squadron);
   }
   if (squadron.SquadronHomeBase != location.LocationName) return;
   if (KindSuits(squadron, location.LocationName)) SetLegs(squadron, location.LocationPosition);
@@ -129,6 +162,16 @@ void CheckBaseLocation(TMainForm& form, int index, int j) {
   if (owned && location.LocationArmy != squadron.SquadronArmy && !IsPlayer(index)) {
     RemoveBase(squadron);
     ErrorLog(form, squadron.SquadronName + " was removed from an enemy base.");
+  }
+}
+
+// Every location named as the base, in table order; a check that removes the base goes on
+// with the locations after it that bear the new name, as a scan of the whole table would.
+void CheckBaseLocations(BaseCheck& check, int index) {
+  const SquadronEntry& squadron = check.form.SquadronTable[index];
+  for (int j = FindLocation(check.form, squadron.SquadronHomeBase); j >= 0;
+       j = FindLocationAfter(check.form, squadron.SquadronHomeBase, j)) {
+    CheckBaseLocation(check, index, j);
   }
 }
 
@@ -160,9 +203,10 @@ void CheckCarrier(TMainForm& form, int index, const ColumnEntry& column) {
   const std::string first = column.ColumnRoute[0];
   const std::string second = column.ColumnRoute[1];
   if (first.empty()) {
-    for (int j = 0; j <= form.LastLocation; ++j) {
-      const LocationEntry& location = form.LocationTable[j];
-      if (location.LocationName == column.ColumnPlace) SetLegs(squadron, location.LocationPosition);
+    // Of several locations with the place's name the last one counts, as in a scan.
+    for (int j = FindLocation(form, column.ColumnPlace); j >= 0;
+         j = FindLocationAfter(form, column.ColumnPlace, j)) {
+      SetLegs(squadron, Locations(form)[j].LocationPosition);
     }
   } else if (!second.empty()) {
     squadron.SquadronTakeOffLeg = "TAKEOFF " + RoutePointPosition(first);
@@ -188,10 +232,22 @@ bool ClosedToAllied(const SquadronEntry& squadron, const std::string& name) {
   return soviet && (Contains(name, "English_") || name == "Townsville_Airfield");
 }
 
-void RebaseAllied(TMainForm& form, int index) {
+// Every column whose unit name is the base, in table order; a carrier that removes the base
+// hands on to the columns after it that bear the new name, as a scan of the whole table would.
+void CheckCarriers(TMainForm& form, int index) {
+  const SquadronEntry& squadron = form.SquadronTable[index];
+  const ColumnTableType& columns = form.ColumnTable;
+  for (int c = FindColumnByUnitName(form, squadron.SquadronHomeBase); c >= 0;
+       c = FindColumnByUnitNameAfter(form, squadron.SquadronHomeBase, c)) {
+    CheckCarrier(form, index, columns[c]);
+  }
+}
+
+void RebaseAllied(BaseCheck& check, int index) {
+  TMainForm& form = check.form;
   SquadronEntry& squadron = form.SquadronTable[index];
-  for (int j = 0; j <= form.LastLocation; ++j) {
-    const LocationEntry& location = form.LocationTable[j];
+  for (const int j : check.base_locations) {
+    const LocationEntry& location = Locations(form)[j];
     const std::string& name = location.LocationName;
     if (ClosedToAllied(squadron, name)) continue;
     const bool land = LandBaseFor(squadron, index, name);
@@ -214,10 +270,11 @@ bool ClosedToAxis(const SquadronEntry& squadron, const std::string& name) {
          (name == "Rabaul_Airfield" && !japanese) || name == "Townsville_Airfield";
 }
 
-void RebaseAxis(TMainForm& form, int index) {
+void RebaseAxis(BaseCheck& check, int index) {
+  TMainForm& form = check.form;
   SquadronEntry& squadron = form.SquadronTable[index];
-  for (int j = form.LastLocation; j >= 0; --j) {
-    const LocationEntry& location = form.LocationTable[j];
+  for (auto j = check.base_locations.rbegin(); j != check.base_locations.rend(); ++j) {
+    const LocationEntry& location = Locations(form)[*j];
     const std::string& name = location.LocationName;
     if (ClosedToAxis(squadron, name)) continue;
     if (Candidate(form, squadron, location, LandBaseFor(squadron, index, name))) {
@@ -229,24 +286,25 @@ void RebaseAxis(TMainForm& form, int index) {
   }
 }
 
-void CheckSquadron(TMainForm& form, int index) {
-  SquadronEntry& squadron = form.SquadronTable[index];
+void CheckSquadron(BaseCheck& check, int index) {
+  SquadronEntry& squadron = check.form.SquadronTable[index];
   RemoveReservedBase(squadron);
-  for (int j = 0; j <= form.LastLocation; ++j) CheckBaseLocation(form, index, j);
-  for (int c = 0; c <= form.LastColumn; ++c) CheckCarrier(form, index, form.ColumnTable[c]);
+  CheckBaseLocations(check, index);
+  CheckCarriers(check.form, index);
   if (!squadron.SquadronTakeOffLeg.empty()) return;
-  if (squadron.SquadronArmy == "1") RebaseAllied(form, index);
-  if (squadron.SquadronArmy == "2") RebaseAxis(form, index);
+  if (squadron.SquadronArmy == "1") RebaseAllied(check, index);
+  if (squadron.SquadronArmy == "2") RebaseAxis(check, index);
 }
 
 }  // namespace
 
 void SquadronBase(TMainForm& form) {
   PrepareMap(form);
+  BaseCheck check(form);
   for (int i = 0; i <= form.LastSquadron; ++i) {
     // A squadron deleted in an editor keeps its place with an empty name until the next save.
     if (form.SquadronTable[i].SquadronName.empty()) continue;
-    CheckSquadron(form, i);
+    CheckSquadron(check, i);
   }
   Distance(form, form.FrontCenterPosition, 0, 0);  // may widen the action radius to the front
   if (form.SquadronTable[0].SquadronHomeBase == "Unknown") {

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <optional>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -35,32 +37,50 @@ constexpr std::array<RouteFileKind, 3> kRouteFiles{{
     {Network::kSeaRoutes, ".srd"},
 }};
 
-bool IsHeader(const std::string& line) {
+bool IsHeader(std::string_view line) {
   return Contains(line, "[");
 }
 
+// The two locations a route joins, as views into its header line.
+using RouteEndNames = std::pair<std::string_view, std::string_view>;
+
 // "[A to B]": the two locations the route joins; nothing when the header names no route.
-std::optional<std::pair<std::string, std::string>> RouteEnds(const std::string& header) {
+std::optional<RouteEndNames> RouteEnds(std::string_view header) {
   const size_t open = header.find('[');
   const size_t to = header.find(" to ", open);
-  if (to == std::string::npos) return std::nullopt;
-  std::string to_text = Trim(std::string_view(header).substr(to + 4));
+  if (to == std::string_view::npos) return std::nullopt;
+  std::string_view to_text = TrimView(header.substr(to + 4));
   if (!EndsWith(to_text, "]")) return std::nullopt;
-  to_text.pop_back();
-  std::string from = Trim(std::string_view(header).substr(open + 1, to - open - 1));
-  std::string destination = Trim(to_text);
+  to_text.remove_suffix(1);
+  const std::string_view from = TrimView(header.substr(open + 1, to - open - 1));
+  const std::string_view destination = TrimView(to_text);
   if (from.empty() || destination.empty()) return std::nullopt;
-  return std::make_pair(std::move(from), std::move(destination));
+  return RouteEndNames{from, destination};
 }
 
 // The first two fields of a waypoint line, joined by one blank.
-std::string WaypointPosition(const std::string& line) {
-  const std::string text = Trim(line);
+std::string WaypointPosition(std::string_view line) {
+  const std::string_view text = TrimView(line);
   if (text.empty()) return std::string();
   const size_t blank = text.find(' ');
-  if (blank == std::string::npos) return text + " ";
-  const std::string rest = TrimLeft(std::string_view(text).substr(blank + 1));
-  return text.substr(0, blank) + " " + rest.substr(0, rest.find(' '));
+  if (blank == std::string_view::npos) return std::string(text) + " ";
+  const std::string_view rest = TrimLeftView(text.substr(blank + 1));
+  const std::string_view x = text.substr(0, blank);
+  const std::string_view y = rest.substr(0, rest.find(' '));
+  std::string position;
+  position.reserve(x.size() + 1 + y.size());
+  return position.append(x).append(" ").append(y);
+}
+
+// "bridge" in any letter case.
+bool ContainsBridge(std::string_view name) {
+  constexpr std::string_view kWord = "bridge";
+  for (size_t i = 0; i + kWord.size() <= name.size(); ++i) {
+    size_t k = 0;
+    while (k < kWord.size() && AsciiLower(name[i + k]) == kWord[k]) ++k;
+    if (k == kWord.size()) return true;
+  }
+  return false;
 }
 
 std::string PointText(long long x, long long y) {
@@ -92,23 +112,24 @@ class LocationBuild {
     const std::string path = ExistingReferenceFile(form_, form_.MapName + kind.extension);
     if (path.empty()) return;
     path_ = path;
-    lines_ = ReadTextLines(path);
+    lines_ = ReadTextLineViews(path);
     headers_.clear();
     ends_.clear();
     for (int i = 0; i < static_cast<int>(lines_.size()); ++i) {
-      if (!IsHeader(lines_[i])) continue;
+      if (!IsHeader(lines_[static_cast<size_t>(i)])) continue;
       headers_.push_back(i);
       ends_.push_back(RouteEnds(lines_[i]));
       if (!ends_.back()) {
-        ErrorLog(form_, "Route file " + path + ", line " + IntToStr(i + 1) + ": \"" + lines_[i] +
-                            "\" names no route; the section is skipped.");
+        ErrorLog(form_, "Route file " + path + ", line " + IntToStr(i + 1) + ": \"" +
+                            std::string(lines_[i]) + "\" names no route; the section is skipped.");
       }
     }
+    index_by_name_.reserve(index_by_name_.size() + 2 * headers_.size());
     ReadRouteStarts(kind.network);
     ReadRouteEnds(kind.network);
   }
 
-  int Find(const std::string& name) const {
+  int Find(std::string_view name) const {
     const auto found = index_by_name_.find(name);
     return found == index_by_name_.end() ? -1 : found->second;
   }
@@ -120,10 +141,10 @@ class LocationBuild {
       const int header = headers_[h];
       const auto& ends = ends_[h];
       if (!ends || Find(ends->first) >= 0) continue;
-      const std::string& name = ends->first;
+      const std::string_view name = ends->first;
       // A bridge stands at the third waypoint of the route leaving it.
-      const int source = header + (Contains(AsciiLowerCase(name), "bridge") ? 3 : 1);
-      const std::string position = WaypointPosition(LineAt(source));
+      const int source = header + (ContainsBridge(name) ? 3 : 1);
+      std::string position = WaypointPosition(lines_.LineOrEmpty(static_cast<size_t>(source)));
       const int index = Append(name, position);
       if (index < 0 || !full_ || !axis_.known) continue;
       const long long coordinate = AxisCoordinate(position, source);
@@ -142,12 +163,13 @@ class LocationBuild {
       const int header = headers_[h];
       const auto& ends = ends_[h];
       if (!ends) continue;
-      const std::string& name = ends->second;
+      const std::string_view name = ends->second;
       const int section_end =
           h + 1 < headers_.size() ? headers_[h + 1] : static_cast<int>(lines_.size());
       int last = section_end - 1;
-      while (last > header && Trim(lines_[last]).empty()) --last;
-      const std::string position = last > header ? WaypointPosition(lines_[last]) : std::string();
+      while (last > header && TrimView(lines_[static_cast<size_t>(last)]).empty()) --last;
+      const std::string position =
+          last > header ? WaypointPosition(lines_[static_cast<size_t>(last)]) : std::string();
       int index = Find(name);
       const bool appended = index < 0;
       if (appended) index = Append(name, position);
@@ -164,16 +186,11 @@ class LocationBuild {
     }
   }
 
-  // Lines beyond the end of the file read as empty.
-  std::string LineAt(int line) const {
-    return line < static_cast<int>(lines_.size()) ? lines_[line] : std::string();
-  }
-
-  int Append(const std::string& name, const std::string& position) {
+  int Append(std::string_view name, const std::string& position) {
     if (form_.LastLocation + 1 >= kLocationCapacity) {
       if (!capacity_reported_) {
         ErrorLog(form_, "The map " + form_.MapName + " has more than " +
-                            IntToStr(kLocationCapacity) + " locations; " + name +
+                            IntToStr(kLocationCapacity) + " locations; " + std::string(name) +
                             " and the locations after it are left out.");
         capacity_reported_ = true;
       }
@@ -184,14 +201,15 @@ class LocationBuild {
     location.LocationName = name;
     location.LocationPosition = position;
     location.LocationOffMap.clear();
-    index_by_name_.emplace(name, index);
+    index_by_name_.emplace(location.LocationName, index);
     return index;
   }
 
-  long long AxisCoordinate(const std::string& position, int line) {
+  long long AxisCoordinate(std::string_view position, int line) {
     const size_t blank = position.find(' ');
-    const std::string x = position.substr(0, blank);
-    const std::string y = blank == std::string::npos ? std::string() : position.substr(blank + 1);
+    const std::string_view x = position.substr(0, blank);
+    const std::string_view y =
+        blank == std::string_view::npos ? std::string_view() : position.substr(blank + 1);
     try {
       return ReadWholeMetreNumber(axis_.along_x ? x : y);
     } catch (const ConversionError& error) {
@@ -208,15 +226,21 @@ class LocationBuild {
     form_.FrontCenterIndex = index;
   }
 
+  struct NameHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+  };
+
   TMainForm& form_;
   const bool full_;
   const MapAxisRule axis_;
-  std::unordered_map<std::string, int> index_by_name_;
+  // Keys are views of the names in the location table, whose entries never move.
+  std::unordered_map<std::string_view, int, NameHash, std::equal_to<>> index_by_name_;
   bool capacity_reported_ = false;
   std::string path_;
-  std::vector<std::string> lines_;
-  std::vector<int> headers_;  // line numbers of the section headers
-  std::vector<std::optional<std::pair<std::string, std::string>>> ends_;  // per header
+  TextLines lines_;
+  std::vector<int> headers_;                        // line numbers of the section headers
+  std::vector<std::optional<RouteEndNames>> ends_;  // per header, views into lines_
 };
 
 // Patrol areas of the ".prd" file: area 0 belongs to army "1", area 1 to army "2".

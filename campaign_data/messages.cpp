@@ -2,6 +2,7 @@
 
 #include <array>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -63,7 +64,8 @@ std::string_view ChosenLanguageFile(TMainForm& form) {
 // last line of a section have no place in the tables; they are counted and logged.
 void ReadMessageFile(TMainForm& form, const std::string& path,
                      std::initializer_list<MessageTexts*> tables) {
-  const std::vector<std::string> lines = ReadTextLines(path);
+  const std::shared_ptr<const TextLines> file = form.FileReads.Lines(path);
+  const TextLines& lines = *file;
   int section = -1;
   int line_number = 0;
   int ignored = 0;

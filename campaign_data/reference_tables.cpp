@@ -174,9 +174,9 @@ std::string ExistingReferenceFile(const TMainForm& form, const std::string& file
 void ArmorList(TMainForm& form) {
   const std::string path = ReferenceFilePath(form, "armor.tavrek");
   if (!FileExists(path)) RaiseMissingFile(form, "No armor.tavrek found.", "No armor.tavrek found.");
-  const std::vector<std::string> lines = ReadTextLines(path);
+  const std::shared_ptr<const TextLines> lines = form.FileReads.Lines(path);
   int last = -1;
-  for (const std::string& line : lines) {
+  for (const std::string_view line : *lines) {
     if (last + 1 >= kArmorCapacity) {
       LogOverCapacity(form, "armor.tavrek", kArmorCapacity, "vehicle types");
       break;
@@ -201,10 +201,10 @@ void LoadShipInfo(TMainForm& form) {
   const std::vector<std::string> lines = ReadTextLines(path);
   // Classes and names of an earlier file must not outlive it; the campaign's count of names
   // already given stays.
-  for (int c = 0; c < kShipClassCapacity; ++c) {
-    form.ShipNameTable[c].ShipClass.clear();
-    form.ShipNameTable[c].ShipName.fill(std::string());
-  }
+  form.ShipNameTable.ForEachEntry([](ShipClassEntry& entry) {
+    entry.ShipClass.clear();
+    entry.ShipName.fill(std::string());
+  });
   int ship_class = -1;
   int name = -1;
   for (const std::string& line : lines) {
@@ -244,12 +244,12 @@ void InitializeGroundUnits(TMainForm& form) {
   if (!FileExists(path)) {
     RaiseMissingFile(form, "No gobjects.tavrek found.", "No gobjects.tavrek found.");
   }
-  const std::vector<std::string> lines = ReadTextLines(path);
+  const std::shared_ptr<const TextLines> lines = form.FileReads.Lines(path);
   // The users scan all entries, so nothing of an earlier, longer file may stay behind.
   form.GroundObjectTypeTable.Clear();
   const int column = AvailabilityColumn(form.GameID);
   int index = 0;
-  for (const std::string& line : lines) {
+  for (const std::string_view line : *lines) {
     if (index >= kGroundObjectTypeCapacity) {
       LogOverCapacity(form, "gobjects.tavrek", kGroundObjectTypeCapacity, "object types");
       break;
@@ -307,7 +307,8 @@ void FrontObjects(TMainForm& form) {
                                                                           {"Axis3=", 11}}};
   const std::string battle = Trim(form.BattleName);
   bool inside = false;
-  for (const std::string& line : ReadTextLines(path)) {
+  const std::shared_ptr<const TextLines> lines = form.FileReads.Lines(path);
+  for (const std::string_view line : *lines) {
     if (Contains(line, "[")) {
       inside = Trim(Copy(line, 2, static_cast<int>(line.size()) - 2)) == battle;
       continue;

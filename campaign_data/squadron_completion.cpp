@@ -1,5 +1,7 @@
 #include "campaign_data/squadron_completion.h"
 
+#include <string_view>
+
 #include "app/main_form.h"
 #include "campaign_data/aircraft_classes.h"
 #include "campaign_data/reference_tables.h"
@@ -88,11 +90,23 @@ bool InstalledTypesKnown(TMainForm& form) {
 
 }  // namespace
 
+namespace {
+
+// "Class air." followed by the type's name, compared in place.
+bool IsClassLineOf(std::string_view class_line, std::string_view type_name) {
+  constexpr std::string_view kPrefix = "Class air.";
+  return class_line.size() == kPrefix.size() + type_name.size() &&
+         class_line.substr(0, kPrefix.size()) == kPrefix &&
+         class_line.substr(kPrefix.size()) == type_name;
+}
+
+}  // namespace
+
 void GetSquadronInfo(TMainForm& form, int squadron_index) {
   SquadronEntry& squadron = form.SquadronTable[squadron_index];
   for (int c = 0; c <= form.LastAircraftClass; ++c) {
     const AircraftClassEntry& type = form.AircraftClassTable[c];
-    if ("Class air." + type.ClassName != squadron.SquadronClass) continue;
+    if (!IsClassLineOf(squadron.SquadronClass, type.ClassName)) continue;
     squadron.SquadronArmy = type.ClassArmy;
     squadron.SquadronRole = type.ClassFamily;
     squadron.SquadronFlyable = type.ClassFlyable;

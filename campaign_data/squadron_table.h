@@ -72,11 +72,16 @@ struct SquadronEntry {
   std::string DowngradePaint;
 
   // Escort links and target object of the coming mission (-1: none).
-  int SquadronEscortOf = -1;       // the squadron this one escorts
-  int SquadronEscortedBy = -1;     // the squadron escorting this one
-  int SquadronInterceptLink = -1;  // the squadron this one is sent to intercept
-  int SquadronTargetColumn = -1;   // the column a defend-column mission covers
+  int SquadronEscortOf = -1;    // the squadron this one escorts
+  int SquadronEscortedBy = -1;  // the squadron escorting this one
   std::string SquadronTargetObject;
+  int SquadronTargetColumn = -1;  // the friendly column a column-defence flight covers
+  // Cover of a squadron's target by a fighter flying there on its own, both ways.
+  int TargetCoverOf = -1;    // the fighter covering this squadron's target
+  int SquadronCoverOf = -1;  // the squadron whose target this fighter covers
+  // Interceptions and patrols over an attacked target, both ways.
+  int SquadronInterceptLink = -1;  // the fighter set against this squadron
+  int SquadronInterceptOf = -1;    // the squadron this fighter intercepts or patrols against
 };
 
 inline constexpr int kSquadronCapacity = 1029;

@@ -80,19 +80,18 @@ int StartingDayStep(const TMainForm& form) {
 // The whole roster and every location's flag, so that nothing of a campaign used before
 // survives a switch to another.
 void ClearPilotRoster(TMainForm& form) {
-  for (int i = 0; i < PilotRosterType::kCapacity; ++i) {
-    PilotEntry& pilot = form.PilotRoster[i];
+  form.PilotRoster.ForEachEntry([](PilotEntry& pilot) {
     for (std::string* field :
          {&pilot.RosterName, &pilot.RosterKills, &pilot.RosterGroundKills, &pilot.RosterSorties,
           &pilot.RosterRank, &pilot.RosterMedalCount, &pilot.RosterPhoto, &pilot.RosterNoseArt,
           &pilot.RosterHomeTown, &pilot.RosterBirthDate}) {
       field->clear();
     }
-  }
+  });
 }
 
 void ClearStationaryFlags(TMainForm& form) {
-  for (int i = 0; i < LocationTableType::kCapacity; ++i) form.LocationTable[i].StationaryFlag = 0;
+  form.LocationTable.ForEachEntry([](LocationEntry& location) { location.StationaryFlag = 0; });
 }
 
 // A hidden run never asks: it goes on with the folder it has.
@@ -181,6 +180,7 @@ void FormCreate(TMainForm& form) {
 }
 
 void StartupExecute(TMainForm& form) {
+  const FileReadScope read_once(form.FileReads);
   SeedRandomGenerator(form);
   CleanUpPanels(form);
   ModeDescription(form);
@@ -225,6 +225,9 @@ void LoadCampaignMap(TMainForm& form) {
 }
 
 void InitializeCampaign(TMainForm& form) {
+  // The loaders below read some files twice (the armour table, the front objects, the static
+  // objects): the second time they get the lines of the first.
+  const FileReadScope read_once(form.FileReads);
   CleanUpPanels(form);
   CleanUpCampChk(form);
   ModeDescription(form);

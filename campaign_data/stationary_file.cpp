@@ -1,5 +1,7 @@
 #include "campaign_data/stationary_file.h"
 
+#include <algorithm>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,18 +25,17 @@ std::string StationaryFilePath(const TMainForm& form) {
   return form.CampaignFolder + std::string(kFileName);
 }
 
-// The object lines of the file, the header left out. A missing file is an error.
-std::vector<std::string> ReadObjectLines(TMainForm& form) {
+// The lines of the file, the header first. A missing file is an error.
+std::shared_ptr<const TextLines> ReadStationaryFile(TMainForm& form) {
   const std::string path = StationaryFilePath(form);
   if (!FileExists(path)) {
     const std::string message = "No stationary.tavrek file found.";
     ErrorLog(form, message);
     throw ProgramError(message + "\r\n");
   }
-  std::vector<std::string> lines = ReadTextLines(path);
-  if (!lines.empty()) lines.erase(lines.begin());
-  if (lines.size() > static_cast<size_t>(kStationaryCapacity)) {
-    const std::string message = "stationary.tavrek holds " + IntToStr(lines.size()) +
+  std::shared_ptr<const TextLines> lines = form.FileReads.Lines(path);
+  if (lines->size() > static_cast<size_t>(kStationaryCapacity) + 1) {
+    const std::string message = "stationary.tavrek holds " + IntToStr(lines->size() - 1) +
                                 " objects, more than the " + IntToStr(kStationaryCapacity) +
                                 " a campaign can hold; it is not loaded.";
     ErrorLog(form, message);
@@ -42,6 +43,19 @@ std::vector<std::string> ReadObjectLines(TMainForm& form) {
   }
   return lines;
 }
+
+// The object lines: every line after the header.
+class ObjectLines {
+ public:
+  explicit ObjectLines(TMainForm& form) : file_(ReadStationaryFile(form)) {}
+  int size() const { return file_->empty() ? 0 : static_cast<int>(file_->size()) - 1; }
+  std::string_view operator[](int object) const {
+    return (*file_)[static_cast<size_t>(object) + 1];
+  }
+
+ private:
+  std::shared_ptr<const TextLines> file_;
+};
 
 // The text after the first word, trimmed; nothing when the text is one word.
 std::string_view DropWord(std::string_view text) {
@@ -59,20 +73,25 @@ std::string_view FirstWord(std::string_view text) {
 // What the program reads of an object line: words 3 to 5 after the mark (army, x, y).
 struct ObjectFields {
   bool has_position = false;  // at least four words
-  std::string army;
-  std::string position;
+  std::string_view army;
+  std::string_view x;
+  std::string_view y;
+  std::string Position() const {
+    std::string position;
+    position.reserve(x.size() + 1 + y.size());
+    return position.append(x).append(" ").append(y);
+  }
 };
 
-ObjectFields ReadObjectFields(const std::string& line) {
-  const std::string text = Trim(Copy(line, 3, static_cast<int>(line.size())));
+ObjectFields ReadObjectFields(std::string_view line) {
+  const std::string_view text = TrimView(line.substr(std::min<size_t>(2, line.size())));
   std::string_view rest = DropWord(DropWord(text));
   ObjectFields fields;
   fields.army = rest.substr(0, 1);
   rest = DropWord(rest);
   fields.has_position = !rest.empty();
-  const std::string_view x = FirstWord(rest);
-  const std::string_view y = FirstWord(DropWord(rest));
-  fields.position = std::string(x) + " " + std::string(y);
+  fields.x = FirstWord(rest);
+  fields.y = FirstWord(DropWord(rest));
   return fields;
 }
 
@@ -92,39 +111,38 @@ void LoadStationary(TMainForm& form) {
   ErrorLog(form, "Stationary Objects Check.");
   if (form.FrontCenterCoord == -1) StopWithoutFrontCenter(form, true);
   if (form.FrontCenterPosition.empty()) TargetLocations(form);
-  const std::vector<std::string> lines = ReadObjectLines(form);
-  for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
+  const ObjectLines lines(form);
+  for (int i = 0; i < lines.size(); ++i) {
     StationaryEntry& object = form.StationaryObjectTable[i];
     const ObjectFields fields = ReadObjectFields(lines[i]);
     object.StationaryLine = lines[i];
     object.StationaryArmy = fields.army;
-    object.StationaryPosition = fields.position;
+    object.StationaryPosition = fields.Position();
     object.StationaryMissionLine.clear();
   }
-  form.LastStationary = static_cast<int>(lines.size()) - 1;
+  form.LastStationary = lines.size() - 1;
   form.InitialStationary = form.LastStationary;
 }
 
 void StationaryList(TMainForm& form) {
   ErrorLog(form, "Checking Stationary List");
   if (form.FrontCenterCoord == -1) StopWithoutFrontCenter(form, false);
-  for (int i = 0; i < kStationaryCapacity; ++i) {
-    form.StationaryObjectTable[i].StationaryNearestLocation = 0;
-  }
+  form.StationaryObjectTable.ForEachEntry(
+      [](StationaryEntry& object) { object.StationaryNearestLocation = 0; });
   if (form.LastLocation == 0) {
     const std::string message = form.Messages.Text(MessageSection::kErrors, 1);
     ErrorLog(form, message);
     throw ProgramError(message);
   }
-  const std::vector<std::string> lines = ReadObjectLines(form);
+  const ObjectLines lines(form);
   form.LastStationary = -1;
   const NearestLocationIndex locations(form.LocationTable, form.LastLocation, "Beachhead");
-  for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
+  for (int i = 0; i < lines.size(); ++i) {
     const ObjectFields fields = ReadObjectFields(lines[i]);
     form.StationaryObjectTable[i].StationaryNearestLocation =
-        fields.has_position ? locations.Nearest(fields.position) : -1;
+        fields.has_position ? locations.Nearest(fields.Position()) : -1;
   }
-  form.LastStationary = static_cast<int>(lines.size()) - 1;
+  form.LastStationary = lines.size() - 1;
   form.InitialStationary = form.LastStationary;
 }
 
@@ -150,11 +168,11 @@ void SaveStationary(TMainForm& form) {
 
 void StationaryReset(TMainForm& form) {
   if (!FileExists(StationaryFilePath(form))) return;
-  const std::vector<std::string> lines = ReadObjectLines(form);
-  for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
+  const ObjectLines lines(form);
+  for (int i = 0; i < lines.size(); ++i) {
     form.StationaryObjectTable[i].StationaryLine =
         "  " + Trim(Copy(lines[i], 3, static_cast<int>(lines[i].size())));
   }
-  form.LastStationary = static_cast<int>(lines.size()) - 1;
+  form.LastStationary = lines.size() - 1;
   form.InitialStationary = form.LastStationary;
 }

@@ -8,7 +8,9 @@
 
 namespace {
 
-bool IsTrimmed(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool IsTrimmed(char c) {
+  return static_cast<unsigned char>(c) <= ' ';
+}
 
 [[noreturn]] void ThrowNotANumber(std::string_view text, const char* kind) {
   throw ConversionError("'" + std::string(text) + "' is not a valid " + kind + " value");
@@ -16,10 +18,20 @@ bool IsTrimmed(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
 }  // namespace
 
-std::string TrimLeft(std::string_view text) {
+std::string_view TrimLeftView(std::string_view text) {
   size_t start = 0;
   while (start < text.size() && IsTrimmed(text[start])) ++start;
-  return std::string(text.substr(start));
+  return text.substr(start);
+}
+
+std::string_view TrimView(std::string_view text) {
+  size_t end = text.size();
+  while (end > 0 && IsTrimmed(text[end - 1])) --end;
+  return TrimLeftView(text.substr(0, end));
+}
+
+std::string TrimLeft(std::string_view text) {
+  return std::string(TrimLeftView(text));
 }
 
 std::string TrimRight(std::string_view text) {
@@ -28,10 +40,19 @@ std::string TrimRight(std::string_view text) {
   return std::string(text.substr(0, end));
 }
 
-std::string Trim(std::string_view text) { return TrimLeft(TrimRight(text)); }
+std::string Trim(std::string_view text) {
+  return std::string(TrimView(text));
+}
 
 bool Contains(std::string_view text, std::string_view part) {
   return text.find(part) != std::string_view::npos;
+}
+
+bool ContainsAny(std::string_view text, std::initializer_list<std::string_view> parts) {
+  for (const std::string_view part : parts) {
+    if (Contains(text, part)) return true;
+  }
+  return false;
 }
 
 bool StartsWith(std::string_view text, std::string_view prefix) {

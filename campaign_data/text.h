@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -10,7 +11,12 @@
 std::string Trim(std::string_view text);  // blanks and control characters at both ends
 std::string TrimLeft(std::string_view text);
 std::string TrimRight(std::string_view text);
+// The same as Trim and TrimLeft, as a view into the text.
+std::string_view TrimView(std::string_view text);
+std::string_view TrimLeftView(std::string_view text);
 bool Contains(std::string_view text, std::string_view part);
+// True when any of the parts occurs in the text.
+bool ContainsAny(std::string_view text, std::initializer_list<std::string_view> parts);
 bool StartsWith(std::string_view text, std::string_view prefix);
 bool EndsWith(std::string_view text, std::string_view suffix);
 // 1-based position of the first occurrence, 0 when absent (or when part is empty).

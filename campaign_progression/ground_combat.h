@@ -12,3 +12,5 @@ void DetermineRetreat(TMainForm& form);
 void ResolveGroundCombat(TMainForm& form);
 // True for a carrier, battleship or other capital ship type.
 bool CapitalShipCheck(TMainForm& form, const std::string& ship_type);
+// True when a column of `side` ("1" or "2") stands at the column's destination.
+bool RetreatsCheck(const TMainForm& form, int column, const std::string& side);

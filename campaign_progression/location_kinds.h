@@ -1,12 +1,11 @@
 #pragma once
 
-#include <initializer_list>
+#include "campaign_data/text.h"
+
 #include <string_view>
 
 // What kind of place a location is, told from its name alone: the route files give a place no
 // other mark. Every test is a case-sensitive search for a part of the name.
-
-bool ContainsAny(std::string_view text, std::initializer_list<std::string_view> parts);
 
 // A station, rail node, harbour, port, beachhead or sea node: "Sea" also takes every seaplane
 // base. Troops never hold such a place and the front never runs through it.

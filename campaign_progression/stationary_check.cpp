@@ -1,9 +1,291 @@
 #include "campaign_progression/stationary_check.h"
 
-#include "app/main_form.h"
+#include <algorithm>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
 
-// Not built yet: the operation changes nothing.
+#include "app/main_form.h"
+#include "campaign_data/geometry.h"
+#include "campaign_data/map_routes.h"
+#include "campaign_data/run_log.h"
+#include "campaign_data/text.h"
+#include "campaign_progression/campaign_end.h"
+#include "campaign_progression/location_kinds.h"
+#include "campaign_progression/place_index.h"
+#include "campaign_progression/stationary_lines.h"
+#include "campaign_progression/transports.h"
+#include "platform/errors.h"
+#include "platform/file_system.h"
+#include "platform/text_file.h"
+
+namespace {
+
+constexpr int kNoFrontCentreError = 0;
+
+// What the check needs of the campaign, looked up once.
+class CheckContext {
+ public:
+  explicit CheckContext(TMainForm& form) : places(form), columns(form) {
+    for (int s = 0; s <= form.LastSquadron; ++s) {
+      const SquadronEntry& squadron = form.SquadronTable[s];
+      if (squadron.SquadronName.empty()) continue;
+      squadrons_at[squadron.SquadronHomeBase].push_back(s);
+      trimmed_bases.insert(Trim(squadron.SquadronHomeBase));
+    }
+    const int today = form.CampaignYear * 100 + form.CampaignMonth;
+    for (int k = 0; k <= form.LastArmor; ++k) {
+      const ArmorEntry& armour = form.ArmorTable[k];
+      std::string key = Trim(Copy(armour.ArmorName, 3, static_cast<int>(armour.ArmorName.size())));
+      if (key == "ZSU-37") key = "ZSU37";
+      if (key == "SU-75") key = "SU75";
+      if (!key.empty() && StrToInt(armour.ArmorServiceStart) > today) not_in_service.push_back(key);
+    }
+  }
+
+  const std::vector<int>& SquadronsAt(const std::string& base) const {
+    static const std::vector<int> kNone;
+    const auto found = squadrons_at.find(base);
+    return found == squadrons_at.end() ? kNone : found->second;
+  }
+
+  PlaceIndex places;
+  ColumnsByPlace columns;
+  std::unordered_map<std::string, std::vector<int>> squadrons_at;
+  std::unordered_set<std::string> trimmed_bases;
+  std::vector<std::string> not_in_service;  // armour type names
+};
+
+// The object's place: its nearest location, or none.
+struct Place {
+  bool known = false;
+  std::string name;   // N
+  std::string owner;  // O
+  std::string position;
+};
+
+bool IsSupplyColumn(const std::string& type) {
+  return ContainsAny(type, {"Ship", "Train", "CarsColumn"}) &&
+         !ContainsAny(type, {"GermanyCarsColumnC", "RussiaCarsColumnC", "RussiaCarsColumnD",
+                             "JapanCarsColumnA", "RussiaCarsColumnE", "USACarsColumnC"});
+}
+
+// Columns and transport squadrons of the object's side at its place keep it going.
+bool SupportedAtPlace(const TMainForm& form, const CheckContext& context, const Place& place,
+                      const std::string& side, const std::string& line) {
+  for (const int c : context.columns.At(place.name)) {
+    const ColumnEntry& column = form.ColumnTable[c];
+    if (column.ColumnArmy != side) continue;
+    if (column.ColumnArmy == place.owner && IsSupplyColumn(column.ColumnType)) return true;
+    if ((place.owner == "0" || place.owner == column.ColumnArmy) &&
+        Contains(column.ColumnType, "Ship") &&
+        ContainsAny(place.name, {"Harbor", "_Port", "_Bay"})) {
+      return true;
+    }
+  }
+  if (TransportType(line) == "Y") {
+    for (const char* water : {"_Harbor", "_Port", "_Bay"}) {
+      for (const int c : context.columns.At(place.name + water)) {
+        const ColumnEntry& column = form.ColumnTable[c];
+        if (column.ColumnArmy == side && Contains(column.ColumnType, "Ship")) return true;
+      }
+    }
+  }
+  for (const int s : context.SquadronsAt(place.name)) {
+    const SquadronEntry& squadron = form.SquadronTable[s];
+    if (squadron.SquadronRole == "3" && StrToInt(squadron.PlanesFlight) > 0 &&
+        squadron.SquadronArmy == side) {
+      return true;
+    }
+  }
+  return false;
+}
+
+std::string NationSuffix(const std::string& nation) {
+  if (nation == "um" || nation == "un") return " us";
+  if (nation == "in") return " ja";
+  if (nation == "ra") return " gb";
+  if (nation == "ru" || nation == "de") return "";
+  return " " + nation;
+}
+
+std::string WithoutFirst(std::string text, const std::string& part) {
+  const size_t at = text.find(part);
+  if (at != std::string::npos) text.erase(at, part.size());
+  return text;
+}
+
+// A parked plane shows the aircraft of a squadron of its side based at its place (one of them
+// at random when there are several); with none there it is switched off.
+void ParkPlanes(TMainForm& form, const CheckContext& context, const Place& place,
+                const std::string& side, std::string& line) {
+  std::string previous_type;
+  for (const int s : context.SquadronsAt(place.name)) {
+    const SquadronEntry& squadron = form.SquadronTable[s];
+    const std::string& army = squadron.SquadronArmy;
+    const bool own_side = side == army || side == "0";
+    const bool listed = squadron.SquadronClass != "Class air.SPITFIRE925LBS" &&
+                        squadron.SquadronClass != "Class air.FW_190A5165ATA";
+    if (own_side && army == place.owner && listed &&
+        (previous_type.empty() || form.Random(3) == 0)) {
+      const size_t type_at = line.find("Plane$") + 6;
+      previous_type = line.substr(type_at, line.find(' ', type_at) - type_at);
+      const std::string type =
+          Trim(Copy(squadron.SquadronClass, 11, static_cast<int>(squadron.SquadronClass.size())));
+      line.replace(type_at, previous_type.size(), type);
+      line = ActivatedLine(line) + " ";
+      for (const char* nation :
+           {" fi ", " fr ", " gb ", " ra ", " rn ", " rz ", " hu ", " it ", " ja ", " pl ", " ro ",
+            " sk ", " us ", " um ", " un ", " in ", " null"}) {
+        line = WithoutFirst(line, nation);
+      }
+      if (!Contains(line, " nn")) line = "  " + Trim(line) + NationSuffix(squadron.SquadronNation);
+    } else if (!own_side && army != place.owner) {
+      line = DeactivatedLine(line) + " ";
+    }
+  }
+  if (previous_type.empty()) line = DeactivatedLine(line);
+}
+
+// Whether the object is always placed (0), never (99), or on the density draw.
+int KeepDraw(TMainForm& form, const CheckContext& context, const Place& place,
+             const std::string& side, const std::string& line) {
+  int keep = form.Random(form.StationaryDensityLevel) + 1;
+  if (ContainsAny(place.name, {"Airfield", "Airstrip"}) &&
+      context.trimmed_bases.count(Trim(place.name)) > 0) {
+    keep = 0;
+  }
+  if (side == "0" ||
+      ContainsAny(line, {"Plane$", "Ship$Rwy", "Artillery$Flak18_88mm", "Zenit85mm_1939",
+                         "Artillery$StBofors_40mm", "Artillery$Type88_75mm_JA", "$Wagon8",
+                         "ZIS6_fuel", "OpelBlitz6700A_fuel"})) {
+    keep = 0;
+  }
+  if (IsSupplyTruckLine(line)) keep = 0;
+  if (!place.known || context.places.OffMap(place.name)) keep = 99;
+  if (form.MapName == "Normandy" && place.name == "English_Airstrip" &&
+      !form.NormandyBase.Checked) {
+    keep = 99;
+  }
+  return keep;
+}
+
+int ObjectWeight(const std::string& line) {
+  int weight = 1;
+  if (Contains(line, "Plane$")) weight = 2;
+  if (Contains(line, "_radio")) weight = 3;
+  if (ContainsAny(line, {"ZIS6_fuel", "OpelBlitz6700A_fuel"})) weight = 4;
+  if (Contains(line, "$Wagon8")) weight = 5;
+  if (Contains(line, "Ship$")) weight = 6;
+  return weight;
+}
+
+class StationaryChecker {
+ public:
+  explicit StationaryChecker(TMainForm& form) : form_(form), context_(form) {}
+
+  void Check(int n, const std::string& file_line) {
+    StationaryEntry& object = form_.StationaryObjectTable[n];
+    const ObjectFields fields = ReadObjectFields(file_line);
+    object.StationaryArmy = fields.side;
+    object.StationaryPosition = fields.position;
+    const Place place = PlaceOf(object.StationaryNearestLocation);
+    const std::string& side = fields.side;
+    std::string line = file_line;
+
+    if (place.known && SupportedAtPlace(form_, context_, place, side, line)) {
+      line = ActivatedLine(line);
+    }
+    if (place.owner != side && place.owner != "0") line = DeactivatedLine(line);
+    if (side == "0") line = ActivatedLine(line);
+    for (const std::string& late : context_.not_in_service) {
+      if (Contains(line, late)) line = DeactivatedLine(line);
+    }
+    if (Contains(line, "Plane$")) {
+      if (place.known) {
+        ParkPlanes(form_, context_, place, side, line);
+      } else {
+        line = DeactivatedLine(line);
+      }
+    }
+    const bool closed = Contains(place.name, "English_") || place.name == "Channel_Harbor";
+    if ((closed && !form_.NormandyBaseOption) || !place.known ||
+        context_.places.OffMap(place.name)) {
+      line = DeactivatedLine(line);
+    }
+    object.StationaryLine = line;
+    object.StationaryMissionLine.clear();
+
+    const int keep = KeepDraw(form_, context_, place, side, line);
+    const bool carrier_deck = Contains(line, "Ship$Rwy");
+    const bool held = side == place.owner || side == "0" || place.owner == "0" || carrier_deck;
+    const bool near_front =
+        place.known && TDistance(form_, place.position, form_.FrontCenterPosition, "Y") == "Y";
+    const bool chosen =
+        (!IsInactiveLine(line) && ((near_front && keep < 2) || keep == 0)) || carrier_deck;
+    if (form_.StationaryDensityLevel < 99 && held && chosen) {
+      object.StationaryLine = ActivatedLine(line);
+      object.StationaryMissionLine = object.StationaryLine;
+      if (place.known) {
+        form_.LocationTable[object.StationaryNearestLocation].LocationTargetValue +=
+            ObjectWeight(line);
+      }
+    }
+  }
+
+ private:
+  Place PlaceOf(int l) const {
+    Place place;
+    if (l < 0 || l > form_.LastLocation) return place;
+    const LocationEntry& location = form_.LocationTable[l];
+    place.known = true;
+    place.name = location.LocationName;
+    place.owner = location.LocationArmy;
+    place.position = location.LocationPosition;
+    return place;
+  }
+
+  TMainForm& form_;
+  const CheckContext context_;
+};
+
+// Airfields whose radio station of their own side is switched off.
+void MarkSilentAirfields(TMainForm& form) {
+  for (int n = 0; n <= form.LastStationary; ++n) {
+    const StationaryEntry& object = form.StationaryObjectTable[n];
+    const int l = object.StationaryNearestLocation;
+    if (l < 0 || l > form.LastLocation || !IsInactiveLine(object.StationaryLine)) continue;
+    const ObjectFields fields = ReadObjectFields(object.StationaryLine);
+    if (!Contains(fields.class_name, "_radio")) continue;
+    LocationEntry& location = form.LocationTable[l];
+    if (ContainsAny(location.LocationName, {"Airstrip", "Airfield"}) &&
+        location.LocationArmy == fields.side && (fields.side == "1" || fields.side == "2")) {
+      location.StationaryFlag = 1;
+    }
+  }
+}
+
+}  // namespace
 
 void StationaryCheck(TMainForm& form) {
-  (void)form;
+  ErrorLog(form, "Stationary Objects Check.");
+  if (form.FrontCenterCoord == -1) {
+    const std::string message = form.Messages.Text(MessageSection::kErrors, kNoFrontCentreError);
+    CampaignEnd(form, message);
+    ErrorTrap(form, message);
+  }
+  for (int i = 0; i <= std::max(form.LastLocation, form.LastScratchLocation); ++i) {
+    form.LocationTable[i].LocationTargetValue = 0;
+  }
+  if (form.FrontCenterPosition.empty()) TargetLocations(form);
+  // A flag of an earlier mission in this run must not outlive the radio station switched on.
+  for (int i = 0; i <= form.LastLocation; ++i) form.LocationTable[i].StationaryFlag = 0;
+
+  const std::vector<std::string> lines = ReadStationaryObjects(form);
+  StationaryChecker checker(form);
+  for (int n = 0; n < static_cast<int>(lines.size()); ++n) checker.Check(n, lines[n]);
+  form.LastStationary = static_cast<int>(lines.size()) - 1;
+  form.InitialStationary = form.LastStationary;
+  MarkSilentAirfields(form);
 }

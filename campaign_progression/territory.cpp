@@ -1,16 +1,151 @@
 #include "campaign_progression/territory.h"
 
-#include "app/main_form.h"
+#include <algorithm>
+#include <string>
+#include <vector>
 
-// Not built yet: the operation changes nothing.
+#include "app/main_form.h"
+#include "campaign_data/campaign_file.h"
+#include "campaign_data/map_routes.h"
+#include "campaign_data/reference_tables.h"
+#include "campaign_data/run_log.h"
+#include "campaign_data/text.h"
+#include "campaign_progression/front_markers.h"
+#include "campaign_progression/location_kinds.h"
+#include "campaign_progression/territory_file.h"
+#include "campaign_progression/territory_owners.h"
+#include "campaign_progression/troop_cap.h"
+#include "platform/errors.h"
+#include "platform/file_system.h"
+#include "platform/text_file.h"
+
+namespace {
+
+constexpr int kMismatchesLogged = 10;
+
+std::string TerritoryPath(const TMainForm& form) {
+  return form.CampaignFolder + "territory.tavrek";
+}
+
+std::string LocationsPath(const TMainForm& form) {
+  return form.CampaignFolder + "locations.tavrek";
+}
+
+void WriteTerritoryFiles(TMainForm& form) {
+  std::string territory;
+  std::string locations;
+  for (int i = 0; i <= form.LastLocation; ++i) {
+    const LocationEntry& location = form.LocationTable[i];
+    territory += TerritoryLine(location);
+    territory += kCrLf;
+    locations += LocationsLine(location);
+    locations += kCrLf;
+  }
+  WriteTextFile(TerritoryPath(form), territory);
+  WriteTextFile(LocationsPath(form), locations);
+}
+
+bool SetOwners(TMainForm& form, int mode) {
+  ErrorLog(form, "Set Target Nation Began.");
+  const bool rebuilt = mode != 1 || RebuildOwnersFromFront(form);
+  if (rebuilt) DeriveOwners(form);
+  ErrorLog(form, "Set Target Nation Ended.");
+  return rebuilt;
+}
+
+// A campaign without a territory file gets one built from its front.
+void RebuildTerritoryFile(TMainForm& form) {
+  if (!SetOwners(form, 1)) return;
+  // A map without locations has nothing to load: writing the empty files here keeps the
+  // writer's loading step from asking for the file again.
+  if (form.LastLocation < 0) {
+    WriteTerritoryFiles(form);
+    return;
+  }
+  DefineTerritory(form);
+}
+
+// Every line the locations have, checked before any of them is applied.
+std::vector<TerritoryRecord> ReadTerritoryRecords(TMainForm& form, const std::string& path) {
+  std::vector<std::string> lines = ReadTextLines(path);
+  while (!lines.empty() && Trim(lines.back()).empty()) lines.pop_back();
+  const size_t locations = static_cast<size_t>(std::max(form.LastLocation + 1, 0));
+  if (lines.size() > locations) {
+    ErrorLog(form, path + " holds " + IntToStr(lines.size()) + " lines for " + IntToStr(locations) +
+                       " locations; the lines after line " + IntToStr(locations) + " are ignored.");
+    lines.resize(locations);
+  }
+  std::vector<TerritoryRecord> records;
+  records.reserve(lines.size());
+  int mismatches = 0;
+  for (size_t k = 0; k < lines.size(); ++k) {
+    try {
+      records.push_back(ParseTerritoryLine(lines[k]));
+    } catch (const ConversionError& error) {
+      const std::string message = path + ", line " + IntToStr(k + 1) + ": \"" + lines[k] +
+                                  "\" cannot be read: " + error.what() +
+                                  ". The territory is left as it was.";
+      ErrorLog(form, message);
+      throw ProgramError(message);
+    }
+    const std::string& place = form.LocationTable[static_cast<int>(k)].LocationName;
+    if (records.back().name == place) continue;
+    if (++mismatches <= kMismatchesLogged) {
+      ErrorLog(form, path + ", line " + IntToStr(k + 1) + " names " + records.back().name +
+                         " but belongs to location " + IntToStr(k) + ", " + place +
+                         "; the line is applied to " + place + ".");
+    }
+  }
+  if (mismatches > kMismatchesLogged) {
+    ErrorLog(form,
+             path + ": " + IntToStr(mismatches) + " lines name another place than their location.");
+  }
+  return records;
+}
+
+}  // namespace
 
 void ReadTerritory(TMainForm& form) {
-  (void)form;
+  const std::string path = TerritoryPath(form);
+  form.FrontMarkerText = std::string(kFrontMarkerHeader);
+  if (!FileExists(path)) RebuildTerritoryFile(form);
+  std::vector<TerritoryRecord> records;
+  if (FileExists(path)) records = ReadTerritoryRecords(form, path);
+  const int cap = TroopCap(form);
+
+  FrontMarkers markers;
+  for (size_t k = 0; k < records.size(); ++k) {
+    const TerritoryRecord& record = records[k];
+    LocationEntry& location = form.LocationTable[static_cast<int>(k)];
+    location.LocationArmy = record.owner;
+    location.TerritoryStrength[1] = std::min(record.allied, cap);
+    location.TerritoryStrength[2] = std::min(record.axis, cap);
+    markers.AddLocation(location);
+  }
+  markers.AddPatrolAreas(form.PatrolText);
+  form.FrontMarkerText = form.GameID == "IL2" ? std::string() : markers.Text();
+  ErrorLog(form, "Read Territory information.");
 }
+
 void SetTgtNation(TMainForm& form, int mode) {
-  (void)form;
-  (void)mode;
+  SetOwners(form, mode);
 }
+
 void DefineTerritory(TMainForm& form) {
-  (void)form;
+  if (form.LastLocation < 0) {
+    CampaignInfo(form);
+    MapList(form, form.MapName);
+    TargetLocations(form);
+    if (form.LastLocation < 0) {
+      WriteTerritoryFiles(form);
+      return;
+    }
+    ReadTerritory(form);
+    SetTgtNation(form, 0);
+  }
+  for (int i = 0; i <= form.LastLocation; ++i) {
+    LocationEntry& location = form.LocationTable[i];
+    if (IsNonLandLocation(location.LocationName)) location.TerritoryStrength = {0, 0, 0};
+  }
+  WriteTerritoryFiles(form);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class TMainForm;
 
@@ -12,6 +13,11 @@ void TerritoryCapture(TMainForm& form);
 void UpdateFront(TMainForm& form);
 // Paratroops or glider troops (kind "Para" or "Glider") landing near a location.
 void ParatroopCapture(TMainForm& form, const std::string& line, const std::string& kind);
+// Troops a truck column, train or ship brings to the town it stands at (or beside); writes the
+// territory files.
+void TroopBuildup(TMainForm& form, int column);
+// The same for several columns in turn, with one write of the territory files at the end.
+void TroopBuildup(TMainForm& form, const std::vector<int>& columns);
 // Puts every ground column down anew near the front (after the front moved) and rewrites
 // stationary.tavrek and columns.tavrek.
 void ResetObjects(TMainForm& form);

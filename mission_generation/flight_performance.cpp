@@ -128,12 +128,22 @@ std::string PayloadType(TMainForm& form, int squadron) {
   const auto all_payloads = ReadAllPayloads(form);
   if (!all_payloads) return "X";
   const SquadronEntry& entry = form.SquadronTable[squadron];
-  const std::string type = Trim(Copy(entry.SquadronClass, 11, kRestOfLine));
-  const std::string weapons = Trim(entry.SquadronWeapons);
+  return PayloadCategory(*all_payloads, entry.SquadronClass, entry.SquadronWeapons);
+}
+
+std::string PayloadCategory(const std::vector<AllPayloadsLine>& lines,
+                            const std::string& squadron_class, const std::string& weapons) {
+  const std::string type = Trim(Copy(squadron_class, 11, kRestOfLine));
+  const std::string loadout = Trim(weapons);
   std::string category = "X";
-  for (const AllPayloadsLine& line : *all_payloads) {
+  for (const AllPayloadsLine& line : lines) {
     if (line.ClassName.empty() || line.ClassName != type) continue;
-    if (Trim(line.Loadout) == weapons) category = line.Category;
+    if (Trim(line.Loadout) == loadout) category = line.Category;
   }
   return category;
+}
+
+bool HasCruiseSpeed(const TMainForm& form, int squadron) {
+  return HasPositiveWholeSpeed(
+      SpeedText(form.SquadronTable[squadron].TypeCruiseSpeed, form.CruiseBox, squadron));
 }

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+struct AllPayloadsLine;
 
 class TMainForm;
 
@@ -19,3 +22,10 @@ std::string SetIngressSpeed(TMainForm& form, int squadron);
 // One-letter category of the squadron's current weapons from allpayloads.tavrek, "X" when the
 // file or a matching line is missing.
 std::string PayloadType(TMainForm& form, int squadron);
+// The same answer from lines of allpayloads.tavrek already read, for a type ("Class air." line)
+// carrying `weapons`: the category of the last line naming both, "X" when none does.
+std::string PayloadCategory(const std::vector<AllPayloadsLine>& lines,
+                            const std::string& squadron_class, const std::string& weapons);
+// Whether SetSpeed finds a cruise speed of whole positive km/h for the squadron rather than
+// falling back to its default.
+bool HasCruiseSpeed(const TMainForm& form, int squadron);

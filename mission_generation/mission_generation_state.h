@@ -21,10 +21,14 @@ struct MissionGenerationState {
   std::string MissionBriefText;  // the player's briefing shown after the mission is written
   std::string DebriefingText;    // the last mission's debriefing as the briefings quote it
 
-  // Base occupancy while the flights are placed: entry 0 of row l for map location l, entry 1
-  // of row c for ground column c (a ship that carries aircraft). A: planes placed on the base,
-  // B: flights taking off from it, C: minutes of the last start delay given there.
+  // Base occupancy: entry 0 of row l for map location l, entry 1 of row c for ground column c
+  // (a ship that carries aircraft). The planner keeps its launch loads in A; the builder starts
+  // all three again and counts in A the planes placed on the base, in B the flights taking off
+  // from it and in C the minutes of the last start delay given there.
   std::vector<std::array<int, 2>> ObjectPairA;
   std::vector<std::array<int, 2>> ObjectPairB;
   std::vector<std::array<int, 2>> ObjectPairC;
+
+  // The squadron sent against the player's squadron in this mission; -1 none.
+  int PlayerInterceptor = -1;
 };

@@ -6,6 +6,7 @@
 
 #include "app/main_form.h"
 #include "campaign_data/run_log.h"
+#include "campaign_data/table_lookups.h"
 #include "campaign_data/text.h"
 #include "mission_generation/flight_performance.h"
 #include "mission_generation/squadron_mission.h"
@@ -49,10 +50,7 @@ bool IsAirfieldKindBase(const std::string& base) {
 // The first ground column that carries the base, or -1.
 int ShipColumnOfBase(const TMainForm& form, const std::string& base) {
   if (base.empty()) return -1;
-  for (int c = 0; c <= form.LastColumn; ++c) {
-    if (form.ColumnTable[c].ColumnUnitName == base) return c;
-  }
-  return -1;
+  return FindColumnByUnitName(form, base);
 }
 
 bool IsCarrierLine(const std::string& line) {

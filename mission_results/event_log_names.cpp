@@ -8,6 +8,10 @@ std::string ConvertUnicode(TMainForm& form, const std::string& text) {
   (void)form;
   return text;
 }
+std::string FixPilotName(TMainForm& form, const std::string& name) {
+  (void)form;
+  return name;
+}
 std::string TranslateLocation(TMainForm& form, const std::string& text,
                               const std::string& russian) {
   (void)form;

@@ -34,7 +34,30 @@ std::string MatchEntry(const fs::path& folder, const std::string& part) {
 
 }  // namespace
 
+namespace {
+
+// The path as written, with either separator: what ResolvePath answers when it exists.
+fs::path PathAsWritten(std::string_view path_text) {
+  fs::path path = (!path_text.empty() && IsSeparator(path_text[0])) ? "/" : "";
+  size_t pos = 0;
+  while (pos < path_text.size()) {
+    size_t end = pos;
+    while (end < path_text.size() && !IsSeparator(path_text[end])) ++end;
+    if (end > pos) path /= std::string(path_text.substr(pos, end - pos));
+    pos = end + 1;
+  }
+  if (!path_text.empty() && IsSeparator(path_text.back()) && path != "/") path /= "";
+  return path;
+}
+
+}  // namespace
+
 fs::path ResolvePath(std::string_view path_text) {
+  // A path that exists as written needs no search: every part of it matches exactly.
+  std::error_code exists_error;
+  fs::path as_written = PathAsWritten(path_text);
+  if (!path_text.empty() && fs::exists(as_written, exists_error)) return as_written;
+
   fs::path resolved = (!path_text.empty() && IsSeparator(path_text[0])) ? "/" : "";
   bool parent_exists = true;
   size_t pos = 0;

@@ -7,41 +7,69 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <system_error>
+#include <utility>
 
 #include "platform/errors.h"
 #include "platform/file_system.h"
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// Reads what the descriptor still holds, starting with the size the file had when opened; a
+// file that grows or shrinks meanwhile is read to its end all the same.
+bool ReadAll(int fd, size_t expected, std::string& bytes) {
+  bytes.resize(expected + 1);
+  size_t got = 0;
+  for (;;) {
+    if (got == bytes.size()) bytes.resize(bytes.size() * 2);
+    const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    if (n == 0) break;
+    got += static_cast<size_t>(n);
+  }
+  bytes.resize(got);
+  return true;
+}
+
+}  // namespace
+
 std::string ReadFileBytes(std::string_view path) {
   const fs::path resolved = ResolvePath(path);
-  std::error_code ec;
-  if (!fs::is_regular_file(resolved, ec)) {
-    throw FileError("File not found: " + std::string(path));
+  const int fd = ::open(resolved.c_str(), O_RDONLY | O_CLOEXEC);
+  struct stat info {};
+  if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    const bool exists = fd >= 0 || errno != ENOENT;
+    if (fd >= 0) ::close(fd);
+    std::error_code ec;
+    if (!exists || !fs::is_regular_file(resolved, ec)) {
+      throw FileError("File not found: " + std::string(path));
+    }
+    throw FileError("Cannot open file: " + std::string(path));
   }
-  std::ifstream in(resolved, std::ios::binary);
-  if (!in) throw FileError("Cannot open file: " + std::string(path));
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) throw FileError("Cannot read file: " + std::string(path));
+  std::string bytes;
+  const bool read = ReadAll(fd, static_cast<size_t>(info.st_size), bytes);
+  ::close(fd);
+  if (!read) throw FileError("Cannot read file: " + std::string(path));
   return bytes;
 }
 
+TextLines::TextLines(std::string bytes) : bytes_(std::move(bytes)) {
+  const std::string_view text(bytes_);
+  ForEachTextLine(text, [&](std::string_view line) {
+    spans_.push_back(Span{static_cast<size_t>(line.data() - text.data()), line.size()});
+  });
+}
+
+TextLines ReadTextLineViews(std::string_view path) {
+  return TextLines(ReadFileBytes(path));
+}
+
 std::vector<std::string> SplitTextLines(std::string_view text) {
-  const size_t eof_mark = text.find('\x1a');
-  if (eof_mark != std::string_view::npos) text = text.substr(0, eof_mark);
   std::vector<std::string> lines;
-  size_t start = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\n' || text[i] == '\r') {
-      lines.emplace_back(text.substr(start, i - start));
-      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-      start = i + 1;
-    }
-  }
-  if (start < text.size()) lines.emplace_back(text.substr(start));
+  ForEachTextLine(text, [&lines](std::string_view line) { lines.emplace_back(line); });
   return lines;
 }
 
@@ -100,6 +128,34 @@ void WriteFileWithMode(std::string_view path, std::string_view content,
     ::unlink(temporary.c_str());
     Fail("Cannot write file: ", path, error);
   }
+}
+
+bool ReplaceFileTail(std::string_view path, size_t expected_size, size_t keep,
+                     std::string_view tail) {
+  const fs::path resolved = ResolvePath(path);
+  const int fd = ::open(resolved.c_str(), O_WRONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+      static_cast<size_t>(info.st_size) != expected_size) {
+    ::close(fd);
+    return false;
+  }
+  bool written = true;
+  for (size_t offset = keep; !tail.empty();) {
+    const ssize_t n = ::pwrite(fd, tail.data(), tail.size(), static_cast<off_t>(offset));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      written = false;
+      break;
+    }
+    tail.remove_prefix(static_cast<size_t>(n));
+    offset += static_cast<size_t>(n);
+  }
+  const int write_error = errno;
+  const bool closed = ::close(fd) == 0;
+  if (!written || !closed) Fail("Cannot write file: ", path, written ? errno : write_error);
+  return true;
 }
 
 void WriteTextFile(std::string_view path, std::string_view content) {

@@ -10,8 +10,60 @@
 // bytes), lines ended by CR LF (LF or a lone CR accepted on reading), a Ctrl-Z ending the
 // text early.
 
-// The whole file as bytes; throws FileError when it cannot be read.
+// The whole file as bytes, read with one sized read; throws FileError when it cannot be read.
 std::string ReadFileBytes(std::string_view path);
+
+// A text read whole, with its lines (up to a Ctrl-Z, without their line ends) as views into
+// the bytes it owns; splitting copies no line. Views stay valid while the object lives, also
+// after it is moved or copied.
+class TextLines {
+ public:
+  TextLines() = default;
+  explicit TextLines(std::string bytes);
+
+  size_t size() const { return spans_.size(); }
+  bool empty() const { return spans_.empty(); }
+  std::string_view operator[](size_t line) const {
+    return std::string_view(bytes_).substr(spans_[line].start, spans_[line].length);
+  }
+  // Lines past the last read as empty.
+  std::string_view LineOrEmpty(size_t line) const {
+    return line < spans_.size() ? (*this)[line] : std::string_view();
+  }
+  const std::string& Bytes() const { return bytes_; }
+
+  class Iterator {
+   public:
+    Iterator(const TextLines& text, size_t line) : text_(&text), line_(line) {}
+    std::string_view operator*() const { return (*text_)[line_]; }
+    Iterator& operator++() {
+      ++line_;
+      return *this;
+    }
+    bool operator==(const Iterator& other) const = default;
+
+   private:
+    const TextLines* text_;
+    size_t line_;
+  };
+  Iterator begin() const { return Iterator(*this, 0); }
+  Iterator end() const { return Iterator(*this, spans_.size()); }
+
+ private:
+  struct Span {
+    size_t start;
+    size_t length;
+  };
+  std::string bytes_;
+  std::vector<Span> spans_;
+};
+
+// The file's text as TextLines; throws FileError when it cannot be read.
+TextLines ReadTextLineViews(std::string_view path);
+// Calls `line` with each line of the text, up to a Ctrl-Z, without its line end.
+template <typename LineFunction>
+void ForEachTextLine(std::string_view text, LineFunction line);
+
 // The file's text up to a Ctrl-Z, split into lines without their line ends.
 std::vector<std::string> ReadTextLines(std::string_view path);
 std::vector<std::string> SplitTextLines(std::string_view text);
@@ -24,7 +76,30 @@ void WriteTextFile(std::string_view path, std::string_view content);
 void WriteFileWithMode(std::string_view path, std::string_view content,
                        std::optional<std::filesystem::perms> mode);
 
+// Writes `tail` over the file from byte `keep` on, when the file holds exactly `expected_size`
+// bytes (keep <= expected_size); the bytes before `keep` stay as they are. Returns false, writing
+// nothing, when the file is missing or of another size. Throws FileError when the write fails.
+bool ReplaceFileTail(std::string_view path, size_t expected_size, size_t keep,
+                     std::string_view tail);
+
 // Joins lines, each followed by CR LF.
 std::string JoinLinesCrLf(const std::vector<std::string>& lines);
 
 inline constexpr std::string_view kCrLf = "\r\n";
+
+template <typename LineFunction>
+void ForEachTextLine(std::string_view text, LineFunction line) {
+  const size_t eof_mark = text.find('\x1a');
+  if (eof_mark != std::string_view::npos) text = text.substr(0, eof_mark);
+  const char* const data = text.data();
+  const size_t size = text.size();
+  size_t start = 0;
+  for (size_t i = 0; i < size; ++i) {
+    const char c = data[i];
+    if (c != '\n' && c != '\r') continue;
+    line(text.substr(start, i - start));
+    if (c == '\r' && i + 1 < size && data[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < size) line(text.substr(start));
+}

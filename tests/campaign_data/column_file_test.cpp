@@ -25,7 +25,23 @@ struct ColumnWorld : LakelandWorld {
     for (int j = 0; j <= form->LastLocation; ++j) form->LocationTable[j].LocationArmy = "1";
     form->LocationTable[kAston].LocationArmy = "2";
     form->LocationTable[kWestRailEntry].LocationArmy = "2";
-    form->ReinforcementChance = {0, 0};
+    ReinforcementChances(false, false);
+  }
+  // The loader's oil supplies give a side whose only supply truck is lost, with a bonus of
+  // "+0%", no reinforcement chance, and a side without supply trucks a full one.
+  void ReinforcementChances(bool allied, bool axis) const {
+    form->RuSupplyBox.Text = "+0%";
+    form->DeSupplyBox.Text = "+0%";
+    int last = -1;
+    if (!allied) {
+      form->StationaryObjectTable[++last].StationaryLine =
+          "X 0_Static vehicles.stationary.Stationary$DiamondT_US 1 100.00 100.00 0.00 0.0";
+    }
+    if (!axis) {
+      form->StationaryObjectTable[++last].StationaryLine =
+          "X 1_Static vehicles.stationary.Stationary$OpelBlitz36S 2 100.00 100.00 0.00 0.0";
+    }
+    form->InitialStationary = last;
   }
   void Columns(const std::vector<std::string>& lines) const {
     campaign.Write("columns.tavrek", JoinLinesCrLf(lines));
@@ -49,9 +65,9 @@ TEST(ColumnList, ALoadFollowedByAWriteLeavesTheFileAsItWas) {
   EXPECT_EQ(tanks.ColumnDestination, "Birchford");
   EXPECT_EQ(tanks.ColumnUnitName, "1st Guards Tanks");
   EXPECT_EQ(tanks.ColumnMarks, "A");
-  EXPECT_EQ(tanks.ColumnRouteArmyA, "1");
-  EXPECT_EQ(tanks.ColumnRouteArmyB, "1");
-  EXPECT_EQ(tanks.ColumnRouteArmyC, "1");
+  EXPECT_EQ(tanks.ColumnPlaceOwner, "1");
+  EXPECT_EQ(tanks.ColumnHeading, "1");
+  EXPECT_EQ(tanks.ColumnDestinationOwner, "1");
   EXPECT_EQ(tanks.ColumnMobile, "Y");
   EXPECT_EQ(tanks.ColumnArmorChange, "N");
   EXPECT_EQ(tanks.ColumnLastRoutePoint, -1);
@@ -165,8 +181,8 @@ TEST(ColumnList, PlacesShipsOnTheirSidesPatrolAreaInFormation) {
   const ColumnEntry& first = form.ColumnTable[0];
   EXPECT_EQ(first.ColumnPlace, "Allied_Patrol");
   EXPECT_EQ(first.ColumnDestination, "Allied_Patrol");
-  EXPECT_EQ(first.ColumnRouteArmyB, "2");
-  EXPECT_EQ(first.ColumnRouteArmyC, "1");
+  EXPECT_EQ(first.ColumnHeading, "2");
+  EXPECT_EQ(first.ColumnDestinationOwner, "1");
   EXPECT_EQ(first.ColumnLastRoutePoint, 3);
   EXPECT_EQ(first.ColumnRoute[0], "400000.00 12000.00 20.00 ");
   EXPECT_EQ(first.ColumnRoute[1], "400000.00 -8000.00 20.00 ");
@@ -186,7 +202,7 @@ TEST(ColumnList, PlacesShipsOnTheirSidesPatrolAreaInFormation) {
   }
   const ColumnEntry& axis = form.ColumnTable[28];
   EXPECT_EQ(axis.ColumnPlace, "Axis_Patrol");
-  EXPECT_EQ(axis.ColumnRouteArmyC, "2");
+  EXPECT_EQ(axis.ColumnDestinationOwner, "2");
   EXPECT_EQ(axis.ColumnRoute[0], "15000.00 400000.00 20.00 ");
 }
 
@@ -240,7 +256,7 @@ TEST(ColumnList, BlankShipsAndTrainsComeBackAtYardsOrEntryPoints) {
     for (int j = 0; j <= form.LastLocation; ++j) form.LocationTable[j].LocationArmy = "2";
     const std::vector<int> allied{kBirchford, kBirchfordRailyard, kNorthShipyard};
     for (const int j : allied) form.LocationTable[j].LocationArmy = "1";
-    form.ReinforcementChance = {100, 0};
+    world.ReinforcementChances(true, false);
     world.Columns({"1_Chief Ships.Destroyer 1 @Blank $Ship ~X",
                    "2_Chief Trains.Wagon 1 @Blank $Zug ~X",
                    "3_Chief Trains.Wagon 2 @Blank $Axis Zug ~X"});
@@ -282,7 +298,7 @@ TEST(ColumnList, WithoutAnEntryPointABlankTrainStaysBlank) {
   ColumnWorld world(LakelandWorld::PatrolAreas::kWithout);
   TMainForm& form = *world.form;
   form.AlliedRailEntry.clear();
-  form.ReinforcementChance = {100, 100};
+  world.ReinforcementChances(true, true);
   world.Columns({"1_Chief Trains.Wagon 1 @Blank $Zug ~X"});
   for (int j = 0; j <= form.LastLocation; ++j) form.LocationTable[j].LocationArmy = "2";
   ColumnList(form);

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "platform/errors.h"
+#include "platform/file_system.h"
 #include "tests/support/test_world.h"
 
 namespace {
@@ -43,6 +46,28 @@ TEST(RunLog, FileHoldsEveryLineAndEndsWithAnEmptyLine) {
             "[2026/12/08 19:37:05.7] Second\r\n"
             "\r\n");
   EXPECT_EQ(world.form->ErrorText + "\r\n", world.program_folder.Read("tavrekerror.txt"));
+}
+
+TEST(RunLog, FileIsExtendedLineByLineAndWrittenWholeWhenItNoLongerMatches) {
+  TestWorld world;
+  TMainForm& form = *world.form;
+  std::string expected;
+  for (int i = 0; i < 300; ++i) {
+    ErrorLog(form, "Line " + std::to_string(i));
+    expected += "[2026/12/08 19:37:05.42] Line " + std::to_string(i) + "\r\n";
+    ASSERT_EQ(world.program_folder.Read("tavrekerror.txt"), expected + "\r\n") << i;
+  }
+  // Deleted by someone else, changed by someone else, or a log started anew.
+  DeleteFile(form.ProgramFolder + "tavrekerror.txt");
+  ErrorLog(form, "After deletion");
+  EXPECT_EQ(world.program_folder.Read("tavrekerror.txt"), form.ErrorText + "\r\n");
+  world.program_folder.Write("tavrekerror.txt", "foreign text of another length");
+  ErrorLog(form, "After a change");
+  EXPECT_EQ(world.program_folder.Read("tavrekerror.txt"), form.ErrorText + "\r\n");
+  form.ErrorText.clear();
+  ErrorLog(form, "New run");
+  EXPECT_EQ(world.program_folder.Read("tavrekerror.txt"),
+            "[2026/12/08 19:37:05.42] New run\r\n\r\n");
 }
 
 TEST(RunLog, UnwritableLogFileKeepsTheLinesAndReportsOnce) {

@@ -41,18 +41,27 @@ TEST(TransferRecords, TheShippedTableTakesOkinawaToKyushu) {
   EXPECT_EQ(record->axis_place, "Kagoshima");
   EXPECT_EQ(record->allied_place, "Ibusuki");
   EXPECT_THAT(record->victor_places, ElementsAre("Kushira_Airfield", "Chiran_Airfield"));
-  EXPECT_FALSE(FindTransferRecord(ShippedTable(), "Okinawa45", "Kyushu45", "Blue", "GrandCampaign"));
+  EXPECT_FALSE(
+      FindTransferRecord(ShippedTable(), "Okinawa45", "Kyushu45", "Blue", "GrandCampaign"));
   EXPECT_FALSE(
       FindTransferRecord(ShippedTable(), "Okinawa45", "Kyushu45", "Red", "Pacific_Campaign"));
 }
 
 TEST(TransferRecords, OptionalLinesFallBackAndOnlyAdjoiningPlacesCount) {
-  const std::vector<std::string> lines{
-      "[Hawaii Blue to CoralSea]", "Campaign=Pacific_Campaign", "Map=CoralSea",
-      "TimeofDay=Dusk",            "BugOutRadius=far",          "Front=Tulagi",
-      "AxisZone=Rabaul",           "AlliedZone=Port_Moresby",   "AxisPlace=Lae",
-      "AlliedPlace=Milne_Bay",     "Locale=Buna",               "Locale=Gona",
-      "Note=none",                 "Locale=Kokoda"};
+  const std::vector<std::string> lines{"[Hawaii Blue to CoralSea]",
+                                       "Campaign=Pacific_Campaign",
+                                       "Map=CoralSea",
+                                       "TimeofDay=Dusk",
+                                       "BugOutRadius=far",
+                                       "Front=Tulagi",
+                                       "AxisZone=Rabaul",
+                                       "AlliedZone=Port_Moresby",
+                                       "AxisPlace=Lae",
+                                       "AlliedPlace=Milne_Bay",
+                                       "Locale=Buna",
+                                       "Locale=Gona",
+                                       "Note=none",
+                                       "Locale=Kokoda"};
   const auto record = FindTransferRecord(lines, "Hawaii", "CoralSea", "Blue", "Pacific_Campaign");
   ASSERT_TRUE(record.has_value());
   EXPECT_EQ(record->date, "");
@@ -116,10 +125,9 @@ TEST_F(TransferTest, TheVictorsRecordMovesTheCampaignToItsNextBattle) {
             Form().LocationTable[campaign.Location("Kanoya")].LocationPosition);
   // The loser holds the map but for the zones, the start places and the victor's places.
   const std::map<std::string, std::string> owners{
-      {"Kanoya", "0"},           {"Kokubu", "2"},           {"Shibushi", "1"},
-      {"Kagoshima", "2"},        {"Ibusuki", "1"},          {"Kushira_Airfield", "1"},
-      {"Chiran_Airfield", "1"},  {"Miyakonojo", "2"},       {"Makurazaki", "2"},
-      {"Miyazaki_Airfield", "2"}};
+      {"Kanoya", "0"},     {"Kokubu", "2"},           {"Shibushi", "1"},        {"Kagoshima", "2"},
+      {"Ibusuki", "1"},    {"Kushira_Airfield", "1"}, {"Chiran_Airfield", "1"}, {"Miyakonojo", "2"},
+      {"Makurazaki", "2"}, {"Miyazaki_Airfield", "2"}};
   for (const auto& [place, owner] : owners) EXPECT_EQ(Owner(place), owner) << place;
   // The record moves the date on: the first mission follows it by the usual day.
   EXPECT_EQ(Form().CampaignDateText, "31/10/1945");
@@ -184,11 +192,11 @@ TEST_F(TransferTest, AnAxisPlayerInHawaiiGoesToTheCoralSea) {
   Form().BattleName = "Hawaii";
   Form().CampaignType = "Pacific_Campaign";
   Form().SquadronTable[0].SquadronArmy = "2";
-  campaign.WriteData("grandcampaign.tavrek",
-                     JoinLinesCrLf({"[Hawaii Blue to NewGuinea42]", "Campaign=Pacific_Campaign",
-                                    "Map=NewGuinea", "Front=Lae", "AxisZone=Rabaul",
-                                    "AlliedZone=Port_Moresby", "AxisPlace=Lae",
-                                    "AlliedPlace=Buna"}));
+  campaign.WriteData(
+      "grandcampaign.tavrek",
+      JoinLinesCrLf({"[Hawaii Blue to NewGuinea42]", "Campaign=Pacific_Campaign", "Map=NewGuinea",
+                     "Front=Lae", "AxisZone=Rabaul", "AlliedZone=Port_Moresby", "AxisPlace=Lae",
+                     "AlliedPlace=Buna"}));
   Transfer("Blue");
   EXPECT_TRUE(campaign.LogHolds("Campaign transfer option is for CoralSea."));
 }
@@ -198,7 +206,8 @@ TEST_F(TransferTest, AFailedStepLeavesTheCampaignAsItWas) {
   const std::map<std::string, std::string> before = Files();
   Transfer("Red");
   EXPECT_EQ(Files(), before);
-  EXPECT_TRUE(campaign.LogHolds("The transfer to Kyushu45 failed: No columns.tavrek found."));
+  EXPECT_TRUE(campaign.LogHolds("The transfer to Kyushu45 failed: No columns.tavrek file found."))
+      << Form().ErrorText;
   EXPECT_TRUE(campaign.LogHolds("The campaign stays at Okinawa45."));
   EXPECT_EQ(Form().BattleName, "Okinawa45");
   EXPECT_EQ(Form().MapName, "Okinawa");

@@ -9,6 +9,7 @@
 
 #include "campaign_data/campaign_file.h"
 #include "campaign_data/map_routes.h"
+#include "campaign_progression/territory.h"
 #include "platform/errors.h"
 #include "tests/campaign_data/campaign_tables_fixture.h"
 #include "tests/mission_generation/terminal_session.h"
@@ -98,6 +99,8 @@ struct CustomMissionWorld {
     for (int l = 0; l <= form.LastLocation && l < 7; ++l) {
       form.LocationTable[l].LocationArmy = owners[l];
     }
+    DefineTerritory(form);
+    form.ActionRadius.Text = "250 Kilometers";
 
     WireCustomMissionPanel(form);
   }

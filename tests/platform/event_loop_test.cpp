@@ -40,9 +40,11 @@ TEST(EventLoop, DeliversInTheOrderThingsBecameDue) {
 
   EventLoop fresh;
   seen.clear();
-  fresh.StartTimer(milliseconds(1), [&] { seen.push_back("timer a"); });
-  fresh.StartTimer(milliseconds(1), [&] { seen.push_back("timer b"); });
-  std::this_thread::sleep_for(milliseconds(5));
+  // Periods long enough that a busy machine cannot make them due again between
+  // the two runs below.
+  fresh.StartTimer(milliseconds(200), [&] { seen.push_back("timer a"); });
+  fresh.StartTimer(milliseconds(200), [&] { seen.push_back("timer b"); });
+  std::this_thread::sleep_for(milliseconds(210));
   fresh.Watch(input.ReadEnd(), EventLoop::kReadable, [&](unsigned) {
     char byte;
     EXPECT_EQ(::read(input.ReadEnd(), &byte, 1), 1);

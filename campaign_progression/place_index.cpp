@@ -1,0 +1,32 @@
+#include "campaign_progression/place_index.h"
+
+#include "app/main_form.h"
+#include "campaign_data/text.h"
+
+PlaceIndex::PlaceIndex(TMainForm& form) {
+  const bool british_bases_on_map = form.NormandyBaseOption && form.MapName == "Normandy";
+  for (int i = 0; i <= form.LastLocation; ++i) {
+    const LocationEntry& location = form.LocationTable[i];
+    first_.emplace(location.LocationName, i);
+    if (location.LocationOffMap != "Y") continue;
+    if (british_bases_on_map && Contains(location.LocationName, "English_")) continue;
+    off_map_.insert(location.LocationName);
+  }
+}
+
+int PlaceIndex::Find(const std::string& name) const {
+  const auto found = first_.find(name);
+  return found == first_.end() ? -1 : found->second;
+}
+
+ColumnsByPlace::ColumnsByPlace(const TMainForm& form) {
+  for (int c = 0; c <= form.LastColumn; ++c) {
+    columns_[form.ColumnTable[c].ColumnPlace].push_back(c);
+  }
+}
+
+const std::vector<int>& ColumnsByPlace::At(const std::string& place) const {
+  static const std::vector<int> kNone;
+  const auto found = columns_.find(place);
+  return found == columns_.end() ? kNone : found->second;
+}

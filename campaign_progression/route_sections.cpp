@@ -1,0 +1,140 @@
+#include "campaign_progression/route_sections.h"
+
+#include <string_view>
+
+#include "app/main_form.h"
+#include "campaign_data/geometry.h"
+#include "campaign_data/reference_tables.h"
+#include "campaign_data/run_log.h"
+#include "campaign_data/text.h"
+#include "platform/ascii.h"
+#include "platform/errors.h"
+#include "platform/text_file.h"
+
+namespace {
+
+constexpr size_t kValueLimit = 99;
+constexpr int kRailFileMissing = 3;
+constexpr int kSeaFileMissing = 4;
+
+bool ReadHeader(const std::string& line, RouteSection& section) {
+  const std::string text = Trim(line);
+  const size_t open = text.find('[');
+  const size_t to = text.find(" to ", open);
+  if (open == std::string::npos || to == std::string::npos || !EndsWith(text, "]")) return false;
+  section.from = Trim(std::string_view(text).substr(open + 1, to - open - 1));
+  section.to = Trim(std::string_view(text).substr(to + 4, text.size() - to - 5));
+  return !section.from.empty() && !section.to.empty();
+}
+
+std::vector<std::string> Values(const std::string& line) {
+  std::vector<std::string> values;
+  size_t at = 0;
+  while ((at = line.find_first_not_of(' ', at)) != std::string::npos) {
+    const size_t end = std::min(line.find(' ', at), line.size());
+    values.push_back(line.substr(at, std::min(end - at, kValueLimit)));
+    at = end;
+  }
+  return values;
+}
+
+// The point of a line, or the reason it is none.
+bool ReadPoint(const std::string& line, RoutePoint& point, std::string& problem) {
+  const std::vector<std::string> values = Values(Trim(line));
+  if (values.size() < 3) {
+    problem = "a point needs x, y and height";
+    return false;
+  }
+  try {
+    ReadWholeMetreNumber(values[0]);
+    ReadWholeMetreNumber(values[1]);
+  } catch (const ConversionError& error) {
+    problem = error.what();
+    return false;
+  }
+  point = {values[0], values[1], values[2]};
+  return true;
+}
+
+const std::vector<int>& Lookup(const std::unordered_map<std::string, std::vector<int>>& index,
+                               const std::string& place) {
+  static const std::vector<int> kNone;
+  const auto found = index.find(place);
+  return found == index.end() ? kNone : found->second;
+}
+
+}  // namespace
+
+RouteSections::RouteSections(TMainForm& form, const std::string& path) {
+  const std::vector<std::string> lines = ReadTextLines(path);
+  RouteSection* current = nullptr;
+  for (size_t n = 0; n < lines.size(); ++n) {
+    const std::string& line = lines[n];
+    const std::string where = path + ", line " + IntToStr(n + 1);
+    if (Contains(line, "[")) {
+      RouteSection section;
+      if (!ReadHeader(line, section)) {
+        ErrorLog(form, where + ": \"" + line + "\" names no route; the section is skipped.");
+        current = nullptr;
+        continue;
+      }
+      const int index = static_cast<int>(sections_.size());
+      from_[section.from].push_back(index);
+      to_[section.to].push_back(index);
+      sections_.push_back(std::move(section));
+      current = &sections_.back();
+      continue;
+    }
+    if (Trim(line).empty() || current == nullptr) continue;
+    RoutePoint point;
+    std::string problem;
+    if (ReadPoint(line, point, problem)) {
+      current->points.push_back(std::move(point));
+    } else {
+      ErrorLog(form,
+               where + ": \"" + line + "\" is no route point (" + problem + "); it is left out.");
+    }
+  }
+}
+
+const std::vector<int>& RouteSections::From(const std::string& place) const {
+  return Lookup(from_, place);
+}
+
+const std::vector<int>& RouteSections::To(const std::string& place) const {
+  return Lookup(to_, place);
+}
+
+RouteNetwork RouteFiles::NetworkOf(const std::string& column_type) {
+  if (Contains(column_type, "Train")) return RouteNetwork::kRails;
+  if (Contains(column_type, "Ship")) return RouteNetwork::kSeaRoutes;
+  return RouteNetwork::kRoads;
+}
+
+const RouteSections* RouteFiles::For(RouteNetwork network) {
+  const int key = static_cast<int>(network);
+  if (missing_[key]) return nullptr;
+  auto& file = files_[key];
+  if (file) return file.get();
+  const char* extension = network == RouteNetwork::kRoads   ? ".rds"
+                          : network == RouteNetwork::kRails ? ".rls"
+                                                            : ".srd";
+  const std::string path = ExistingReferenceFile(form_, AsciiLowerCase(form_.MapName) + extension);
+  if (path.empty()) {
+    missing_[key] = true;
+    std::string message;
+    if (network == RouteNetwork::kRails) {
+      message = form_.Messages.Text(MessageSection::kErrors, kRailFileMissing);
+    } else if (network == RouteNetwork::kSeaRoutes) {
+      message = form_.Messages.Text(MessageSection::kErrors, kSeaFileMissing);
+    }
+    if (message.empty()) {
+      message = "No route file (" + std::string(extension) + ") was found for the map " +
+                form_.MapName + ". Columns cannot move.";
+    }
+    ErrorTrap(form_, message);
+    return nullptr;
+  }
+  file = std::make_unique<RouteSections>(form_, path);
+  return file.get();
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+class TMainForm;
+
+// A map route file (".rds" roads, ".rls" railways, ".srd" sea routes) read once for an
+// operation: sections "[A to B]" in file order, each with its points "x y z ...". Side "2"
+// travels a section from A to B, side "1" from B to A.
+
+struct RoutePoint {
+  std::string x;  // decimal texts as the file gives them, each at most 99 characters
+  std::string y;
+  std::string z;
+};
+
+struct RouteSection {
+  std::string from;  // A
+  std::string to;    // B
+  std::vector<RoutePoint> points;
+};
+
+class RouteSections {
+ public:
+  // Reads the file; a header naming no route and a point without three values or without a
+  // readable x and y are logged with the file and line and left out.
+  RouteSections(TMainForm& form, const std::string& path);
+
+  const std::vector<RouteSection>& Sections() const { return sections_; }
+  // Sections starting or ending at a place, in file order.
+  const std::vector<int>& From(const std::string& place) const;
+  const std::vector<int>& To(const std::string& place) const;
+
+ private:
+  std::vector<RouteSection> sections_;
+  std::unordered_map<std::string, std::vector<int>> from_;
+  std::unordered_map<std::string, std::vector<int>> to_;
+};
+
+enum class RouteNetwork { kRoads, kRails, kSeaRoutes };
+
+// The route files of the current map, each read on first use and kept for the operation. A
+// missing file goes the fatal-error way (a command-line run goes on without its routes).
+class RouteFiles {
+ public:
+  explicit RouteFiles(TMainForm& form) : form_(form) {}
+  // Nothing when the file is missing.
+  const RouteSections* For(RouteNetwork network);
+  // The network a column of this type travels on.
+  static RouteNetwork NetworkOf(const std::string& column_type);
+
+ private:
+  TMainForm& form_;
+  std::unordered_map<int, std::unique_ptr<RouteSections>> files_;
+  std::unordered_map<int, bool> missing_;
+};

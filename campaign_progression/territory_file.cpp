@@ -1,0 +1,54 @@
+#include "campaign_progression/territory_file.h"
+
+#include "campaign_data/text.h"
+#include "platform/errors.h"
+
+namespace {
+
+constexpr std::string_view kAllied = "allied=";
+constexpr std::string_view kAxis = "axis=";
+constexpr size_t kValueLimit = 99;
+
+// The text after the first `key`, at most 99 characters, trimmed.
+std::string ValueAfter(std::string_view line, std::string_view key) {
+  const size_t at = line.find(key);
+  if (at == std::string_view::npos) {
+    throw ConversionError("it has no \"" + std::string(key) + "\"");
+  }
+  return Trim(line.substr(at + key.size(), kValueLimit));
+}
+
+int Troops(const std::string& text, std::string_view key) {
+  try {
+    return StrToInt(text);
+  } catch (const ConversionError&) {
+    throw ConversionError("the troops after \"" + std::string(key) + "\" are not a whole number");
+  }
+}
+
+}  // namespace
+
+TerritoryRecord ParseTerritoryLine(std::string_view line) {
+  if (Trim(line).empty()) throw ConversionError("it is empty");
+  TerritoryRecord record;
+  const size_t blank = line.find(' ');
+  record.name = std::string(line.substr(0, blank));
+  record.owner = blank == std::string_view::npos ? std::string() : Trim(line.substr(blank + 1, 1));
+  if (record.owner != "0" && record.owner != "1" && record.owner != "2") {
+    throw ConversionError("its owner is not 0, 1 or 2");
+  }
+  const std::string allied = ValueAfter(line, kAllied);
+  record.allied = Troops(Trim(allied.substr(0, allied.find(' '))), kAllied);
+  record.axis = Troops(ValueAfter(line, kAxis), kAxis);
+  return record;
+}
+
+std::string TerritoryLine(const LocationEntry& location) {
+  return location.LocationName + " " + location.LocationArmy +
+         " allied=" + IntToStr(location.TerritoryStrength[1]) +
+         " axis=" + IntToStr(location.TerritoryStrength[2]);
+}
+
+std::string LocationsLine(const LocationEntry& location) {
+  return location.LocationName + " " + location.LocationArmy + " " + location.LocationPosition;
+}

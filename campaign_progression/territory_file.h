@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "campaign_data/location_table.h"
+
+// territory.tavrek: one line per location in index order, "Ridge 2 allied=0 axis=20": the
+// name, the owner ("0" contested, "1" Allied, "2" Axis) and both sides' troops.
+// locations.tavrek (written for outside tools only): "Ridge 2 41000.00 96250.00".
+
+struct TerritoryRecord {
+  std::string name;
+  std::string owner;
+  int allied = 0;
+  int axis = 0;
+};
+
+// Reads one line; throws ConversionError saying what is wrong with it.
+TerritoryRecord ParseTerritoryLine(std::string_view line);
+// The line of a location, without its line end.
+std::string TerritoryLine(const LocationEntry& location);
+std::string LocationsLine(const LocationEntry& location);

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+class TMainForm;
+class PlanRun;
+
+// Squadrons that move to another base in the coming mission; the move is their mission.
+
+// A squadron whose base has passed to another side, or lies near the enemy while a safe base of
+// its side exists, flies to a new base of its side.
+void PlanBugOuts(TMainForm& form, PlanRun& run);
+// Squadrons based far from the front, on a base unsuited to them, and transports fly to
+// another base of their side.
+void PlanTransfers(TMainForm& form, PlanRun& run);
+
+// Whether a location suits a squadron of this role as a base: airstrips all but bombers and
+// seaplanes, airfields all but seaplanes, seaplane bases, ports and harbours only seaplanes. The
+// relaxed rule lets bombers use airstrips as well.
+bool SuitableBase(const std::string& location_name, const std::string& role, bool relaxed);

@@ -1,0 +1,210 @@
+#include "mission_generation/plan_run.h"
+
+#include "app/main_form.h"
+#include "campaign_data/reference_tables.h"
+#include "campaign_data/run_log.h"
+#include "campaign_data/text.h"
+#include "mission_generation/column_targets.h"
+#include "mission_generation/flight_range.h"
+#include "mission_generation/waypoint_text.h"
+#include "platform/errors.h"
+
+namespace {
+
+const std::vector<int> kNone;
+
+// Whole metres between two points as the range tests measure them: the first point gains one
+// metre on each axis.
+long long RangeDistance(const WholeMetrePoint& from, const WholeMetrePoint& to) {
+  return WholeMetreDistance(from.x + 1 - to.x, from.y + 1 - to.y);
+}
+
+}  // namespace
+
+PlanRun::PlanRun(TMainForm& form_in)
+    : form(form_in),
+      left_out_(static_cast<size_t>(std::max(form_in.LastSquadron + 1, 0)), 0),
+      effective_base_(static_cast<size_t>(std::max(form_in.LastSquadron + 1, 0))),
+      column_left_out_(static_cast<size_t>(std::max(form_in.LastColumn + 1, 0)), 0) {
+  IndexLocations();
+  ReadActionRadiusBox();
+  ReadFrontCentre();
+  ReadTroopLimit();
+  IndexColumns();
+}
+
+void PlanRun::IndexLocations() {
+  const bool british_bases_on_map = form.NormandyBaseOption && form.MapName == "Normandy";
+  points_.assign(static_cast<size_t>(std::max(form.LastLocation + 1, 0)), std::nullopt);
+  for (int j = 0; j <= form.LastLocation; ++j) {
+    const LocationEntry& location = form.LocationTable[j];
+    locations_by_name_[location.LocationName].push_back(j);
+    if (location.LocationOffMap == "Y" &&
+        !(british_bases_on_map && Contains(location.LocationName, "English_"))) {
+      off_map_names_.insert(location.LocationName);
+    }
+    if (!RereadPosition(j)) {
+      ErrorLog(form, "Location " + location.LocationName + " [" + IntToStr(j) +
+                         "] left out of the plan: its position \"" + location.LocationPosition +
+                         "\" is not a map position.");
+    }
+  }
+}
+
+bool PlanRun::RereadPosition(int location) {
+  std::optional<WholeMetrePoint>& point = points_[static_cast<size_t>(location)];
+  try {
+    point = ReadWholeMetres(Trim(form.LocationTable[location].LocationPosition));
+  } catch (const ConversionError&) {
+    point.reset();
+  }
+  return point.has_value();
+}
+
+void PlanRun::ReadActionRadiusBox() {
+  const std::string& text = form.ActionRadius.Text;
+  int km = form.ActionRadiusKm;
+  try {
+    km = StrToInt(Trim(text.substr(0, text.find(' '))));
+  } catch (const ConversionError&) {
+    ErrorLog(form, "The action radius \"" + text +
+                       "\" holds no number of kilometres; the plan uses " + IntToStr(km) + " km.");
+  }
+  front_radius_metres_ = km * 1100LL;
+}
+
+void PlanRun::ReadFrontCentre() {
+  const std::string& position = form.FrontCenterPosition;
+  try {
+    if (!Trim(position).empty()) front_ = ReadWholeMetres(position);
+  } catch (const ConversionError&) {
+    front_.reset();
+  }
+  const int index = form.FrontCenterIndex;
+  if (index >= 0 && index <= form.LastLocation && Usable(index)) front_index_ = index;
+  if (!front_ || front_index_ < 0) {
+    ErrorLog(form, "The map has no usable front centre (\"" + form.FrontCenterName + "\" at \"" +
+                       position + "\"); missions that need it are left out.");
+  }
+}
+
+void PlanRun::ReadTroopLimit() {
+  try {
+    troop_limit_ = StrToInt(Trim(form.TroopBox.Text));
+  } catch (const ConversionError&) {
+    ErrorLog(form, "The troop limit \"" + form.TroopBox.Text + "\" is no number; the plan uses " +
+                       IntToStr(troop_limit_) + ".");
+  }
+}
+
+void PlanRun::IndexColumns() {
+  for (int c = 0; c <= form.LastColumn; ++c) {
+    const ColumnEntry& column = form.ColumnTable[c];
+    columns_by_unit_[column.ColumnUnitName].push_back(c);
+    std::array<RoutePosition, 2>& starts = route_starts_.emplace_back();
+    for (int k = 0; k < 2; ++k) {
+      RoutePosition& start = starts[static_cast<size_t>(k)];
+      start.text = RoutePointPosition(column.ColumnRoute[k]);
+      try {
+        if (!start.text.empty()) start.point = ReadWholeMetres(start.text);
+      } catch (const ConversionError&) {
+        start.point.reset();  // the column is left out with its reason
+      }
+    }
+  }
+}
+
+const std::vector<int>& PlanRun::LocationsNamed(const std::string& name) const {
+  const auto found = locations_by_name_.find(name);
+  return found == locations_by_name_.end() ? kNone : found->second;
+}
+
+int PlanRun::LastLocationNamed(const std::string& name) const {
+  const std::vector<int>& named = LocationsNamed(name);
+  return named.empty() ? -1 : named.back();
+}
+
+bool PlanRun::OffMap(const std::string& name) const {
+  return off_map_names_.count(name) != 0;
+}
+
+bool PlanRun::WithinFrontRadius(const WholeMetrePoint& from, const WholeMetrePoint& to) const {
+  return RangeDistance(from, to) <= front_radius_metres_;
+}
+
+bool PlanRun::NearFront(const WholeMetrePoint& point) const {
+  return front_ && WithinFrontRadius(point, *front_);
+}
+
+bool PlanRun::FrontReaches(const WholeMetrePoint& point) const {
+  return front_ && WithinFrontRadius(*front_, point);
+}
+
+bool PlanRun::NearFront(const std::string& position) const {
+  if (position.empty() || !front_) return false;
+  return NearFront(ReadWholeMetres(position));
+}
+
+const std::vector<int>& PlanRun::ColumnsCarrying(const std::string& unit_name) const {
+  const auto found = columns_by_unit_.find(unit_name);
+  return found == columns_by_unit_.end() ? kNone : found->second;
+}
+
+const std::vector<AllPayloadsLine>& PlanRun::AllPayloads() {
+  if (!all_payloads_) {
+    all_payloads_ = ReadAllPayloads(form).value_or(std::vector<AllPayloadsLine>{});
+  }
+  return *all_payloads_;
+}
+
+bool PlanRun::PatrolFileExists() {
+  if (!patrol_file_exists_) {
+    patrol_file_exists_ = !ExistingReferenceFile(form, form.MapName + ".prd").empty();
+  }
+  return *patrol_file_exists_;
+}
+
+// ---- SquadronReach ------------------------------------------------------------------------
+
+bool RangeRuleHolds(long long distance, long long limit, int range_rule) {
+  if (range_rule == 5 && static_cast<double>(distance) >= static_cast<double>(limit) / 1.5) {
+    return false;
+  }
+  if (range_rule == 2 && distance >= 199999) return false;
+  if (range_rule == 3 && distance >= 300000) return false;
+  if (range_rule == 50 && distance >= 49999) return false;
+  const bool radius_limited = range_rule != 2 && range_rule != 3 && range_rule != 5;
+  return !(radius_limited && distance >= limit);
+}
+
+SquadronReach::SquadronReach(TMainForm& form, int squadron) : form_(form), squadron_(squadron) {
+  const std::string& leg = form.SquadronTable[squadron].SquadronTakeOffLeg;
+  if (!leg.empty()) {
+    base_ = ReadWholeMetres(Trim(Copy(Trim(leg), 9, static_cast<int>(leg.size()))));
+  }
+  ReadLimits();
+}
+
+void SquadronReach::ReadLimits() {
+  radius_km_ = form_.ActionRadiusKm;
+  limit_ = radius_km_ * 1000LL;
+  const int reach_km = RangeTest(form_, squadron_);
+  if (reach_km < radius_km_) limit_ = reach_km * 1000LL;
+}
+
+bool SquadronReach::Within(const std::string& position, const WholeMetrePoint& point,
+                           int range_rule) {
+  if (position.empty() || !base_) return false;
+  if (squadron_ == 0 && range_rule == 0 && position == form_.FrontCenterPosition) {
+    const bool within = Distance(form_, position, 0, 0) == "Y";
+    ReadLimits();
+    return within;
+  }
+  if (form_.ActionRadiusKm != radius_km_) ReadLimits();
+  return RangeRuleHolds(RangeDistance(point, *base_), limit_, range_rule);
+}
+
+bool SquadronReach::Within(const std::string& position, int range_rule) {
+  if (position.empty()) return false;
+  return Within(position, ReadWholeMetres(position), range_rule);
+}

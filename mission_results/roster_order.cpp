@@ -1,0 +1,157 @@
+// The order of the pilots in their squadrons: PilotSort and PilotSwap of pilot_roster.h.
+
+#include <array>
+#include <utility>
+
+#include "app/main_form.h"
+#include "campaign_data/squadron_file.h"
+#include "campaign_data/text.h"
+#include "mission_results/pilot_roster.h"
+
+namespace {
+
+PilotEntry& Pilot(TMainForm& form, int squadron, int slot) {
+  return form.PilotRoster[RosterIndex(squadron, slot)];
+}
+
+// The exchange pass: for every slot i, every other slot j that ranks below it (rank code, then
+// victories, compared as text) changes places with it; on-line, markers order the pilots
+// (computer " " before human "^" before lost "d"). Several pilots of equal standing end in the
+// order these exchanges leave them, which the game's flights rely on, so no library sort.
+void ExchangePass(TMainForm& form, int squadron) {
+  const bool coop = form.Coop.Checked;
+  const bool online = coop || form.Dogfight.Checked;
+  for (int i = 0; i < 16; ++i) {
+    for (int j = 0; j < 16; ++j) {
+      if (j == i) continue;
+      const PilotEntry& at_i = Pilot(form, squadron, i);
+      const PilotEntry& at_j = Pilot(form, squadron, j);
+      if (!coop && (at_j.RosterRank < at_i.RosterRank ||
+                    (at_j.RosterRank == at_i.RosterRank && at_j.RosterKills < at_i.RosterKills))) {
+        PilotSwap(form, squadron, squadron, i, j);
+      }
+      if (online && Pilot(form, squadron, j).RosterMarker > Pilot(form, squadron, i).RosterMarker) {
+        PilotSwap(form, squadron, squadron, i, j);
+      }
+    }
+  }
+}
+
+// From the order of seniority to the flights: each flight is led by one of the four most
+// senior pilots, with the next ones as their wingmen.
+void FormFlights(TMainForm& form, int squadron) {
+  constexpr std::array<std::pair<int, int>, 9> kExchanges{
+      {{1, 4}, {2, 8}, {3, 12}, {7, 9}, {6, 5}, {14, 15}, {5, 10}, {9, 14}, {1, 2}}};
+  constexpr std::array<std::pair<int, int>, 4> kThreePlaneExchanges{
+      {{2, 3}, {6, 7}, {10, 11}, {14, 15}}};
+  for (const auto& [a, b] : kExchanges) PilotSwap(form, squadron, squadron, a, b);
+  if (form.SquadronTable[squadron].PlanesExtra != 3) return;
+  for (const auto& [a, b] : kThreePlaneExchanges) PilotSwap(form, squadron, squadron, a, b);
+}
+
+// The last slot of squadron 0 that holds the player's name; -1 when none does.
+int PlayerSlot(TMainForm& form) {
+  int found = -1;
+  for (int slot = 0; slot < 16; ++slot) {
+    if (Pilot(form, 0, slot).RosterName == form.PlayerName) found = slot;
+  }
+  return found;
+}
+
+bool MessageIs(const TMainForm& form, const std::string& text, int briefs_line) {
+  const std::string& brief = form.Messages.Text(MessageSection::kBriefs, briefs_line);
+  return !brief.empty() && text == brief;
+}
+
+// The last slot of squadron 0 that flies in the coming mission, by its flights and planes.
+int LastFlyingSlot(TMainForm& form, int player_slot) {
+  const SquadronEntry& unit = form.SquadronTable[0];
+  const int extra = unit.PlanesExtra;
+  const std::string& flight = unit.PlanesFlight;
+  int last = 4 * form.FlightsPerSquadron - 5 + extra;
+  if ((MessageIs(form, unit.SquadronMissionType, 12) ||
+       MessageIs(form, unit.SquadronMissionType, 23)) &&
+      last > 3) {
+    last = 3;
+  }
+  if (last > StrToIntDef(Trim(flight), 0) - 1) last = extra - 1;
+  const int p = player_slot;
+  if (extra == 3 && (p == 3 || p == 7 || p > 10)) last = 2;
+  if (extra == 2 && p > 1) last = 1;
+  if (extra == 1 && p > 1) last = 0;
+  if (flight == "3" && p > 1) last = 2;
+  if (flight == "2" && p > 1) last = 1;
+  if (flight == "1" && p > 0) last = 0;
+  if (unit.SquadronTaskCode == "3" && p > 1 && unit.SquadronRole != "1") last = 0;
+  if (Contains(unit.SquadronClass, "FW_190A8MSTL")) last = 0;
+  return last;
+}
+
+// Off-line the player moves up into a slot that flies, in place of the first pilot there who
+// does not outrank him.
+int PlacePlayer(TMainForm& form, int player_slot) {
+  const int last = LastFlyingSlot(form, player_slot);
+  // Without a flight size (squadron management) no slot is known to fly: he stays.
+  if (last < 0 || last >= player_slot) return player_slot;
+  const std::string& rank = Pilot(form, 0, player_slot).RosterRank;
+  int target = last;
+  for (int slot = 0; slot <= last; ++slot) {
+    if (Pilot(form, 0, slot).RosterRank <= rank) {
+      target = slot;
+      break;
+    }
+  }
+  PilotSwap(form, 0, 0, target, player_slot);
+  return target;
+}
+
+// Flights smaller than four planes: the player takes a slot of the first flight that flies.
+void FitPlayerToFlightSize(TMainForm& form, int player_slot) {
+  const SquadronEntry& unit = form.SquadronTable[0];
+  int p = player_slot;
+  const auto exchange = [&](int slot) {
+    PilotSwap(form, 0, 0, p, slot);
+    p = slot;
+  };
+  if (unit.PlanesExtra == 3 && (p == 3 || p == 7 || p > 10)) exchange(2);
+  if (unit.PlanesExtra == 2 && p > 1) exchange(1);
+  if (unit.PlanesExtra == 1 && p > 1) exchange(0);
+  if (unit.PlanesFlight == "3" && p > 1) exchange(2);
+  if (unit.PlanesFlight == "2" && p > 1) exchange(1);
+  if (unit.PlanesFlight == "1" && p > 0) exchange(0);
+  if (Contains(unit.SquadronClass, "FW_190A8MSTL")) exchange(0);
+}
+
+}  // namespace
+
+void PilotSwap(TMainForm& form, int squadron1, int squadron2, int slot1, int slot2) {
+  if (squadron1 == squadron2 && slot1 == slot2) return;
+  PilotEntry& a = Pilot(form, squadron1, slot1);
+  PilotEntry& b = Pilot(form, squadron2, slot2);
+  for (std::string PilotEntry::*field :
+       {&PilotEntry::RosterName, &PilotEntry::RosterMarker, &PilotEntry::RosterKills,
+        &PilotEntry::RosterSorties, &PilotEntry::RosterGroundKills, &PilotEntry::RosterRank,
+        &PilotEntry::RosterMedalCount, &PilotEntry::RosterPhoto, &PilotEntry::RosterNoseArt,
+        &PilotEntry::RosterBirthDate, &PilotEntry::RosterHomeTown, &PilotEntry::RosterSkin}) {
+    std::swap(a.*field, b.*field);
+  }
+}
+
+void PilotSort(TMainForm& form) {
+  const bool online = form.Coop.Checked || form.Dogfight.Checked;
+  const int first = form.SquadronManagement.Checked ? 1 : 0;
+  for (int squadron = first; squadron <= form.LastSquadron; ++squadron) {
+    if (form.SquadronTable[squadron].PlanesExtra < 1) FlightSizeCheck(form, squadron);
+    ExchangePass(form, squadron);
+    if (const int player_slot = PlayerSlot(form); player_slot >= 0) {
+      form.PlayerRankIndex = StrToIntDef(Trim(Pilot(form, 0, player_slot).RosterRank), 0);
+    }
+    if (!online) FormFlights(form, squadron);
+  }
+  int player_slot = form.LastSquadron >= 0 ? PlayerSlot(form) : -1;
+  if (player_slot >= 0) {
+    if (!online) player_slot = PlacePlayer(form, player_slot);
+    FitPlayerToFlightSize(form, player_slot);
+  }
+  SavePilot(form, 0);
+}

@@ -1,0 +1,134 @@
+#include "mission_results/roster_text.h"
+
+#include <algorithm>
+
+#include "campaign_data/text.h"
+
+namespace {
+
+constexpr std::string_view kMarkedCharacters = "@*&#^\\[]";
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+bool AllDigits(std::string_view text) {
+  return !text.empty() && std::all_of(text.begin(), text.end(), IsDigit);
+}
+
+}  // namespace
+
+std::string ThreeDigitCount(long long count) {
+  return ZeroPad(std::clamp(count, 0LL, 999LL), 3);
+}
+
+std::string RepairedCounter(std::string_view counter) {
+  const std::string trimmed = Trim(counter);
+  // A negative count and a text that is no count both start again from nothing.
+  if (!AllDigits(trimmed)) return "000";
+  const size_t first_significant = std::min(trimmed.find_first_not_of('0'), trimmed.size());
+  const std::string significant = trimmed.substr(first_significant);
+  // More digits than the field holds: the count stays at the largest it can show.
+  if (significant.size() > 3) return "999";
+  return ThreeDigitCount(significant.empty() ? 0 : std::stoi(significant));
+}
+
+int CounterValue(std::string_view counter) {
+  return StrToIntDef(Trim(counter), 0);
+}
+
+bool IsSingleDigit(std::string_view text) {
+  return text.size() == 1 && IsDigit(text[0]);
+}
+
+std::string RosterSafeText(std::string_view text) {
+  std::string safe(text);
+  for (char& c : safe) {
+    if (kMarkedCharacters.find(c) != std::string_view::npos) c = '_';
+  }
+  return safe;
+}
+
+std::string WithoutRosterMarkers(std::string_view text) {
+  std::string kept;
+  for (const char c : text) {
+    if (kMarkedCharacters.find(c) == std::string_view::npos) kept += c;
+  }
+  return kept;
+}
+
+bool IsSectionHeader(std::string_view line) {
+  return StartsWith(TrimLeft(line), "[");
+}
+
+std::string FirstNameOf(std::string_view name) {
+  const int blank = Pos(" ", name);
+  return blank == 0 ? std::string() : Trim(Copy(name, 1, blank - 1));
+}
+
+std::string LastNameOf(std::string_view name) {
+  const int blank = Pos(" ", name);
+  return Trim(Copy(name, blank == 0 ? 1 : blank, 99));
+}
+
+std::string MedalList(std::string_view medal_count) {
+  if (!IsSingleDigit(medal_count)) return std::string();
+  const int count = medal_count[0] - '0';
+  if (count > 8) return std::string();
+  std::string list;
+  for (int medal = 0; medal < count; ++medal) {
+    if (medal > 0) list += ' ';
+    list += IntToStr(medal);
+  }
+  return list;
+}
+
+std::string PilotLine(const PilotEntry& pilot) {
+  return pilot.RosterMarker + " " + pilot.RosterKills + " " + pilot.RosterGroundKills + " " +
+         pilot.RosterSorties + " " + pilot.RosterName + " @" + pilot.RosterPhoto + " *" +
+         pilot.RosterRank + pilot.RosterMedalCount + " &" + pilot.RosterBirthDate +
+         pilot.RosterHomeTown;
+}
+
+void ReadPilotLine(std::string_view line, PilotEntry& pilot) {
+  pilot.RosterMarker = line.empty() ? std::string() : std::string(1, line[0]);
+  pilot.RosterKills = Trim(Copy(line, 3, 3));
+  pilot.RosterGroundKills = Trim(Copy(line, 7, 3));
+  pilot.RosterSorties = Trim(Copy(line, 11, 3));
+  std::string name = Trim(Copy(line, 15, 99));
+  const int star = Pos("*", line);
+  if (star > 0) {
+    pilot.RosterRank = Trim(Copy(line, star + 1, 1));
+    pilot.RosterMedalCount = Trim(Copy(line, star + 2, 1));
+  }
+  const int at = Pos("@", line);
+  if (at > 0) name = Trim(Copy(line, 15, Pos("@", name) - 1));
+  if (Trim(pilot.RosterMedalCount).empty()) pilot.RosterMedalCount = "0";
+  const int ampersand = Pos("&", line);
+  if (ampersand > 0) {
+    pilot.RosterBirthDate = Trim(Copy(line, ampersand + 1, 4));
+    pilot.RosterHomeTown = Trim(Copy(line, ampersand + 5, 99));
+  }
+  if (Trim(pilot.RosterHomeTown).empty()) pilot.RosterHomeTown = "Unknown";
+  if (at > 0) {
+    const std::string after_at = Trim(Copy(line, at + 1, 99));
+    pilot.RosterPhoto = Trim(Copy(after_at, 1, Pos("*", after_at) - 1));
+  } else {
+    pilot.RosterPhoto.clear();
+  }
+  pilot.RosterName = std::move(name);
+}
+
+bool IsCompletePilotLine(std::string_view line) {
+  if (line.size() < 15) return false;
+  for (const int blank : {2, 6, 10, 14}) {
+    if (line[blank - 1] != ' ') return false;
+  }
+  for (const int column : {3, 7, 11}) {
+    if (!AllDigits(line.substr(column - 1, 3))) return false;
+  }
+  const size_t at = line.find(" @", 14);
+  const size_t star = at == std::string_view::npos ? at : line.find(" *", at + 2);
+  const size_t ampersand = star == std::string_view::npos ? star : line.find(" &", star + 2);
+  return ampersand != std::string_view::npos;
+}

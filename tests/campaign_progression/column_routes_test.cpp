@@ -1,0 +1,411 @@
+#include "campaign_progression/column_routes.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "campaign_data/column_file.h"
+#include "campaign_data/random_generator.h"
+#include "campaign_progression/column_logistics.h"
+#include "campaign_progression/ground_combat.h"
+#include "platform/errors.h"
+#include "platform/text_file.h"
+#include "tests/campaign_progression/riverland.h"
+
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+// Riverland held by its sides; the player flies for the Allies.
+struct RoutesWorld : RiverlandWorld {
+  explicit RoutesWorld(std::vector<std::string> command_line = {"tavrek"})
+      : RiverlandWorld(std::move(command_line)) {
+    Hold({{"Bexley", "2", 0, 20},
+          {"Bexley_Airstrip", "2", 0, 0},
+          {"Bexley_Harbor", "2", 0, 0},
+          {"Bexley_Rail_Station", "2", 0, 0},
+          {"North_Sea", "2", 0, 0},
+          {"Carrow_Bridge", "0", 0, 0}});
+    form->SquadronTable[0].SquadronArmy = "1";
+    form->OilSupply = {100, 100};
+  }
+  const ColumnEntry& Column(int c) const { return form->ColumnTable[c]; }
+};
+
+TEST(ColumnRoads, AColumnRetreatsOnlyWhenTheEnemyIsMoreThanSixTimesStronger) {
+  for (const int allied_attack : {600, 601}) {
+    RoutesWorld world;
+    TMainForm& form = *world.form;
+    world.At("Bexley").LocationCombat = {allied_attack, 1, 1, 100};
+    const int first = world.AddColumn("Vehicles.JapanCarsColumnB", "2", "Bexley");
+    const int second = world.AddColumn("Vehicles.JapanCarsColumnB", "2", "Bexley");
+    const int held = world.AddColumn("Vehicles.JapanCarsColumnB", "2", "Bexley");
+    form.ColumnTable[held].ColumnStatus = "L";
+    ColumnRoads(form);
+    SCOPED_TRACE(allied_attack);
+    if (allied_attack == 600) {
+      EXPECT_EQ(world.At("Bexley").LocationArmy, "2");
+      EXPECT_EQ(form.CampaignNews, "");
+      continue;
+    }
+    for (const int c : {first, second}) {
+      EXPECT_EQ(world.Column(c).ColumnStatus, "R");
+      EXPECT_EQ(world.Column(c).ColumnHeading, "1");
+      EXPECT_EQ(world.Column(c).ColumnPlaceOwner, "2");
+      // Heading "1" takes it back along the road it came by.
+      EXPECT_EQ(world.Column(c).ColumnDestination, "Carrow_Bridge");
+    }
+    EXPECT_EQ(world.Column(held).ColumnStatus, "L");
+    EXPECT_EQ(world.At("Bexley").LocationArmy, "1");
+    EXPECT_EQ(world.At("Bexley").TerritoryStrength[2], 0);
+    EXPECT_EQ(form.CampaignNews, "21: Axis army retreats from Bexley (D-6). ");
+    EXPECT_EQ(form.CampaignNewsRu, "ru21: Axis army retreats from Bexley (D-6). ");
+  }
+}
+
+TEST(ColumnRoads, NoRetreatInANewCampaignOrFromAFerry) {
+  RoutesWorld world;
+  TMainForm& form = *world.form;
+  world.At("Bexley").LocationCombat = {1000, 1, 1, 1};
+  world.At("Alden_Ferry").LocationCombat = {1, 1, 1000, 1};
+  world.AddColumn("Vehicles.JapanCarsColumnB", "2", "Bexley");
+  world.AddColumn("Vehicles.USACarsColumnA", "1", "Alden_Ferry");
+  form.NewCampaignFlag = "Y";
+  ColumnRoads(form);
+  EXPECT_NE(world.Column(0).ColumnStatus, "R");
+  form.NewCampaignFlag = "N";
+  world.At("Bexley").LocationCombat = {1, 1, 1, 1};
+  ColumnRoads(form);
+  EXPECT_NE(world.Column(1).ColumnStatus, "R");
+}
+
+TEST(ColumnRoads, FiveColumnsOfASideNearTheFrontMakeNewsFourDoNot) {
+  for (const int columns : {4, 5}) {
+    RoutesWorld world;
+    TMainForm& form = *world.form;
+    for (int c = 0; c < columns; ++c) world.AddColumn("Vehicles.USACarsColumnA", "1", "Alden");
+    ColumnRoads(form);
+    if (columns == 4) {
+      EXPECT_EQ(form.CampaignNews, "");
+    } else {
+      EXPECT_EQ(form.CampaignNews, "23: Allied army gathers at Alden (B-6). ");
+    }
+  }
+}
+
+TEST(ColumnRoads, OverwhelmingArmourSeizesTheContestedPlace) {
+  RoutesWorld world;
+  TMainForm& form = *world.form;
+  world.At("Carrow_Bridge").LocationCombat = {1, 1, 70, 10};
+  const int tanks = world.AddColumn("Armor.2-Panzer", "2", "Carrow_Bridge");
+  const int held = world.AddColumn("Vehicles.USACarsColumnA", "1", "Carrow_Bridge");
+  form.ColumnTable[tanks].ColumnStatus = "Y";
+  form.ColumnTable[held].ColumnStatus = "L";  // a held column does not retreat
+  ColumnRoads(form);
+  EXPECT_EQ(world.At("Carrow_Bridge").LocationArmy, "2");
+  EXPECT_EQ(world.At("Carrow_Bridge").TerritoryStrength[2], 0);
+  EXPECT_THAT(form.CampaignNews, HasSubstr("7: Axis army took Carrow_Bridge (C-6). "));
+}
+
+// The first section leaving the place in the heading's direction gives the destination; a
+// later one takes over on a draw of 0 when its place has no broken bridge.
+TEST(ColumnRoads, TheDestinationIsTheFirstWayOutOrALaterOneOnADraw) {
+  bool first_way = false;
+  bool later_way = false;
+  for (std::uint32_t n = 1; n <= 8; ++n) {
+    const std::uint32_t seed = n * 2654435761u;
+    for (const int bridge : {0, 1}) {
+      RoutesWorld world;
+      TMainForm& form = *world.form;
+      world.At("Alden_Depot").LocationBridgeState = bridge;
+      const int trucks = world.AddColumn("Vehicles.USACarsColumnA", "1", "Alden");
+      form.Rand.SetSeed(seed);
+      RandomGenerator replay;
+      replay.SetSeed(seed);
+      replay.Random(2);
+      const bool later = replay.Random(2) == 0 && bridge == 0;
+      ColumnRoads(form);
+      SCOPED_TRACE("seed " + std::to_string(seed) + " bridge " + std::to_string(bridge));
+      EXPECT_EQ(world.Column(trucks).ColumnDestination, later ? "Alden_Depot" : "Alden_Airfield");
+      EXPECT_EQ(world.Column(trucks).ColumnDestinationOwner, "1");
+      first_way = first_way || !later;
+      later_way = later_way || later;
+    }
+  }
+  EXPECT_TRUE(first_way);
+  EXPECT_TRUE(later_way);
+}
+
+TEST(ColumnRoads, AMissingRouteFileOfAnyKindTakesTheFatalErrorPath) {
+  struct Case {
+    const char* file;
+    const char* kind;
+    const char* message;
+  };
+  for (const Case& c : {Case{"Riverland.srd", "Ships.Destroyer", "No sea route file."},
+                        Case{"Riverland.rls", "Trains.Cargo", "No rail route file."},
+                        Case{"Riverland.rds", "Vehicles.Truck",
+                             "No route file (.rds) was found for the map Riverland."}}) {
+    SCOPED_TRACE(c.file);
+    {
+      RoutesWorld world;
+      TMainForm& form = *world.form;
+      std::filesystem::remove(world.program_folder.Path() + "data/" + c.file);
+      world.AddColumn(c.kind, "2", "Bexley");
+      try {
+        ColumnRoads(form);
+        FAIL() << "no error";
+      } catch (const ProgramError& error) {
+        EXPECT_THAT(error.what(), HasSubstr(c.message));
+      }
+    }
+    RoutesWorld world({"tavrek", "netcoop"});
+    TMainForm& form = *world.form;
+    std::filesystem::remove(world.program_folder.Path() + "data/" + c.file);
+    world.AddColumn(c.kind, "2", "Bexley");
+    ColumnRoads(form);
+    EXPECT_TRUE(form.Closed);
+    EXPECT_THAT(form.ErrorText, HasSubstr(c.message));
+  }
+}
+
+TEST(ColumnRoads, OneColumnCrossesByFerryAPassTheOthersWait) {
+  RoutesWorld world;
+  TMainForm& form = *world.form;
+  const int first = world.AddColumn("Vehicles.JapanCarsColumnB", "2", "Alden_Ferry");
+  const int second = world.AddColumn("Vehicles.JapanCarsColumnB", "2", "Alden_Ferry");
+  ColumnRoads(form);
+  EXPECT_EQ(world.Column(first).ColumnStatus, "F");
+  EXPECT_EQ(world.Column(first).ColumnMarks, "F");
+  EXPECT_EQ(world.Column(second).ColumnStatus, "L");
+  EXPECT_THAT(form.ErrorText, HasSubstr("] 0_Chief Vehicles.JapanCarsColumnB 2 is on a ferry."));
+  EXPECT_THAT(form.ErrorText,
+              HasSubstr("] 1_Chief Vehicles.JapanCarsColumnB 2 is waiting for a ferry."));
+  // The crossing: the boat in the chiefs section and its own road, points 3 to 5 of the way.
+  EXPECT_THAT(form.ColumnChiefsText, HasSubstr("  0_Chief_Ferry Ships.MFP 2 0 0 1.0\r\n"));
+  EXPECT_THAT(form.ColumnRoadText,
+              HasSubstr("[0_Chief_Ferry_Road]\r\n  10000.00 63750.00 20.00 0 3 2.50\r\n  "
+                        "10000.00 65000.00 20.00 \r\n  10000.00 66250.00 20.00 \r\n"));
+  EXPECT_THAT(form.ColumnChiefsText, Not(HasSubstr("0_Chief Vehicles")));
+  EXPECT_EQ(world.Column(first).ColumnInMission, "Y");
+}
+
+TEST(ColumnRoads, ABrokenBridgeHoldsAColumnThatIsNotFighting) {
+  for (const char* status : {"", "Y"}) {
+    RoutesWorld world;
+    TMainForm& form = *world.form;
+    world.At("Isle").LocationBridgeState = 1;
+    world.At("Isle_Ferry").LocationBridgeState = 1;
+    const int trucks = world.AddColumn("Vehicles.JapanCarsColumnB", "2", "Isle_Ferry");
+    form.ColumnTable[trucks].ColumnStatus = status;
+    ColumnRoads(form);
+    SCOPED_TRACE(status);
+    if (std::string(status).empty()) {
+      EXPECT_EQ(world.Column(trucks).ColumnStatus, "L");
+      EXPECT_EQ(world.Column(trucks).ColumnDestination, "Isle_Ferry");
+      EXPECT_THAT(form.ErrorText, HasSubstr(" does not advance due to damaged bridge or "
+                                            "blocked route.\r\n"));
+    } else {
+      EXPECT_EQ(world.Column(trucks).ColumnStatus, "Y");
+      EXPECT_EQ(world.Column(trucks).ColumnMarks, "C");
+    }
+  }
+}
+
+TEST(ColumnRoads, TheSecondOfTwoTrainsOnOneTrackDoesNotSpawn) {
+  RoutesWorld world;
+  TMainForm& form = *world.form;
+  const int first = world.AddColumn("Trains.Cargo", "2", "Bexley_Rail_Station");
+  const int second = world.AddColumn("Trains.Cargo", "2", "Bexley_Rail_Station");
+  ColumnRoads(form);
+  EXPECT_EQ(world.Column(first).ColumnDestination, "Alden_Rail_Station");
+  EXPECT_EQ(world.Column(second).ColumnDestination, "Bexley_Rail_Station");
+  EXPECT_THAT(form.ErrorText,
+              HasSubstr("] 1_Chief Trains.Cargo 2 does not spawn due to possible collision.\r\n"));
+  EXPECT_EQ(world.Column(second).ColumnRoute[0], "");
+}
+
+TEST(ColumnRoads, ShipsAtOnePlaceSailInFormation) {
+  RoutesWorld world;
+  TMainForm& form = *world.form;
+  for (int s = 0; s < 26; ++s) world.AddColumn("Ships.Destroyer", "2", "North_Sea");
+  ColumnRoads(form);
+  EXPECT_EQ(world.Column(0).ColumnRoute[1], "30000.00 42500.00 0.00 ");
+  EXPECT_EQ(world.Column(1).ColumnRoute[1], "29900.00 41500.00 0.00 ");   // second: (0, -1)
+  EXPECT_EQ(world.Column(24).ColumnRoute[1], "27300.00 45200.00 0.00 ");  // 25th: (-1, 1) x 3
+  EXPECT_EQ(world.Column(25).ColumnRoute[1], "30000.00 42500.00 0.00 ");
+  EXPECT_EQ(world.Column(0).ColumnRoute[0], "30000.00 40000.00 0.00 0 3 8.00");
+}
+
+TEST(ColumnRoads, ArmourShortOfFuelStaysAndIsLeftOutOfTheMission) {
+  for (std::uint32_t n = 1; n <= 6; ++n) {
+    const std::uint32_t seed = n * 2654435761u;
+    RoutesWorld world;
+    TMainForm& form = *world.form;
+    form.OilSupply = {0, 100};
+    const int tanks = world.AddColumn("Armor.3-Sherman", "1", "Isle");
+    form.Rand.SetSeed(seed);
+    RandomGenerator replay;
+    replay.SetSeed(seed);
+    replay.Random(2);  // the way out of the Isle
+    const bool short_of_fuel = replay.Random(100) > 0;
+    ColumnRoads(form);
+    const ColumnEntry& column = world.Column(tanks);
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    if (short_of_fuel) {
+      EXPECT_EQ(column.ColumnStatus, "X");
+      EXPECT_EQ(column.ColumnMobile, "N");
+      EXPECT_EQ(column.ColumnDestination, "Isle");
+      EXPECT_EQ(column.ColumnInMission, "");
+      EXPECT_EQ(form.ColumnChiefsText, "[Chiefs]\r\n");
+      EXPECT_THAT(form.ErrorText, HasSubstr("] 0_Chief is short on fuel.\r\n"));
+    } else {
+      EXPECT_EQ(column.ColumnDestination, "Isle_Ferry");
+      EXPECT_EQ(column.ColumnInMission, "Y");
+    }
+  }
+  RoutesWorld world;
+  TMainForm& form = *world.form;
+  world.AddColumn("Armor.3-Sherman", "1", "Isle");
+  ColumnRoads(form);
+  EXPECT_EQ(form.ColumnTable[0].ColumnStatus, "");
+}
+
+TEST(ColumnRoads, ARetreatTakesTheEndOfTheRouteNearestItsPlace) {
+  RoutesWorld world;
+  TMainForm& form = *world.form;
+  // An Allied column retreating along two points keeps none; an Axis one keeps both.
+  world.At("Alden_Depot").LocationCombat = {1, 1, 100, 1};
+  world.At("Isle").LocationCombat = {100, 1, 1, 1};
+  const int allied = world.AddColumn("Vehicles.USACarsColumnA", "1", "Alden_Depot");
+  const int axis = world.AddColumn("Vehicles.JapanCarsColumnB", "2", "Isle");
+  ColumnRoads(form);
+  EXPECT_EQ(world.Column(allied).ColumnStatus, "R");
+  EXPECT_EQ(world.Column(allied).ColumnRoute[0], "");
+  EXPECT_EQ(world.Column(allied).ColumnLastRoutePoint, -1);
+  EXPECT_EQ(world.Column(axis).ColumnRoute[0], "10000.00 72000.00 20.00 0 2 2.50");
+  EXPECT_EQ(world.Column(axis).ColumnRoute[1], "10000.00 70000.00 20.00 ");
+}
+
+TEST(ColumnRoads, ATwoPointRouteShorterThan121MetresIsStretched) {
+  RoutesWorld world;
+  TMainForm& form = *world.form;
+  world.program_folder.Write("data/Riverland.rds",
+                             JoinLinesCrLf({"[Isle to Isle_Ferry]", "10000.00 72000.00 120.00",
+                                            "10030.00 72040.00 120.00"}));
+  const int trucks = world.AddColumn("Vehicles.JapanCarsColumnB", "2", "Isle");
+  ColumnRoads(form);
+  EXPECT_EQ(world.Column(trucks).ColumnRoute[1], "10273.00 72364.00 20.00 ");
+}
+
+TEST(ColumnRoads, TheMissionSectionsOfAColumnOnTheMove) {
+  RoutesWorld world;
+  TMainForm& form = *world.form;
+  world.AddColumn("Vehicles.JapanCarsColumnB", "2", "Bexley");
+  // An Allied column in the Axis town heads back over the bridge: the road's points in reverse,
+  // the marked point on the bridge kept once the route has begun.
+  world.AddColumn("Vehicles.USACarsColumnA", "1", "Bexley");
+  ColumnRoads(form);
+  EXPECT_EQ(form.ColumnChiefsText,
+            "[Chiefs]\r\n  0_Chief Vehicles.JapanCarsColumnB 2\r\n"
+            "  1_Chief Vehicles.USACarsColumnA 1\r\n");
+  EXPECT_EQ(form.ColumnRoadText,
+            "[0_Chief_Road]\r\n  30000.00 50000.00 20.00 0 3 2.50\r\n"
+            "  31000.00 51000.00 20.00 \r\n  32000.00 52000.00 20.00 \r\n"
+            "[1_Chief_Road]\r\n  30000.00 50000.00 20.00 0 6 2.50\r\n"
+            "  28000.00 50000.00 20.00 \r\n  26000.00 50000.00 20.00 \r\n"
+            "  24000.00 50000.00 20.00 \r\n  22000.00 50000.00 -20.00 \r\n"
+            "  20000.00 50000.00 20.00 \r\n");
+  EXPECT_EQ(form.RoutePointMark[1], "Y");
+  EXPECT_EQ(form.ColumnTable[0].ColumnLastRoutePoint, 2);
+  EXPECT_EQ(form.ColumnTable[0].ColumnInMission, "Y");
+  EXPECT_THAT(form.ErrorText, HasSubstr("] Creating column paths.\r\n"));
+}
+
+TEST(ColumnRoads, DensityRadiusAndTheCustomMissionDecideWhichColumnsAppear) {
+  RoutesWorld world;
+  TMainForm& form = *world.form;
+  form.ColumnDensityLevel = 99;
+  form.ActionRadiusKm = 1;
+  const int trucks = world.AddColumn("Vehicles.JapanCarsColumnB", "2", "Bexley");
+  const int tanks = world.AddColumn("Armor.2-Panzer", "2", "Bexley");
+  const int ship = world.AddColumn("Ships.Destroyer", "2", "North_Sea");
+  form.MissionRadio.ItemIndex = 8;  // Tank Busting
+  ColumnRoads(form);
+  EXPECT_EQ(world.Column(trucks).ColumnInMission, "");
+  EXPECT_EQ(world.Column(tanks).ColumnInMission, "Y");
+  EXPECT_EQ(world.Column(ship).ColumnInMission, "Y");
+  form.MissionRadio.ItemIndex = 0;
+  form.ColumnDensityLevel = 0;
+  ColumnRoads(form);
+  EXPECT_EQ(world.Column(trucks).ColumnInMission, "");  // too far from the front
+  form.ActionRadiusKm = 250;
+  ColumnRoads(form);
+  EXPECT_EQ(world.Column(trucks).ColumnInMission, "Y");
+}
+
+TEST(ColumnRoads, ADogfightMissionGetsNoColumns) {
+  RoutesWorld world;
+  TMainForm& form = *world.form;
+  form.Dogfight.Checked = true;
+  world.AddColumn("Vehicles.JapanCarsColumnB", "2", "Bexley");
+  ColumnRoads(form);
+  EXPECT_EQ(form.ColumnChiefsText, "[Chiefs]\r\n");
+  EXPECT_EQ(form.ColumnRoadText, "");
+  EXPECT_EQ(world.Column(0).ColumnInMission, "");
+}
+
+TEST(ColumnRoads, ArmourStartingAtOnePlaceSpreadsOut) {
+  RoutesWorld world;
+  TMainForm& form = *world.form;
+  const int first = world.AddColumn("Armor.2-Panzer", "2", "Bexley");
+  const int second = world.AddColumn("Armor.2-Panzer", "2", "Bexley");
+  ColumnRoads(form);
+  EXPECT_THAT(world.Column(first).ColumnRoute[0],
+              ::testing::StartsWith("30000.00 50000.00 20.00 "));
+  EXPECT_THAT(world.Column(second).ColumnRoute[0], Not(::testing::StartsWith("30000.00 50000.00")));
+  EXPECT_THAT(form.ErrorText, HasSubstr("] Offset armor's first waypoint.\r\n"));
+  EXPECT_THAT(form.ErrorText, HasSubstr("] Check/Fix Distance between waypoints.\r\n"));
+}
+
+}  // namespace
+
+namespace {
+
+// Damaged route and column files: every bad line is logged with its file and line, the rest
+// of the campaign goes on.
+TEST(ColumnRoads, GarbageRouteAndColumnFilesAreLoggedAndSkipped) {
+  RoutesWorld world;
+  TMainForm& form = *world.form;
+  world.program_folder.Write(
+      "data/Riverland.rds",
+      JoinLinesCrLf({"[Alden to Carrow_Bridge]", "10000.00 50000.00 120.00", "garbage here",
+                     "12000.00", "[Broken header", "[Carrow_Bridge to Nowhere]",
+                     "20000.00 50000.00 120.00", "\x01\xfe\xff"}));
+  world.campaign.Write("columns.tavrek",
+                       JoinLinesCrLf({"0_Chief Vehicles.JapanCarsColumnB 2 @Alden $Trucks ~A",
+                                      "1_Chief Vehicles.Truck 7 @Alden $Odd ~A",
+                                      "2_Chief Armor.3-Sherman 1 @Nowhere $Lost ~A", "@@@ $$$ ~~~",
+                                      "3_Chief Vehicles.Truck 2 @Carrow_Bridge"}));
+  ColumnList(form);
+  ColumnLocation(form, "Yes");
+  DetermineRetreat(form);
+  ColumnRoads(form);
+  UpdateColumnList(form);
+  const std::string rds = "riverland.rds";
+  EXPECT_THAT(form.ErrorText, HasSubstr(rds + ", line 3: \"garbage here\" is no route point"));
+  EXPECT_THAT(form.ErrorText, HasSubstr(rds + ", line 4: \"12000.00\" is no route point"));
+  EXPECT_THAT(form.ErrorText, HasSubstr(rds + ", line 5: \"[Broken header\" names no route"));
+  EXPECT_THAT(form.ErrorText, HasSubstr(rds + ", line 8: "));
+  // A column at a place the map lacks goes to the reserve and comes back at a known place.
+  EXPECT_THAT(form.ErrorText, HasSubstr("Column 2_Chief of columns.tavrek stands at Nowhere, "
+                                        "which is no place of the map; it goes to the reserve."));
+  EXPECT_NE(form.ColumnTable[2].ColumnPlace, "Nowhere");
+  EXPECT_THAT(world.CampaignFile("columns.tavrek"),
+              HasSubstr("0_Chief Vehicles.JapanCarsColumnB 2 @"));
+}
+
+}  // namespace

@@ -1,0 +1,132 @@
+#include "mission_results/roster_text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+TEST(RepairedCounter, PadsNumbersHoldsLargeOnesAndStartsOthersAgain) {
+  struct Case {
+    std::string stored;
+    std::string written;
+  };
+  const Case cases[] = {
+      {"000", "000"},  {"7", "007"},    {"42", "042"},     {"999", "999"}, {" 12 ", "012"},
+      {"0007", "007"}, {"1000", "999"}, {"123456", "999"}, {"", "000"},    {"abc", "000"},
+      {"-3", "000"},   {"1 2", "000"},  {"+5", "000"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(RepairedCounter(c.stored), c.written) << c.stored;
+}
+
+TEST(ThreeDigitCount, HeldWithinTheField) {
+  EXPECT_EQ(ThreeDigitCount(0), "000");
+  EXPECT_EQ(ThreeDigitCount(11), "011");
+  EXPECT_EQ(ThreeDigitCount(1000), "999");
+  EXPECT_EQ(ThreeDigitCount(-4), "000");
+}
+
+TEST(RosterSafeText, MarkersAndBracketsBecomeUnderscores) {
+  EXPECT_EQ(RosterSafeText("J@ck *Ace* & [Co] #1 ^ \\"), "J_ck _Ace_ _ _Co_ _1 _ _");
+  EXPECT_EQ(RosterSafeText("O'Brien-Smith"), "O'Brien-Smith");
+  EXPECT_EQ(WithoutRosterMarkers("[Ivan] @Petrov*"), "Ivan Petrov");
+}
+
+TEST(IsSectionHeader, OnlyALineThatStartsWithABracket) {
+  EXPECT_TRUE(IsSectionHeader("[VMF_3110]"));
+  EXPECT_TRUE(IsSectionHeader("  [VMF_3110]"));
+  EXPECT_FALSE(IsSectionHeader("  000 000 000 Ivan [Ace] Petrov @DGen\\Photo *00 &1920Tula"));
+  EXPECT_FALSE(IsSectionHeader(""));
+}
+
+TEST(CareerNames, FirstNameBeforeTheFirstBlankLastNameAfter) {
+  struct Case {
+    std::string name;
+    std::string first;
+    std::string last;
+  };
+  const Case cases[] = {
+      {"Ivan Petrov", "Ivan", "Petrov"},
+      {"Jan van der Berg", "Jan", "van der Berg"},
+      {"Kozhedub", "", "Kozhedub"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(FirstNameOf(c.name), c.first) << c.name;
+    EXPECT_EQ(LastNameOf(c.name), c.last) << c.name;
+  }
+}
+
+TEST(MedalList, TheAwardNumbersOfTheMedalsHeld) {
+  EXPECT_EQ(MedalList("0"), "");
+  EXPECT_EQ(MedalList("1"), "0");
+  EXPECT_EQ(MedalList("3"), "0 1 2");
+  EXPECT_EQ(MedalList("8"), "0 1 2 3 4 5 6 7");
+  EXPECT_EQ(MedalList("9"), "");
+  EXPECT_EQ(MedalList(""), "");
+}
+
+TEST(PilotLine, ReadsBackWhatItWrites) {
+  PilotEntry pilot;
+  pilot.RosterMarker = "^";
+  pilot.RosterKills = "012";
+  pilot.RosterGroundKills = "003";
+  pilot.RosterSorties = "140";
+  pilot.RosterName = "Jan van der Berg";
+  pilot.RosterPhoto = "DGen\\DU\\07";
+  pilot.RosterRank = "4";
+  pilot.RosterMedalCount = "2";
+  pilot.RosterBirthDate = "1917";
+  pilot.RosterHomeTown = "Den Haag";
+  const std::string line = PilotLine(pilot);
+  EXPECT_EQ(line, "^ 012 003 140 Jan van der Berg @DGen\\DU\\07 *42 &1917Den Haag");
+  EXPECT_TRUE(IsCompletePilotLine(line));
+  PilotEntry read;
+  ReadPilotLine(line, read);
+  EXPECT_EQ(PilotLine(read), line);
+}
+
+TEST(ReadPilotLine, FieldsWithoutTheirMarkerKeepWhatTheSlotHeld) {
+  PilotEntry pilot;
+  pilot.RosterRank = "5";
+  pilot.RosterMedalCount = "3";
+  pilot.RosterBirthDate = "1911";
+  pilot.RosterHomeTown = "Kazan";
+  ReadPilotLine("  001 002 003 Oleg Orlov @DGen\\RU1\\04", pilot);
+  EXPECT_EQ(pilot.RosterName, "Oleg Orlov");
+  EXPECT_EQ(pilot.RosterKills, "001");
+  EXPECT_EQ(pilot.RosterSorties, "003");
+  EXPECT_EQ(pilot.RosterRank, "5");
+  EXPECT_EQ(pilot.RosterMedalCount, "3");
+  EXPECT_EQ(pilot.RosterBirthDate, "1911");
+  EXPECT_EQ(pilot.RosterHomeTown, "Kazan");
+  // No "*" after the portrait within its field: the portrait reads empty.
+  EXPECT_EQ(pilot.RosterPhoto, "");
+}
+
+TEST(ReadPilotLine, AnEmptyLineEmptiesTheSlotButItsRankBirthAndTown) {
+  PilotEntry pilot;
+  pilot.RosterName = "Old Name";
+  pilot.RosterRank = "2";
+  pilot.RosterMedalCount = "";
+  pilot.RosterBirthDate = "1915";
+  pilot.RosterHomeTown = "";
+  ReadPilotLine("", pilot);
+  EXPECT_EQ(pilot.RosterName, "");
+  EXPECT_EQ(pilot.RosterMarker, "");
+  EXPECT_EQ(pilot.RosterKills, "");
+  EXPECT_EQ(pilot.RosterRank, "2");
+  EXPECT_EQ(pilot.RosterMedalCount, "0");
+  EXPECT_EQ(pilot.RosterBirthDate, "1915");
+  EXPECT_EQ(pilot.RosterHomeTown, "Unknown");
+  EXPECT_FALSE(IsCompletePilotLine(""));
+}
+
+TEST(IsCompletePilotLine, EveryFieldInItsPlace) {
+  EXPECT_TRUE(IsCompletePilotLine("d 000 000 001 A B @DGen\\Photo *00 &1920X"));
+  EXPECT_FALSE(IsCompletePilotLine("  7 000 001 A B @DGen\\Photo *00 &1920X"));
+  EXPECT_FALSE(IsCompletePilotLine("  000 000 001 A B @DGen\\Photo &1920X"));
+  EXPECT_FALSE(IsCompletePilotLine("  000 000 001 A B &1920X *00 @DGen\\Photo"));
+  EXPECT_FALSE(IsCompletePilotLine("garbage"));
+}
+
+}  // namespace
