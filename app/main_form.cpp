@@ -9,6 +9,7 @@
 #include "campaign_data/startup.h"
 #include "campaign_setup/flight_sizes.h"
 #include "campaign_setup/setup_events.h"
+#include "campaign_progression/ground_editors.h"
 #include "mission_generation/custom_mission.h"
 #include "mission_generation/flights_per_squadron.h"
 #include "mission_generation/pipeline.h"
@@ -59,6 +60,7 @@ void TMainForm::WireEvents() {
   WireCustomMissionPanel(*this);
   WireFlightBox(*this);
   WireFlightSizeBoxes(*this);
+  WireGroundEditors(*this);
   WirePilotEditor(*this);
   WireCampaignSetup(*this);
 }

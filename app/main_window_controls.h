@@ -144,14 +144,23 @@ struct MainWindowControls {
   TComboBox InterceptBox{Controls, "InterceptBox"};
   TComboBox FuelBox{Controls, "FuelBox"};
   TComboBox BriefSoundBox{Controls, "BriefSoundBox"};
-  TComboBox TroopBox{Controls, "TroopBox"};
-  TComboBox DeSupplyBox{Controls, "DeSupplyBox"};
-  TComboBox RuSupplyBox{Controls, "RuSupplyBox"};
-  TComboBox DeOilBox{Controls, "DeOilBox"};
-  TComboBox RuOilBox{Controls, "RuOilBox"};
-  TComboBox DayBox{Controls, "DayBox"};
-  TComboBox MonthBox{Controls, "MonthBox"};
-  TComboBox YearBox{Controls, "YearBox"};
+  // The ground war editor (GroundPanel) holds the troop cap, the supply and oil bonuses and
+  // the campaign date.
+  TPanel GroundPanel{Controls, "GroundPanel", nullptr, "Ground War Editor"};
+  TLabel TroopBoxLabel{Controls, "TroopBoxLabel", &GroundPanel, "Maximum Troop Number"};
+  TComboBox TroopBox{Controls, "TroopBox", &GroundPanel};
+  TLabel DeSupplyBoxLabel{Controls, "DeSupplyBoxLabel", &GroundPanel, "Axis Supply Bonus"};
+  TComboBox DeSupplyBox{Controls, "DeSupplyBox", &GroundPanel};
+  TLabel RuSupplyBoxLabel{Controls, "RuSupplyBoxLabel", &GroundPanel, "Allied Supply Bonus"};
+  TComboBox RuSupplyBox{Controls, "RuSupplyBox", &GroundPanel};
+  TLabel DeOilBoxLabel{Controls, "DeOilBoxLabel", &GroundPanel, "Axis Oil Bonus"};
+  TComboBox DeOilBox{Controls, "DeOilBox", &GroundPanel};
+  TLabel RuOilBoxLabel{Controls, "RuOilBoxLabel", &GroundPanel, "Allied Oil Bonus"};
+  TComboBox RuOilBox{Controls, "RuOilBox", &GroundPanel};
+  TLabel DayBoxLabel{Controls, "DayBoxLabel", &GroundPanel, "Campaign Date"};
+  TComboBox DayBox{Controls, "DayBox", &GroundPanel};
+  TComboBox MonthBox{Controls, "MonthBox", &GroundPanel};
+  TComboBox YearBox{Controls, "YearBox", &GroundPanel};
 
   // Aircraft class editor: the panel with its boxes, each under its label.
   TPanel AircraftPanel{Controls, "AircraftPanel"};
@@ -315,4 +324,48 @@ struct MainWindowControls {
   TComboBox NoseArtBox{Controls, "NoseArtBox", &PilotPanel};
   TButton PilotCloseButton{Controls, "PilotCloseButton", &PilotPanel, "Close/Save"};
   TOpenDialog OpenPilotPhoto{Controls, "OpenPilotPhoto"};
+
+  // Ground war editor: the rest of GroundPanel (front, zones, key places, owners).
+  TMenuItem ColumnEditor{Controls, "ColumnEditor", &EditMenu, "&Ground War Editor"};
+  TButton GroundButton{Controls, "GroundButton", nullptr, "Ground War"};
+  TLabel SelectFrontLabel{Controls, "SelectFrontLabel", &GroundPanel, "Location of Front"};
+  TComboBox SelectFront{Controls, "SelectFront", &GroundPanel};
+  TLabel DeZoneLabel{Controls, "DeZoneLabel", &GroundPanel, "Axis Zone"};
+  TComboBox DeZone{Controls, "DeZone", &GroundPanel};
+  TLabel RuZoneLabel{Controls, "RuZoneLabel", &GroundPanel, "Allied Zone"};
+  TComboBox RuZone{Controls, "RuZone", &GroundPanel};
+  TLabel DeCampEndBoxLabel{Controls, "DeCampEndBoxLabel", &GroundPanel, "Key Axis Location"};
+  TComboBox DeCampEndBox{Controls, "DeCampEndBox", &GroundPanel};
+  TLabel RuCampEndBoxLabel{Controls, "RuCampEndBoxLabel", &GroundPanel, "Key Allied Location"};
+  TComboBox RuCampEndBox{Controls, "RuCampEndBox", &GroundPanel};
+  TLabel LocationBoxLabel{Controls, "LocationBoxLabel", &GroundPanel, "Location"};
+  TComboBox LocationBox{Controls, "LocationBox", &GroundPanel};
+  TLabel LNationBoxLabel{Controls, "LNationBoxLabel", &GroundPanel, "Allegiance"};
+  TComboBox LNationBox{Controls, "LNationBox", &GroundPanel};
+
+  // Ground objects editor (ObjectPanel): the columns and the stored static objects.
+  TMenuItem GroundObjectSettings{Controls, "GroundObjectSettings", &EditMenu,
+                                 "Ground &Object Settings"};
+  TButton ColumnButton{Controls, "ColumnButton", nullptr, "Ground Objects"};
+  TPanel ObjectPanel{Controls, "ObjectPanel", nullptr, "Ground Objects Editor"};
+  TLabel GUBoxLabel{Controls, "GUBoxLabel", &ObjectPanel, "Column"};
+  TComboBox GUBox{Controls, "GUBox", &ObjectPanel};
+  TLabel GULocationBoxLabel{Controls, "GULocationBoxLabel", &ObjectPanel, "Location"};
+  TComboBox GULocationBox{Controls, "GULocationBox", &ObjectPanel};
+  TLabel GUNationLabel{Controls, "GUNationLabel", &ObjectPanel, "Allegiance"};
+  TEdit GUNation{Controls, "GUNation", &ObjectPanel};
+  TLabel GUNameBoxLabel{Controls, "GUNameBoxLabel", &ObjectPanel, "Change Unit...?"};
+  TComboBox GUNameBox{Controls, "GUNameBox", &ObjectPanel};
+  TLabel GUActiveBoxLabel{Controls, "GUActiveBoxLabel", &ObjectPanel, "Operational?"};
+  TEdit GUActiveBox{Controls, "GUActiveBox", &ObjectPanel};
+  TLabel ColumnNameEditLabel{Controls, "ColumnNameEditLabel", &ObjectPanel, "Column Name"};
+  TEdit ColumnNameEdit{Controls, "ColumnNameEdit", &ObjectPanel};
+  TLabel SObBoxLabel{Controls, "SObBoxLabel", &ObjectPanel, "Stationary Object"};
+  TComboBox SObBox{Controls, "SObBox", &ObjectPanel};
+  TLabel SObNationEditLabel{Controls, "SObNationEditLabel", &ObjectPanel, "Allegiance"};
+  TEdit SObNationEdit{Controls, "SObNationEdit", &ObjectPanel};
+  TLabel SLocationEditLabel{Controls, "SLocationEditLabel", &ObjectPanel, "Location"};
+  TEdit SLocationEdit{Controls, "SLocationEdit", &ObjectPanel};
+  TLabel SActiveBoxLabel{Controls, "SActiveBoxLabel", &ObjectPanel, "Active?"};
+  TComboBox SActiveBox{Controls, "SActiveBox", &ObjectPanel};
 };

@@ -10,3 +10,11 @@ void NGenCampaign(TMainForm& form) {
 void NGenConfLoad(TMainForm& form) {
   (void)form;
 }
+void UpdateNGenConf(TMainForm& form, int squadron, const std::string& old_id,
+                    const std::string& name, const std::string& action) {
+  (void)form;
+  (void)squadron;
+  (void)old_id;
+  (void)name;
+  (void)action;
+}

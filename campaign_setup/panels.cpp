@@ -10,6 +10,9 @@ void CleanUpPanels(TMainForm& form) {
 void CleanUpCampChk(TMainForm& form) {
   (void)form;
 }
+void TroopBoxChange(TMainForm& form) {
+  (void)form;
+}
 void ModeDescription(TMainForm& form) {
   (void)form;
 }

@@ -121,8 +121,8 @@ TEST(ColumnLocation, TransportsUnloadAtAHarbourWithTheLandingNewsOnce) {
   EXPECT_EQ(world.Column(transport).ColumnStatus, "L");
   EXPECT_THAT(form.ErrorText,
               HasSubstr("] First_Tanks unloaded by Landing_Craft at Bexley_Harbor.\r\n"));
-  EXPECT_EQ(form.ColumnNews, "8: <ARMY> landed at Bexley (D-6). ");
-  EXPECT_EQ(form.ColumnNewsRu, "ru8: <ARMY> landed at Bexley (D-6). ");
+  EXPECT_EQ(form.ColumnNews, "8: Allied army landed at Bexley (D-6). ");
+  EXPECT_EQ(form.ColumnNewsRu, "ru8: Allied army landed at Bexley (D-6). ");
 }
 
 TEST(ColumnLocation, AnEquipmentTrainRefillsArmourAtItsTown) {

@@ -61,8 +61,8 @@ TEST(ColumnRoads, AColumnRetreatsOnlyWhenTheEnemyIsMoreThanSixTimesStronger) {
     EXPECT_EQ(world.Column(held).ColumnStatus, "L");
     EXPECT_EQ(world.At("Bexley").LocationArmy, "1");
     EXPECT_EQ(world.At("Bexley").TerritoryStrength[2], 0);
-    EXPECT_EQ(form.CampaignNews, "21: <ARMY> retreats from Bexley (D-6). ");
-    EXPECT_EQ(form.CampaignNewsRu, "ru21: <ARMY> retreats from Bexley (D-6). ");
+    EXPECT_EQ(form.CampaignNews, "21: Axis army retreats from Bexley (D-6). ");
+    EXPECT_EQ(form.CampaignNewsRu, "ru21: Axis army retreats from Bexley (D-6). ");
   }
 }
 
@@ -91,7 +91,7 @@ TEST(ColumnRoads, FiveColumnsOfASideNearTheFrontMakeNewsFourDoNot) {
     if (columns == 4) {
       EXPECT_EQ(form.CampaignNews, "");
     } else {
-      EXPECT_EQ(form.CampaignNews, "23: <ARMY> gathers at Alden (B-6). ");
+      EXPECT_EQ(form.CampaignNews, "23: Allied army gathers at Alden (B-6). ");
     }
   }
 }
@@ -107,7 +107,7 @@ TEST(ColumnRoads, OverwhelmingArmourSeizesTheContestedPlace) {
   ColumnRoads(form);
   EXPECT_EQ(world.At("Carrow_Bridge").LocationArmy, "2");
   EXPECT_EQ(world.At("Carrow_Bridge").TerritoryStrength[2], 0);
-  EXPECT_THAT(form.CampaignNews, HasSubstr("7: <ARMY> took Carrow_Bridge (C-6). "));
+  EXPECT_THAT(form.CampaignNews, HasSubstr("7: Axis army took Carrow_Bridge (C-6). "));
 }
 
 // The first section leaving the place in the heading's direction gives the destination; a

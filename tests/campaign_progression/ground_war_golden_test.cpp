@@ -106,6 +106,9 @@ class GroundWarGolden : public ::testing::Test {
     form().ActiveFront.Checked = true;
     form().StationaryDensityLevel = 0;
     form().ColumnDensityLevel = 0;
+    // The ships' rate of fire as the program's options give it.
+    form().RoFBox.Text = "10.0";
+    form().DDRoFBox.Text = "10.0";
     form().Rand.SetSeed(kSeed);
   }
   TMainForm& form() { return *world.form; }

@@ -15,7 +15,8 @@ RiverlandWorld::RiverlandWorld(std::vector<std::string> command_line)
     : TestWorld(std::move(command_line)) {
   const fs::path data = fs::path(program_folder.Path()) / "data";
   fs::create_directories(data);
-  for (const char* file : {"Riverland.rds", "Riverland.rls", "Riverland.srd", "armor.tavrek"}) {
+  for (const char* file :
+       {"Riverland.rds", "Riverland.rls", "Riverland.srd", "armor.tavrek", "gobjects.tavrek"}) {
     fs::copy_file(Fixture(file), data / file);
   }
   TMainForm& f = *form;
@@ -108,6 +109,10 @@ void FillGroundWarMessages(TMainForm& form) {
     form.Messages.Message[news][line] = text;
     form.Messages.MessageRu[news][line] = std::string("ru") + text;
   }
+  // The armies of a map the army list does not name: Allied line 0, Axis line 1.
+  const int armies = static_cast<int>(MessageSection::kArmy);
+  form.Messages.Message[armies][0] = "Allied army";
+  form.Messages.Message[armies][1] = "Axis army";
   form.Messages.Message[errors][0] = "The front line could not be found.";
   form.Messages.Message[errors][3] = "No rail route file.";
   form.Messages.Message[errors][4] = "No sea route file.";

@@ -39,8 +39,8 @@ TEST(TerritoryCapture, ArmourWearsTheEnemyDownAndTakesOrContestsTheTown) {
     if (killed >= 7) {
       captured = true;
       EXPECT_EQ(bexley.LocationArmy, "1");
-      EXPECT_EQ(form.FrontNews, "7: <ARMY> took Bexley (D-6).");
-      EXPECT_EQ(form.FrontNewsRu, "ru7: <ARMY> took Bexley (D-6).");
+      EXPECT_EQ(form.FrontNews, "7: Allied army took Bexley (D-6).");
+      EXPECT_EQ(form.FrontNewsRu, "ru7: Allied army took Bexley (D-6).");
     } else {
       contested = true;
       EXPECT_EQ(bexley.LocationArmy, "0");
@@ -113,10 +113,10 @@ TEST(TerritoryCapture, ASingleMapCampaignEndsAtTheFirstEndFound) {
         TerritoryCapture(form);
         FAIL() << "the campaign did not end";
       } catch (const ProgramError& error) {
-        EXPECT_EQ(std::string(error.what()), "5: <ARMY> lost its last airfield.");
+        EXPECT_EQ(std::string(error.what()), "5: Allied army lost its last airfield.");
       }
     }
-    EXPECT_THAT(form.ErrorText, HasSubstr("] 5: <ARMY> lost its last airfield.\r\n"));
+    EXPECT_THAT(form.ErrorText, HasSubstr("5: Allied army lost its last airfield.\r\n"));
     EXPECT_THAT(form.ErrorText, Not(HasSubstr("lost the battle")));
   }
   RiverlandWorld world;

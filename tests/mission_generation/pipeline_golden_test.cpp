@@ -75,6 +75,7 @@ const std::vector<std::string> kOfflineFiles{
 const std::vector<std::string> kCoopFiles{"campaign/Okinawa45/campaign.tavrek",
                                           "campaign/Okinawa45/columns.tavrek",
                                           "campaign/Okinawa45/events.dat",
+                                          "campaign/Okinawa45/gunner.tavrek",
                                           "campaign/Okinawa45/locations.tavrek",
                                           "campaign/Okinawa45/noseart.tavrek",
                                           "campaign/Okinawa45/paints.tavrek",
