@@ -159,13 +159,13 @@ void SavePayloads(TMainForm& form) {
   SaveTypeFile(form, "payloads.tavrek", PayloadLine);
 }
 
-std::optional<std::vector<AllPayloadsLine>> ReadAllPayloads(const TMainForm& form) {
+std::optional<std::vector<AllPayloadsLine>> ReadAllPayloads(TMainForm& form) {
   const std::string path = ReferenceFilePath(form, "allpayloads.tavrek");
   if (!FileExists(path)) return std::nullopt;
   std::vector<AllPayloadsLine> result;
-  for (const std::string& line : ReadTextLines(path)) {
+  for (const std::string_view line : *form.FileReads.Lines(path)) {
     result.push_back(AllPayloadsLine{Trim(Copy(line, 1, 29)), Trim(Copy(line, 30, 1)),
-                                     line.size() >= 32 ? line.substr(31) : std::string()});
+                                     std::string(line.size() >= 32 ? line.substr(31) : "")});
   }
   return result;
 }
