@@ -88,7 +88,7 @@ void WriteLogBook(TMainForm& form) {
     text += "DATE: " + form.CampaignDateText + kLineEnd + "PLANE: " + unit.TypeDescription +
             kLineEnd + "MISSION: " + form.BattleName + ": " + unit.SquadronMissionType + kLineEnd;
   }
-  if (!DirectoryExists(form.GameCampaignFolder)) CreateDir(form.GameCampaignFolder);
+  if (!DirectoryExists(form.GameCampaignFolder)) ForceDirectories(form.GameCampaignFolder);
   WriteTextFile(path, text);
 }
 

@@ -28,6 +28,7 @@ BuilderCampaign::BuilderCampaign() {
   world.InstallProgramData();
   f.CampaignFolder = world.program_folder.Path() + "campaign/";
   f.CampaignDataFolder = f.ProgramFolder + "data/";
+  f.GameFolder = world.program_folder.Path() + "game/";
   std::filesystem::create_directories(f.CampaignFolder);
   GetMessages(f);
   f.GameID = "1946";

