@@ -44,6 +44,7 @@ class BuilderCampaign {
                                              "_" + std::to_string(size))) {
     fs::create_directories(folder_ / "data");
     fs::create_directories(folder_ / "campaign");
+    fs::create_directories(folder_ / "game/Missions/Campaign/US/Tavrek");
     fs::copy(kShippedData, folder_ / "data",
              fs::copy_options::recursive | fs::copy_options::overwrite_existing);
   }
@@ -62,6 +63,8 @@ class BuilderCampaign {
     f.DataFilesFolder = f.ProgramFolder + "data/";
     f.CampaignDataFolder = f.DataFilesFolder;
     f.CampaignFolder = (folder_ / "campaign").string() + "/";
+    f.GameFolder = (folder_ / "game").string() + "/";
+    f.GameCampaignFolder = f.GameFolder + "Missions/Campaign/US/Tavrek/";
     f.GameID = "1946";
     GetMessages(f);
     f.BattleName = "Bench45";

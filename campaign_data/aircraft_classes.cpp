@@ -1,6 +1,7 @@
 #include "campaign_data/aircraft_classes.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "app/main_form.h"
 #include "campaign_data/damaged_files.h"
@@ -169,13 +170,14 @@ void SavePayloads(TMainForm& form) {
   SaveTypeFile(form, "payloads.tavrek", form.PayloadFileRead, PayloadLine);
 }
 
-std::optional<std::vector<AllPayloadsLine>> ReadAllPayloads(const TMainForm& form) {
+std::optional<std::vector<AllPayloadsLine>> ReadAllPayloads(TMainForm& form) {
   const std::string path = ReferenceFilePath(form, "allpayloads.tavrek");
   if (!FileExists(path)) return std::nullopt;
   std::vector<AllPayloadsLine> result;
-  for (const std::string& line : ReadTextLines(path)) {
+  const std::shared_ptr<const TextLines> lines = form.FileReads.Lines(path);
+  for (const std::string_view line : *lines) {
     result.push_back(AllPayloadsLine{Trim(Copy(line, 1, 29)), Trim(Copy(line, 30, 1)),
-                                     line.size() >= 32 ? line.substr(31) : std::string()});
+                                     std::string(line.size() >= 32 ? line.substr(31) : "")});
   }
   return result;
 }

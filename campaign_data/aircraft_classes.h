@@ -25,4 +25,4 @@ struct AllPayloadsLine {
 };
 
 // Every line of allpayloads.tavrek in file order; nothing when the file does not exist.
-std::optional<std::vector<AllPayloadsLine>> ReadAllPayloads(const TMainForm& form);
+std::optional<std::vector<AllPayloadsLine>> ReadAllPayloads(TMainForm& form);

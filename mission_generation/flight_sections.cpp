@@ -289,6 +289,23 @@ bool PrepareSquadronFlights(TMainForm& form, MissionBuild& build, SquadronRun& r
   return true;
 }
 
+namespace {
+
+// Every flight stores the roster, and the builder stores it whole again once the flights are
+// written. Between the two only the flight's own squadron changes its pilots, so after the
+// first flight has saved everything a flight repairs its own squadron's slots and leaves the
+// files to the last save: one roster write per mission instead of one per flight.
+void SaveFlightRoster(TMainForm& form, MissionBuild& build, int squadron) {
+  if (build.roster_saved) {
+    RepairSquadronPilots(form, squadron);
+    return;
+  }
+  SavePilot(form, 0);
+  build.roster_saved = true;
+}
+
+}  // namespace
+
 void WriteFlightSection(TMainForm& form, MissionBuild& build, SquadronRun& run) {
   const int i = run.squadron;
   SquadronEntry& squadron = form.SquadronTable[i];
@@ -310,7 +327,7 @@ void WriteFlightSection(TMainForm& form, MissionBuild& build, SquadronRun& run) 
       build.player_slots_flown.insert(slot);
     }
   }
-  SavePilot(form, 0);
+  SaveFlightRoster(form, build, i);
 
   const int planes = run.last_slot + 1 - run.flight * kSlotsPerFlight;
   std::string& text = build.flights_text;

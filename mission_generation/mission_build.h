@@ -18,6 +18,8 @@ struct MissionBuild {
   std::string roster_block;
   // Roster slots of the player's squadron that sit in an aircraft of this mission.
   std::set<int> player_slots_flown;
+  // Set once a flight has saved the whole roster; see SaveFlightRoster.
+  bool roster_saved = false;
 
   // Time and weather as the briefings quote them.
   std::string weather_sentence;

@@ -27,6 +27,7 @@
 #include "mission_results/pilot_roster.h"
 #include "mission_results/rank_awards.h"
 #include "platform/errors.h"
+#include "platform/file_read_cache.h"
 
 namespace {
 
@@ -144,6 +145,8 @@ void FinishMission(TMainForm& form, MissionBuild& build) {
 }  // namespace
 
 void GenerateMission(TMainForm& form) {
+  // The airfields and payload files are consulted for every flight; read them once.
+  const FileReadScope read_once(form.FileReads);
   form.InfoLabel.Caption = "Building Mission and Property Files";
   ErrorLog(form, "Building Mission and Property Files");
   form.MissionBriefText = form.SquadronTable[0].SquadronBriefing;

@@ -1,6 +1,8 @@
 #include "mission_generation/mission_sections.h"
 
+#include <memory>
 #include <string>
+#include <string_view>
 
 #include "app/main_form.h"
 #include "campaign_data/reference_tables.h"
@@ -38,7 +40,7 @@ std::string SectionText(const TMainForm& form, const std::string& file_name,
 // The take-off lines of one airfield section: two blanks and the trimmed line each; the third
 // line follows the first flight of the escorted squadron when there is one.
 void AppendTakeOffLine(const TMainForm& form, SquadronEntry& squadron, int line_number,
-                       const std::string& line) {
+                       std::string_view line) {
   std::string& leg = squadron.SquadronTakeOffLeg;
   leg += "  " + Trim(line);
   if (line_number == 3 && squadron.SquadronEscortOf >= 0) {
@@ -60,12 +62,13 @@ void BuildingList(TMainForm& form) {
 
 void LoadTakeoff(TMainForm& form, int squadron) {
   SquadronEntry& entry = form.SquadronTable[squadron];
-  const std::vector<std::string> lines = ReadTextLines(ReferenceFilePath(form, "airfields.tavrek"));
+  const std::shared_ptr<const TextLines> lines =
+      form.FileReads.Lines(ReferenceFilePath(form, "airfields.tavrek"));
   // An empty base name would be found in every header and give the squadron the take-off of
   // whichever airfield the file lists last.
   if (Trim(entry.SquadronHomeBase).empty()) return;
   int line_number = 0;  // of the matching section's body; 0 outside it
-  for (const std::string& line : lines) {
+  for (const std::string_view line : *lines) {
     if (Contains(line, "[")) {
       line_number = 0;
       if (Contains(line, entry.SquadronHomeBase)) {

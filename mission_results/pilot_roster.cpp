@@ -266,6 +266,12 @@ void LoadPilots(TMainForm& form) {
   LoadCrew(form);
 }
 
+void RepairSquadronPilots(TMainForm& form, int squadron) {
+  if (form.SquadronTable[squadron].SquadronName.empty()) return;
+  for (int slot = 0; slot < 16; ++slot) RepairPilot(form, squadron, slot);
+  for (int slot = 0; slot < 16; ++slot) NoseArtCheck(form, squadron, slot);
+}
+
 void SavePilot(TMainForm& form, int mode) {
   std::string text;
   for (int squadron = 0; squadron <= form.LastSquadron; ++squadron) {

@@ -11,6 +11,9 @@ void LoadPilots(TMainForm& form);
 // Repairs incomplete entries and writes pilot.tavrek, then the skin and nose-art files; a mode
 // above 0 also writes the game's career roster squadron.dat.
 void SavePilot(TMainForm& form, int mode);
+// What SavePilot does to the entries of one squadron, without writing any file: repairs its
+// slots and passes their nose art through NoseArtCheck. A squadron without a name is left alone.
+void RepairSquadronPilots(TMainForm& form, int squadron);
 // Puts every squadron's pilots into flight order and the player into a slot that flies, then
 // saves the roster.
 void PilotSort(TMainForm& form);
