@@ -120,6 +120,22 @@ class GeneratedCampaign {
   }
   const fs::path& Folder() const { return folder_; }
 
+  // Every file a campaign load reads.
+  std::vector<std::string> LoadedFiles() const {
+    std::vector<std::string> files;
+    for (const char* name :
+         {"campaign.tavrek", "squadrons.tavrek", "stationary.tavrek", "columns.tavrek"}) {
+      files.push_back((folder_ / "campaign" / name).string());
+    }
+    for (const char* name :
+         {"Bench.rds", "Bench.rls", "Bench.srd", "Bench.prd", "maps.tavrek", "offmap.tavrek",
+          "armor.tavrek", "shipnames.tavrek", "class.tavrek", "payloads.tavrek", "fobjects.tavrek",
+          "gobjects.tavrek", "squadids.tavrek"}) {
+      files.push_back((folder_ / "data" / name).string());
+    }
+    return files;
+  }
+
   // A main window with this program folder, campaign and game folder, the messages loaded,
   // nothing else.
   std::unique_ptr<TMainForm> NewForm(PlatformServices& platform) const {
