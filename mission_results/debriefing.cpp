@@ -14,12 +14,7 @@
 #include "mission_results/pilot_roster.h"
 #include "platform/file_system.h"
 
-void DebriefText(TMainForm& form) {
-  ErrorLog(form, "Debrief Routine.");
-  if (form.CampaignFolder.empty() || !FileExists(form.CampaignFolder + "squadrons.tavrek")) {
-    ErrorLog(form, "No campaign in " + form.CampaignFolder + ": no mission is scored.");
-    return;
-  }
+void LoadCampaignForScoring(TMainForm& form) {
   CampaignInfo(form);
   MapList(form, form.MapName);
   TargetLocations(form);
@@ -34,6 +29,15 @@ void DebriefText(TMainForm& form) {
   LoadPilots(form);
   SavePilot(form, 0);
   LoadStationary(form);
+}
+
+void DebriefText(TMainForm& form) {
+  ErrorLog(form, "Debrief Routine.");
+  if (form.CampaignFolder.empty() || !FileExists(form.CampaignFolder + "squadrons.tavrek")) {
+    ErrorLog(form, "No campaign in " + form.CampaignFolder + ": no mission is scored.");
+    return;
+  }
+  LoadCampaignForScoring(form);
   SaveStationary(form);
   MasterLog(form);
 }

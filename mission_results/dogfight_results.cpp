@@ -16,6 +16,7 @@
 #include "campaign_data/text.h"
 #include "campaign_progression/column_logistics.h"
 #include "campaign_progression/territory.h"
+#include "mission_results/debriefing.h"
 #include "mission_results/event_text.h"
 #include "mission_results/pilot_roster.h"
 #include "platform/errors.h"
@@ -201,20 +202,7 @@ void DestroyStaticObjects(TMainForm& form, Draws& draws,
 }
 
 void ReloadCampaign(TMainForm& form) {
-  CampaignInfo(form);
-  MapList(form, form.MapName);
-  TargetLocations(form);
-  ReadTerritory(form);
-  SetTgtNation(form, 0);
-  DefineTerritory(form);
-  StationaryList(form);
-  if (form.LastColumn < 0) ColumnList(form);
-  SquadronList(form, "ON");
-  SquadronBase(form);
-  SaveSquadrons(form, 0);
-  LoadPilots(form);
-  SavePilot(form, 0);
-  LoadStationary(form);
+  LoadCampaignForScoring(form);
   LoadPilots(form);
   SavePilot(form, 0);
 }
