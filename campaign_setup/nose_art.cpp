@@ -2,52 +2,38 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "app/main_form.h"
 #include "campaign_data/settings_file.h"
 #include "campaign_data/text.h"
-#include "campaign_setup/paints.h"
+#include "campaign_setup/pilot_bitmaps.h"
 #include "mission_results/pilot_roster.h"
-#include "platform/file_system.h"
-#include "platform/text_file.h"
 
 namespace {
-
-constexpr int kPilots = 16;
 
 std::string NoseArtFolder(const TMainForm& form) {
   return form.GameFolder + "PaintSchemes\\NoseArt\\";
 }
 
-bool SelectedPilot(const TMainForm& form, int& squadron, int& slot) {
-  squadron = form.SquadBox.ItemIndex();
-  slot = form.PilotListBox.ItemIndex;
-  return squadron >= 0 && squadron <= form.LastSquadron && slot >= 0 && slot < kPilots;
+std::string& NoseArtOf(TMainForm& form, PilotSlot pilot) {
+  return form.PilotRoster[RosterIndex(pilot.squadron, pilot.slot)].RosterNoseArt;
 }
 
 }  // namespace
 
 void LoadNoseArt(TMainForm& form) {
-  const std::string path = form.CampaignFolder + "noseart.tavrek";
-  if (form.CampaignFolder.empty() || !FileExists(path)) return;
-  int squadron = -1;
-  int slot = 0;
-  for (const std::string& line : ReadTextLines(path)) {
-    if (Contains(line, "[")) {
-      ++squadron;
-      slot = 0;
-      continue;
-    }
-    if (squadron < 0 || squadron > form.LastSquadron || slot >= kPilots) continue;
-    form.PilotRoster[RosterIndex(squadron, slot)].RosterNoseArt = Trim(line);
-    NoseArtCheck(form, squadron, slot);
-    ++slot;
-  }
+  if (form.CampaignFolder.empty()) return;
+  ReadSquadronBlocks(form, form.CampaignFolder + "noseart.tavrek",
+                     [&form](PilotSlot pilot, const std::string& value) {
+                       NoseArtOf(form, pilot) = value;
+                       NoseArtCheck(form, pilot.squadron, pilot.slot);
+                     });
 }
 
 void NoseArtCheck(TMainForm& form, int squadron, int slot) {
   const SquadronEntry& entry = std::as_const(form.SquadronTable)[squadron];
-  std::string& nose_art = form.PilotRoster[RosterIndex(squadron, slot)].RosterNoseArt;
+  std::string& nose_art = NoseArtOf(form, {squadron, slot});
   const bool carrier_role = entry.SquadronRole == "2" || entry.SquadronRole == "4";
   const bool american =
       entry.SquadronNation == "us" || entry.SquadronNation == "um" || entry.SquadronNation == "un";
@@ -55,32 +41,23 @@ void NoseArtCheck(TMainForm& form, int squadron, int slot) {
 }
 
 void NoseArtBoxSetup(TMainForm& form) {
-  form.NoseArtCount = 0;
-  std::vector<std::string> choices{"None"};
-  for (const std::string& name : ListDirectory(NoseArtFolder(form), "*.bmp")) {
-    choices.push_back(name);
-    ++form.NoseArtCount;
-  }
+  std::vector<std::string> choices = BitmapChoices("None", NoseArtFolder(form));
+  form.NoseArtCount = static_cast<int>(choices.size()) - 1;
   form.NoseArtBox.Items = std::move(choices);
-  int squadron = -1;
-  int slot = -1;
-  if (SelectedPilot(form, squadron, slot)) {
-    form.NoseArtBox.Text =
-        Trim(std::as_const(form.PilotRoster)[RosterIndex(squadron, slot)].RosterNoseArt);
+  if (const std::optional<PilotSlot> pilot = SelectedPilot(form)) {
+    form.NoseArtBox.Text = Trim(NoseArtOf(form, *pilot));
   }
 }
 
 void NoseArtBoxChange(TMainForm& form) {
-  int squadron = -1;
-  int slot = -1;
-  if (!SelectedPilot(form, squadron, slot)) return;
+  const std::optional<PilotSlot> pilot = SelectedPilot(form);
+  if (!pilot) return;
   const std::string nose_art = Trim(form.NoseArtBox.Text);
-  form.PilotRoster[RosterIndex(squadron, slot)].RosterNoseArt = nose_art;
-  const std::string bitmap = NoseArtFolder(form) + nose_art;
-  if (nose_art.empty() || !FileExists(bitmap)) return;
-  ShowBitmapPreview(form, form.NoseArtImage, bitmap);
-  form.NoseArtImage.Enabled = true;
-  form.NoseArtImage.Visible = true;
+  NoseArtOf(form, *pilot) = nose_art;
+  if (nose_art.empty()) return;
+  if (PreviewBitmap(form, form.NoseArtImage, NoseArtFolder(form) + nose_art)) {
+    form.NoseArtImage.Enabled = true;
+  }
 }
 
 void RandomNoseArtClick(TMainForm& form) {
@@ -92,8 +69,8 @@ void NoseArtRandomizer(TMainForm& form) {
   NoseArtBoxSetup(form);
   const std::vector<std::string> choices = form.NoseArtBox.Items;
   for (int squadron = 0; squadron <= form.LastSquadron; ++squadron) {
-    for (int slot = 0; slot < kPilots; ++slot) {
-      std::string& nose_art = form.PilotRoster[RosterIndex(squadron, slot)].RosterNoseArt;
+    for (int slot = 0; slot < kPaintedPilots; ++slot) {
+      std::string& nose_art = NoseArtOf(form, {squadron, slot});
       if (nose_art != "None") continue;
       // "None" and every bitmap, the last one too, can be drawn.
       const int choice = form.Random(form.NoseArtCount + 1);

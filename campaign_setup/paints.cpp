@@ -11,6 +11,7 @@
 #include "campaign_data/run_log.h"
 #include "campaign_data/squadron_file.h"
 #include "campaign_data/text.h"
+#include "campaign_setup/pilot_bitmaps.h"
 #include "campaign_setup/setup_errors.h"
 #include "mission_results/pilot_roster.h"
 #include "platform/ascii.h"
@@ -20,7 +21,6 @@
 
 namespace {
 
-constexpr int kPilots = 16;
 constexpr std::string_view kDefaultSkin = "default.bmp";
 constexpr std::string_view kDefaultPaint = "1default.bmp";
 
@@ -55,7 +55,7 @@ std::string PaintFileText(const std::vector<PaintLine>& lines) {
 }
 
 void SetPilotPaints(TMainForm& form, int squadron, const std::string& paint) {
-  for (int slot = 0; slot < kPilots; ++slot) {
+  for (int slot = 0; slot < kPaintedPilots; ++slot) {
     form.PilotRoster[RosterIndex(squadron, slot)].RosterSkin = paint;
   }
 }
@@ -112,23 +112,8 @@ std::string CheckedPilotPaint(TMainForm& form, SkinFiles& skins, int squadron, s
   return value;
 }
 
-int SelectedSquadron(const TMainForm& form) {
-  const int squadron = form.SquadBox.ItemIndex();
-  return squadron >= 0 && squadron <= form.LastSquadron ? squadron : -1;
-}
-
-bool SelectedPilot(const TMainForm& form, int& squadron, int& slot) {
-  squadron = SelectedSquadron(form);
-  slot = form.PilotListBox.ItemIndex;
-  return squadron >= 0 && slot >= 0 && slot < kPilots;
-}
-
 std::vector<std::string> SkinChoices(const TMainForm& form, int squadron) {
-  std::vector<std::string> choices{std::string(kDefaultSkin)};
-  for (const std::string& name : ListDirectory(SkinFolder(form, squadron), "*.bmp")) {
-    choices.push_back(name);
-  }
-  return choices;
+  return BitmapChoices(std::string(kDefaultSkin), SkinFolder(form, squadron));
 }
 
 }  // namespace
@@ -214,7 +199,7 @@ void AcesPaints(TMainForm& form) {
   if (path.empty()) return;
   std::unordered_map<std::string, std::vector<std::pair<int, int>>> pilots_named;
   for (int s = 0; s <= form.LastSquadron; ++s) {
-    for (int slot = 0; slot < kPilots; ++slot) {
+    for (int slot = 0; slot < kPaintedPilots; ++slot) {
       const std::string& name = std::as_const(form.PilotRoster)[RosterIndex(s, slot)].RosterName;
       if (!name.empty()) pilots_named[name].emplace_back(s, slot);
     }
@@ -248,70 +233,56 @@ void LoadPaints(TMainForm& form) {
     const SquadronEntry& squadron = std::as_const(form.SquadronTable)[s];
     SetPilotPaints(form, s, squadron.SquadronMarkings + squadron.SquadronSkin);
   }
-  const std::string path = form.CampaignFolder + "paints.tavrek";
-  if (form.CampaignFolder.empty() || !FileExists(path)) return;
+  if (form.CampaignFolder.empty()) return;
   SkinFiles skins(form);
-  int squadron = -1;
-  int slot = 0;
-  for (const std::string& line : ReadTextLines(path)) {
-    if (Contains(line, "[")) {
-      ++squadron;
-      slot = 0;
-      continue;
-    }
-    // Blocks of squadrons the table no longer holds, and slots past the roster, are left.
-    if (squadron < 0 || squadron > form.LastSquadron || slot >= kPilots) continue;
-    form.PilotRoster[RosterIndex(squadron, slot)].RosterSkin =
-        CheckedPilotPaint(form, skins, squadron, Trim(line));
-    ++slot;
-  }
+  ReadSquadronBlocks(form, form.CampaignFolder + "paints.tavrek",
+                     [&form, &skins](PilotSlot pilot, const std::string& value) {
+                       form.PilotRoster[RosterIndex(pilot.squadron, pilot.slot)].RosterSkin =
+                           CheckedPilotPaint(form, skins, pilot.squadron, value);
+                     });
 }
 
 void SkinBoxList(TMainForm& form) {
-  const int squadron = SelectedSquadron(form);
-  if (squadron < 0) return;
-  form.SkinBox.Items = SkinChoices(form, squadron);
+  const std::optional<int> squadron = SelectedSquadron(form);
+  if (squadron) form.SkinBox.Items = SkinChoices(form, *squadron);
 }
 
 void SkinBoxChange(TMainForm& form) {
-  const int squadron = SelectedSquadron(form);
-  if (squadron < 0) return;
-  SquadronEntry& entry = form.SquadronTable[squadron];
+  const std::optional<int> squadron = SelectedSquadron(form);
+  if (!squadron) return;
+  SquadronEntry& entry = form.SquadronTable[*squadron];
   entry.SquadronSkin = form.SkinBox.Text;
   form.SqMark.Text = "Yes";
   entry.SquadronMarkings = "1";
   form.SkinImage.Visible = false;
-  SetPilotPaints(form, squadron, "1" + entry.SquadronSkin);
+  SetPilotPaints(form, *squadron, "1" + entry.SquadronSkin);
   SaveSquadronsAndPilots(form);
   SkinBoxSelection(form);
 }
 
 void SkinBoxSelection(TMainForm& form) {
-  const int squadron = SelectedSquadron(form);
-  if (squadron < 0 || std::as_const(form.SquadronTable)[squadron].TypeGameName.empty()) return;
-  const std::string skin = SkinFolder(form, squadron) + form.SkinBox.Text;
-  if (!FileExists(skin)) return;
-  ShowBitmapPreview(form, form.SkinImage, skin);
-  form.SkinImage.Visible = true;
+  const std::optional<int> squadron = SelectedSquadron(form);
+  if (!squadron || std::as_const(form.SquadronTable)[*squadron].TypeGameName.empty()) return;
+  PreviewBitmap(form, form.SkinImage, SkinFolder(form, *squadron) + form.SkinBox.Text);
 }
 
 void MarkingsOnClick(TMainForm& form) {
-  const int squadron = SelectedSquadron(form);
-  if (squadron < 0) return;
-  SquadronEntry& entry = form.SquadronTable[squadron];
+  const std::optional<int> squadron = SelectedSquadron(form);
+  if (!squadron) return;
+  SquadronEntry& entry = form.SquadronTable[*squadron];
   entry.SquadronMarkings = form.SqMark.ItemIndex() == 0 ? "0" : "1";
-  SetPilotPaints(form, squadron, entry.SquadronMarkings + form.SkinBox.Text);
+  SetPilotPaints(form, *squadron, entry.SquadronMarkings + form.SkinBox.Text);
   SaveSquadronsAndPilots(form);
 }
 
 void UniformButtonClick(TMainForm& form) {
-  const int selected = SelectedSquadron(form);
-  if (selected < 0) return;
+  const std::optional<int> selected = SelectedSquadron(form);
+  if (!selected) return;
   const std::string path = ExistingReferenceFile(form, "allpaints.tavrek");
   if (path.empty()) LogAndStop(form, "No allpaints.tavrek found.", "No allpaints.tavrek found.");
   std::vector<PaintLine> lines = ReadPaintFile(path);
 
-  const SquadronEntry chosen = std::as_const(form.SquadronTable)[selected];
+  const SquadronEntry chosen = std::as_const(form.SquadronTable)[*selected];
   const std::string paint = chosen.SquadronMarkings + form.SkinBox.Text;
   for (int s = 0; s <= form.LastSquadron; ++s) {
     SquadronEntry& squadron = form.SquadronTable[s];
@@ -338,24 +309,23 @@ void UniformButtonClick(TMainForm& form) {
 }
 
 void PaintBoxSetup(TMainForm& form) {
-  int squadron = -1;
-  int slot = -1;
-  if (!SelectedPilot(form, squadron, slot)) return;
-  form.PaintBox.Items = SkinChoices(form, squadron);
+  const std::optional<PilotSlot> pilot = SelectedPilot(form);
+  if (!pilot) return;
+  form.PaintBox.Items = SkinChoices(form, pilot->squadron);
   const std::string& paint =
-      std::as_const(form.PilotRoster)[RosterIndex(squadron, slot)].RosterSkin;
+      std::as_const(form.PilotRoster)[RosterIndex(pilot->squadron, pilot->slot)].RosterSkin;
   form.PaintBox.Text = Trim(Copy(paint, 2, static_cast<int>(paint.size())));
 }
 
 void PaintBoxChange(TMainForm& form) {
-  int squadron = -1;
-  int slot = -1;
-  if (!SelectedPilot(form, squadron, slot)) return;
-  PilotEntry& pilot = form.PilotRoster[RosterIndex(squadron, slot)];
+  const std::optional<PilotSlot> chosen = SelectedPilot(form);
+  if (!chosen) return;
+  PilotEntry& pilot = form.PilotRoster[RosterIndex(chosen->squadron, chosen->slot)];
   pilot.RosterSkin = pilot.RosterSkin.substr(0, 1) + Trim(form.PaintBox.Text);
-  const std::string skin = SkinFolder(form, squadron) + Trim(form.PaintBox.Text);
-  const std::string shown = FileExists(skin) ? skin : form.ProgramFolder + "nopicture.bmp";
-  if (FileExists(shown)) ShowBitmapPreview(form, form.PaintImage, shown);
+  const std::string skin = SkinFolder(form, chosen->squadron) + Trim(form.PaintBox.Text);
+  if (!PreviewBitmap(form, form.PaintImage, skin)) {
+    PreviewBitmap(form, form.PaintImage, form.ProgramFolder + "nopicture.bmp");
+  }
   form.PaintImage.Enabled = true;
   form.PaintImage.Visible = true;
   form.NoseArtImage.Enabled = false;
@@ -363,10 +333,9 @@ void PaintBoxChange(TMainForm& form) {
 }
 
 void MarkBoxChange(TMainForm& form) {
-  int squadron = -1;
-  int slot = -1;
-  if (!SelectedPilot(form, squadron, slot)) return;
-  PilotEntry& pilot = form.PilotRoster[RosterIndex(squadron, slot)];
+  const std::optional<PilotSlot> chosen = SelectedPilot(form);
+  if (!chosen) return;
+  PilotEntry& pilot = form.PilotRoster[RosterIndex(chosen->squadron, chosen->slot)];
   const bool markings_off = StartsWith(pilot.RosterSkin, "0");
   pilot.RosterSkin = (markings_off ? "1" : "0") + form.PaintBox.Text;
   form.MarkBox.Text = markings_off ? "Yes" : "No";

@@ -48,7 +48,7 @@ void MarkBoxChange(TMainForm& form);
 // Writes bmp.bmp, a copy of the bitmap the preview can show.
 void DisplayPSBitmap(TMainForm& form, const std::string& bitmap_path);
 
-// Helpers shared with the nose art.
+// Helpers of the skin and nose-art previews.
 // The squadron's skin folder, ending in "\".
 std::string SkinFolder(const TMainForm& form, int squadron);
 // Shows the bitmap; one the picture loader cannot read is shown through DisplayPSBitmap's copy.

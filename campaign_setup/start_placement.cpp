@@ -299,6 +299,9 @@ void GetColumnStartLocation(TMainForm& form, const std::string& mission_path) {
       if (place < 0) continue;
       column.ColumnPlace = LocationName(form, place);
       column.ColumnDestination = column.ColumnPlace;
+      // The column now stands free on the map: the mark the file gave it while it waited off
+      // the map ("X") or aboard a transport ("T") no longer holds.
+      column.ColumnMarks = "A";
     }
   }
   WriteColumnList(form);

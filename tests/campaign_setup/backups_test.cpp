@@ -80,6 +80,37 @@ TEST_P(BackupTest, ARestoreWithoutABackupFolderIsRefusedAndChangesNothing) {
   EXPECT_EQ(ReadFileBytes(Form().CampaignFolder + "squadrons.tavrek"), "current\r\n");
 }
 
+// A backup folder that cannot be made (a file stands where a parent folder should be) or that
+// refuses a copy (as a full or read-only disk would): a clear error, the campaign as it was.
+TEST_P(BackupTest, ABackupThatCannotBeWrittenStopsWithAClearErrorAndLeavesTheCampaign) {
+  struct Case {
+    const char* blocked;
+    const char* error;
+  };
+  const Case cases[] = {{"folder", "cannot be created"}, {"copy", "could not be copied"}};
+  for (const Case& c : cases) {
+    const TempFolder elsewhere;
+    const std::string root = elsewhere.Path();
+    if (std::string(c.blocked) == "folder") {
+      WriteTextFile(root + "Blocked", "a file\r\n");
+      Form().BackupFolder = root + "Blocked\\Okinawa45_UM\\";
+    } else {
+      Form().BackupFolder = root + "Backup\\";
+      ASSERT_TRUE(ForceDirectories(Kept("pilot.tavrek") + "\\"));  // a folder in the copy's place
+    }
+    try {
+      GetParam().back_up(Form());
+      ADD_FAILURE() << c.blocked << ": the backup did not stop";
+    } catch (const ProgramError& error) {
+      EXPECT_NE(std::string(error.what()).find(c.error), std::string::npos)
+          << c.blocked << ": " << error.what();
+    }
+    for (const char* file : kFiles) {
+      EXPECT_EQ(ReadFileBytes(Form().CampaignFolder + file), Original(file)) << c.blocked << file;
+    }
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Sets, BackupTest,
     ::testing::Values(BackupSet{"Campaign", BackupCampaign, RestoreCampaignClick, ".bak"},
