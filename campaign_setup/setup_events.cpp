@@ -2,6 +2,7 @@
 
 #include "app/main_form.h"
 #include "campaign_setup/campaign_creation.h"
+#include "campaign_setup/coop_generator.h"
 #include "campaign_setup/setup_wizard.h"
 
 void WireCampaignSetup(TMainForm& form) {
@@ -9,4 +10,5 @@ void WireCampaignSetup(TMainForm& form) {
   form.GenerateCampaign.OnClick = [&form] { NewCampaignClick(form); };
   form.CampStartButton.OnClick = [&form] { CampStartButtonClick(form); };
   form.WizardMenu.OnClick = [&form] { WizardMenuClick(form); };
+  form.NGenBoot.OnClick = [&form] { NGenToggle(form); };
 }
