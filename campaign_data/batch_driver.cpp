@@ -13,6 +13,7 @@
 #include "campaign_setup/campaign_modes.h"
 #include "campaign_setup/career_creation.h"
 #include "campaign_setup/coop_campaign.h"
+#include "campaign_setup/coop_generator.h"
 #include "mission_generation/pipeline.h"
 #include "mission_results/debriefing.h"
 #include "mission_results/dogfight_results.h"

@@ -16,12 +16,6 @@ void DogfightClickSender(TMainForm& form) {
 void DGENToggle(TMainForm& form) {
   (void)form;
 }
-void NGenToggle(TMainForm& form) {
-  (void)form;
-}
 void DGenReplacement(TMainForm& form) {
-  (void)form;
-}
-void NGenReplacement(TMainForm& form) {
   (void)form;
 }

@@ -8,8 +8,5 @@ void AutoGenerationClickSender(TMainForm& form);
 void CoopClickSender(TMainForm& form);
 void DogfightClickSender(TMainForm& form);
 void DGENToggle(TMainForm& form);
-void NGenToggle(TMainForm& form);
 // Ticks DGENBoot when the game's career generator is the program (by the size of DGen.exe).
 void DGenReplacement(TMainForm& form);
-// Ticks NGenBoot when the game's co-op generator is the program (by the size of NGen.exe).
-void NGenReplacement(TMainForm& form);

@@ -2,6 +2,7 @@
 
 #include "app/main_form.h"
 #include "campaign_setup/campaign_creation.h"
+#include "campaign_setup/coop_generator.h"
 #include "campaign_setup/keeping_events.h"
 #include "campaign_setup/setup_wizard.h"
 
@@ -11,4 +12,5 @@ void WireCampaignSetup(TMainForm& form) {
   form.CampStartButton.OnClick = [&form] { CampStartButtonClick(form); };
   form.WizardMenu.OnClick = [&form] { WizardMenuClick(form); };
   WireCampaignKeeping(form);
+  form.NGenBoot.OnClick = [&form] { NGenToggle(form); };
 }

@@ -5,6 +5,7 @@
 #include "app/main_form.h"
 #include "campaign_data/settings_file.h"
 #include "campaign_setup/campaign_modes.h"
+#include "campaign_setup/coop_generator.h"
 #include "campaign_setup/densities.h"
 #include "campaign_setup/panels.h"
 

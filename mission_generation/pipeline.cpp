@@ -33,6 +33,7 @@
 #include "campaign_setup/campaign_modes.h"
 #include "campaign_setup/career_creation.h"
 #include "campaign_setup/coop_campaign.h"
+#include "campaign_setup/coop_generator.h"
 #include "campaign_setup/flight_sizes.h"
 #include "campaign_setup/squadron_list_changes.h"
 #include "mission_generation/aircraft_replacements.h"

@@ -274,15 +274,19 @@ INSTANTIATE_TEST_SUITE_P(
                   std::nullopt,
                   "Missions\\Campaign\\RU\\Tavrek\\",
                   ""},
+        // Recognised as the co-op generator's start; a path that is no folder below the game
+        // folder then stops the run.
         StartCase{"CoopGenerator",
                   {"C:/IL2/Missions/Net/NGen/Tavrek/conf.dat"},
                   {},
                   1,
                   -1,
-                  "C:/IL2/Missions/Net/NGen/Tavrek/conf.dat",
-                  {"Processing NGen Campaign.", "Parameters processed."},
-                  {},
-                  std::nullopt,
+                  "",
+                  {"Processing NGen Campaign.",
+                   "The co-op campaign path \"C:/IL2/Missions/Net/NGen/Tavrek/conf.dat\" names "
+                   "no folder below the game folder."},
+                  {"Parameters processed."},
+                  true,
                   "",
                   ""},
         StartCase{"ForeignCoopCampaignEndsAtOnce",

@@ -261,6 +261,8 @@ struct ModeCase {
   bool coop_generator_replaced;
   int error_line;
   const char* warning;
+  // The replacement's question, answered No; nullptr: none is asked.
+  const char* offer = nullptr;
 };
 
 void PrintTo(const ModeCase& c, std::ostream* os) {
@@ -280,7 +282,13 @@ TEST_P(ModeCheckTest, AnInteractiveRunOffersTheReplacementAndStopsBeforeAnyWrite
   form.CampaignFolder = folder;
   form.AutoGeneration.Checked = form.DGENBoot.Checked = c.career_generator_replaced;
   form.NGenBoot.Checked = c.coop_generator_replaced;
-  const FileTree before = FilesBelow(world.program_folder.Path(), {"tavrekerror.txt"});
+  if (c.offer != nullptr) {
+    world.program_folder.Write("game/NGen.exe", "the game's co-op generator");
+    world.dialogs->ExpectMessage(c.offer, ModalResult::kNo);
+  }
+  // The switch that was offered saves the settings; nothing else is written.
+  const FileTree before =
+      FilesBelow(world.program_folder.Path(), {"tavrekerror.txt", "tavrek.ini"});
   const std::string message = form.Messages.Text(MessageSection::kErrors, c.error_line);
   try {
     MissionButtonClick(form);
@@ -291,8 +299,9 @@ TEST_P(ModeCheckTest, AnInteractiveRunOffersTheReplacementAndStopsBeforeAnyWrite
   EXPECT_TRUE(form.DescLabel.Caption.starts_with(c.warning)) << form.DescLabel.Caption;
   EXPECT_THAT(RunLogMessages(form), Contains(message));
   EXPECT_THAT(RunLogMessages(form), Not(Contains("Pass 1: LastBackup.")));
-  EXPECT_EQ(FilesBelow(world.program_folder.Path(), {"tavrekerror.txt"}), before);
-  EXPECT_TRUE(world.dialogs->shown.empty());
+  EXPECT_EQ(FilesBelow(world.program_folder.Path(), {"tavrekerror.txt", "tavrek.ini"}), before);
+  EXPECT_TRUE(world.dialogs->AllAnswered());
+  EXPECT_EQ(world.dialogs->shown.size(), c.offer != nullptr ? 1u : 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -302,7 +311,8 @@ INSTANTIATE_TEST_SUITE_P(
                                "Warning: The active campaign is for \"Full Auto-Generation"},
                       ModeCase{"CoopFolderWithoutTheCoopGenerator",
                                "game/Missions/Net/NGen/Tavrek_Oki/", false, false, 13,
-                               "Warning: The active campaign is for \"Coop Campaign Mode\""},
+                               "Warning: The active campaign is for \"Coop Campaign Mode\"",
+                               "Use Tavrek as default coop campaign generator?"},
                       ModeCase{"CareerGeneratorWithoutACareerFolder", "campaigns/Okinawa/", true,
                                false, 14, "Warning: A Career Mode Campaign must be selected"}),
     [](const ::testing::TestParamInfo<ModeCase>& info) { return std::string(info.param.name); });

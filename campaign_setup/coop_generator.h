@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+class TMainForm;
+
+// The program in place of the game's co-op campaign generator NGen.exe: the switch of the Mode
+// menu item NGenBoot, and the start-up test that tells whether it already stands there.
+
+// Switches the replacement over. Switching on copies the program over NGen.exe (the game's own
+// kept once as NGen_bak.exe) and writes a co-op campaign file per battle of the campaign list
+// into the game's NGen folder; switching off puts the backup back and removes those files. The
+// on-line script runs put the backup back without asking and keep the files. Everything a
+// switch needs is checked before anything changes; a run without window asks nothing and
+// switches nothing but the on-line scripts' restore.
+void NGenToggle(TMainForm& form);
+
+// Ticks NGenBoot when the game's NGen.exe has the size of the program's executable.
+void NGenReplacement(TMainForm& form);
+
+// The program's executable in ProgramFolder (the file that stands for "tavrek.exe"): the
+// running program's own name, else "tavrek.exe", else "tavrek"; empty when none is there.
+std::string ProgramExecutable(const TMainForm& form);
