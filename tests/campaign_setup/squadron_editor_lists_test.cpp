@@ -121,7 +121,7 @@ TEST(SquadronIdsOf, LinesAreTrimmedAndCutBeforeTheirFirstBlank) {
 
 TEST(UsableSquadronName, ASquadronFileHeaderMustHoldTheName) {
   EXPECT_TRUE(UsableSquadronName("USN_VF_831"));
-  for (const std::string name :
+  for (const std::string& name :
        std::vector<std::string>{"", "USN VF", "USN]x", "[USN", "USN\tVF", "U\x01"}) {
     EXPECT_FALSE(UsableSquadronName(name)) << name;
   }
