@@ -77,8 +77,10 @@ TEST(SquadronEditor, RenamedReEquippedReBasedAddedAndRemovedSquadronsSaveAndRelo
                                "  1default.bmp\r\n  USS_Essex\r\n  NoRadio\r\n"));
   EXPECT_THAT(saved, Not(HasSubstr("[USMC_VMF_3230]")));
   EXPECT_THAT(saved, Not(HasSubstr("USA_PRS_0280")));
-  EXPECT_THAT(saved, HasSubstr("[New0]\r\n  Planes 16/16-0+4\r\n  Skill 1\r\n  Class air.F4U1C\r\n"
-                               "  Active False AI False\r\n  1default.bmp\r\n  Unknown\r\n"));
+  // The removal re-based the squadron added without a base.
+  EXPECT_THAT(saved,
+              HasSubstr("[New0]\r\n  Planes 16/16-0+4\r\n  Skill 1\r\n  Class air.F4U1C\r\n"
+                        "  Active False AI False\r\n  1default.bmp\r\n  Kadena_Airfield\r\n"));
   ASSERT_EQ(form.LastSquadron, 21);
   EXPECT_EQ(form.SquadronTable[21].SquadronName, "New0");
 

@@ -29,12 +29,13 @@ TEST(AddNewSquadron, AppendsTheDefaultSquadronWithSixteenNewPilotsAndSavesBoth) 
   EXPECT_EQ(added.TypeDescription, "F4U-1C Corsair") << "the player's aircraft";
   EXPECT_EQ(added.SquadronNation, "un");
   EXPECT_EQ(added.PlanesExtra, 4) << "the side's flight size, filled by the reload";
+  // Saved before that reload: the size of 0 leaves the choice to the flight-size rules.
   EXPECT_THAT(w.CampaignFile("squadrons.tavrek"),
-              ::testing::EndsWith("[USN_VF_840]\r\n  Planes 16/16-0+4\r\n  Skill 1\r\n"
+              ::testing::EndsWith("[USN_VF_840]\r\n  Planes 16/16-0+0\r\n  Skill 1\r\n"
                                   "  Class air.F4U1C\r\n  Active False AI False\r\n"
                                   "  1default.bmp\r\n  Unknown\r\n  Radio\r\n"));
 
-  const char* const start_ranks = "6544322211110000";
+  const char* const start_ranks = "6543322211110000";
   std::set<std::string> names;
   for (int s = 0; s <= form.LastSquadron; ++s) {
     for (int slot = 0; slot < 16; ++slot)
