@@ -253,3 +253,24 @@ TEST(SquadronEditor, StrengthAndFlightSizeAreSavedAndCancellingAnAddAddsNothing)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SquadronEditor, ThePlayersNewAircraftResetsTheCustomMissionAndIsSavedWithTheCampaign) {
+  SquadronEditorWorld w;
+  TMainForm& form = w.Form();
+  w.Edit("USMC_VMF_3110");
+  form.MissionRadio.ItemIndex = 3;
+  form.PlaneBox.UserChoose("F4U-1D Corsair");
+  EXPECT_EQ(form.MissionRadio.ItemIndex, 0);
+  EXPECT_THAT(w.CampaignFile("campaign.tavrek"), HasSubstr("Preference=0"));
+  EXPECT_EQ(form.SquadronTable[0].SquadronClass, "Class air.F4U1D");
+  EXPECT_EQ(form.SquadronTable[0].TypeGameName, "F4U-1D") << "the type's data follows";
+  EXPECT_EQ(form.SkinBox.Text, "default.bmp");
+  EXPECT_THAT(w.CampaignFile("squadrons.tavrek"),
+              HasSubstr("[USMC_VMF_3110]\r\n  Planes 16/16-4+4\r\n  Skill 2\r\n"
+                        "  Class air.F4U1D\r\n  Active True  AI False\r\n  1default.bmp\r\n"));
+  EXPECT_EQ(form.APlaneLabel.Caption, "F4U-1D Corsair x 16");
+}
+
+}  // namespace
