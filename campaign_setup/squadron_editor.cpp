@@ -137,8 +137,6 @@ int ChosenSquadron(const TMainForm& form) {
 }  // namespace
 
 void WireSquadronEditor(TMainForm& form) {
-  form.QEPanel.Visible = false;
-  form.QEPanel.Enabled = false;
   form.QEButton.Hint = "Squadron Editor Panel";
   form.SquadBox.Hint = "The top unit is always the player's unit.";
   form.ActiveBox.Hint = "Check to make squad always active.";
