@@ -274,18 +274,58 @@ struct MainWindowControls {
   TMenuItem ImportCampaign{Controls, "ImportCampaign", &FilesMenu, "&Import On-Line Campaign"};
   TOpenDialog SetImport{Controls, "SetImport"};
 
-  // Squadron editor: the squadron's paint, its markings and "Apply to All".
-  TLabel SkinLabel{Controls, "SkinLabel", nullptr, "Paint Scheme"};
-  TComboBox SkinBox{Controls, "SkinBox"};
-  TLabel MarkingsLabel{Controls, "MarkingsLabel", nullptr, "Markings On?"};
-  TComboBox SqMark{Controls, "SqMark"};
-  TLabel UniformLabel{Controls, "UniformLabel", nullptr, "Same Paint for Every Squadron of Type"};
-  TButton UniformButton{Controls, "UniformButton", nullptr, "Apply to All"};
-
-  // Squadron editor: the squadron chosen, its unit id and its pilots.
-  TComboBox SquadBox{Controls, "SquadBox"};
-  TComboBox SquadIDBox{Controls, "SquadIDBox"};
+  // Squadron editor (QEPanel): the squadron chosen, its identity, aircraft, base, strength and
+  // flags, its side's insignia, its paint and markings, and its pilots.
+  TMenuItem QuickEdit{Controls, "QuickEdit", &EditMenu, "Squadron &Editor"};
+  TButton QEButton{Controls, "QEButton", nullptr, "Squadron Editor"};
   TPanel QEPanel{Controls, "QEPanel", nullptr, "Squadron Editor"};
+  TLabel UnitLabel{Controls, "UnitLabel", &QEPanel};
+  TLabel SquadBoxLabel{Controls, "SquadBoxLabel", &QEPanel, "Unit to Edit"};
+  TComboBox SquadBox{Controls, "SquadBox", &QEPanel};
+  TLabel SquadIDBoxLabel{Controls, "SquadIDBoxLabel", &QEPanel, "Unit ID"};
+  TComboBox SquadIDBox{Controls, "SquadIDBox", &QEPanel};
+  TLabel SquadNoBoxLabel{Controls, "SquadNoBoxLabel", &QEPanel, "Squadron"};
+  TComboBox SquadNoBox{Controls, "SquadNoBox", &QEPanel};
+  TLabel PlaneBoxLabel{Controls, "PlaneBoxLabel", &QEPanel, "Aircraft"};
+  TComboBox PlaneBox{Controls, "PlaneBox", &QEPanel};
+  TComboBox SClassBox{Controls, "SClassBox", &QEPanel};  // hidden: the class of each aircraft
+  TLabel APlaneLabel{Controls, "APlaneLabel", &QEPanel};
+  TLabel SkillBoxLabel{Controls, "SkillBoxLabel", &QEPanel, "Skill"};
+  TComboBox SkillBox{Controls, "SkillBox", &QEPanel};
+  TLabel AirfieldBoxLabel{Controls, "AirfieldBoxLabel", &QEPanel, "Airfield/Carrier"};
+  TComboBox AirfieldBox{Controls, "AirfieldBox", &QEPanel};
+  TLabel DistanceEditLabel{Controls, "DistanceEditLabel", &QEPanel, "To Front"};
+  TEdit DistanceEdit{Controls, "DistanceEdit", &QEPanel};
+  TLabel MaxBoxLabel{Controls, "MaxBoxLabel", &QEPanel, "Max/Min Planes"};
+  TComboBox MaxBox{Controls, "MaxBox", &QEPanel};
+  TComboBox MinBox{Controls, "MinBox", &QEPanel};
+  TLabel FSizeBoxLabel{Controls, "FSizeBoxLabel", &QEPanel, "Flight Size"};
+  TComboBox FSizeBox{Controls, "FSizeBox", &QEPanel};
+  TLabel SetRadioBoxLabel{Controls, "SetRadioBoxLabel", &QEPanel, "Radio"};
+  TComboBox SetRadioBox{Controls, "SetRadioBox", &QEPanel};
+  TCheckBox ActiveBox{Controls, "ActiveBox", &QEPanel, "Active"};
+  TCheckBox AIBox{Controls, "AIBox", &QEPanel, "AI Only"};
+  TButton SqRemove{Controls, "SqRemove", &QEPanel, "Remove Squadron"};
+  TImage RedStar{Controls, "RedStar", &QEPanel};
+  TImage IronCross{Controls, "IronCross", &QEPanel};
+  TImage FiIcon{Controls, "FiIcon", &QEPanel};
+  TImage RoIcon{Controls, "RoIcon", &QEPanel};
+  TImage SkIcon{Controls, "SkIcon", &QEPanel};
+  TImage HuIcon{Controls, "HuIcon", &QEPanel};
+  TImage Iticon{Controls, "Iticon", &QEPanel};
+  TImage JaIcon{Controls, "JaIcon", &QEPanel};
+  TImage USAAFIcon{Controls, "USAAFIcon", &QEPanel};
+  TImage RAFIcon{Controls, "RAFIcon", &QEPanel};
+  TImage RAAFIcon{Controls, "RAAFIcon", &QEPanel};
+  TImage DuIcon{Controls, "DuIcon", &QEPanel};
+  TImage FRIcon{Controls, "FRIcon", &QEPanel};
+  TImage plicon{Controls, "plicon", &QEPanel};
+  TLabel SkinLabel{Controls, "SkinLabel", &QEPanel, "Paint Scheme"};
+  TComboBox SkinBox{Controls, "SkinBox", &QEPanel};
+  TLabel MarkingsLabel{Controls, "MarkingsLabel", &QEPanel, "Markings On?"};
+  TComboBox SqMark{Controls, "SqMark", &QEPanel};
+  TLabel UniformLabel{Controls, "UniformLabel", &QEPanel, "Same Paint for Every Squadron of Type"};
+  TButton UniformButton{Controls, "UniformButton", &QEPanel, "Apply to All"};
   TPanel PilotGroupBox{Controls, "PilotGroupBox", &QEPanel, "Pilots"};
   TLabel PInfo{Controls, "PInfo", &PilotGroupBox, "Pilot Information"};
   TListBox PilotListBox{Controls, "PilotListBox", &PilotGroupBox};

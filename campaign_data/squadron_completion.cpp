@@ -148,6 +148,7 @@ void LoadSquadrons(TMainForm& form) {
     ClearTypeFields(squadron);
     GetSquadronInfo(form, i);
     squadron.TypeDescriptionAtLoad = squadron.TypeDescription;
+    squadron.SquadronPlaneText = squadron.TypeDescription;
     if (squadron.TypeUpgrade == "BF_109G6" && form.Random(3) == 0) {
       squadron.TypeUpgrade = "FW_190A4";
     }

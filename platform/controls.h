@@ -78,6 +78,7 @@ class TLabel : public TControl {
  public:
   using TControl::TControl;
   std::string_view TypeName() const override { return "TLabel"; }
+  unsigned FontColor = 0;  // the text's colour as 0xBBGGRR; 0 is black
 };
 
 // Also the tool bar's buttons, which show a picture of the window's image list.
