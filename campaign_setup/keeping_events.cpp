@@ -4,7 +4,6 @@
 #include "campaign_setup/backups.h"
 #include "campaign_setup/campaign_export.h"
 #include "campaign_setup/nose_art.h"
-#include "campaign_setup/paints.h"
 
 void WireCampaignKeeping(TMainForm& form) {
   form.BackupCampaignOption.OnClick = [&form] { BackupCampaignOptionClick(form); };
@@ -17,9 +16,5 @@ void WireCampaignKeeping(TMainForm& form) {
   form.SetImport.DefaultExt = "tavrekimport.dat";
   form.SetImport.OnCanClose = [&form](bool& can_close) { SetImportCanClose(form, can_close); };
 
-  form.SqMark.Items = {"No", "Yes"};
-  form.SkinBox.OnChange = [&form] { SkinBoxChange(form); };
-  form.SqMark.OnChange = [&form] { MarkingsOnClick(form); };
-  form.UniformButton.OnClick = [&form] { UniformButtonClick(form); };
   form.RandomNoseArt.OnClick = [&form] { RandomNoseArtClick(form); };
 }

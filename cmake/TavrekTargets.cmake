@@ -7,6 +7,7 @@ if(TAVREK_SANITIZE)
   target_compile_options(tavrek_options INTERFACE
     -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   target_link_options(tavrek_options INTERFACE -fsanitize=address,undefined)
+  target_compile_definitions(tavrek_options INTERFACE TAVREK_SANITIZED)
 endif()
 if(TAVREK_FUZZ)
   # The fuzz build (clang): every library instrumented for libFuzzer's coverage once; only the
@@ -15,6 +16,7 @@ if(TAVREK_FUZZ)
     -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
     -fno-sanitize-recover=undefined)
   target_link_options(tavrek_options INTERFACE -fsanitize=address,undefined)
+  target_compile_definitions(tavrek_options INTERFACE TAVREK_SANITIZED)
 endif()
 
 # tavrek_folder_library(<name> [DEPENDS libs...])

@@ -77,10 +77,12 @@ void ReplaceAircraft(TMainForm& form) {
     const SupplyRate rate = SideSupplyRate(form, squadron.SquadronArmy);
     const int arriving = ReplacementsArrive(rate, form.DayStep, form.CampaignDay) ? rate.planes : 0;
     const bool player_offline = i == 0 && !form.Coop.Checked && !form.Dogfight.Checked;
-    strengths[static_cast<size_t>(i)] = StrengthAfterReplacements(
-        StrengthValue(squadron, "strength", squadron.PlanesFlight), arriving,
-        StrengthValue(squadron, "minimum", squadron.PlanesLost),
-        StrengthValue(squadron, "maximum", squadron.PlanesMax), player_offline ? 2 : 0);
+    // Read one after the other, so a bad file always reports the same field first.
+    const int planes = StrengthValue(squadron, "strength", squadron.PlanesFlight);
+    const int minimum = StrengthValue(squadron, "minimum", squadron.PlanesLost);
+    const int maximum = StrengthValue(squadron, "maximum", squadron.PlanesMax);
+    strengths[static_cast<size_t>(i)] =
+        StrengthAfterReplacements(planes, arriving, minimum, maximum, player_offline ? 2 : 0);
   }
   for (int i = 0; i <= form.LastSquadron; ++i) {
     SquadronEntry& squadron = form.SquadronTable[i];

@@ -25,6 +25,7 @@ TEST(SkinPreview, TheSquadronEditorShowsTheChosenSkinAndAppliesItToItsAircraft) 
   w.form.SquadBox.Text = "VMF_311";
   SkinBoxList(w.form);
   ASSERT_EQ(w.form.SkinBox.Items, (std::vector<std::string>{"default.bmp", "VMF-311.bmp"}));
+  w.form.QEPanel.Visible = true;  // the squadron editor is open on VMF_311
 
   TerminalSession session(w.world);
   const std::string shown = session.Run(

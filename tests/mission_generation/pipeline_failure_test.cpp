@@ -140,7 +140,7 @@ INSTANTIATE_TEST_SUITE_P(
                                      text.replace(text.find("Planes 16/16-4+4"), 16, "Planes many");
                                      WriteTextFile(path, text);
                                    },
-                                   "Squadron USMC_VMF_3110: its maximum \"ma\" is not a number"},
+                                   "Squadron USMC_VMF_3110: its strength \"ma\" is not a number"},
                       BadInputCase{"FullDiskDuringInstallation", [](TestWorld&) {},
                                    "The mission could not be installed: Cannot ",
                                    kRoomForTheCampaignFiles}),
