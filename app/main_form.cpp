@@ -7,9 +7,10 @@
 #include "campaign_data/messages.h"
 #include "campaign_data/settings_file.h"
 #include "campaign_data/startup.h"
-#include "campaign_setup/flight_sizes.h"
-#include "campaign_setup/setup_events.h"
 #include "campaign_progression/ground_editors.h"
+#include "campaign_setup/flight_sizes.h"
+#include "campaign_setup/game_integration_events.h"
+#include "campaign_setup/setup_events.h"
 #include "mission_generation/custom_mission.h"
 #include "mission_generation/flights_per_squadron.h"
 #include "mission_generation/pipeline.h"
@@ -63,4 +64,5 @@ void TMainForm::WireEvents() {
   WireGroundEditors(*this);
   WirePilotEditor(*this);
   WireCampaignSetup(*this);
+  WireGameIntegration(*this);
 }
