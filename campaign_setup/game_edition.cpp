@@ -19,34 +19,9 @@
 
 namespace {
 
-constexpr const char* kWelcomeText =
-    "Welcome to Tavrek.\r\n\r\nTo start, click okay and then select your game or server \"EXE\" "
-    "file.";
-constexpr int kGameFolderQuestions = 2;
-
 // The on-line scripts of a server start the program on a folder they know to be right.
 bool NetScriptStart(const TMainForm& form) {
   return ContainsAny(form.ParamStr(1), {"netcoop", "netdogfight", "netupdate"});
-}
-
-// Asks for the game folder while it holds no game, twice at most. The check that choosing a
-// folder runs does not ask again while these questions are open.
-void AskForGameFolder(TMainForm& form) {
-  form.GamePathPromptOpen = true;
-  try {
-    form.Controls.DialogService().MessageBox(kWelcomeText, form.Application.Title,
-                                             MessageButtons::kOk);
-    const std::string start_folder = GameVersionCheck(form);
-    for (int asked = 0; asked < kGameFolderQuestions && !HoldsGameExecutable(form.GameFolder);
-         ++asked) {
-      form.SetGamePath.InitialDir = start_folder;
-      form.SetGamePath.Execute();
-    }
-  } catch (...) {
-    form.GamePathPromptOpen = false;
-    throw;
-  }
-  form.GamePathPromptOpen = false;
 }
 
 void SetControlsVisible(std::initializer_list<TControl*> controls, bool visible) {
@@ -104,10 +79,6 @@ std::string GameVersionCheck(TMainForm& form) {
 
 void GameIDCheck(TMainForm& form) {
   SetControlsVisible({&form.DGENBoot, &form.NGenBoot, &form.AutoGeneration, &form.Coop}, true);
-  // A hidden run never waits on a question.
-  if (!form.CommandLineRun() && !form.GamePathPromptOpen && !HoldsGameExecutable(form.GameFolder)) {
-    AskForGameFolder(form);
-  }
   if (!IsEditionTag(form.GameID)) form.GameID.clear();
   if (form.GameID.empty()) {
     form.GameID = DetectEditionTag(form.GameFolder);

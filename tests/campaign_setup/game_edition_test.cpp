@@ -141,27 +141,6 @@ class FirstRunTest : public ::testing::Test {
   TempFolder game;
 };
 
-TEST_F(FirstRunTest, WelcomesTheUserAndTakesTheChosenGame) {
-  world.dialogs->ExpectMessage("Welcome to Tavrek.", ModalResult::kOk);
-  world.dialogs->ExpectOpenFile("Select IL-2/FB Game Path", game.Path() + "il2fb.exe");
-  GameIDCheck(form);
-  EXPECT_TRUE(world.dialogs->AllAnswered());
-  EXPECT_EQ(form.GameFolder, game.Path());
-  EXPECT_EQ(form.GameID, "1946");
-  EXPECT_EQ(form.DescLabel.Caption, "IL-2 Forgotten Battles 1946\r\n(January 2008)");
-  EXPECT_THAT(ReadTextLines(world.program_folder.Path() + "tavrek.ini"), Contains(game.Path()));
-}
-
-TEST_F(FirstRunTest, AsksTwiceAtMostAndGoesOnWithoutAGame) {
-  world.dialogs->ExpectMessage("Welcome to Tavrek.", ModalResult::kOk);
-  world.dialogs->ExpectOpenFile("Select IL-2/FB Game Path", std::nullopt);
-  world.dialogs->ExpectOpenFile("Select IL-2/FB Game Path", std::nullopt);
-  GameIDCheck(form);
-  EXPECT_TRUE(world.dialogs->AllAnswered());
-  EXPECT_EQ(form.GameID, "IL2");
-  EXPECT_EQ(form.GameIncludesAEP, "False");
-}
-
 TEST_F(FirstRunTest, AHiddenRunNeverAsks) {
   for (const char* parameter : {"fbd", "netcoop", "ru"}) {
     TestWorld hidden({"tavrek", parameter});
