@@ -9,6 +9,7 @@
 #include "campaign_data/startup.h"
 #include "campaign_progression/ground_editors.h"
 #include "campaign_setup/flight_sizes.h"
+#include "campaign_setup/game_integration_events.h"
 #include "campaign_setup/setup_events.h"
 #include "campaign_setup/squadron_editor.h"
 #include "mission_generation/custom_mission.h"
@@ -65,4 +66,5 @@ void TMainForm::WireEvents() {
   WirePilotEditor(*this);
   WireCampaignSetup(*this);
   WireSquadronEditor(*this);
+  WireGameIntegration(*this);
 }

@@ -408,4 +408,14 @@ struct MainWindowControls {
   TEdit SLocationEdit{Controls, "SLocationEdit", &ObjectPanel};
   TLabel SActiveBoxLabel{Controls, "SActiveBoxLabel", &ObjectPanel, "Active?"};
   TComboBox SActiveBox{Controls, "SActiveBox", &ObjectPanel};
+
+  // Game edition, folders and starting the game: the menu items, the tool button, the version
+  // chooser.
+  TMenuItem SelectIL2{Controls, "SelectIL2", &FilesMenu, "&Game Program Location"};
+  TMenuItem TavrekSelect{Controls, "TavrekSelect", &FilesMenu, "&Tavrek Program Location"};
+  TMenuItem SetGameVersion{Controls, "SetGameVersion", &FilesMenu, "&Set Game Version"};
+  TMenuItem IL2Game{Controls, "IL2Game", &RunMenu, "Run &Game"};
+  TMenuItem VersionInfo{Controls, "VersionInfo", &AboutMenu, "&Version"};
+  TButton GameButton{Controls, "GameButton", nullptr, "Run Game"};
+  TComboBox VersionBox{Controls, "VersionBox"};
 };

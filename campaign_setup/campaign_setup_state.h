@@ -12,4 +12,8 @@ struct CampaignSetupState {
   int RuFlightSize = 0;
   int BAFlightSize = 0;
   int NoseArtCount = 0;  // nose-art bitmaps the last NoseArtBoxSetup found
+
+  // Game edition and folders: the first-run question for the game folder is open, so the
+  // edition checks that choosing a folder runs do not ask again.
+  bool GamePathPromptOpen = false;
 };

@@ -13,6 +13,7 @@
 #include "campaign_data/text.h"
 #include "campaign_setup/campaign_list.h"
 #include "campaign_setup/coop_files.h"
+#include "campaign_setup/generator_files.h"
 #include "campaign_setup/panels.h"
 #include "platform/errors.h"
 #include "platform/file_system.h"
@@ -226,15 +227,6 @@ void SwitchOff(TMainForm& form) {
 
 }  // namespace
 
-std::string ProgramExecutable(const TMainForm& form) {
-  if (form.ProgramFolder.empty()) return {};
-  for (const std::string& name : {ExtractFileName(RunningProgramPath(form)),
-                                  std::string("tavrek.exe"), std::string("tavrek")}) {
-    if (!name.empty() && FileExists(form.ProgramFolder + name)) return form.ProgramFolder + name;
-  }
-  return {};
-}
-
 void NGenToggle(TMainForm& form) {
   const bool online_script = OnlineScriptRun(form);
   if (!form.NGenBoot.Checked) {
@@ -249,8 +241,8 @@ void NGenToggle(TMainForm& form) {
 }
 
 void NGenReplacement(TMainForm& form) {
-  const std::optional<std::uintmax_t> generator =
-      form.GameFolder.empty() ? std::nullopt : FileSize(form.GameFolder + kGenerator);
-  const std::optional<std::uintmax_t> program = FileSize(ProgramExecutable(form));
-  if (generator && program && *generator == *program) form.NGenBoot.SetChecked(true);
+  if (form.GameFolder.empty()) return;
+  if (SameFileContents(form.GameFolder + kGenerator, ProgramExecutable(form))) {
+    form.NGenBoot.SetChecked(true);
+  }
 }

@@ -15,9 +15,5 @@ class TMainForm;
 // switches nothing but the on-line scripts' restore.
 void NGenToggle(TMainForm& form);
 
-// Ticks NGenBoot when the game's NGen.exe has the size of the program's executable.
+// Ticks NGenBoot when the game's NGen.exe is the program's executable.
 void NGenReplacement(TMainForm& form);
-
-// The program's executable in ProgramFolder (the file that stands for "tavrek.exe"): the
-// running program's own name, else "tavrek.exe", else "tavrek"; empty when none is there.
-std::string ProgramExecutable(const TMainForm& form);

@@ -24,3 +24,6 @@ void SocketServerClientDisconnect(TMainForm& form, TCustomAsyncSocketServer& sen
   (void)client;
   (void)error;
 }
+void FBDaemonSettingsClickSender(TMainForm& form) {
+  (void)form;
+}

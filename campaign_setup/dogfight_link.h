@@ -17,3 +17,5 @@ void SocketServerClientConnect(TMainForm& form, TCustomAsyncSocketServer& sender
 // The tool left: generates the mission it named, if any.
 void SocketServerClientDisconnect(TMainForm& form, TCustomAsyncSocketServer& sender,
                                   TAsyncSocketClient& client, std::uint16_t error);
+// Shows the dogfight-server settings panel.
+void FBDaemonSettingsClickSender(TMainForm& form);

@@ -13,9 +13,6 @@ void CleanUpCampChk(TMainForm& form) {
 void TroopBoxChange(TMainForm& form) {
   (void)form;
 }
-void ModeDescription(TMainForm& form) {
-  (void)form;
-}
 void CMSaveButtonClick(TMainForm& form) {
   (void)form;
 }

@@ -166,11 +166,14 @@ TEST_F(HiddenRunWithoutScript, SwitchesNothingAndShowsNothing) {
   EXPECT_TRUE(world->dialogs->shown.empty());
 }
 
-TEST_F(CoopGeneratorTest, TheStartUpTestTicksOnlyForAGeneratorOfTheProgramsSize) {
+TEST_F(CoopGeneratorTest, TheStartUpTestTicksOnlyForAGeneratorThatIsTheProgram) {
   NGenReplacement(Form());
   EXPECT_FALSE(Form().NGenBoot.Checked);
   game.Write("ngen.EXE", std::string(std::string(kProgramBytes).size(), 'x'));
   fs::remove(game.Path() + "NGen.exe");
+  NGenReplacement(Form());
+  EXPECT_FALSE(Form().NGenBoot.Checked) << "same size, other contents";
+  game.Write("ngen.EXE", kProgramBytes);
   NGenReplacement(Form());
   EXPECT_TRUE(Form().NGenBoot.Checked);
   // It never unticks.

@@ -74,6 +74,7 @@ class InstallationTest : public ::testing::TestWithParam<InstallCase> {
     form.CopyMission.Checked = c.copy_mission;
     form.DogfightMissionName = c.dogfight_name;
     form.SquadronTable[0].SquadronNation = "ru";
+    form.SquadronTable[0].SquadronArmy = "1";
     form.PlayerSideWord = "Red";
     form.PlayerNationWord = "RU";
     form.MissionFileText = kMission;

@@ -69,9 +69,13 @@ const std::vector<std::string> kOfflineFiles{
     "campaign/Okinawa45/territory.tavrek",
     "campaign/Okinawa45/victory.txt",
     "game/Missions/Campaign/UM/Tavrek/campaign.ini",
+    "game/Missions/Campaign/UM/Tavrek/info.mis",
+    "game/Missions/Campaign/UM/Tavrek/info.properties",
     "game/Missions/Campaign/UM/Tavrek/logbook.dat",
     "game/Missions/Campaign/UM/Tavrek/tavrekmission.mis",
-    "game/Missions/Campaign/UM/Tavrek/tavrekmission.properties"};
+    "game/Missions/Campaign/UM/Tavrek/tavrekmission.properties",
+    "game/tavrek.ini",
+    "tavrek.ini"};
 const std::vector<std::string> kCoopFiles{"campaign/Okinawa45/campaign.tavrek",
                                           "campaign/Okinawa45/columns.tavrek",
                                           "campaign/Okinawa45/events.dat",
@@ -86,7 +90,9 @@ const std::vector<std::string> kCoopFiles{"campaign/Okinawa45/campaign.tavrek",
                                           "campaign/Okinawa45/stationary.tavrek",
                                           "campaign/Okinawa45/territory.tavrek",
                                           "game/Missions/Net/coop/Tavrek/tavrekmission.mis",
-                                          "game/Missions/Net/coop/Tavrek/tavrekmission.properties"};
+                                          "game/Missions/Net/coop/Tavrek/tavrekmission.properties",
+                                          "game/tavrek.ini",
+                                          "tavrek.ini"};
 const std::vector<std::string> kDogfightFiles{
     "campaign/Okinawa45/campaign.tavrek",
     "campaign/Okinawa45/columns.tavrek",
@@ -104,7 +110,9 @@ const std::vector<std::string> kDogfightFiles{
     "game/Missions/Net/dogfight/Tavrek/tavrekmission.mis",
     "game/Missions/Net/dogfight/Tavrek/tavrekmission.properties",
     "game/Missions/Net/dogfight/Tavrek/tavrekmission_ru.properties",
-    "missions.txt"};
+    "game/tavrek.ini",
+    "missions.txt",
+    "tavrek.ini"};
 
 class PipelineGoldenTest : public ::testing::TestWithParam<ModeCase> {};
 
