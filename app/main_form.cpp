@@ -8,6 +8,7 @@
 #include "campaign_data/settings_file.h"
 #include "campaign_data/startup.h"
 #include "campaign_setup/flight_sizes.h"
+#include "campaign_setup/option_events.h"
 #include "campaign_setup/setup_events.h"
 #include "campaign_progression/ground_editors.h"
 #include "mission_generation/custom_mission.h"
@@ -63,4 +64,5 @@ void TMainForm::WireEvents() {
   WireGroundEditors(*this);
   WirePilotEditor(*this);
   WireCampaignSetup(*this);
+  WireOptionsAndDogfightLink(*this);
 }
