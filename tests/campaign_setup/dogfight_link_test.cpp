@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <iostream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -104,6 +105,15 @@ class DogfightLinkTest : public LinkListening {
     form.Dogfight.Checked = true;
     form.TimeSettingsBox.Text = "Normal";
     LinkListening::SetUp();
+  }
+
+  // What the generations logged, when a check failed.
+  void TearDown() override {
+    if (!HasFailure()) return;
+    const std::vector<std::string> lines = RunLogMessages(form);
+    for (size_t i = 0; i < lines.size(); ++i) {
+      std::cerr << lines[i] << "\n";
+    }
   }
 
   std::string ProgramText(const std::string& name) const { return world.program_folder.Read(name); }
@@ -319,10 +329,11 @@ TEST(DogfightPreferences, WithoutAFileTheDefaultsStandAndChangesStillGoToIt) {
 }
 
 TEST(DogfightMissionNames, AcceptedOnlyAsPlainShortNames) {
-  for (const std::string good : {"a", "mission7", "Kerama-2.v1_b", std::string(64, 'z')}) {
+  for (const std::string& good :
+       std::vector<std::string>{"a", "mission7", "Kerama-2.v1_b", std::string(64, 'z')}) {
     EXPECT_TRUE(IsAcceptedDogfightMissionName(good)) << good;
   }
-  for (const std::string bad :
+  for (const std::string& bad :
        {std::string(), std::string(65, 'z'), std::string(".."), std::string("a..b"),
         std::string("a/b"), std::string("a\\b"), std::string("C:a"), std::string("a b"),
         std::string("a\tb"), std::string("\xc3\xa9t\xc3\xa9")}) {

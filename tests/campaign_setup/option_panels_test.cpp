@@ -338,7 +338,7 @@ TEST(Panels, CleaningUpHidesEveryPanelAndOffersBackupsOnlyForACampaign) {
 TEST(Panels, WithoutACampaignTheEditorsStopWithNoCampaignActive) {
   TestWorld world;
   TMainForm& form = *world.form;
-  for (const std::string folder : {std::string(), world.program_folder.Path() + "missing/"}) {
+  for (const std::string& folder : {std::string(), world.program_folder.Path() + "missing/"}) {
     form.CampaignFolder = folder;
     try {
       CleanUpCampChk(form);
