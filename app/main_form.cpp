@@ -10,6 +10,7 @@
 #include "campaign_progression/ground_editors.h"
 #include "campaign_setup/flight_sizes.h"
 #include "campaign_setup/game_integration_events.h"
+#include "campaign_setup/option_events.h"
 #include "campaign_setup/setup_events.h"
 #include "campaign_setup/squadron_editor.h"
 #include "mission_generation/custom_mission.h"
@@ -67,4 +68,5 @@ void TMainForm::WireEvents() {
   WireCampaignSetup(*this);
   WireSquadronEditor(*this);
   WireGameIntegration(*this);
+  WireOptionsAndDogfightLink(*this);
 }

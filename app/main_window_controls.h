@@ -418,4 +418,28 @@ struct MainWindowControls {
   TMenuItem VersionInfo{Controls, "VersionInfo", &AboutMenu, "&Version"};
   TButton GameButton{Controls, "GameButton", nullptr, "Run Game"};
   TComboBox VersionBox{Controls, "VersionBox"};
+
+  // Option panels and the dogfight-server link: the general-settings panel with the supply
+  // rates, the dogfight-server settings panel, the custom mission panel's save buttons, the
+  // About and Exit items and the timer that retries a dogfight mission held back.
+  TMenuItem SetDensity{Controls, "SetDensity", &EditMenu, "General Campaign &Settings"};
+  TButton DensityButton{Controls, "DensityButton", nullptr, "General Settings"};
+  TPanel DensityPanel{Controls, "DensityPanel", nullptr, "General Campaign Settings"};
+  TLabel RUSupplyComboBoxLabel{Controls, "RUSupplyComboBoxLabel", &DensityPanel,
+                               "Allied Aircraft Supply"};
+  TComboBox RUSupplyComboBox{Controls, "RUSupplyComboBox", &DensityPanel};
+  TLabel DESupplyComboBoxLabel{Controls, "DESupplyComboBoxLabel", &DensityPanel,
+                               "Axis Aircraft Supply"};
+  TComboBox DESupplyComboBox{Controls, "DESupplyComboBox", &DensityPanel};
+  TMenuItem FBDaemonSettings{Controls, "FBDaemonSettings", &ModeMenu, "Dogfight Server Settings"};
+  TMenuItem FBDaemon{Controls, "FBDaemon", &ModeMenu, "FBDaemon Program Location"};
+  TOpenDialog SetFBDaemonPath{Controls, "SetFBDaemonPath"};
+  TPanel FBDPanel{Controls, "FBDPanel", nullptr, "Dogfight Server Settings"};
+  TButton SaveCustomButton{Controls, "SaveCustomButton", &MissionPanel, "Save"};
+  TButton CMSaveButton{Controls, "CMSaveButton", &MissionPanel, "Save/Close"};
+  TMenuItem ExitMain{Controls, "ExitMain", &FilesMenu, "E&xit"};
+  TMenuItem Info{Controls, "Info", &AboutMenu, "&Author"};
+  TMenuItem Website1{Controls, "Website1", &AboutMenu, "Visit &Website"};
+  TMenuItem OnlineDocumentation{Controls, "OnlineDocumentation", &AboutMenu, "&On-line Help"};
+  TTimer FBDWaitTimer{Controls, "FBDWaitTimer"};
 };

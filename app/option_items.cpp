@@ -69,6 +69,11 @@ const Items kDayNight{"Day", "Night", "By Start/End Time"};
 const Items kEscapes{"default", "100%", "90%", "80%", "70%", "60%",
                      "50%",     "40%",  "30%", "20%", "10%"};
 const Items kObjectKinds{"1", "2", "3", "4", "5", "6"};
+const Items kSupplyRates{"0/Squadron/Day",  "1/Squadron/Day",  "2/Squadron/Day",  "3/Squadron/Day",
+                         "4/Squadron/Day",  "5/Squadron/Day",  "6/Squadron/Day",  "7/Squadron/Day",
+                         "8/Squadron/Day",  "9/Squadron/Day",  "1/Squadron/Week", "2/Squadron/Week",
+                         "3/Squadron/Week", "4/Squadron/Week", "5/Squadron/Week", "6/Squadron/Week",
+                         "7/Squadron/Week", "8/Squadron/Week", "9/Squadron/Week"};
 const Items kLossPercentages{"100%", "90%", "80%", "70%", "60%", "50%", "40%", "30%", "20%", "10%"};
 
 void SetItems(MainWindowControls& c) {
@@ -111,6 +116,8 @@ void SetItems(MainWindowControls& c) {
   c.Escape.Items = kEscapes;
   c.NumObjBox.Items = kObjectKinds;
   c.FBMultiplier.Items = kLossPercentages;
+  c.RUSupplyComboBox.Items = kSupplyRates;
+  c.DESupplyComboBox.Items = kSupplyRates;
 }
 
 // The boxes that the window's creation leaves alone start with these texts.
@@ -137,6 +144,19 @@ void SetDesignTexts(MainWindowControls& c) {
 
 void SetMenus(MainWindowControls& c) {
   c.FrontMovement.Visible = false;
+  // These items turn their tick over themselves before their handler runs.
+  for (TMenuItem* item : {&c.ActiveFront, &c.FixedStartDates, &c.Primary, &c.RandomNoseArt,
+                          &c.ShipSunk, &c.SquadronManagement}) {
+    item->AutoCheck = true;
+  }
+  c.Scoring.Caption = "&Auto On-Line Log";
+  c.Scoring.Visible = false;
+  c.Scoring.Enabled = false;
+  c.FBDaemon.Visible = false;
+  for (TPanel* panel : {&c.DensityPanel, &c.FBDPanel}) {
+    panel->Visible = false;
+    panel->Enabled = false;
+  }
   c.VoteLevelBox.Visible = false;
   for (TMenuItem* item :
        {&c.EnglishSupport, &c.FrenchSupport, &c.PolishSupport, &c.CzechSupport, &c.ItalianSupport,
@@ -157,6 +177,9 @@ void SetDialogs(MainWindowControls& c) {
   c.Set3rdPartyPath.Title = "Optional Third Party Campaigns Data Folder";
   c.Set3rdPartyPath.Filter = "Optional Third Party Campaigns File|allcampaigns.tavrek";
   c.Set3rdPartyPath.FileName = "allcampaigns.tavrek";
+  c.SetFBDaemonPath.Title = "Select Pilot Campaign File from IL-2 User Folder";
+  c.SetFBDaemonPath.Filter = "FBDaemon|*.exe";
+  c.SetFBDaemonPath.FileName = "FBDaemon.exe";
 }
 
 }  // namespace

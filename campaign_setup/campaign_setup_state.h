@@ -2,9 +2,12 @@
 
 #include <string>
 
+#include "campaign_setup/dogfight_link_state.h"
+
 // Campaign set-up, game integration and dogfight-link state.
 struct CampaignSetupState {
   std::string DogfightMissionName;
+  DogfightLinkState DogfightLink;
   int StationaryDensityLevel = 0;
   int ColumnDensityLevel = 0;
   int SquadronDensityLevel = 0;

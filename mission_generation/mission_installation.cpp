@@ -146,7 +146,8 @@ void InstallDogfightMission(TMainForm& form, PassGuard& guard, const Installatio
                 form.SquadronTable[0].SquadronInfoText);
   WriteGameFile(form, guard, form.ProgramFolder + "missions.txt",
                 "dogfight\\Tavrek\\" + base + ".mis");
-  form.DogfightMissionName.clear();
+  // Every pass installs the mission under the tool's name; the last one's is the one flown.
+  if (names.last_pass) form.DogfightMissionName.clear();
   if (form.SCUseBox.Text == "Yes" && form.ServerActive == "True") {
     WriteGameFile(form, guard, ServerSettingsPath(form.MissionPath), ServerSettingsText(form));
   }
