@@ -13,8 +13,9 @@
 #include "campaign_data/reference_data_tables.h"
 #include "campaign_data/squadron_table.h"
 #include "campaign_data/stationary_table.h"
-#include "platform/folder_lock.h"
 #include "platform/file_read_cache.h"
+#include "platform/folder_cache.h"
+#include "platform/folder_lock.h"
 
 // The campaign tables, the campaign record and the settings that live outside the controls.
 struct CampaignDataState {
@@ -39,12 +40,14 @@ struct CampaignDataState {
   MessageTable Messages;
   // Reference and campaign files read once per operation (FileReadScope).
   FileReadCache FileReads;
+  // What path look-ups learnt of the folders, kept while an operation runs (FolderCacheScope).
+  FolderCache Folders;
 
   // Run state.
   int DayStep = 0;        // days this run advances the date; the batch driver's verdict before that
   std::string ErrorText;  // the run log of this run
   bool RunLogWriteFailed = false;
-  int FatalErrorCount = 0;   // fatal errors reported by ErrorTrap in this process
+  int FatalErrorCount = 0;  // fatal errors reported by ErrorTrap in this process
   // The run-log file last written and how much of ErrorText it holds (before its closing CR LF);
   // a file that still matches is extended line by line instead of being written whole.
   std::string RunLogFile;

@@ -200,6 +200,7 @@ void FormCreate(TMainForm& form) {
 }
 
 void StartupExecute(TMainForm& form) {
+  const FolderCacheScope known_folders(form.Folders);
   const FileReadScope read_once(form.FileReads);
   SeedRandomGenerator(form);
   CleanUpPanels(form);
@@ -256,6 +257,7 @@ void LoadCampaignMap(TMainForm& form) {
 void InitializeCampaign(TMainForm& form) {
   // The loaders below read some files twice (the armour table, the front objects, the static
   // objects): the second time they get the lines of the first.
+  const FolderCacheScope known_folders(form.Folders);
   const FileReadScope read_once(form.FileReads);
   CleanUpPanels(form);
   CleanUpCampChk(form);

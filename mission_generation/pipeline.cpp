@@ -328,6 +328,8 @@ void BetweenMissionCompiler(TMainForm& form) {
   // Each pass is all or nothing together with the work before it (the grand-campaign check,
   // before the first) and after it (the ground war, or the rebuilds after the last).
   for (int pass = passes; pass >= 1; --pass) {
+    // Files the game or a user wrote before this pass are seen: nothing is known of the folders.
+    const FolderCacheScope known_folders(form.Folders);
     RunGuarded(form, "Pass " + IntToStr(pass), [&form, pass, passes](PassGuard&) {
       if (pass == passes && form.ErrorWarning.empty()) {
         TracedCalls(form, "Before the passes")("GrandCampaign", GrandCampaign);

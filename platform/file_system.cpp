@@ -6,6 +6,7 @@
 
 #include "platform/ascii.h"
 #include "platform/errors.h"
+#include "platform/folder_cache.h"
 #include "platform/text_file.h"
 
 namespace fs = std::filesystem;
@@ -52,7 +53,61 @@ fs::path PathAsWritten(std::string_view path_text) {
 
 }  // namespace
 
+namespace {
+
+bool Exists(fs::file_type type) {
+  return type != fs::file_type::not_found && type != fs::file_type::none;
+}
+
+// Every part is a name: no "." or "..", which would make one folder go by several paths.
+bool OnlyNames(std::string_view path_text) {
+  size_t pos = 0;
+  while (pos < path_text.size()) {
+    size_t end = pos;
+    while (end < path_text.size() && !IsSeparator(path_text[end])) ++end;
+    const std::string_view part = path_text.substr(pos, end - pos);
+    if (part == "." || part == "..") return false;
+    pos = end + 1;
+  }
+  return true;
+}
+
+// ResolvePath answered from what `cache` knows of the folders on the way.
+fs::path ResolveThroughCache(std::string_view path_text, FolderCache& cache) {
+  fs::path as_written = PathAsWritten(path_text);
+  if (!path_text.empty() && Exists(cache.TypeOf(as_written))) return as_written;
+
+  fs::path resolved = (!path_text.empty() && IsSeparator(path_text[0])) ? "/" : "";
+  bool parent_exists = true;
+  size_t pos = 0;
+  while (pos < path_text.size()) {
+    size_t end = pos;
+    while (end < path_text.size() && !IsSeparator(path_text[end])) ++end;
+    const std::string part(path_text.substr(pos, end - pos));
+    pos = end + 1;
+    if (part.empty()) continue;
+    if (!parent_exists) {
+      resolved /= part;
+      continue;
+    }
+    if (!Exists(cache.TypeOf(resolved / part))) {
+      const std::string* match = cache.MatchIgnoringCase(resolved, part);
+      resolved /= match != nullptr ? *match : part;
+    } else {
+      resolved /= part;
+    }
+    parent_exists = cache.TypeOf(resolved) == fs::file_type::directory;
+  }
+  if (!path_text.empty() && IsSeparator(path_text.back()) && resolved != "/") resolved /= "";
+  return resolved;
+}
+
+}  // namespace
+
 fs::path ResolvePath(std::string_view path_text) {
+  FolderCache* const cache = FolderCacheScope::Current();
+  if (cache != nullptr && OnlyNames(path_text)) return ResolveThroughCache(path_text, *cache);
+
   // A path that exists as written needs no search: every part of it matches exactly.
   std::error_code exists_error;
   fs::path as_written = PathAsWritten(path_text);
@@ -84,27 +139,41 @@ bool IsAbsolutePath(std::string_view path) {
   return !path.empty() && ResolvePath(path).is_absolute();
 }
 
-bool FileExists(std::string_view path) {
-  if (path.empty()) return false;
+namespace {
+
+fs::file_type TypeOfPath(std::string_view path) {
+  const fs::path resolved = ResolvePath(path);
+  if (FolderCache* const cache = FolderCacheScope::Current()) return cache->TypeOf(resolved);
   std::error_code ec;
-  return fs::is_regular_file(ResolvePath(path), ec);
+  return fs::status(resolved, ec).type();
+}
+
+}  // namespace
+
+bool FileExists(std::string_view path) {
+  return !path.empty() && TypeOfPath(path) == fs::file_type::regular;
 }
 
 bool DirectoryExists(std::string_view path) {
-  if (path.empty()) return false;
-  std::error_code ec;
-  return fs::is_directory(ResolvePath(path), ec);
+  return !path.empty() && TypeOfPath(path) == fs::file_type::directory;
 }
 
 bool CreateDir(std::string_view path) {
   std::error_code ec;
-  return fs::create_directory(ResolvePath(path), ec) && !ec;
+  const fs::path resolved = ResolvePath(path);
+  const bool created = fs::create_directory(resolved, ec) && !ec;
+  FolderCacheScope::NoteChange(resolved);
+  return created;
 }
 
 bool ForceDirectories(std::string_view path) {
   if (path.empty()) return false;
   std::error_code ec;
-  fs::create_directories(ResolvePath(path), ec);
+  const fs::path resolved = ResolvePath(path);
+  fs::create_directories(resolved, ec);
+  for (fs::path level = resolved; level.has_relative_path(); level = level.parent_path()) {
+    FolderCacheScope::NoteChange(level);
+  }
   return !ec && DirectoryExists(path);
 }
 
@@ -112,7 +181,9 @@ bool DeleteFile(std::string_view path) {
   std::error_code ec;
   const fs::path resolved = ResolvePath(path);
   if (!fs::is_regular_file(resolved, ec)) return false;
-  return fs::remove(resolved, ec) && !ec;
+  const bool removed = fs::remove(resolved, ec) && !ec;
+  FolderCacheScope::NoteChange(resolved);
+  return removed;
 }
 
 bool CopyFile(std::string_view from, std::string_view to, bool fail_if_exists) {
@@ -136,7 +207,14 @@ bool RenameFile(std::string_view from, std::string_view to) {
   if (fs::exists(fs::symlink_status(target, ec)) && !fs::equivalent(source, target, ec)) {
     return false;
   }
+  const bool folder = fs::is_directory(fs::symlink_status(source, ec));
   fs::rename(source, target, ec);
+  if (folder) {
+    FolderCacheScope::NoteFolderChange();
+  } else {
+    FolderCacheScope::NoteChange(source);
+    FolderCacheScope::NoteChange(target);
+  }
   return !ec;
 }
 
@@ -144,13 +222,17 @@ bool MoveFileReplacing(std::string_view from, std::string_view to) {
   std::error_code ec;
   const fs::path source = ResolvePath(from);
   if (!fs::is_regular_file(fs::symlink_status(source, ec))) return false;
-  fs::rename(source, ResolvePath(to), ec);
+  const fs::path target = ResolvePath(to);
+  fs::rename(source, target, ec);
+  FolderCacheScope::NoteChange(source);
+  FolderCacheScope::NoteChange(target);
   return !ec;
 }
 
 bool DeleteFolder(std::string_view path) {
   std::error_code ec;
   fs::remove_all(ResolvePath(path), ec);
+  FolderCacheScope::NoteFolderChange();
   return !ec;
 }
 

@@ -13,6 +13,7 @@
 #include "platform/byte_order_mark.h"
 #include "platform/errors.h"
 #include "platform/file_system.h"
+#include "platform/folder_cache.h"
 
 namespace fs = std::filesystem;
 
@@ -129,6 +130,7 @@ void WriteFileWithMode(std::string_view path, std::string_view content,
     ::unlink(temporary.c_str());
     Fail("Cannot write file: ", path, error);
   }
+  FolderCacheScope::NoteChange(target);
 }
 
 bool ReplaceFileTail(std::string_view path, size_t expected_size, size_t keep,

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
+#include "platform/folder_cache.h"
 #include "platform/text_file.h"
 #include "tests/support/test_world.h"
 
@@ -11,8 +13,28 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The tests of the file layer run twice: with every look-up going to the disk, and inside an
+// operation that keeps what it learns of the folders, where the layer's own changes must be seen
+// all the same.
+class FileLayer : public ::testing::TestWithParam<bool> {
+ protected:
+  FileLayer() {
+    if (GetParam()) known_folders_.emplace(folders_);
+  }
+
+ private:
+  FolderCache folders_;
+  std::optional<FolderCacheScope> known_folders_;
+};
+
+std::string DiskOrCache(const ::testing::TestParamInfo<bool>& info) {
+  return info.param ? "WithFolderCache" : "FromDisk";
+}
+
+INSTANTIATE_TEST_SUITE_P(DiskAndCache, FileLayer, ::testing::Bool(), DiskOrCache);
+
 // A game-like tree: folders in their installed case, and two folders that differ only in case.
-class GameTree : public ::testing::Test {
+class GameTree : public FileLayer {
  protected:
   GameTree() {
     folder.Write("Missions/Campaign/RU/Tavrek/campaign.ini", "ini");
@@ -24,7 +46,7 @@ class GameTree : public ::testing::Test {
   TempFolder folder;
 };
 
-TEST_F(GameTree, ResolvesEachPartWithoutRegardToCase) {
+TEST_P(GameTree, ResolvesEachPartWithoutRegardToCase) {
   const struct {
     std::string text;
     std::string expected;
@@ -46,7 +68,7 @@ TEST_F(GameTree, ResolvesEachPartWithoutRegardToCase) {
   }
 }
 
-TEST_F(GameTree, ExistenceTestsAndFoldersFollowTheResolution) {
+TEST_P(GameTree, ExistenceTestsAndFoldersFollowTheResolution) {
   EXPECT_TRUE(FileExists(Root() + "DATA\\CLASS.tavrek"));
   EXPECT_FALSE(FileExists(Root() + "Data\\"));
   EXPECT_TRUE(DirectoryExists(Root() + "missions\\CAMPAIGN\\"));
@@ -67,6 +89,8 @@ TEST_F(GameTree, ExistenceTestsAndFoldersFollowTheResolution) {
   EXPECT_FALSE(DeleteFile(Root() + "data\\CLASS.tavrek"));
   EXPECT_FALSE(DeleteFile(Root() + "Data"));  // a folder is no file
 }
+
+INSTANTIATE_TEST_SUITE_P(DiskAndCache, GameTree, ::testing::Bool(), DiskOrCache);
 
 TEST(ListDirectory, SortsWithoutRegardToCaseAndMatchesWildcards) {
   TempFolder folder;
@@ -110,12 +134,14 @@ TEST(WildcardMatch, StarsAndQuestionMarks) {
   }
 }
 
-TEST(CopyAndRename, KeepContentPermissionsAndExistingFiles) {
+TEST_P(FileLayer, CopyAndRenameKeepContentPermissionsAndExistingFiles) {
   TempFolder folder;
   const std::string root = folder.Path();
   folder.Write("Bin/NGen.exe", "program");
   fs::permissions(root + "Bin/NGen.exe", fs::perms::owner_all);
   folder.Write("Game/ngen.exe", "old");
+  folder.Write("c/squadrons.tavrek", "current");
+  folder.Write("c/keepsquadrons.tavrek", "kept");
 
   EXPECT_FALSE(CopyFile(root + "bin\\ngen.EXE", root + "game\\NGEN.exe", true));
   EXPECT_EQ(folder.Read("Game/ngen.exe"), "old");
@@ -125,8 +151,6 @@ TEST(CopyAndRename, KeepContentPermissionsAndExistingFiles) {
   EXPECT_FALSE(CopyFile(root + "bin\\missing.exe", root + "game\\x.exe", false));
   EXPECT_FALSE(CopyFile(root + "bin\\ngen.exe", root + "NoFolder\\x.exe", false));
 
-  folder.Write("c/squadrons.tavrek", "current");
-  folder.Write("c/keepsquadrons.tavrek", "kept");
   // A rename never replaces another file.
   EXPECT_FALSE(RenameFile(root + "c\\Squadrons.tavrek", root + "c\\keepsquadrons.tavrek"));
   EXPECT_EQ(folder.Read("c/keepsquadrons.tavrek"), "kept");
@@ -137,7 +161,7 @@ TEST(CopyAndRename, KeepContentPermissionsAndExistingFiles) {
   EXPECT_FALSE(RenameFile(root + "c\\squadrons.tavrek", root + "c\\other.tavrek"));
 }
 
-TEST(MoveAndRemove, TheMoveReplacesItsTargetAndTheFolderGoesWhole) {
+TEST_P(FileLayer, TheMoveReplacesItsTargetAndTheFolderGoesWhole) {
   TempFolder folder;
   const std::string root = folder.Path();
   folder.Write("c/squadrons.tavrek", "after");
@@ -153,6 +177,52 @@ TEST(MoveAndRemove, TheMoveReplacesItsTargetAndTheFolderGoesWhole) {
   EXPECT_TRUE(DeleteFolder(root + "KEEP"));
   EXPECT_FALSE(fs::exists(root + "keep"));
   EXPECT_TRUE(DeleteFolder(root + "keep"));
+}
+
+TEST(FolderCache, WhatAnOperationLearntHoldsUntilItEnds) {
+  TempFolder folder;
+  const std::string root = folder.Path();
+  folder.Write("Data/Class.tavrek", "x");
+  const std::string asked = root + "data\\CLASS.TAVREK";
+  FolderCache cache;
+  {
+    const FolderCacheScope operation(cache);
+    EXPECT_TRUE(FileExists(asked));
+    // Renamed behind the program's back: the operation goes on with the folder as it saw it,
+    // also after an inner scope of the same cache closes.
+    fs::rename(root + "Data/Class.tavrek", root + "Data/class.TAVREK");
+    { const FolderCacheScope inner(cache); }
+    EXPECT_EQ(ResolvePath(asked), fs::path(root + "Data/Class.tavrek"));
+  }
+  // The next operation, and any look-up outside one, sees the disk as it is now.
+  EXPECT_EQ(ResolvePath(asked), fs::path(root + "Data/class.TAVREK"));
+  const FolderCacheScope next(cache);
+  EXPECT_EQ(ResolvePath(asked), fs::path(root + "Data/class.TAVREK"));
+  EXPECT_TRUE(FileExists(asked));
+}
+
+TEST(FolderCache, TheProgramsOwnChangesReachEveryCacheInUse) {
+  TempFolder folder;
+  const std::string root = folder.Path();
+  folder.Write("Data/a.txt", "a");
+  FolderCache outer_form, inner_form;
+  const FolderCacheScope outer(outer_form);
+  EXPECT_FALSE(FileExists(root + "DATA\\New.txt"));
+  EXPECT_FALSE(DirectoryExists(root + "info\\"));
+  {
+    const FolderCacheScope inner(inner_form);
+    EXPECT_FALSE(FileExists(root + "DATA\\New.txt"));
+    WriteTextFile(root + "data\\new.TXT", "new");
+    EXPECT_TRUE(FileExists(root + "DATA\\New.txt"));
+    EXPECT_TRUE(RenameFile(root + "DATA", root + "Info"));
+  }
+  EXPECT_TRUE(DirectoryExists(root + "info\\"));
+  EXPECT_EQ(ResolvePath(root + "INFO\\NEW.txt"), fs::path(root + "Info/new.TXT"));
+  EXPECT_FALSE(FileExists(root + "data\\a.txt"));
+  EXPECT_TRUE(DeleteFile(root + "info\\A.TXT"));
+  EXPECT_FALSE(FileExists(root + "Info/a.txt"));
+  EXPECT_TRUE(ForceDirectories(root + "info\\deeper\\deepest\\"));
+  EXPECT_TRUE(DirectoryExists(root + "INFO\\Deeper\\DEEPEST"));
 }
 
 TEST(PathTexts, FolderAndFileParts) {
