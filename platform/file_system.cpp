@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "platform/ascii.h"
+#include "platform/crash_point.h"
 #include "platform/errors.h"
 #include "platform/text_file.h"
 
@@ -112,7 +113,9 @@ bool DeleteFile(std::string_view path) {
   std::error_code ec;
   const fs::path resolved = ResolvePath(path);
   if (!fs::is_regular_file(resolved, ec)) return false;
-  return fs::remove(resolved, ec) && !ec;
+  const bool removed = fs::remove(resolved, ec) && !ec;
+  if (removed) FileChanged();
+  return removed;
 }
 
 bool CopyFile(std::string_view from, std::string_view to, bool fail_if_exists) {
@@ -137,6 +140,7 @@ bool RenameFile(std::string_view from, std::string_view to) {
     return false;
   }
   fs::rename(source, target, ec);
+  if (!ec) FileChanged();
   return !ec;
 }
 
@@ -145,6 +149,7 @@ bool MoveFileReplacing(std::string_view from, std::string_view to) {
   const fs::path source = ResolvePath(from);
   if (!fs::is_regular_file(fs::symlink_status(source, ec))) return false;
   fs::rename(source, ResolvePath(to), ec);
+  if (!ec) FileChanged();
   return !ec;
 }
 

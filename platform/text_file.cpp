@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "platform/byte_order_mark.h"
+#include "platform/crash_point.h"
 #include "platform/errors.h"
 #include "platform/file_system.h"
 
@@ -129,6 +130,7 @@ void WriteFileWithMode(std::string_view path, std::string_view content,
     ::unlink(temporary.c_str());
     Fail("Cannot write file: ", path, error);
   }
+  FileChanged();
 }
 
 bool ReplaceFileTail(std::string_view path, size_t expected_size, size_t keep,
