@@ -182,8 +182,8 @@ PassGuard::PassGuard(TMainForm& form, std::string unit) : form_(form), unit_(std
 void PassGuard::CoverCampaignAndSettings() {
   if (!form_.CampaignFolder.empty()) {
     CoverFolder(form_.CampaignFolder);
-    // Written by the scoring of a flown mission, which may come before the folder exists
-    // in the record under this spelling.
+    // Written when a flown mission is scored; named here as well, so that a debriefing of a
+    // pass killed midway is always undone with it.
     CoverFile(form_.CampaignFolder + "debriefing.txt");
   }
   CoverFile(form_.ProgramFolder + "tavrek.ini");
