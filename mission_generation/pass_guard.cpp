@@ -180,9 +180,18 @@ PassGuard::PassGuard(TMainForm& form, std::string unit) : form_(form), unit_(std
 }
 
 void PassGuard::CoverCampaignAndSettings() {
-  if (!form_.CampaignFolder.empty()) CoverFolder(form_.CampaignFolder);
+  if (!form_.CampaignFolder.empty()) {
+    CoverFolder(form_.CampaignFolder);
+    // Written when a flown mission is scored; named here as well, so that a debriefing of a
+    // pass killed midway is always undone with it.
+    CoverFile(form_.CampaignFolder + "debriefing.txt");
+  }
   CoverFile(form_.ProgramFolder + "tavrek.ini");
-  if (!form_.GameFolder.empty()) CoverFile(form_.GameFolder + "tavrek.ini");
+  if (!form_.GameFolder.empty()) {
+    CoverFile(form_.GameFolder + "tavrek.ini");
+    // The debriefing the game's career screen shows, written when a flown mission is scored.
+    CoverFile(form_.GameFolder + "DGEN\\debrifing.txt");
+  }
 }
 
 PassGuard::~PassGuard() {

@@ -247,6 +247,11 @@ void RunPass(TMainForm& form, int pass, TracedCalls& call, PassGuard& guard) {
   if (!FileExists(form.CampaignFolder + "squadrons.tavrek")) LogAndRaise(form, 11);
 
   StartMissionText(form);
+  // The backup of the campaign as it was before this mission is part of the pass: a pass
+  // undone leaves the backup of the mission before it.
+  if (!form.BackupFolder.empty() && ForceDirectories(form.BackupFolder)) {
+    guard.CoverFolder(form.BackupFolder);
+  }
   call("LastBackup", LastBackup);
   call("TargetLocations", TargetLocations);
   call("ReadTerritory", ReadTerritory);

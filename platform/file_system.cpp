@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "platform/ascii.h"
+#include "platform/crash_point.h"
 #include "platform/errors.h"
 #include "platform/folder_cache.h"
 #include "platform/text_file.h"
@@ -183,6 +184,7 @@ bool DeleteFile(std::string_view path) {
   if (!fs::is_regular_file(resolved, ec)) return false;
   const bool removed = fs::remove(resolved, ec) && !ec;
   FolderCacheScope::NoteChange(resolved);
+  if (removed) FileChanged();
   return removed;
 }
 
@@ -215,6 +217,7 @@ bool RenameFile(std::string_view from, std::string_view to) {
     FolderCacheScope::NoteChange(source);
     FolderCacheScope::NoteChange(target);
   }
+  if (!ec) FileChanged();
   return !ec;
 }
 
@@ -226,6 +229,7 @@ bool MoveFileReplacing(std::string_view from, std::string_view to) {
   fs::rename(source, target, ec);
   FolderCacheScope::NoteChange(source);
   FolderCacheScope::NoteChange(target);
+  if (!ec) FileChanged();
   return !ec;
 }
 

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "platform/byte_order_mark.h"
+#include "platform/crash_point.h"
 #include "platform/errors.h"
 #include "platform/file_system.h"
 #include "platform/folder_cache.h"
@@ -131,6 +132,7 @@ void WriteFileWithMode(std::string_view path, std::string_view content,
     Fail("Cannot write file: ", path, error);
   }
   FolderCacheScope::NoteChange(target);
+  FileChanged();
 }
 
 bool ReplaceFileTail(std::string_view path, size_t expected_size, size_t keep,

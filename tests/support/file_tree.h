@@ -14,3 +14,8 @@ FileTree FilesBelow(const std::string& folder, const std::vector<std::string>& l
 
 // The paths whose bytes differ between two trees, and those only one of them has, in order.
 std::vector<std::string> ChangedPaths(const FileTree& before, const FileTree& after);
+
+// Makes `folder` hold exactly the files of `tree`: files it does not list are removed (but for
+// those named in `left_out`), the others written with their bytes.
+void RestoreFilesBelow(const std::string& folder, const FileTree& tree,
+                       const std::vector<std::string>& left_out = {});

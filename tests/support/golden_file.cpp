@@ -89,3 +89,13 @@ std::string GoldenDifference(const std::string& expected, const std::string& act
   return ::testing::AssertionFailure()
          << golden_name << " differs: " << GoldenDifference(expected.str(), actual);
 }
+
+std::string WithPlaceholder(std::string text, const std::string& folder,
+                            const std::string& placeholder) {
+  if (folder.empty()) return text;
+  for (size_t at = text.find(folder); at != std::string::npos;
+       at = text.find(folder, at + placeholder.size())) {
+    text.replace(at, folder.size(), placeholder);
+  }
+  return text;
+}

@@ -14,3 +14,8 @@
 // The readable difference of two texts: up to `max_lines` lines around the first difference.
 std::string GoldenDifference(const std::string& expected, const std::string& actual,
                              int max_lines = 12);
+
+// The text with every occurrence of `folder` (a test's temporary folder) read as
+// `placeholder`, so that goldens hold on any machine.
+std::string WithPlaceholder(std::string text, const std::string& folder,
+                            const std::string& placeholder);

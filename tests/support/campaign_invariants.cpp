@@ -1,0 +1,319 @@
+#include "tests/support/campaign_invariants.h"
+
+#include <filesystem>
+#include <sstream>
+
+#include "app/main_form.h"
+#include "campaign_data/campaign_file.h"
+#include "campaign_data/column_file.h"
+#include "campaign_data/messages.h"
+#include "campaign_data/settings_file.h"
+#include "campaign_data/squadron_file.h"
+#include "campaign_data/startup.h"
+#include "campaign_data/stationary_file.h"
+#include "campaign_progression/territory.h"
+#include "mission_results/pilot_roster.h"
+#include "platform/text_file.h"
+#include "tests/support/test_world.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream stream(text);
+  std::string line;
+  while (std::getline(stream, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+std::vector<std::string> Words(const std::string& line) {
+  std::istringstream stream(line);
+  std::vector<std::string> words;
+  std::string word;
+  while (stream >> word) words.push_back(word);
+  return words;
+}
+
+bool IsSection(const std::string& line) {
+  return line.size() >= 2 && line.front() == '[' && line.back() == ']';
+}
+
+bool IsCount(const std::string& word) {
+  if (word.size() != 3) return false;
+  for (const char c : word) {
+    if (c < '0' || c > '9') return false;
+  }
+  return true;
+}
+
+// A roster line: an optional marker in the first two columns, then kills, ground kills and
+// sorties, then the name up to the portrait ("@").
+struct RosterLine {
+  bool valid = false;
+  int kills = 0;
+  int ground_kills = 0;
+  int sorties = 0;
+  std::string name;
+};
+
+RosterLine ReadRosterLine(const std::string& line) {
+  RosterLine pilot;
+  if (line.size() < 14) return pilot;
+  const std::vector<std::string> counts = Words(line.substr(2, 11));
+  if (counts.size() != 3 || !IsCount(counts[0]) || !IsCount(counts[1]) || !IsCount(counts[2])) {
+    return pilot;
+  }
+  pilot.kills = std::stoi(counts[0]);
+  pilot.ground_kills = std::stoi(counts[1]);
+  pilot.sorties = std::stoi(counts[2]);
+  const std::string rest = line.substr(14);
+  pilot.name = rest.substr(0, rest.find(" @"));
+  pilot.valid = true;
+  return pilot;
+}
+
+int SideOf(const std::string& word) {
+  if (word == "Allied") return 1;
+  if (word == "Axis") return 2;
+  return 0;
+}
+
+}  // namespace
+
+std::vector<std::string> SquadronStrengthProblems(const std::string& squadrons_text) {
+  std::vector<std::string> problems;
+  std::string squadron;
+  for (const std::string& line : Lines(squadrons_text)) {
+    if (IsSection(line)) {
+      squadron = line;
+      continue;
+    }
+    const std::vector<std::string> words = Words(line);
+    if (words.size() < 2 || words[0] != "Planes") continue;
+    const size_t slash = words[1].find('/');
+    try {
+      const int planes = std::stoi(words[1].substr(0, slash));
+      const int most = std::stoi(words[1].substr(slash + 1));
+      if (slash == std::string::npos || planes < 0 || planes > most) {
+        problems.push_back(squadron + " " + line);
+      }
+    } catch (const std::exception&) {
+      problems.push_back(squadron + " unreadable: " + line);
+    }
+  }
+  return problems;
+}
+
+std::vector<std::string> RosterProblems(const std::string& pilot_text) {
+  std::vector<std::string> problems;
+  std::set<std::string> names;
+  std::string squadron;
+  for (const std::string& line : Lines(pilot_text)) {
+    if (line.empty()) continue;
+    if (IsSection(line)) {
+      squadron = line;
+      continue;
+    }
+    const RosterLine pilot = ReadRosterLine(line);
+    if (!pilot.valid) {
+      problems.push_back(squadron + " unreadable pilot: " + line);
+    } else if (!names.insert(pilot.name).second) {
+      problems.push_back(squadron + " pilot listed twice: " + pilot.name);
+    }
+  }
+  return problems;
+}
+
+RosterTotals SumRoster(const std::string& pilot_text) {
+  RosterTotals totals;
+  for (const std::string& line : Lines(pilot_text)) {
+    if (line.empty() || IsSection(line)) continue;
+    const RosterLine pilot = ReadRosterLine(line);
+    if (!pilot.valid) continue;
+    ++totals.pilots;
+    totals.kills += pilot.kills;
+    totals.ground_kills += pilot.ground_kills;
+    totals.sorties += pilot.sorties;
+  }
+  return totals;
+}
+
+std::map<std::string, std::string> TerritoryOwners(const std::string& territory_text) {
+  std::map<std::string, std::string> owners;
+  for (const std::string& line : Lines(territory_text)) {
+    const std::vector<std::string> words = Words(line);
+    if (words.size() >= 2) owners[words[0]] = words[1];
+  }
+  return owners;
+}
+
+std::map<std::string, std::set<std::string>> ColumnPlaces(const std::string& columns_text) {
+  std::map<std::string, std::set<std::string>> places;
+  for (const std::string& line : Lines(columns_text)) {
+    const std::vector<std::string> words = Words(line);
+    if (words.size() < 4 || words[3].empty() || words[3][0] != '@') continue;
+    places[words[2]].insert(words[3].substr(1));
+  }
+  return places;
+}
+
+std::map<std::string, std::string> TimetableCaptures(const std::string& timetable_text,
+                                                     const std::string& battle, int up_to) {
+  std::map<std::string, std::string> captures;
+  bool in_battle = false;
+  for (const std::string& line : Lines(timetable_text)) {
+    if (IsSection(line)) {
+      in_battle = line == "[" + battle + "]";
+      continue;
+    }
+    const std::vector<std::string> words = Words(line);
+    if (!in_battle || words.size() < 4 || words[1] != "TCapture") continue;
+    int date = 0;
+    try {
+      date = std::stoi(words[0]);
+    } catch (const std::exception&) {
+      continue;
+    }
+    if (date <= up_to && SideOf(words[2]) != 0) {
+      captures[words[3]] = std::to_string(SideOf(words[2]));
+    }
+  }
+  return captures;
+}
+
+std::vector<std::string> UnexplainedTerritoryChanges(
+    const std::map<std::string, std::string>& before,
+    const std::map<std::string, std::string>& after,
+    const std::vector<std::map<std::string, std::set<std::string>>>& column_places,
+    const std::map<std::string, std::string>& timetable, const std::set<std::string>& landings) {
+  std::vector<std::string> problems;
+  for (const auto& [place, owner] : after) {
+    const auto earlier = before.find(place);
+    if (earlier == before.end()) {
+      problems.push_back(place + " appeared with owner " + owner);
+      continue;
+    }
+    if (earlier->second == owner || landings.count(place) != 0) continue;
+    bool column_there = false;
+    for (const auto& places : column_places) {
+      // A place left contested had columns of both sides, or lost the one that held it.
+      for (const auto& [side, where] : places) {
+        if ((side == owner || owner == "0") && where.count(place) != 0) column_there = true;
+      }
+    }
+    const auto scheduled = timetable.find(place);
+    if (column_there || (scheduled != timetable.end() && scheduled->second == owner)) continue;
+    problems.push_back(place + " went from side " + earlier->second + " to side " + owner +
+                       " without a column, a landing or the timetable");
+  }
+  for (const auto& [place, owner] : before) {
+    if (after.count(place) == 0) problems.push_back(place + " disappeared");
+  }
+  return problems;
+}
+
+std::string CampaignValue(const std::string& campaign_text, const std::string& section) {
+  const std::vector<std::string> lines = Lines(campaign_text);
+  for (size_t i = 0; i + 1 < lines.size(); ++i) {
+    if (lines[i] == "[" + section + "]") return lines[i + 1];
+  }
+  return "";
+}
+
+int CampaignDateKey(const std::string& campaign_text) {
+  const std::string date = CampaignValue(campaign_text, "Date");
+  if (date.size() != 10) return 0;
+  try {
+    return std::stoi(date.substr(6, 4)) * 10000 + std::stoi(date.substr(3, 2)) * 100 +
+           std::stoi(date.substr(0, 2));
+  } catch (const std::exception&) {
+    return 0;
+  }
+}
+
+std::vector<std::string> ReloadSaveProblems(const std::string& program_folder,
+                                            const std::string& campaign_folder,
+                                            const std::string& game_folder) {
+  TestWorld world;
+  const auto copy = fs::copy_options::recursive | fs::copy_options::overwrite_existing;
+  fs::copy(fs::path(program_folder) / "data", fs::path(world.program_folder.Path()) / "data", copy);
+  const std::string folder = world.program_folder.Path() + "campaign/";
+  fs::create_directories(folder);
+  fs::copy(campaign_folder, folder, copy);
+
+  // The settings the campaign runs with, but for the campaign folder: the copy.
+  fs::copy_file(fs::path(program_folder) / "tavrek.ini",
+                fs::path(world.program_folder.Path()) / "tavrek.ini",
+                fs::copy_options::overwrite_existing);
+  TMainForm& form = *world.form;
+  ReadIni(form);
+  form.ProgramFolder = world.program_folder.Path();
+  form.CampaignFolder = folder;
+  form.GameFolder = game_folder;
+  GetMessages(form);
+  InitializeCampaign(form);
+  const std::vector<std::string> files{"campaign.tavrek", "squadrons.tavrek", "stationary.tavrek",
+                                       "columns.tavrek",  "territory.tavrek", "pilot.tavrek"};
+  UpDateCampaignInfo(form);
+  SaveSquadrons(form, 0);
+  SaveStationary(form);
+  WriteColumnList(form);
+  DefineTerritory(form);
+  SavePilot(form, 0);
+
+  std::vector<std::string> problems;
+  for (const std::string& name : files) {
+    if (ReadFileBytes(fs::path(campaign_folder).append(name).string()) !=
+        ReadFileBytes(folder + name)) {
+      problems.push_back(name);
+    }
+  }
+  return problems;
+}
+
+CampaignCycleCheck::CampaignCycleCheck(std::string campaign_folder, std::string timetable_text)
+    : folder_(std::move(campaign_folder)), timetable_(std::move(timetable_text)) {}
+
+std::string CampaignCycleCheck::Read(const std::string& name) const {
+  return ReadFileBytes(folder_ + name);
+}
+
+void CampaignCycleCheck::Begin() {
+  battle_ = CampaignValue(Read("campaign.tavrek"), "Battle");
+  territory_ = Read("territory.tavrek");
+  columns_ = Read("columns.tavrek");
+  roster_ = SumRoster(Read("pilot.tavrek"));
+}
+
+std::vector<std::string> CampaignCycleCheck::End(int most_new_kills, int most_new_ground_kills,
+                                                 const std::set<std::string>& landings) const {
+  std::vector<std::string> problems;
+  const auto add = [&problems](const std::vector<std::string>& found) {
+    problems.insert(problems.end(), found.begin(), found.end());
+  };
+  add(SquadronStrengthProblems(Read("squadrons.tavrek")));
+  const std::string pilots = Read("pilot.tavrek");
+  add(RosterProblems(pilots));
+  const RosterTotals roster = SumRoster(pilots);
+  if (roster.kills - roster_.kills > most_new_kills) {
+    problems.push_back("kills grew by " + std::to_string(roster.kills - roster_.kills) +
+                       ", the mission had " + std::to_string(most_new_kills));
+  }
+  if (roster.ground_kills - roster_.ground_kills > most_new_ground_kills) {
+    problems.push_back("ground kills grew by " +
+                       std::to_string(roster.ground_kills - roster_.ground_kills) +
+                       ", the mission had " + std::to_string(most_new_ground_kills));
+  }
+  const std::string campaign = Read("campaign.tavrek");
+  if (CampaignValue(campaign, "Battle") != battle_) return problems;
+  add(UnexplainedTerritoryChanges(
+      TerritoryOwners(territory_), TerritoryOwners(Read("territory.tavrek")),
+      {ColumnPlaces(columns_), ColumnPlaces(Read("columns.tavrek"))},
+      TimetableCaptures(timetable_, battle_, CampaignDateKey(campaign)), landings));
+  return problems;
+}

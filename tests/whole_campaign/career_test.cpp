@@ -1,0 +1,101 @@
+// An off-line career on the shipped sample, from the game's start of a new career through the
+// missions flown and scored, each start of the program a start as the game makes it.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/text_file.h"
+#include "tests/support/campaign_invariants.h"
+#include "tests/support/file_tree.h"
+#include "tests/support/golden_file.h"
+#include "tests/support/mission_checker.h"
+#include "tests/support/test_world.h"
+#include "tests/whole_campaign/career_run.h"
+
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+
+// The value of a line "key=value" of the settings file.
+std::string Setting(const std::string& settings, const std::string& key) {
+  for (const std::string& line : SplitTextLines(settings)) {
+    if (line.rfind(key + "=", 0) == 0) return line.substr(key.size() + 1);
+  }
+  return "";
+}
+
+// Every file of the career folder and the game's copy of the settings against its golden.
+void ExpectGoldens(const CareerRun& run, const std::string& name) {
+  const std::string root = run.world.program_folder.Path();
+  FileTree files = FilesBelow(run.CampaignFolder());
+  files["tavrek.ini"] = ReadFileBytes(run.GameFolder() + "tavrek.ini");
+  for (const auto& [path, bytes] : files) {
+    std::string golden = name + "/";
+    for (const char c : path) golden += c == '/' ? '_' : c;
+    EXPECT_TRUE(MatchesGolden(WithPlaceholder(bytes, root, "<PROGRAM>/"), golden));
+  }
+}
+
+// The sample's war is short for the Marines: on the third day a Japanese armour column reaches
+// Hagushi, the Allied rear zone, the front centre moves there and the battle is lost. The
+// career is flown until then, and the start that finds the battle lost says so and leaves
+// the campaign as it was.
+TEST(OfflineCareer, MissionsFlownUntilTheBattleEndsKeepTheInvariantsAndTheReviewedFiles) {
+  constexpr int kMissionsBeforeTheEnd = 2;
+  CareerRun run;
+  ASSERT_EQ(run.Create(19450401), 0) << run.RunLog();
+  ASSERT_THAT(MissionProblems(run.InstalledMission()), IsEmpty()) << run.RunLog();
+  CampaignCycleCheck check(run.CampaignFolder(),
+                           ReadFileBytes(SourceDataFolder() + "timetable.tavrek"));
+  for (int cycle = 1; cycle <= kMissionsBeforeTheEnd; ++cycle) {
+    SCOPED_TRACE("cycle " + std::to_string(cycle));
+    check.Begin();
+    const FlightTally tally = run.Fly(ScriptedHappenings(cycle));
+    ASSERT_EQ(run.Next(19450401 + cycle), 0) << run.RunLog();
+
+    EXPECT_THAT(MissionProblems(run.InstalledMission()), IsEmpty());
+    // The kill counts are left out: a victory is credited twice (see the disabled test).
+    EXPECT_THAT(check.End(1000, 1000), IsEmpty());
+    // The block just flown is the one scored, and the earlier ones in the log stay scored.
+    EXPECT_THAT(run.RunLog(), HasSubstr("] Log Parsed.\r\n"));
+    EXPECT_EQ(Setting(ReadFileBytes(run.world.program_folder.Path() + "tavrek.ini"), "LogFileDate"),
+              run.LastFlightStamp());
+    ExpectGoldens(run, "career_cycle" + std::to_string(cycle));
+  }
+
+  const FileTree before = FilesBelow(run.CampaignFolder());
+  run.Fly(ScriptedHappenings(kMissionsBeforeTheEnd + 1));
+  const FileTree flown = FilesBelow(run.CampaignFolder());
+  EXPECT_EQ(run.Next(19450401), 1);
+  EXPECT_THAT(run.RunLog(), HasSubstr("] Campaign ended: American forces have lost the battle."));
+  EXPECT_THAT(ChangedPaths(flown, FilesBelow(run.CampaignFolder())), IsEmpty());
+  EXPECT_THAT(ChangedPaths(before, flown), IsEmpty());
+}
+
+// Found by the invariants, not mended yet: the victory of the player's aircraft is credited to
+// the player and to the roster pilot the scoring seats in that aircraft (kills grow by 3 for
+// 2 victories in the first mission); and a campaign reloaded and saved does not give the
+// same bytes (pilots sorted anew on load, a reserve column placed at a location, sea areas
+// made ownerless).
+TEST(OfflineCareer, DISABLED_NoKillCountedTwiceAndEveryFileReloadsToItsBytes) {
+  CareerRun run;
+  ASSERT_EQ(run.Create(19450401), 0) << run.RunLog();
+  CampaignCycleCheck check(run.CampaignFolder(),
+                           ReadFileBytes(SourceDataFolder() + "timetable.tavrek"));
+  for (int cycle = 1; cycle <= 2; ++cycle) {
+    SCOPED_TRACE("cycle " + std::to_string(cycle));
+    check.Begin();
+    const FlightTally tally = run.Fly(ScriptedHappenings(cycle));
+    ASSERT_EQ(run.Next(19450401 + cycle), 0) << run.RunLog();
+    EXPECT_THAT(check.End(tally.victories, tally.ground_kills), IsEmpty());
+    EXPECT_THAT(
+        ReloadSaveProblems(run.world.program_folder.Path(), run.CampaignFolder(), run.GameFolder()),
+        IsEmpty());
+  }
+}
+
+}  // namespace

@@ -1,0 +1,80 @@
+// Two hundred missions flown by random scripts: every cycle keeps the invariants, and a cycle
+// late in the run takes no longer than one early in it. The sample's battle is lost within a
+// few days, so the player starts a new career whenever one has ended, as the game lets him.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "platform/text_file.h"
+#include "tests/support/campaign_invariants.h"
+#include "tests/support/mission_checker.h"
+#include "tests/support/test_world.h"
+#include "tests/whole_campaign/career_run.h"
+
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+
+std::string Setting(const std::string& path, const std::string& key) {
+  for (const std::string& line : ReadTextLines(path)) {
+    if (line.rfind(key + "=", 0) == 0) return line.substr(key.size() + 1);
+  }
+  return "";
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+// Found by this test, not mended yet: around the eightieth mission (the third career) the
+// mission file holds the player's two flights and their waypoint sections twice, which the
+// game refuses. Enable the test once the builder writes each flight once.
+TEST(OfflineCareerSoak, DISABLED_TwoHundredRandomMissionsKeepTheInvariantsAndAFlatCycleTime) {
+  constexpr int kCycles = 200;
+  constexpr int kWindow = 20;
+  CareerRun run;
+  ASSERT_EQ(run.Create(7), 0) << run.RunLog();
+  CampaignCycleCheck check(run.CampaignFolder(),
+                           ReadFileBytes(SourceDataFolder() + "timetable.tavrek"));
+  std::mt19937 random(20261211);
+  std::vector<double> seconds;
+  int careers = 1;
+  for (int cycle = 1; cycle <= kCycles; ++cycle) {
+    SCOPED_TRACE("cycle " + std::to_string(cycle));
+    check.Begin();
+    run.Fly(RandomHappenings(random));
+    const auto start = std::chrono::steady_clock::now();
+    const int status = run.Next(static_cast<unsigned>(random()));
+    seconds.push_back(
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    if (status != 0) {
+      ASSERT_THAT(run.RunLog(), HasSubstr("] Campaign ended: ")) << run.RunLog();
+      ++careers;
+      ASSERT_EQ(run.Create(static_cast<unsigned>(random())), 0) << run.RunLog();
+      ASSERT_THAT(MissionProblems(run.InstalledMission()), IsEmpty());
+      continue;
+    }
+
+    ASSERT_THAT(MissionProblems(run.InstalledMission()), IsEmpty());
+    // Kill counts left out: a victory is credited twice (career_test.cpp, the disabled test).
+    ASSERT_THAT(check.End(1000, 1000), IsEmpty());
+    ASSERT_EQ(Setting(run.world.program_folder.Path() + "tavrek.ini", "LogFileDate"),
+              run.LastFlightStamp());
+  }
+  EXPECT_GT(careers, 1);
+  const double first = Median({seconds.begin(), seconds.begin() + kWindow});
+  const double last = Median({seconds.end() - kWindow, seconds.end()});
+  // Generous: the machine is shared, and a sanitizer build is slower throughout.
+  EXPECT_LT(last, 3 * first + 0.05)
+      << "median cycle " << first << " s at first, " << last << " s at the end";
+}
+
+}  // namespace
