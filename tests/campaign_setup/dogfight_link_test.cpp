@@ -212,15 +212,16 @@ TEST_F(DogfightLinkTest, ARequestDuringAGenerationWaitsForItToEnd) {
 }
 
 TEST_F(DogfightLinkTest, AFailedGenerationIsLoggedAndTheLinkListensOn) {
-  const std::string squadrons = SampleCampaignFolder(world) + "squadrons.tavrek";
-  const std::string kept = ReadFileBytes(squadrons);
-  fs::remove(squadrons);
+  // Without its campaign file the campaign cannot be loaded; the folder itself stays chosen.
+  const std::string campaign_file = SampleCampaignFolder(world) + "campaign.tavrek";
+  const std::string kept = ReadFileBytes(campaign_file);
+  fs::remove(campaign_file);
   Visit("broken\r\n");
   EXPECT_TRUE(Logged("The mission broken of the dogfight-server tool was not generated: "));
   EXPECT_THAT(DogfightMissions(world), IsEmpty());
   EXPECT_EQ(form.DogfightMissionName, "");
 
-  WriteTextFile(squadrons, kept);
+  WriteTextFile(campaign_file, kept);
   Visit("mended\r\n");
   EXPECT_THAT(DogfightMissions(world), ElementsAre("mended"));
   EXPECT_TRUE(world.dialogs->shown.empty());
