@@ -73,8 +73,11 @@ class InstallationTest : public ::testing::TestWithParam<InstallCase> {
     form.CampaignEnded = c.campaign_ended;
     form.CopyMission.Checked = c.copy_mission;
     form.DogfightMissionName = c.dogfight_name;
+    form.BattleName = "Okinawa";
     form.SquadronTable[0].SquadronNation = "ru";
     form.SquadronTable[0].SquadronArmy = "1";
+    form.SquadronTable[0].SquadronFullName = "VMF-311";
+    form.SquadronTable[0].TypeDescription = "F4U-1D Corsair";
     form.PlayerSideWord = "Red";
     form.PlayerNationWord = "RU";
     form.MissionFileText = kMission;
@@ -153,6 +156,27 @@ TEST_P(InstallationTest, WritesTheFilesOfTheModeByteForByte) {
 const FileTree kMainMission{{"Missions/Campaign/RU/Tavrek/tavrekmission.mis", kMission},
                             {"Missions/Campaign/RU/Tavrek/tavrekmission.properties", kProperties}};
 
+// What the game's career list shows of the campaign, written in the career's folder.
+FileTree CareerDescription(const std::string& folder, bool with_note) {
+  std::string properties =
+      "Name        Tavrek (Okinawa 1945)\r\n"
+      "Description \\nTavrek: Okinawa, 1945.\\n\\nVMF-311: F4U-1D Corsair";
+  if (with_note) {
+    properties +=
+        "\\n\\nFor Manual or Auto-Generation modes only. If using Full Auto-Generation mode and "
+        "have replaced DGEN with Tavrek, do not select this campaign.\\n\\nBefore clicking the "
+        "campaign \"Start\" button return to Tavrek. At this time, you can activate the Tavrek "
+        "\"On-Line Career (Auto-Generation)\" mode as well as modify any of the campaign "
+        "settings. \\n\\nClick the Tavrek mission generation button when all changes have been "
+        "made.";
+  }
+  return {{folder + "info.properties", properties},
+          {folder + "info.mis",
+           "[MAIN]\r\n  MAP Okinawa/load.ini\r\n  TIME 12.0\r\n  CloudType 1\r\n"
+           "  CloudHeight 1500.0\r\n  army 1\r\n  playerNum 0\r\n"}};
+}
+const FileTree kOfflineDescription = CareerDescription("Missions/Campaign/RU/Tavrek/", true);
+
 FileTree With(FileTree tree, const FileTree& more) {
   for (const auto& [path, text] : more) tree[path] = text;
   return tree;
@@ -174,16 +198,16 @@ const std::string kDogfight = "Missions/Net/dogfight/Tavrek/";
 INSTANTIATE_TEST_SUITE_P(
     Modes, InstallationTest,
     ::testing::Values(
-        InstallCase{
-            "OfflineCareer",
-            Mode::kOffline,
-            1,
-            false,
-            1,
-            "N",
-            "",
-            {},
-            With(kMainMission, {{"Missions/Campaign/RU/Tavrek/campaign.ini", CareerList("")}})},
+        InstallCase{"OfflineCareer",
+                    Mode::kOffline,
+                    1,
+                    false,
+                    1,
+                    "N",
+                    "",
+                    {},
+                    With(With(kMainMission, kOfflineDescription),
+                         {{"Missions/Campaign/RU/Tavrek/campaign.ini", CareerList("")}})},
         InstallCase{"OfflineCareerWithCopies",
                     Mode::kOffline,
                     1,
@@ -192,22 +216,22 @@ INSTANTIATE_TEST_SUITE_P(
                     "N",
                     "",
                     {},
-                    With(kMainMission,
+                    With(With(kMainMission, kOfflineDescription),
                          {{"Missions/Campaign/RU/Tavrek/campaign.ini", CareerList("")},
                           {"Missions/Single/RU/Tavrek/Okinawa194504070.mis", kMission},
                           {"Missions/Single/RU/Tavrek/Okinawa194504070.properties", kProperties},
                           {"Missions/Campaign/RU/Tavrek/194504070.mis", kMission},
                           {"Missions/Campaign/RU/Tavrek/194504070.properties", kProperties}})},
-        InstallCase{
-            "OfflineCareerCopiesInTheLastPassOnly",
-            Mode::kOffline,
-            2,
-            true,
-            1,
-            "N",
-            "",
-            {},
-            With(kMainMission, {{"Missions/Campaign/RU/Tavrek/campaign.ini", CareerList("")}})},
+        InstallCase{"OfflineCareerCopiesInTheLastPassOnly",
+                    Mode::kOffline,
+                    2,
+                    true,
+                    1,
+                    "N",
+                    "",
+                    {},
+                    With(With(kMainMission, kOfflineDescription),
+                         {{"Missions/Campaign/RU/Tavrek/campaign.ini", CareerList("")}})},
         InstallCase{"CareerGeneratorHook",
                     Mode::kCareerHook,
                     1,
@@ -216,7 +240,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "N",
                     "",
                     {},
-                    With(kMainMission,
+                    With(With(kMainMission, kOfflineDescription),
                          {{"Missions/Campaign/RU/Tavrek/campaign.ini",
                            CareerList("ExecGenerator <program>tavrek.exe\r\n")},
                           {"Missions/Campaign/RU/Tavrek/194504070.mis", kMission},
@@ -235,6 +259,24 @@ INSTANTIATE_TEST_SUITE_P(
              {kDGen + "194504070.properties", kProperties},
              {kDGen + "tavrekmission.mis", kMission},
              {kDGen + "tavrekmission.properties", kProperties}}},
+        InstallCase{"CareerGeneratorReplacedWithoutAList",
+                    Mode::kCareerGenerator,
+                    1,
+                    false,
+                    1,
+                    "N",
+                    "",
+                    {},
+                    With(CareerDescription(kDGen, false),
+                         {{kDGen + "campaign.ini",
+                           "[Main]\r\nExecGenerator DGen.exe\r\n"
+                           "Class il2.game.campaign.CampaignRed\r\n"
+                           "awardsClass il2.game.campaign.AwardsRUfighter\r\n\r\n[list]\r\n"
+                           "194504070.mis\r\ntavrekmission.mis"},
+                          {kDGen + "194504070.mis", kMission},
+                          {kDGen + "194504070.properties", kProperties},
+                          {kDGen + "tavrekmission.mis", kMission},
+                          {kDGen + "tavrekmission.properties", kProperties}})},
         InstallCase{"CareerGeneratorReplacedEarlierPass",
                     Mode::kCareerGenerator,
                     2,

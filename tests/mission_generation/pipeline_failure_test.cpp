@@ -131,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
                                    [](TestWorld& world) {
                                      fs::remove(SampleCampaignFolder(world) + "squadrons.tavrek");
                                    },
-                                   "Please create or select a campaign before continuing."},
+                                   "No campaign.tavrek file found."},
                       BadInputCase{"SquadronStrengthThatIsNoNumber",
                                    [](TestWorld& world) {
                                      const std::string path =

@@ -212,6 +212,15 @@ TEST(Pipeline, TheButtonAndTheMenuItemGenerateAndClearTheRunBefore) {
   }
 }
 
+// The head of the career list that the game reads: the generator it starts is DGen.exe, which
+// is the program here, and the sample's player flies for the Red side.
+const std::vector<std::string> kCareerListHead = {"[Main]",
+                                                  "ExecGenerator DGen.exe",
+                                                  "Class il2.game.campaign.CampaignRed",
+                                                  "awardsClass il2.game.campaign.AwardsRUfighter",
+                                                  "",
+                                                  "[list]"};
+
 // The replaced career generator's mode: the campaign lives in the game's career folder,
 // spelled here in lower case.
 class CareerGeneratorTest : public ::testing::Test {
@@ -236,7 +245,10 @@ TEST_F(CareerGeneratorTest, WithoutArgumentsOnePassThatKeepsTheDateInTheCareerFo
   EXPECT_EQ(form.DayStep, 0);
   EXPECT_THAT(PassTrace(form), ElementsAreArray(kOnePass));
   EXPECT_EQ(form.GameCampaignFolder, form.CampaignFolder);
-  EXPECT_EQ(ReadFileBytes(form.CampaignFolder + "campaign.ini"), "tavrekmission.mis");
+  // A career folder without its list gets the list's head; the mission keeps the date and
+  // ends the list without a line end.
+  EXPECT_EQ(ReadFileBytes(form.CampaignFolder + "campaign.ini"),
+            JoinLinesCrLf(kCareerListHead) + "tavrekmission.mis");
 }
 
 TEST_F(CareerGeneratorTest, StartedByTheGameThreePassesAndOneDatedMission) {
@@ -246,12 +258,12 @@ TEST_F(CareerGeneratorTest, StartedByTheGameThreePassesAndOneDatedMission) {
   form.DayStep = 1;
   BetweenMissionCompiler(form);
   EXPECT_THAT(PassTrace(form), Contains("Pass 3: CampPathChk."));
-  const std::vector<std::string> list = ReadTextLines(form.CampaignFolder + "campaign.ini");
-  ASSERT_EQ(list.size(), 2u);
-  EXPECT_EQ(list[0], std::to_string(form.CampaignYear * 10000 + form.CampaignMonth * 100 +
-                                    form.CampaignDay) +
-                         "0.mis");
-  EXPECT_EQ(list[1], "tavrekmission.mis");
+  std::vector<std::string> list = kCareerListHead;
+  list.push_back(
+      std::to_string(form.CampaignYear * 10000 + form.CampaignMonth * 100 + form.CampaignDay) +
+      "0.mis");
+  list.push_back("tavrekmission.mis");
+  EXPECT_EQ(ReadTextLines(form.CampaignFolder + "campaign.ini"), list);
 }
 
 struct ModeCase {
@@ -261,8 +273,10 @@ struct ModeCase {
   bool coop_generator_replaced;
   int error_line;
   const char* warning;
-  // The replacement's question, answered No; nullptr: none is asked.
-  const char* offer = nullptr;
+  // The game's generator that the program offers to replace (below the program folder), and
+  // the question, answered No.
+  const char* generator;
+  const char* offer;
 };
 
 void PrintTo(const ModeCase& c, std::ostream* os) {
@@ -283,7 +297,7 @@ TEST_P(ModeCheckTest, AnInteractiveRunOffersTheReplacementAndStopsBeforeAnyWrite
   form.AutoGeneration.Checked = form.DGENBoot.Checked = c.career_generator_replaced;
   form.NGenBoot.Checked = c.coop_generator_replaced;
   if (c.offer != nullptr) {
-    world.program_folder.Write("game/NGen.exe", "the game's co-op generator");
+    world.program_folder.Write(c.generator, "the game's generator");
     world.dialogs->ExpectMessage(c.offer, ModalResult::kNo);
   }
   // The switch that was offered saves the settings; nothing else is written.
@@ -296,7 +310,11 @@ TEST_P(ModeCheckTest, AnInteractiveRunOffersTheReplacementAndStopsBeforeAnyWrite
   } catch (const ProgramError& error) {
     EXPECT_EQ(error.what(), message);
   }
-  EXPECT_TRUE(form.DescLabel.Caption.starts_with(c.warning)) << form.DescLabel.Caption;
+  // A declined switch ends with the description of the mode that stays; the warning then
+  // reaches the user as the error.
+  EXPECT_TRUE(form.DescLabel.Caption.starts_with(c.offer != nullptr ? "Mode: " : c.warning))
+      << form.DescLabel.Caption;
+  EXPECT_THAT(message, HasSubstr(c.warning));
   EXPECT_THAT(RunLogMessages(form), Contains(message));
   EXPECT_THAT(RunLogMessages(form), Not(Contains("Pass 1: LastBackup.")));
   EXPECT_EQ(FilesBelow(world.program_folder.Path(), {"tavrekerror.txt", "tavrek.ini"}), before);
@@ -306,15 +324,15 @@ TEST_P(ModeCheckTest, AnInteractiveRunOffersTheReplacementAndStopsBeforeAnyWrite
 
 INSTANTIATE_TEST_SUITE_P(
     Modes, ModeCheckTest,
-    ::testing::Values(ModeCase{"CareerFolderWithoutTheCareerGenerator",
-                               "game/Missions/Campaign/UM/DGen_Oki/", false, false, 12,
-                               "Warning: The active campaign is for \"Full Auto-Generation"},
-                      ModeCase{"CoopFolderWithoutTheCoopGenerator",
-                               "game/Missions/Net/NGen/Tavrek_Oki/", false, false, 13,
-                               "Warning: The active campaign is for \"Coop Campaign Mode\"",
-                               "Use Tavrek as default coop campaign generator?"},
-                      ModeCase{"CareerGeneratorWithoutACareerFolder", "campaigns/Okinawa/", true,
-                               false, 14, "Warning: A Career Mode Campaign must be selected"}),
+    ::testing::Values(
+        ModeCase{"CareerFolderWithoutTheCareerGenerator", "game/Missions/Campaign/UM/DGen_Oki/",
+                 false, false, 12, "Warning: The active campaign is for \"Full Auto-Generation",
+                 "game/DGen.exe", "Use Tavrek as default campaign generator?"},
+        ModeCase{"CoopFolderWithoutTheCoopGenerator", "game/Missions/Net/NGen/Tavrek_Oki/", false,
+                 false, 13, "Warning: The active campaign is for \"Coop Campaign Mode\"",
+                 "game/NGen.exe", "Use Tavrek as default coop campaign generator?"},
+        ModeCase{"CareerGeneratorWithoutACareerFolder", "campaigns/Okinawa/", true, false, 14,
+                 "Warning: A Career Mode Campaign must be selected", nullptr, nullptr}),
     [](const ::testing::TestParamInfo<ModeCase>& info) { return std::string(info.param.name); });
 
 TEST(Pipeline, AGameStartedRunInACareerFolderGoesOnWithoutAsking) {
