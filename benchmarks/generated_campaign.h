@@ -103,6 +103,8 @@ class GeneratedCampaign {
     WriteCampaign(random);
     fs::copy(folder_ / "campaign", folder_ / "campaign_as_generated", fs::copy_options::recursive);
     MakeGameFolder();
+    // The program folder holds the program, as the settings' save checks.
+    WriteFile(folder_ / "tavrek", "");
   }
   ~GeneratedCampaign() {
     std::error_code ignored;

@@ -17,6 +17,7 @@
 #include "app/main_form.h"
 #include "benchmarks/generated_campaign.h"
 #include "benchmarks/generated_campaigns.h"
+#include "benchmarks/sample_copy.h"
 #include "campaign_data/messages.h"
 #include "mission_generation/pipeline.h"
 #include "platform/file_system.h"
@@ -29,47 +30,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kSource = TAVREK_SOURCE_DIR;
 constexpr int kLogLines = 10000;
-
-// The shipped sample in a program folder of its own.
-class SampleCopy {
- public:
-  explicit SampleCopy(int)
-      : folder_(fs::temp_directory_path() / ("tavrek_cycle_bench_" + std::to_string(::getpid()))) {
-    const auto all = fs::copy_options::recursive | fs::copy_options::overwrite_existing;
-    fs::create_directories(folder_ / "data");
-    fs::copy(kSource / "data", folder_ / "data", all);
-    fs::create_directories(folder_ / "campaign");
-    fs::copy(kSource / "sample" / "campaign" / "Okinawa45", folder_ / "campaign", all);
-    fs::create_directories(folder_ / "game");
-    fs::copy(kSource / "sample" / "game", folder_ / "game", all);
-  }
-  ~SampleCopy() {
-    std::error_code ignored;
-    fs::remove_all(folder_, ignored);
-  }
-  SampleCopy(const SampleCopy&) = delete;
-  SampleCopy& operator=(const SampleCopy&) = delete;
-
-  const fs::path& Folder() const { return folder_; }
-
-  std::unique_ptr<TMainForm> NewForm(PlatformServices& platform) const {
-    auto form = std::make_unique<TMainForm>(platform, std::vector<std::string>{"tavrek"});
-    form->ProgramFolder = folder_.string() + "/";
-    form->DataFilesFolder = form->ProgramFolder + "data/";
-    form->CampaignFolder = (folder_ / "campaign").string() + "/";
-    form->GameFolder = (folder_ / "game").string() + "/";
-    form->GameID = "1946";
-    form->Tracking.Checked = true;
-    form->ActionRadius.Text = "250 Kilometers";
-    GetMessages(*form);
-    return form;
-  }
-
- private:
-  fs::path folder_;
-};
 
 template <typename Campaign>
 GeneratedCampaigns<Campaign>& Shared() {

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "app/main_form.h"
+#include "campaign_data/messages.h"
+
+// The shipped sample in a program folder of its own, for the benchmarks that run the pipeline
+// on it. The int stands where the generated campaigns take their size, so the same benchmark
+// templates serve both.
+class SampleCopy {
+ public:
+  explicit SampleCopy(int)
+      : folder_(std::filesystem::temp_directory_path() /
+                ("tavrek_sample_bench_" + std::to_string(::getpid()))) {
+    namespace fs = std::filesystem;
+    const fs::path source = TAVREK_SOURCE_DIR;
+    const auto all = fs::copy_options::recursive | fs::copy_options::overwrite_existing;
+    fs::create_directories(folder_ / "data");
+    fs::copy(source / "data", folder_ / "data", all);
+    fs::create_directories(folder_ / "campaign_as_shipped");
+    fs::copy(source / "sample" / "campaign" / "Okinawa45", folder_ / "campaign_as_shipped", all);
+    // The program folder holds the program, as the settings' save checks.
+    std::ofstream(folder_ / "tavrek").flush();
+    Restore();
+  }
+  ~SampleCopy() {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+  }
+  SampleCopy(const SampleCopy&) = delete;
+  SampleCopy& operator=(const SampleCopy&) = delete;
+
+  // Puts the campaign back as shipped, with a game folder without missions.
+  void Restore() const {
+    namespace fs = std::filesystem;
+    const fs::path source = TAVREK_SOURCE_DIR;
+    const auto all = fs::copy_options::recursive | fs::copy_options::overwrite_existing;
+    fs::remove_all(folder_ / "campaign");
+    fs::remove_all(folder_ / "game");
+    fs::copy(folder_ / "campaign_as_shipped", folder_ / "campaign", all);
+    fs::create_directories(folder_ / "game");
+    fs::copy(source / "sample" / "game", folder_ / "game", all);
+  }
+  const std::filesystem::path& Folder() const { return folder_; }
+
+  std::unique_ptr<TMainForm> NewForm(PlatformServices& platform) const {
+    auto form = std::make_unique<TMainForm>(platform, std::vector<std::string>{"tavrek"});
+    form->ProgramFolder = folder_.string() + "/";
+    form->DataFilesFolder = form->ProgramFolder + "data/";
+    form->CampaignFolder = (folder_ / "campaign").string() + "/";
+    form->GameFolder = (folder_ / "game").string() + "/";
+    form->GameID = "1946";
+    form->Tracking.Checked = true;
+    form->ActionRadius.Text = "250 Kilometers";
+    GetMessages(*form);
+    return form;
+  }
+
+ private:
+  std::filesystem::path folder_;
+};
