@@ -44,11 +44,12 @@ TEST(StartUp, AnInteractiveStartLogsItsStepsInOrder) {
   TestWorld world;
   InstallProgram(world);
   FormCreate(*world.form);
+  // Without a game folder the edition check settles on the first edition.
   const std::string stamp = "[2026/12/08 19:37:05.42] ";
   std::string expected;
   for (const std::string& message :
        {"Parameter String0 = " + ProgramFile(world, "tavrek"), std::string("Tavrek.ini processed."),
-        std::string("Loaded messages processed."), std::string("Game version checked []."),
+        std::string("Loaded messages processed."), std::string("Game version checked [IL2]."),
         std::string("Game version includes IL2AEP [False]."),
         std::string("Game version successfully set up."), std::string("Mission Button Enabled."),
         std::string("Player Name Checked."), std::string("Universal Paints Initialized."),
@@ -72,12 +73,13 @@ TEST(StartUp, ACommandLineStartHandsOverToTheBatchDriver) {
   std::vector<std::string> log = RunLogMessages(*world.form);
   ASSERT_GE(log.size(), 11u);
   log.resize(11);
-  EXPECT_THAT(log, ElementsAre("Parameter String0 = " + ProgramFile(world, "tavrek"),
-                               "Parameter String1 = xyz", "Parameter String2 = second",
-                               "Tavrek.ini processed.", "Loaded messages processed.",
-                               "Game version checked [].", "Game version includes IL2AEP [False].",
-                               "Game version successfully set up.", "Begin Parameter Check",
-                               "Parameters processed.", "Before the passes: GrandCampaign."));
+  EXPECT_THAT(log,
+              ElementsAre("Parameter String0 = " + ProgramFile(world, "tavrek"),
+                          "Parameter String1 = xyz", "Parameter String2 = second",
+                          "Tavrek.ini processed.", "Loaded messages processed.",
+                          "Game version checked [IL2].", "Game version includes IL2AEP [False].",
+                          "Game version successfully set up.", "Begin Parameter Check",
+                          "Parameters processed.", "Before the passes: GrandCampaign."));
   EXPECT_TRUE(world.form->Application.Terminated());
 }
 
@@ -254,21 +256,28 @@ TEST(StartUp, AnEditionWithoutGeneratorsHidesTheirReplacements) {
   }
 }
 
+// The server is found in the game folder, and only with the dogfight mode on; the settings
+// file's own ServerActive line does not count.
 TEST(StartUp, AnActiveGameServerForcesTheDogfightMode) {
   TestWorld world;
+  const std::string server = world.program_folder.Write("Server/il2server.exe", "");
   std::vector<std::string> lines = SettingsUpToServerActive(world, "");
+  lines[2] = ExtractFilePath(server);
+  lines[17] = "Dogfight=True";
   lines[18] = "Coop=True";
   lines[20] = "AutoGeneration=True";
-  lines[68] = "ServerActive=True";
   WriteSettingsFile(world, lines);
   InstallProgram(world);
   FormCreate(*world.form);
+  EXPECT_EQ(world.form->ServerActive, "True");
   EXPECT_TRUE(world.form->Dogfight.Checked);
   EXPECT_FALSE(world.form->Coop.Checked);
   EXPECT_FALSE(world.form->AutoGeneration.Checked);
   const std::vector<std::string> saved = ReadTextLines(ProgramFile(world, "tavrek.ini"));
   EXPECT_EQ(saved[17], "Dogfight=True");
   EXPECT_EQ(saved[18], "Coop=False");
+  EXPECT_EQ(saved[20], "AutoGeneration=False");
+  EXPECT_EQ(saved[68], "ServerActive=True");
 }
 
 TEST(StartUp, AChosenCampaignIsLoaded) {

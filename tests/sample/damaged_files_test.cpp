@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -167,12 +168,16 @@ INSTANTIATE_TEST_SUITE_P(
                       ClassDamage{"CtrlZAfterLine49", false, "it stops at a Ctrl-Z"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// 4. tavrek.ini cut before its GameID line: the edition is not known, and the squadrons keep
-// the layout they were read in, skins and all.
+// 4. tavrek.ini cut before its GameID line, on a game folder that cannot tell its edition
+// either (it lacks the edition's marker folder): the edition is not known, and the squadrons
+// keep the layout they were read in, skins and all.
 TEST_F(DamagedSample, ASettingsFileWithoutTheEditionKeepsTheSquadronsLayout) {
   const std::vector<std::string> settings = Lines("tavrek.ini");
   ASSERT_EQ(settings[49], "GameID=1946");
   Write("tavrek.ini", JoinLinesCrLf(Head(settings, 49)));
+  ASSERT_GT(std::filesystem::remove_all(world.program_folder.Path() +
+                                        "sample/game/PaintSchemes/Skins/Ar-234B-2"),
+            0u);
   const std::string squadrons = Read(kCampaign + "squadrons.tavrek");
 
   TMainForm& form = Start();
