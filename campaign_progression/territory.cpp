@@ -32,6 +32,11 @@ std::string LocationsPath(const TMainForm& form) {
 }
 
 void WriteTerritoryFiles(TMainForm& form) {
+  // Without a campaign the paths would name the working folder.
+  if (form.CampaignFolder.empty()) {
+    ErrorLog(form, "No campaign folder: the territory files are not written.");
+    return;
+  }
   std::string territory;
   std::string locations;
   for (int i = 0; i <= form.LastLocation; ++i) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
@@ -358,6 +359,20 @@ TEST(ReadTerritory, AnEmptyMapWithoutFilesWritesEmptyFilesAndGoesOn) {
   EXPECT_EQ(form.LastLocation, -1);
   DefineTerritory(form);
   EXPECT_EQ(campaign.Read("territory.tavrek"), "");
+}
+
+TEST(ReadTerritory, WithoutACampaignFolderWritesNothingInTheWorkingFolder) {
+  RiverlandWorld world;
+  TMainForm& form = *world.form;
+  form.CampaignFolder.clear();
+  TempFolder working;
+  const std::filesystem::path kept = std::filesystem::current_path();
+  std::filesystem::current_path(working.Path());
+  ReadTerritory(form);
+  std::filesystem::current_path(kept);
+  EXPECT_TRUE(std::filesystem::is_empty(working.Path()));
+  EXPECT_THAT(form.ErrorText,
+              HasSubstr("No campaign folder: the territory files are not written."));
 }
 
 }  // namespace
