@@ -186,11 +186,60 @@ std::map<std::string, std::string> TimetableCaptures(const std::string& timetabl
   return captures;
 }
 
+std::map<std::string, std::string> OwnersTakenFromSurroundings(
+    const std::string& locations_text, const std::map<std::string, std::string>& owners) {
+  struct Place {
+    std::string name;
+    double x = 0;
+    double y = 0;
+  };
+  const auto any_of = [](const std::string& name, std::initializer_list<const char*> parts) {
+    for (const char* part : parts) {
+      if (name.find(part) != std::string::npos) return true;
+    }
+    return false;
+  };
+  std::vector<Place> places;
+  for (const std::string& line : Lines(locations_text)) {
+    const std::vector<std::string> words = Words(line);
+    if (words.size() < 4) continue;
+    try {
+      places.push_back({words[0], std::stod(words[2]), std::stod(words[3])});
+    } catch (const std::exception&) {
+      continue;
+    }
+  }
+  std::map<std::string, std::string> taken;
+  for (const Place& taker : places) {
+    if (!any_of(taker.name,
+                {"Station", "_Rail", "Harbor", "Seaplane_Base", "_Port", "Beachhead"})) {
+      continue;
+    }
+    double best = -1;
+    for (const Place& judge : places) {
+      if (any_of(judge.name, {"Station", "_Rail", "Ocean", "Sea", "_Port", "Seaplane_Base",
+                              "Harbor", "_Bay", "Beachhead"})) {
+        continue;
+      }
+      const auto owner = owners.find(judge.name);
+      if (owner == owners.end() || owner->second == "0") continue;
+      const double dx = judge.x - taker.x;
+      const double dy = judge.y - taker.y;
+      if (best < 0 || dx * dx + dy * dy < best) {
+        best = dx * dx + dy * dy;
+        taken[taker.name] = owner->second;
+      }
+    }
+  }
+  return taken;
+}
+
 std::vector<std::string> UnexplainedTerritoryChanges(
     const std::map<std::string, std::string>& before,
     const std::map<std::string, std::string>& after,
     const std::vector<std::map<std::string, std::set<std::string>>>& column_places,
-    const std::map<std::string, std::string>& timetable, const std::set<std::string>& landings) {
+    const std::map<std::string, std::string>& timetable, const std::set<std::string>& landings,
+    const std::map<std::string, std::string>& surroundings) {
   std::vector<std::string> problems;
   for (const auto& [place, owner] : after) {
     const auto earlier = before.find(place);
@@ -208,6 +257,8 @@ std::vector<std::string> UnexplainedTerritoryChanges(
     }
     const auto scheduled = timetable.find(place);
     if (column_there || (scheduled != timetable.end() && scheduled->second == owner)) continue;
+    const auto around = surroundings.find(place);
+    if (around != surroundings.end() && around->second == owner) continue;
     problems.push_back(place + " went from side " + earlier->second + " to side " + owner +
                        " without a column, a landing or the timetable");
   }
@@ -311,9 +362,11 @@ std::vector<std::string> CampaignCycleCheck::End(int most_new_kills, int most_ne
   }
   const std::string campaign = Read("campaign.tavrek");
   if (CampaignValue(campaign, "Battle") != battle_) return problems;
-  add(UnexplainedTerritoryChanges(
-      TerritoryOwners(territory_), TerritoryOwners(Read("territory.tavrek")),
-      {ColumnPlaces(columns_), ColumnPlaces(Read("columns.tavrek"))},
-      TimetableCaptures(timetable_, battle_, CampaignDateKey(campaign)), landings));
+  const std::map<std::string, std::string> owners = TerritoryOwners(Read("territory.tavrek"));
+  add(UnexplainedTerritoryChanges(TerritoryOwners(territory_), owners,
+                                  {ColumnPlaces(columns_), ColumnPlaces(Read("columns.tavrek"))},
+                                  TimetableCaptures(timetable_, battle_, CampaignDateKey(campaign)),
+                                  landings,
+                                  OwnersTakenFromSurroundings(Read("locations.tavrek"), owners)));
   return problems;
 }

@@ -35,14 +35,22 @@ std::map<std::string, std::set<std::string>> ColumnPlaces(const std::string& col
 std::map<std::string, std::string> TimetableCaptures(const std::string& timetable_text,
                                                      const std::string& battle, int up_to);
 
+// Stations, harbours, ports, seaplane bases and beachheads hold no ground of their own: each
+// takes the side of the nearest place around it that has an owner. Answers place -> that side
+// for such places of locations.tavrek ("name side x y" lines), judged by `owners`.
+std::map<std::string, std::string> OwnersTakenFromSurroundings(
+    const std::string& locations_text, const std::map<std::string, std::string>& owners);
+
 // Owners that changed between two territory files without a cause: a location may change
 // hands only to a side with a column there (before or after the cycle), to the side the
-// timetable gives it by then, or where the flown mission landed troops (`landings`).
+// timetable gives it by then, where the flown mission landed troops (`landings`), or, for a
+// place without ground of its own, to the side its surroundings give it (`surroundings`).
 std::vector<std::string> UnexplainedTerritoryChanges(
     const std::map<std::string, std::string>& before,
     const std::map<std::string, std::string>& after,
     const std::vector<std::map<std::string, std::set<std::string>>>& column_places,
-    const std::map<std::string, std::string>& timetable, const std::set<std::string>& landings);
+    const std::map<std::string, std::string>& timetable, const std::set<std::string>& landings,
+    const std::map<std::string, std::string>& surroundings = {});
 
 // The campaign's files loaded by a fresh program and saved again: the names of those whose
 // bytes changed. `program_folder` holds the data/ the campaign was made with, `game_folder`
