@@ -53,8 +53,11 @@ std::vector<std::string> UnexplainedTerritoryChanges(
     const std::map<std::string, std::string>& surroundings = {});
 
 // The campaign's files loaded by a fresh program and saved again: the names of those whose
-// bytes changed. `program_folder` holds the data/ the campaign was made with, `game_folder`
-// the game; the campaign folder is copied, so the campaign itself is not touched.
+// bytes changed. Opening a campaign ranks the pilots and brings reserve columns back in, so
+// the comparison is between a first such save and a second one, and the pilots of each
+// squadron are compared in no order. `program_folder` holds the data/ the campaign was made
+// with, `game_folder` the game; the campaign folder is copied, so the campaign itself is not
+// touched.
 std::vector<std::string> ReloadSaveProblems(const std::string& program_folder,
                                             const std::string& campaign_folder,
                                             const std::string& game_folder);
