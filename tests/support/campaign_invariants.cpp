@@ -77,6 +77,17 @@ RosterLine ReadRosterLine(const std::string& line) {
   return pilot;
 }
 
+// The roster's pilots by name (names are unique in a sound roster).
+std::map<std::string, RosterLine> RosterByName(const std::string& pilot_text) {
+  std::map<std::string, RosterLine> pilots;
+  for (const std::string& line : Lines(pilot_text)) {
+    if (line.empty() || IsSection(line)) continue;
+    const RosterLine pilot = ReadRosterLine(line);
+    if (pilot.valid) pilots[pilot.name] = pilot;
+  }
+  return pilots;
+}
+
 int SideOf(const std::string& word) {
   if (word == "Allied") return 1;
   if (word == "Axis") return 2;
@@ -376,7 +387,7 @@ void CampaignCycleCheck::Begin() {
   battle_ = CampaignValue(Read("campaign.tavrek"), "Battle");
   territory_ = Read("territory.tavrek");
   columns_ = Read("columns.tavrek");
-  roster_ = SumRoster(Read("pilot.tavrek"));
+  pilots_ = Read("pilot.tavrek");
 }
 
 std::vector<std::string> CampaignCycleCheck::End(int most_new_kills, int most_new_ground_kills,
@@ -388,14 +399,23 @@ std::vector<std::string> CampaignCycleCheck::End(int most_new_kills, int most_ne
   add(SquadronStrengthProblems(Read("squadrons.tavrek")));
   const std::string pilots = Read("pilot.tavrek");
   add(RosterProblems(pilots));
-  const RosterTotals roster = SumRoster(pilots);
-  if (roster.kills - roster_.kills > most_new_kills) {
-    problems.push_back("kills grew by " + std::to_string(roster.kills - roster_.kills) +
-                       ", the mission had " + std::to_string(most_new_kills));
+  // A pilot new to the roster (a replacement, a new squadron's men) brings a record of his
+  // own: only the pilots who served before and after the cycle count.
+  const std::map<std::string, RosterLine> before = RosterByName(pilots_);
+  int new_kills = 0;
+  int new_ground_kills = 0;
+  for (const auto& [name, pilot] : RosterByName(pilots)) {
+    const auto earlier = before.find(name);
+    if (earlier == before.end()) continue;
+    new_kills += pilot.kills - earlier->second.kills;
+    new_ground_kills += pilot.ground_kills - earlier->second.ground_kills;
   }
-  if (roster.ground_kills - roster_.ground_kills > most_new_ground_kills) {
-    problems.push_back("ground kills grew by " +
-                       std::to_string(roster.ground_kills - roster_.ground_kills) +
+  if (new_kills > most_new_kills) {
+    problems.push_back("kills grew by " + std::to_string(new_kills) + ", the mission had " +
+                       std::to_string(most_new_kills));
+  }
+  if (new_ground_kills > most_new_ground_kills) {
+    problems.push_back("ground kills grew by " + std::to_string(new_ground_kills) +
                        ", the mission had " + std::to_string(most_new_ground_kills));
   }
   const std::string campaign = Read("campaign.tavrek");

@@ -70,9 +70,9 @@ std::string CampaignValue(const std::string& campaign_text, const std::string& s
 // The checks of one cycle on a campaign folder: Begin() takes the files before the cycle,
 // End() compares them with the files after it. Sides of territory may change through columns,
 // the battle's timetable up to the new campaign date, and `landings` (a cycle that moves the
-// campaign to its next battle starts its territory afresh); the roster's kills and ground
-// kills may grow by the most the flown mission allows, never more (a mission or a kill scored
-// twice shows there).
+// campaign to its next battle starts its territory afresh); the kills and ground kills of the
+// pilots on the roster before and after may grow by the most the flown mission allows, never
+// more (a mission or a kill scored twice shows there).
 class CampaignCycleCheck {
  public:
   CampaignCycleCheck(std::string campaign_folder, std::string timetable_text);
@@ -89,5 +89,5 @@ class CampaignCycleCheck {
   std::string battle_;  // of the campaign record before the cycle
   std::string territory_;
   std::string columns_;
-  RosterTotals roster_;
+  std::string pilots_;  // pilot.tavrek before the cycle
 };
