@@ -189,7 +189,6 @@ void DeriveOwners(TMainForm& form) {
   }
 
   const std::unordered_map<std::string, std::string> column_sides = ColumnSideByPlace(form);
-  const bool columns_loaded = form.LastColumn >= 0;
   for (int i = form.LastLocation; i >= 0; --i) {
     LocationEntry& location = form.LocationTable[i];
     const std::string& name = location.LocationName;
@@ -197,9 +196,7 @@ void DeriveOwners(TMainForm& form) {
       const int nearest = owned.Nearest(points[i].x, points[i].y);
       if (nearest >= 0) location.LocationArmy = form.LocationTable[nearest].LocationArmy;
     }
-    // A sea is held by the side whose column is there. Before the columns are loaded (a
-    // campaign being opened) nothing is known of them: the sea keeps the owner it was read with.
-    if (IsSeaNode(name) && columns_loaded) {
+    if (IsSeaNode(name)) {
       location.LocationArmy = "0";
       const auto column = column_sides.find(name);
       if (form.NewCampaignFlag != "Y" && column != column_sides.end()) {

@@ -198,20 +198,6 @@ TEST(SetTgtNation, SeaNodesTakeTheSideOfAColumnThereOutsideANewCampaign) {
   EXPECT_EQ(world.At("North_Sea").LocationArmy, "2");
 }
 
-// A campaign being opened reads its territory before its columns: until they are loaded the
-// seas keep the owners they were read with, and once they are, the columns decide.
-TEST(SetTgtNation, SeaNodesKeepTheirOwnerUntilTheColumnsAreLoaded) {
-  RiverlandWorld world;
-  TMainForm& form = *world.form;
-  world.Hold({{"North_Sea", "2", 0, 0}}, "1");
-  form.LastColumn = -1;
-  SetTgtNation(form, 0);
-  EXPECT_EQ(world.At("North_Sea").LocationArmy, "2");
-  world.AddColumn("Ships.Destroyer", "1", "North_Sea");
-  SetTgtNation(form, 0);
-  EXPECT_EQ(world.At("North_Sea").LocationArmy, "1");
-}
-
 struct FixedOwner {
   const char* name;
   const char* map_title;
