@@ -371,7 +371,10 @@ std::vector<std::string> ReloadSaveProblems(const std::string& program_folder,
     const std::string after = ReadFileBytes(saved + name);
     const bool same = name == "pilot.tavrek" ? PilotsBySquadron(before) == PilotsBySquadron(after)
                                              : before == after;
-    if (!same) problems.push_back(name);
+    // The files the opening does no work on keep their bytes from the first save on.
+    const bool untouched = name == "pilot.tavrek" || name == "columns.tavrek" ||
+                           ReadFileBytes(fs::path(campaign_folder).append(name).string()) == before;
+    if (!same || !untouched) problems.push_back(name);
   }
   return problems;
 }
