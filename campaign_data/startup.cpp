@@ -267,6 +267,10 @@ void InitializeCampaign(TMainForm& form) {
   InitializeGroundUnits(form);
   LoadCampaignMap(form);
   LoadMissingCampaignTables(form, true);
+  // The owners were first set before the columns were known, and a sea is held by the side
+  // whose column is there: set them again now, or the seas of an opened campaign lose their
+  // owners at its next save.
+  SetTgtNation(form, 0);
   form.SkinImage.Visible = false;
   LoadStationary(form);
 }

@@ -210,11 +210,13 @@ class Activation {
   }
 
   // Whatever forced it in, a squadron without one flight of planes, or without a take-off
-  // position, stays at its base.
+  // position, stays at its base. The player's own squadron off-line is the exception: the
+  // mission is his, so it flies a short flight with the planes it has left.
   bool HasOneFlight(int i) {
     const SquadronEntry& squadron = form_.SquadronTable[i];
     const int planes = Number(squadron.PlanesFlight);
-    if (planes >= squadron.PlanesExtra && planes > 0 && !squadron.SquadronTakeOffLeg.empty()) {
+    const int needed = i == 0 && !form_.Coop.Checked ? 1 : squadron.PlanesExtra;
+    if (planes >= needed && planes > 0 && !squadron.SquadronTakeOffLeg.empty()) {
       return true;
     }
     if (grounded_[static_cast<size_t>(i)]) return false;

@@ -31,6 +31,14 @@ TEST(MissionChecker, AcceptsALoadableMission) {
   EXPECT_THAT(MissionProblems(Mission(kMain, "[WING]\r\n  A0\r\n", kFlight, kRoute)), IsEmpty());
 }
 
+// A seaplane squadron moving to a harbour near its own ends its flight passing over it twice.
+TEST(MissionChecker, AcceptsASeaplaneFlightEndingOverANearbyHarbour) {
+  const std::string route =
+      "[A0_Way]\r\n  TAKEOFF 0.00 0.00 0 0\r\n  NORMFLY 20000.00 0.00 3000.0 300.00\r\n"
+      "  NORMFLY 5000.00 3000.00 300.0 300.00\r\n  NORMFLY 5000.00 3000.00 300.0 300.00\r\n";
+  EXPECT_THAT(MissionProblems(Mission(kMain, "[WING]\r\n  A0\r\n", kFlight, route)), IsEmpty());
+}
+
 TEST(MissionChecker, FindsEachFault) {
   struct Case {
     std::string text;

@@ -77,13 +77,22 @@ INSTANTIATE_TEST_SUITE_P(
                        "-YYYYY"},
         ActivationCase{"FewerPlanesThanOneFlightNeverFly",
                        [](ActivationWorld& w) {
-                         w.squadron(0).PlanesFlight = "3";
                          w.squadron(2).PlanesFlight = "0";
                          w.squadron(2).SquadronActive = "Active True ";
                          w.squadron(3).PlanesFlight = "3";
                          w.form().LinkBox.Text = "JG2";
                        },
-                       "-Y--YY"},
+                       "YY--YY"},
+        ActivationCase{"ThePlayerFliesTheFewPlanesHisSquadronHasLeft",
+                       [](ActivationWorld& w) { w.squadron(0).PlanesFlight = "3"; }, "YYYYYY"},
+        ActivationCase{"ThePlayerWithoutPlanesStaysHome",
+                       [](ActivationWorld& w) { w.squadron(0).PlanesFlight = "0"; }, "-YYYYY"},
+        ActivationCase{"CoopPlayerNeedsAWholeFlight",
+                       [](ActivationWorld& w) {
+                         w.form().Coop.Checked = true;
+                         w.squadron(0).PlanesFlight = "3";
+                       },
+                       "-YYYYY"},
         ActivationCase{"NoTakeOffPositionMeansUnknownBase",
                        [](ActivationWorld& w) { w.squadron(4).SquadronTakeOffLeg.clear(); },
                        "YYYY-Y"},

@@ -77,6 +77,17 @@ RosterLine ReadRosterLine(const std::string& line) {
   return pilot;
 }
 
+// The roster's pilots by name (names are unique in a sound roster).
+std::map<std::string, RosterLine> RosterByName(const std::string& pilot_text) {
+  std::map<std::string, RosterLine> pilots;
+  for (const std::string& line : Lines(pilot_text)) {
+    if (line.empty() || IsSection(line)) continue;
+    const RosterLine pilot = ReadRosterLine(line);
+    if (pilot.valid) pilots[pilot.name] = pilot;
+  }
+  return pilots;
+}
+
 int SideOf(const std::string& word) {
   if (word == "Allied") return 1;
   if (word == "Axis") return 2;
@@ -186,11 +197,60 @@ std::map<std::string, std::string> TimetableCaptures(const std::string& timetabl
   return captures;
 }
 
+std::map<std::string, std::string> OwnersTakenFromSurroundings(
+    const std::string& locations_text, const std::map<std::string, std::string>& owners) {
+  struct Place {
+    std::string name;
+    double x = 0;
+    double y = 0;
+  };
+  const auto any_of = [](const std::string& name, std::initializer_list<const char*> parts) {
+    for (const char* part : parts) {
+      if (name.find(part) != std::string::npos) return true;
+    }
+    return false;
+  };
+  std::vector<Place> places;
+  for (const std::string& line : Lines(locations_text)) {
+    const std::vector<std::string> words = Words(line);
+    if (words.size() < 4) continue;
+    try {
+      places.push_back({words[0], std::stod(words[2]), std::stod(words[3])});
+    } catch (const std::exception&) {
+      continue;
+    }
+  }
+  std::map<std::string, std::string> taken;
+  for (const Place& taker : places) {
+    if (!any_of(taker.name,
+                {"Station", "_Rail", "Harbor", "Seaplane_Base", "_Port", "Beachhead"})) {
+      continue;
+    }
+    double best = -1;
+    for (const Place& judge : places) {
+      if (any_of(judge.name, {"Station", "_Rail", "Ocean", "Sea", "_Port", "Seaplane_Base",
+                              "Harbor", "_Bay", "Beachhead"})) {
+        continue;
+      }
+      const auto owner = owners.find(judge.name);
+      if (owner == owners.end() || owner->second == "0") continue;
+      const double dx = judge.x - taker.x;
+      const double dy = judge.y - taker.y;
+      if (best < 0 || dx * dx + dy * dy < best) {
+        best = dx * dx + dy * dy;
+        taken[taker.name] = owner->second;
+      }
+    }
+  }
+  return taken;
+}
+
 std::vector<std::string> UnexplainedTerritoryChanges(
     const std::map<std::string, std::string>& before,
     const std::map<std::string, std::string>& after,
     const std::vector<std::map<std::string, std::set<std::string>>>& column_places,
-    const std::map<std::string, std::string>& timetable, const std::set<std::string>& landings) {
+    const std::map<std::string, std::string>& timetable, const std::set<std::string>& landings,
+    const std::map<std::string, std::string>& surroundings) {
   std::vector<std::string> problems;
   for (const auto& [place, owner] : after) {
     const auto earlier = before.find(place);
@@ -208,6 +268,8 @@ std::vector<std::string> UnexplainedTerritoryChanges(
     }
     const auto scheduled = timetable.find(place);
     if (column_there || (scheduled != timetable.end() && scheduled->second == owner)) continue;
+    const auto around = surroundings.find(place);
+    if (around != surroundings.end() && around->second == owner) continue;
     problems.push_back(place + " went from side " + earlier->second + " to side " + owner +
                        " without a column, a landing or the timetable");
   }
@@ -236,20 +298,26 @@ int CampaignDateKey(const std::string& campaign_text) {
   }
 }
 
-std::vector<std::string> ReloadSaveProblems(const std::string& program_folder,
-                                            const std::string& campaign_folder,
-                                            const std::string& game_folder) {
-  TestWorld world;
+namespace {
+
+const std::vector<std::string> kCampaignFiles{"campaign.tavrek",   "squadrons.tavrek",
+                                              "stationary.tavrek", "columns.tavrek",
+                                              "territory.tavrek",  "pilot.tavrek"};
+
+// A fresh program opens a copy of the campaign in its own program folder and saves every file
+// again. Answers the folder of the copy.
+std::string LoadAndSave(TestWorld& world, const std::string& program_folder,
+                        const std::string& campaign_folder, const std::string& game_folder) {
   const auto copy = fs::copy_options::recursive | fs::copy_options::overwrite_existing;
   fs::copy(fs::path(program_folder) / "data", fs::path(world.program_folder.Path()) / "data", copy);
   const std::string folder = world.program_folder.Path() + "campaign/";
   fs::create_directories(folder);
   fs::copy(campaign_folder, folder, copy);
-
   // The settings the campaign runs with, but for the campaign folder: the copy.
   fs::copy_file(fs::path(program_folder) / "tavrek.ini",
                 fs::path(world.program_folder.Path()) / "tavrek.ini",
                 fs::copy_options::overwrite_existing);
+
   TMainForm& form = *world.form;
   ReadIni(form);
   form.ProgramFolder = world.program_folder.Path();
@@ -257,21 +325,56 @@ std::vector<std::string> ReloadSaveProblems(const std::string& program_folder,
   form.GameFolder = game_folder;
   GetMessages(form);
   InitializeCampaign(form);
-  const std::vector<std::string> files{"campaign.tavrek", "squadrons.tavrek", "stationary.tavrek",
-                                       "columns.tavrek",  "territory.tavrek", "pilot.tavrek"};
   UpDateCampaignInfo(form);
   SaveSquadrons(form, 0);
   SaveStationary(form);
   WriteColumnList(form);
   DefineTerritory(form);
   SavePilot(form, 0);
+  // The program ends: its hold on the program folder goes with it.
+  world.form.reset();
+  return folder;
+}
+
+// Each squadron's pilot lines, in no order. Every opening of a campaign ranks the pilots
+// anew, and pilots of equal standing may change places between two openings; what must not
+// change is who serves in which squadron, and with what record.
+std::map<std::string, std::multiset<std::string>> PilotsBySquadron(const std::string& pilot_text) {
+  std::map<std::string, std::multiset<std::string>> pilots;
+  std::string squadron;
+  for (const std::string& line : Lines(pilot_text)) {
+    if (IsSection(line)) {
+      squadron = line;
+    } else if (!line.empty()) {
+      pilots[squadron].insert(line);
+    }
+  }
+  return pilots;
+}
+
+}  // namespace
+
+std::vector<std::string> ReloadSaveProblems(const std::string& program_folder,
+                                            const std::string& campaign_folder,
+                                            const std::string& game_folder) {
+  // Opening a campaign does some work of its own: it ranks each squadron's pilots, and brings
+  // reserve columns back in at a rail yard or their entry point. The first save keeps that
+  // work; from then on a load and a save must change no byte but the pilots' order.
+  TestWorld settling;
+  const std::string settled = LoadAndSave(settling, program_folder, campaign_folder, game_folder);
+  TestWorld reloading;
+  const std::string saved = LoadAndSave(reloading, program_folder, settled, game_folder);
 
   std::vector<std::string> problems;
-  for (const std::string& name : files) {
-    if (ReadFileBytes(fs::path(campaign_folder).append(name).string()) !=
-        ReadFileBytes(folder + name)) {
-      problems.push_back(name);
-    }
+  for (const std::string& name : kCampaignFiles) {
+    const std::string before = ReadFileBytes(settled + name);
+    const std::string after = ReadFileBytes(saved + name);
+    const bool same = name == "pilot.tavrek" ? PilotsBySquadron(before) == PilotsBySquadron(after)
+                                             : before == after;
+    // The files the opening does no work on keep their bytes from the first save on.
+    const bool untouched = name == "pilot.tavrek" || name == "columns.tavrek" ||
+                           ReadFileBytes(fs::path(campaign_folder).append(name).string()) == before;
+    if (!same || !untouched) problems.push_back(name);
   }
   return problems;
 }
@@ -287,7 +390,7 @@ void CampaignCycleCheck::Begin() {
   battle_ = CampaignValue(Read("campaign.tavrek"), "Battle");
   territory_ = Read("territory.tavrek");
   columns_ = Read("columns.tavrek");
-  roster_ = SumRoster(Read("pilot.tavrek"));
+  pilots_ = Read("pilot.tavrek");
 }
 
 std::vector<std::string> CampaignCycleCheck::End(int most_new_kills, int most_new_ground_kills,
@@ -299,21 +402,32 @@ std::vector<std::string> CampaignCycleCheck::End(int most_new_kills, int most_ne
   add(SquadronStrengthProblems(Read("squadrons.tavrek")));
   const std::string pilots = Read("pilot.tavrek");
   add(RosterProblems(pilots));
-  const RosterTotals roster = SumRoster(pilots);
-  if (roster.kills - roster_.kills > most_new_kills) {
-    problems.push_back("kills grew by " + std::to_string(roster.kills - roster_.kills) +
-                       ", the mission had " + std::to_string(most_new_kills));
+  // A pilot new to the roster (a replacement, a new squadron's men) brings a record of his
+  // own: only the pilots who served before and after the cycle count.
+  const std::map<std::string, RosterLine> before = RosterByName(pilots_);
+  int new_kills = 0;
+  int new_ground_kills = 0;
+  for (const auto& [name, pilot] : RosterByName(pilots)) {
+    const auto earlier = before.find(name);
+    if (earlier == before.end()) continue;
+    new_kills += pilot.kills - earlier->second.kills;
+    new_ground_kills += pilot.ground_kills - earlier->second.ground_kills;
   }
-  if (roster.ground_kills - roster_.ground_kills > most_new_ground_kills) {
-    problems.push_back("ground kills grew by " +
-                       std::to_string(roster.ground_kills - roster_.ground_kills) +
+  if (new_kills > most_new_kills) {
+    problems.push_back("kills grew by " + std::to_string(new_kills) + ", the mission had " +
+                       std::to_string(most_new_kills));
+  }
+  if (new_ground_kills > most_new_ground_kills) {
+    problems.push_back("ground kills grew by " + std::to_string(new_ground_kills) +
                        ", the mission had " + std::to_string(most_new_ground_kills));
   }
   const std::string campaign = Read("campaign.tavrek");
   if (CampaignValue(campaign, "Battle") != battle_) return problems;
-  add(UnexplainedTerritoryChanges(
-      TerritoryOwners(territory_), TerritoryOwners(Read("territory.tavrek")),
-      {ColumnPlaces(columns_), ColumnPlaces(Read("columns.tavrek"))},
-      TimetableCaptures(timetable_, battle_, CampaignDateKey(campaign)), landings));
+  const std::map<std::string, std::string> owners = TerritoryOwners(Read("territory.tavrek"));
+  add(UnexplainedTerritoryChanges(TerritoryOwners(territory_), owners,
+                                  {ColumnPlaces(columns_), ColumnPlaces(Read("columns.tavrek"))},
+                                  TimetableCaptures(timetable_, battle_, CampaignDateKey(campaign)),
+                                  landings,
+                                  OwnersTakenFromSurroundings(Read("locations.tavrek"), owners)));
   return problems;
 }

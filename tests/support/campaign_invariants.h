@@ -35,18 +35,29 @@ std::map<std::string, std::set<std::string>> ColumnPlaces(const std::string& col
 std::map<std::string, std::string> TimetableCaptures(const std::string& timetable_text,
                                                      const std::string& battle, int up_to);
 
+// Stations, harbours, ports, seaplane bases and beachheads hold no ground of their own: each
+// takes the side of the nearest place around it that has an owner. Answers place -> that side
+// for such places of locations.tavrek ("name side x y" lines), judged by `owners`.
+std::map<std::string, std::string> OwnersTakenFromSurroundings(
+    const std::string& locations_text, const std::map<std::string, std::string>& owners);
+
 // Owners that changed between two territory files without a cause: a location may change
 // hands only to a side with a column there (before or after the cycle), to the side the
-// timetable gives it by then, or where the flown mission landed troops (`landings`).
+// timetable gives it by then, where the flown mission landed troops (`landings`), or, for a
+// place without ground of its own, to the side its surroundings give it (`surroundings`).
 std::vector<std::string> UnexplainedTerritoryChanges(
     const std::map<std::string, std::string>& before,
     const std::map<std::string, std::string>& after,
     const std::vector<std::map<std::string, std::set<std::string>>>& column_places,
-    const std::map<std::string, std::string>& timetable, const std::set<std::string>& landings);
+    const std::map<std::string, std::string>& timetable, const std::set<std::string>& landings,
+    const std::map<std::string, std::string>& surroundings = {});
 
 // The campaign's files loaded by a fresh program and saved again: the names of those whose
-// bytes changed. `program_folder` holds the data/ the campaign was made with, `game_folder`
-// the game; the campaign folder is copied, so the campaign itself is not touched.
+// bytes changed. Opening a campaign ranks the pilots and brings reserve columns back in, so
+// the comparison is between a first such save and a second one, and the pilots of each
+// squadron are compared in no order. `program_folder` holds the data/ the campaign was made
+// with, `game_folder` the game; the campaign folder is copied, so the campaign itself is not
+// touched.
 std::vector<std::string> ReloadSaveProblems(const std::string& program_folder,
                                             const std::string& campaign_folder,
                                             const std::string& game_folder);
@@ -59,9 +70,9 @@ std::string CampaignValue(const std::string& campaign_text, const std::string& s
 // The checks of one cycle on a campaign folder: Begin() takes the files before the cycle,
 // End() compares them with the files after it. Sides of territory may change through columns,
 // the battle's timetable up to the new campaign date, and `landings` (a cycle that moves the
-// campaign to its next battle starts its territory afresh); the roster's kills and ground
-// kills may grow by the most the flown mission allows, never more (a mission or a kill scored
-// twice shows there).
+// campaign to its next battle starts its territory afresh); the kills and ground kills of the
+// pilots on the roster before and after may grow by the most the flown mission allows, never
+// more (a mission or a kill scored twice shows there).
 class CampaignCycleCheck {
  public:
   CampaignCycleCheck(std::string campaign_folder, std::string timetable_text);
@@ -78,5 +89,5 @@ class CampaignCycleCheck {
   std::string battle_;  // of the campaign record before the cycle
   std::string territory_;
   std::string columns_;
-  RosterTotals roster_;
+  std::string pilots_;  // pilot.tavrek before the cycle
 };

@@ -147,7 +147,13 @@ void CheckRoute(const ParsedMission& mission, const std::string& flight,
   const Waypoint& last = route.back();
   const double from_base = std::hypot(last.x - first.x, last.y - first.y);
   const bool comes_back = route.size() > 1 && first.keyword == "TAKEOFF" && from_base < 10000;
-  if (comes_back && last.keyword != "LANDING" && from_base > 100) {
+  // Seaplanes of a harbour or port come down on the water: their flight ends with a second
+  // pass over the harbour, which may be another one near the first.
+  const Waypoint& before_last = route[route.size() > 1 ? route.size() - 2 : 0];
+  const bool ends_over_harbour = route.size() > 2 && last.keyword == "NORMFLY" &&
+                                 before_last.keyword == "NORMFLY" && before_last.x == last.x &&
+                                 before_last.y == last.y;
+  if (comes_back && last.keyword != "LANDING" && from_base > 100 && !ends_over_harbour) {
     problems.push_back("[" + name + "] comes back to its base and does not land.");
   }
 }
