@@ -129,6 +129,8 @@ void FuzzProgramFolder::Restore() {
 
 void FuzzProgramFolder::Run(const std::string& relative, std::string_view bytes,
                             const std::function<void(TMainForm&)>& load) {
+  // A file of the game's folders may sit in a folder the campaign does not have yet.
+  fs::create_directories(fs::path(path_ + relative).parent_path());
   WriteTextFile(path_ + relative, bytes);
   RunLoad(load);
   Restore();
