@@ -34,6 +34,22 @@ constexpr int kMapMetres = 400000;
 
 inline const fs::path kShippedData = fs::path(TAVREK_SOURCE_DIR) / "data";
 
+// A main window on a program folder that holds "data", "campaign" and "game": the messages
+// loaded, nothing else.
+inline std::unique_ptr<TMainForm> NewBenchmarkForm(PlatformServices& platform,
+                                                   const fs::path& folder) {
+  auto form = std::make_unique<TMainForm>(platform, std::vector<std::string>{"tavrek"});
+  form->ProgramFolder = folder.string() + "/";
+  form->DataFilesFolder = form->ProgramFolder + "data/";
+  form->CampaignFolder = (folder / "campaign").string() + "/";
+  form->GameFolder = (folder / "game").string() + "/";
+  form->GameID = "1946";
+  form->Tracking.Checked = true;
+  form->ActionRadius.Text = "250 Kilometers";
+  GetMessages(*form);
+  return form;
+}
+
 inline std::string Coordinate(int metres) {
   return std::to_string(metres) + ".00";
 }
@@ -141,16 +157,7 @@ class GeneratedCampaign {
   // A main window with this program folder, campaign and game folder, the messages loaded,
   // nothing else.
   std::unique_ptr<TMainForm> NewForm(PlatformServices& platform) const {
-    auto form = std::make_unique<TMainForm>(platform, std::vector<std::string>{"tavrek"});
-    form->ProgramFolder = folder_.string() + "/";
-    form->DataFilesFolder = form->ProgramFolder + "data/";
-    form->CampaignFolder = (folder_ / "campaign").string() + "/";
-    form->GameFolder = (folder_ / "game").string() + "/";
-    form->GameID = "1946";
-    form->Tracking.Checked = true;
-    form->ActionRadius.Text = "250 Kilometers";
-    GetMessages(*form);
-    return form;
+    return NewBenchmarkForm(platform, folder_);
   }
 
  private:

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/main_form.h"
-#include "campaign_data/messages.h"
+#include "benchmarks/generated_campaign.h"
 
 // The shipped sample in a program folder of its own, for the benchmarks that run the pipeline
 // on it. The int stands where the generated campaigns take their size, so the same benchmark
@@ -52,16 +52,7 @@ class SampleCopy {
   const std::filesystem::path& Folder() const { return folder_; }
 
   std::unique_ptr<TMainForm> NewForm(PlatformServices& platform) const {
-    auto form = std::make_unique<TMainForm>(platform, std::vector<std::string>{"tavrek"});
-    form->ProgramFolder = folder_.string() + "/";
-    form->DataFilesFolder = form->ProgramFolder + "data/";
-    form->CampaignFolder = (folder_ / "campaign").string() + "/";
-    form->GameFolder = (folder_ / "game").string() + "/";
-    form->GameID = "1946";
-    form->Tracking.Checked = true;
-    form->ActionRadius.Text = "250 Kilometers";
-    GetMessages(*form);
-    return form;
+    return bench::NewBenchmarkForm(platform, folder_);
   }
 
  private:
