@@ -70,7 +70,6 @@ void CampPathChk(TMainForm& form) {
   if (Contains(career, "DGen_") && form.DGENBoot.Checked && form.AutoGeneration.Checked) {
     form.CampaignFolder = form.GameFolder + WithBackslashes(career, 11);
     ErrorLog(form, "DGen Campaign path selected as " + form.CampaignFolder + ".");
-    WriteIni(form);
   }
   WriteIni(form);
   form.StatusBar.SimpleText = form.CampaignFolder;

@@ -73,46 +73,43 @@ bool OnlyNames(std::string_view path_text) {
   return true;
 }
 
-// ResolvePath answered from what `cache` knows of the folders on the way.
-fs::path ResolveThroughCache(std::string_view path_text, FolderCache& cache) {
-  fs::path as_written = PathAsWritten(path_text);
-  if (!path_text.empty() && Exists(cache.TypeOf(as_written))) return as_written;
-
-  fs::path resolved = (!path_text.empty() && IsSeparator(path_text[0])) ? "/" : "";
-  bool parent_exists = true;
-  size_t pos = 0;
-  while (pos < path_text.size()) {
-    size_t end = pos;
-    while (end < path_text.size() && !IsSeparator(path_text[end])) ++end;
-    const std::string part(path_text.substr(pos, end - pos));
-    pos = end + 1;
-    if (part.empty()) continue;
-    if (!parent_exists) {
-      resolved /= part;
-      continue;
-    }
-    if (!Exists(cache.TypeOf(resolved / part))) {
-      const std::string* match = cache.MatchIgnoringCase(resolved, part);
-      resolved /= match != nullptr ? *match : part;
-    } else {
-      resolved /= part;
-    }
-    parent_exists = cache.TypeOf(resolved) == fs::file_type::directory;
+// What a path walk asks of the disk: whether a path is there, the entry of a folder that a
+// name stands for, and whether a path is a folder.
+struct DiskLookup {
+  bool Exists(const fs::path& path) const {
+    std::error_code ec;
+    return fs::exists(path, ec);
   }
-  if (!path_text.empty() && IsSeparator(path_text.back()) && resolved != "/") resolved /= "";
-  return resolved;
-}
+  std::string Match(const fs::path& folder, const std::string& part) const {
+    return MatchEntry(folder, part);
+  }
+  bool IsFolder(const fs::path& path) const {
+    std::error_code ec;
+    return fs::is_directory(path, ec);
+  }
+};
 
-}  // namespace
+// The same questions answered from what an operation's folder cache knows.
+struct CachedLookup {
+  FolderCache& cache;
+  bool Exists(const fs::path& path) const { return ::Exists(cache.TypeOf(path)); }
+  std::string Match(const fs::path& folder, const std::string& part) const {
+    if (Exists(folder / part)) return part;
+    const std::string* match = cache.MatchIgnoringCase(folder, part);
+    return match != nullptr ? *match : part;
+  }
+  bool IsFolder(const fs::path& path) const {
+    return cache.TypeOf(path) == fs::file_type::directory;
+  }
+};
 
-fs::path ResolvePath(std::string_view path_text) {
-  FolderCache* const cache = FolderCacheScope::Current();
-  if (cache != nullptr && OnlyNames(path_text)) return ResolveThroughCache(path_text, *cache);
-
+// Walks the path part by part, taking at each folder the entry that matches without regard
+// to case. Below a part that is not a folder the rest is kept as written.
+template <typename Lookup>
+fs::path ResolveWith(std::string_view path_text, const Lookup& lookup) {
   // A path that exists as written needs no search: every part of it matches exactly.
-  std::error_code exists_error;
   fs::path as_written = PathAsWritten(path_text);
-  if (!path_text.empty() && fs::exists(as_written, exists_error)) return as_written;
+  if (!path_text.empty() && lookup.Exists(as_written)) return as_written;
 
   fs::path resolved = (!path_text.empty() && IsSeparator(path_text[0])) ? "/" : "";
   bool parent_exists = true;
@@ -127,13 +124,20 @@ fs::path ResolvePath(std::string_view path_text) {
       resolved /= part;
       continue;
     }
-    resolved /= MatchEntry(resolved, part);
-    std::error_code ec;
-    parent_exists = fs::is_directory(resolved, ec);
+    resolved /= lookup.Match(resolved, part);
+    parent_exists = lookup.IsFolder(resolved);
   }
   // A trailing separator marks a folder; keep it so that callers can append names.
   if (!path_text.empty() && IsSeparator(path_text.back()) && resolved != "/") resolved /= "";
   return resolved;
+}
+
+}  // namespace
+
+fs::path ResolvePath(std::string_view path_text) {
+  FolderCache* const cache = FolderCacheScope::Current();
+  if (cache != nullptr && OnlyNames(path_text)) return ResolveWith(path_text, CachedLookup{*cache});
+  return ResolveWith(path_text, DiskLookup{});
 }
 
 bool IsAbsolutePath(std::string_view path) {
