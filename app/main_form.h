@@ -37,8 +37,8 @@ class TMainForm : public MainWindowControls,
   // A draw of the process's random generator in 0..n-1.
   int Random(int n) { return Rand.Random(n); }
 
-  // Releases and closes the main window and tells the application to quit; the running
-  // operation goes on to its end.
+  // Shuts the main window down and asks the application to exit; whatever operation is
+  // running still finishes first.
   void Close();
 
   PlatformServices& Platform;

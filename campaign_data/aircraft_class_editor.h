@@ -2,8 +2,8 @@
 
 class TMainForm;
 
-// The aircraft class editor (AircraftPanel): every change to a type's figures or loadouts is
-// stored in AircraftClassTable and written to class.tavrek or payloads.tavrek at once.
+// AircraftPanel, the editor of aircraft classes: any edit to a type's figures or loadouts goes
+// into AircraftClassTable and is saved straight away to class.tavrek or payloads.tavrek.
 
 // Fills the editor's fixed choice lists and binds its menu entry, tool-bar button and boxes.
 void WireAircraftClassEditor(TMainForm& form);

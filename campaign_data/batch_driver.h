@@ -4,8 +4,9 @@ class TMainForm;
 
 // The command-line batch driver.
 
-// Sorts the arguments into the run they ask for, runs its work and leaves the verdict in
-// DayStep: 1 generates the next mission and ends the process, 2 ends it, 0 waits. A waiting run
-// ends at once unless a generator replacement is on (the timer then ends it). A career start
-// without a valid rank stops here through ErrorTrap: no career, the run ends as failed.
+// Works out which run the arguments request, does that run's work and sets DayStep to the
+// outcome: 1 means the next mission is built and the process quits, 2 means it just quits, 0
+// means wait. A waiting run quits straight away unless a generator replacement is active, in
+// which case the timer finishes it. Starting a career with no valid rank goes to ErrorTrap: no
+// career is made and the run counts as failed.
 void ChkParams(TMainForm& form);

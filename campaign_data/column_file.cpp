@@ -118,7 +118,7 @@ std::string UnitName(TMainForm& form, const std::string& line, const std::string
     return Trim(std::string_view(name).substr(0, name.find('~')));
   }
   std::string name = NextShipName(form, column_type);
-  // The column 12_Chief of the class Armor.T34 is called T34_12.
+  // Name fallback: class Armor.T34 with column 12_Chief gives T34_12.
   if (name.size() < 2) {
     const size_t underscore = line.find('_');
     name = FirstWord(TextAfter(line, '.')) + "_" +
@@ -303,8 +303,8 @@ FormationSlot Formation(int n) {
   return {ring, direction[0], direction[1]};
 }
 
-// Each side's ships patrol its area (the first area for army 1, the second for army 2), up to
-// the side's first transport ship.
+// Ships of each side patrol that side's area (army 1 uses the first area, army 2 the
+// second); placement stops at the side's first transport ship.
 void PlaceShipsOnPatrol(TMainForm& form) {
   std::array<bool, 3> transport_seen{false, false, false};
   std::unordered_map<std::string, int> columns_at;  // place and army -> columns so far

@@ -9,9 +9,9 @@
 inline constexpr int kColumnCapacity = 1025;
 inline constexpr int kColumnRouteCapacity = 1029;
 
-// The route points of one column, each a position line of the game's road format (x, y, z and
-// further fields). Points never written read as empty; an index beyond the capacity is an
-// error, never a write past the end.
+// One column's route: each entry is a road-format position line (x, y, z, then more fields).
+// Unwritten entries read back empty; indexing past the capacity raises an error rather than
+// writing out of bounds.
 class ColumnRoutePoints {
  public:
   std::string& operator[](int index) {
@@ -44,11 +44,12 @@ struct ColumnEntry {
   std::string ColumnName;      // the first word of ColumnType
   std::string ColumnPlace;     // a location, a patrol area, the carrying transport, or "Blank"
   std::string ColumnArmy;      // "1" Allied, "2" Axis
-  // The side that holds the column's place for the coming move: "0" when a column of the other
-  // side is coming onto it.
+  // Owner of the column's current place for the next move; set to "0" while an enemy column
+  // is moving onto that place.
   std::string ColumnPlaceOwner;
-  // The side whose direction the column travels its route sections in: "2" from a section's
-  // first location to its second, "1" the other way. A column pushed back takes the attacker's.
+  // Which side's direction the column follows along its route sections: "2" runs a section
+  // from its first location towards the second, "1" runs it backwards. A column that is pushed
+  // back adopts the attacker's direction.
   std::string ColumnHeading;
   std::string ColumnDestination;       // where the column will be after the next mission
   std::string ColumnDestinationOwner;  // the side that holds the destination

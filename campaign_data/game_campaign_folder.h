@@ -2,8 +2,8 @@
 
 class TMainForm;
 
-// The game-side folder of the active campaign (GameCampaignFolder): the career, co-op or
-// dogfight folder under the game's Missions folder, or the campaign folder itself when the
-// game's career or co-op generator has been replaced. Loads the campaign first when nothing is
-// loaded, and creates the folder (one level) when it does not exist.
+// Finds the active campaign's folder on the game side (GameCampaignFolder): inside the game's
+// Missions folder, the career, co-op or dogfight subfolder; if the game's career or co-op
+// generator is replaced, the campaign folder itself. Loads the campaign when none is loaded
+// yet, and makes the folder (a single level) if it is missing.
 void DetermineCampFolder(TMainForm& form);

@@ -14,9 +14,9 @@ struct WholeMetrePoint {
 // The integer part of one coordinate: the text before its decimal point, trimmed, as a whole
 // number. A number without a decimal point throws ConversionError.
 long long ReadWholeMetreNumber(std::string_view number);
-// The integer parts of a position text "x y": x is the text before the first blank, y the text
-// after it (at most 40 characters, trimmed), each read up to its decimal point. A position
-// without a blank or a number without a decimal point throws ConversionError.
+// Whole-metre parts of an "x y" position text: x comes before the first blank and y after it
+// (trimmed, no more than 40 characters); each is read only up to its decimal point. A position
+// with no blank, or a coordinate with no decimal point, throws ConversionError.
 WholeMetrePoint ReadWholeMetres(std::string_view position);
 // Trunc(sqrt(dx^2 + dy^2)) computed in floating point, where a zero sum counts as 1: two equal
 // positions are 1 m apart.

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-// The lines of a data file read one after another, as the campaign files are: a read past the
-// end gives an empty line, so a record cut short by the end of the file reads its missing
-// lines as empty.
+// Sequential reader over a data file's lines, matching how campaign files are read: reading
+// beyond the last line yields an empty string, so a truncated record at the file's end simply
+// gets empty values for the lines it lacks.
 class LineCursor {
  public:
   explicit LineCursor(std::vector<std::string> lines) : lines_(std::move(lines)) {}

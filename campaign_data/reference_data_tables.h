@@ -48,6 +48,6 @@ using GroundObjectTypeTableType = FixedTable<GroundObjectTypeEntry, kGroundObjec
 inline constexpr int kFrontObjectCapacity = 12;
 using FrontObjectTableType = FixedTable<std::string, kFrontObjectCapacity>;
 
-// Aircraft types present in the game installation, in lower case.
+// Lower-case names of the aircraft types the installed game provides.
 inline constexpr int kActivePlaneCapacity = 501;
 using ActivePlaneListType = FixedTable<std::string, kActivePlaneCapacity>;

@@ -8,10 +8,10 @@ class TMainForm;
 // the defaults; a shorter (older) file is read as far as it goes; a line that is no text, or a
 // line 12 that holds no action radius, is logged and leaves its setting as it was.
 void ReadIni(TMainForm& form);
-// Writes the whole file to the program folder and, when the game folder is known, a copy
-// there. In an interactive run it first makes sure the program folder holds the program, asking
-// the user at most three times. A file that cannot be written is logged; an interactive save
-// then throws FileError, a command-line run ends through ErrorTrap.
+// Saves the complete settings file in the program folder, plus a copy in the game folder once
+// that folder is known. Interactive runs first check that the program folder contains the
+// program, prompting the user up to three times. Write failures are logged; then an
+// interactive save throws FileError and a command-line run stops through ErrorTrap.
 void WriteIni(TMainForm& form);
 void SetMainPathCanClose(TMainForm& form, bool& can_close);
 void SelectCampPathClick(TMainForm& form);

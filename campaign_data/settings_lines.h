@@ -5,9 +5,9 @@
 
 class TMainForm;
 
-// The layout of tavrek.ini. The file is positional: a setting is known by its line number, not
-// by its key. Lines 1-3 are folders, lines 4-14 the bare texts of eleven option boxes, lines
-// 15-79 key=value lines.
+// Layout of tavrek.ini. Settings are identified by position (line number) rather than by key
+// name: lines 1-3 hold folders, lines 4-14 the plain texts of eleven option boxes, and lines
+// 15-79 are key=value pairs.
 inline constexpr int kSettingsLineCount = 79;
 
 // What a read hands on to be applied once the whole file has been read.

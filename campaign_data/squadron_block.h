@@ -44,12 +44,12 @@ struct SquadronBlock {
   std::string radio;
 };
 
-// Splits the file into blocks. `coop_modes`: the co-op mode or the co-op generator replacement
-// is on, so "Active Never" is kept and the player's squadron keeps its flags. A block cut short
-// by the end of the file is left out and noted in `report`: its missing lines would make a
-// squadron of empty texts. Throws ProgramError on a header that names no squadron or on more
-// than `capacity` blocks, and ConversionError on a Planes line whose "+" number is none; the
-// texts name the line.
+// Breaks the file into blocks. `coop_modes` is set when co-op mode or the co-op generator
+// replacement is active; then "Active Never" survives and the player's squadron retains its
+// flags. A final block truncated by end of file is dropped and reported in `report`, since
+// its absent lines would produce a squadron full of empty texts. Throws ProgramError when a
+// header names no squadron or there are more than `capacity` blocks, and ConversionError
+// when a Planes line's "+" value is not a number; messages cite the offending line.
 std::vector<SquadronBlock> ParseSquadronFile(const std::vector<std::string>& lines, bool coop_modes,
                                              int capacity, FileReadReport& report);
 

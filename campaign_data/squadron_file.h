@@ -16,5 +16,6 @@ void SquadronList(TMainForm& form, const std::string& mode);
 void SaveSquadrons(TMainForm& form, int mode);
 // Fills PlanesExtra (planes per flight) of the squadron while it is 0.
 void FlightSizeCheck(TMainForm& form, int squadron);
-// Resets every squadron's maximum strength from the flights-per-squadron choice and saves.
+// Recomputes the maximum strength of all squadrons from the chosen flights per squadron,
+// then saves.
 void CalculateLinkedMax(TMainForm& form);

@@ -58,7 +58,7 @@ int ChangeOdds(const TMainForm& form, const SquadronEntry& squadron, int pace) {
   long long odds = static_cast<long long>(months) * pace;
   if (end <= now || odds < 0) odds = 0;
   if (odds > kNewCampaignOdds) odds = kNewCampaignOdds;
-  // The first mission of a new campaign keeps its types.
+  // A new campaign's opening mission never changes its aircraft types.
   if (form.NewCampaignFlag == "Y" && end >= now) odds = kNewCampaignOdds;
   return static_cast<int>(odds);
 }

@@ -10,5 +10,5 @@ class TMainForm;
 void StartArmor(TMainForm& form);
 // Changes one column's armour type by the service dates of the armour table.
 void ArmorUpGrade(TMainForm& form, int column);
-// Puts the army name of side "1" or "2" on the current map into the text.
+// Inserts into the text the army name that side "1" or "2" has on the current map.
 std::string ReplaceArmy(TMainForm& form, const std::string& text, const std::string& side);

@@ -351,7 +351,7 @@ void EndCampaign(TMainForm& form, const std::string& old_map, const std::string&
   ErrorTrap(form, message);
 }
 
-// A week passes before the new battle's first mission, unless the record moves the date on.
+// The new battle opens seven days later, unless the transfer record moves the date further on.
 void SetBattleDate(TMainForm& form, const TransferRecord& record) {
   form.DayStep = kWeekBetweenBattles;
   ErrorLog(form, "Set the campaign date.");

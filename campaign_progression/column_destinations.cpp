@@ -157,8 +157,9 @@ void ColumnRouting::CheckHold(int c) {
   }
 }
 
-// The first section leading away from the column's place in its heading's direction gives its
-// destination; a later one takes over on a draw of 0 when its far end has no broken bridge.
+// The destination is the far end of the first section that starts at the column's place and runs
+// the way the column is heading; a later such section replaces it on a draw of 0 unless a broken
+// bridge lies at its far end.
 void ColumnRouting::ChooseDestination(int c) {
   ColumnEntry& column = form_.ColumnTable[c];
   const RouteSections* routes = routes_.For(RouteFiles::NetworkOf(column.ColumnType));

@@ -4,8 +4,8 @@
 
 class TMainForm;
 
-// The campaign timetable: timetable.tavrek of the campaign data folder (else the program's
-// data folder), one dated command per line, grouped in blocks under a "[battle]" header.
+// The campaign timetable is timetable.tavrek, looked for first in the campaign's data folder and
+// then in the program's: one dated command per line, in blocks each headed by "[battle]".
 
 // Applies the commands of the current battle's block that are due on the campaign date. The
 // run-wide values it sets (captures, mission hour, banned loadouts, briefing news, attack

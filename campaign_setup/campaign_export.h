@@ -5,8 +5,8 @@
 class TMainForm;
 
 // Export and import of on-line campaigns. An export folder in the program folder
-// ("x_<battle>_<yyyymmdd>_<missions of the day>") holds the campaign's files, the campaign's own
-// data files and the settings as tavrekimport.dat; importing one makes it the active campaign
+// ("x_<battle>_<yyyymmdd>_<missions of the day>") receives the campaign files, its data files and
+// a copy of the settings named tavrekimport.dat; importing one makes it the active campaign
 // and its data folder, with the folders of the settings and of the campaign record pointed at
 // this installation.
 

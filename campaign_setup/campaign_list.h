@@ -22,7 +22,7 @@ class TMainForm;
 //   <key>=<a further Axis place>
 //   <key>=<a further Allied place>
 //   Locale=<place>                   0 to 199 lines
-// A value is the text after the first "=", at most 99 characters, trimmed.
+// Each value is whatever follows the first "=", cut to 99 characters, blanks stripped at both ends.
 
 inline constexpr int kMaxLocales = 199;
 

@@ -16,8 +16,8 @@ void NGenCampaign(TMainForm& form);
 // squadrons' spawn choices, then saves the squadrons. A conf.dat without its select part is
 // refused with a message.
 void NGenConfLoad(TMainForm& form);
-// Keeps the co-op campaign's conf.dat in step when a squadron is added, gets a new identifier
-// or is removed (action "Add", "Rename" or "Remove"); `old_id` and `name` are the identifier
+// Keeps the co-op campaign's conf.dat in step when a squadron joins, is renamed to another
+// identifier or leaves (action "Add", "Rename" or "Remove"); `old_id` and `name` are the identifier
 // and display name the squadron had before. Does nothing outside a co-op campaign folder.
 void UpdateNGenConf(TMainForm& form, int squadron, const std::string& old_id,
                     const std::string& name, const std::string& action);

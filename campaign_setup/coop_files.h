@@ -13,8 +13,8 @@
 //   [$select]    the choices: "DiD DiDmode" or "DiD Immortal", and per wing a line with the
 //                wing identifier and its spawn key "rnd", "all" or "nvr"
 //   [$missions]  the campaign's missions, "  <file>.mis" per line
-//   [$locale]    the lines of the co-op campaign file (name, note, the wing lines)
-//   [$data]      its first line names the battle
+//   [$locale]    a copy of the co-op campaign file's lines: name, note and wing lines
+//   [$data]      the battle's name on the first line
 //   [<wing>]     the spawn options of one wing
 //
 // Squadron identifiers end in the squadron digit; a wing identifier is a squadron identifier
@@ -64,7 +64,7 @@ struct CoopConf {
 // run), else from "[$select]" to the end of the file.
 CoopConf ReadCoopConf(const std::vector<std::string>& lines, bool did_until_data);
 
-// The edits of conf.dat when a squadron is added, gets a new identifier or is removed. Each
+// Rewrites of conf.dat for a squadron that joins, changes identifier or leaves. Each one
 // answers the new lines (empty lines dropped), or throws ProgramError naming what the file
 // lacks; `path` is only quoted in that message.
 struct CoopSquadron {

@@ -8,8 +8,8 @@ class TMainForm;
 // menu item NGenBoot, and the start-up test that tells whether it already stands there.
 
 // Switches the replacement over. Switching on copies the program over NGen.exe (the game's own
-// kept once as NGen_bak.exe) and writes a co-op campaign file per battle of the campaign list
-// into the game's NGen folder; switching off puts the backup back and removes those files. The
+// kept once as NGen_bak.exe) and writes, into the game's NGen folder, one co-op campaign file for
+// each battle in the campaign list; switching off puts the backup back and removes those files. The
 // on-line script runs put the backup back without asking and keep the files. Everything a
 // switch needs is checked before anything changes; a run without window asks nothing and
 // switches nothing but the on-line scripts' restore.

@@ -6,7 +6,7 @@
 class TMainForm;
 
 // Object, column and squadron densities: the choice of each box ("Full" to "None") gives the
-// level that the planner, the stationary-object updates and the column routing read.
+// level read by the mission planner, by the updates of stationary objects and by column routing.
 
 enum class DensityKind { kStationary, kColumn, kSquadron };
 

@@ -2,8 +2,8 @@
 
 class TMainForm;
 
-// Nose art: bitmaps of the game's "PaintSchemes\NoseArt\" folder that pilots of American
-// bomber and ground-attack squadrons may carry. noseart.tavrek (written with the pilots) holds
+// Nose art: bitmaps of the game's "PaintSchemes\NoseArt\" folder, available to the pilots of
+// American bombers and ground-attack units only. noseart.tavrek (written with the pilots) holds
 // one block per squadron, in table order, of its pilots' nose art ("None" for none).
 
 // Reads the pilots' nose art from noseart.tavrek.

@@ -15,10 +15,10 @@ class TImage;
 // Completes allpaints.tavrek with a default line for every type of class.tavrek and drops the
 // lines of types it no longer lists.
 void UniversalPaints(TMainForm& form);
-// Squadron and its 16 pilots take the type's standard paint of the season; saves squadrons and
-// pilots.
+// Gives the squadron and all 16 of its pilots the seasonal standard paint of their aircraft
+// type, then saves squadrons and pilots.
 void ApplySingleUniversalPaint(TMainForm& form, int squadron);
-// Standard skins for squadrons that have none; saves squadrons and pilots.
+// Gives every squadron still without a skin the standard one, then saves squadrons and pilots.
 void ApplyUniversalPaints(TMainForm& form);
 // Historical aces fly their own paint while they fly an aircraft type their line names.
 void AcesPaints(TMainForm& form);

@@ -2,7 +2,8 @@
 
 class TMainForm;
 
-// Run menu, Set Up Wizard: a few yes/no questions that set the squadron density, the active
-// flights per squadron, the action radius and the balance of the sides, then offer to put the
-// program in place of the game's career and co-op generators. Only settings change.
+// Run menu, Set Up Wizard: asks a few yes/no questions to choose the squadron density, how many
+// flights each squadron keeps active, the action radius and how even the two sides are, and at
+// the end offers to replace the game's career and co-op generators with this program. Only
+// settings change.
 void WizardMenuClick(TMainForm& form);

@@ -7,8 +7,8 @@ class PlanRun;
 
 // Squadrons that move to another base in the coming mission; the move is their mission.
 
-// A squadron whose base has passed to another side, or lies near the enemy while a safe base of
-// its side exists, flies to a new base of its side.
+// Moves a squadron to a new base of its own side when its base has changed hands, or when that
+// base is close to the enemy and its side has a safe base to offer.
 void PlanBugOuts(TMainForm& form, PlanRun& run);
 // Squadrons based far from the front, on a base unsuited to them, and transports fly to
 // another base of their side.

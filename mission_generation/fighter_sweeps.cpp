@@ -18,7 +18,7 @@ namespace {
 
 constexpr int kLastSweptPoint = 1024;
 
-// The highest point of the route at or below 1024, then every hundredth point down to 0.
+// Flies from the last route point numbered 1024 or less, then every hundredth point down to 0.
 std::string SweepLeg(const ColumnEntry& column, const std::string& speed) {
   std::string leg;
   for (int k = kLastSweptPoint; k >= 0; --k) {

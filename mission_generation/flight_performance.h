@@ -8,8 +8,8 @@ struct AllPayloadsLine;
 class TMainForm;
 
 // Altitude, speed and payload of a squadron's flights: the aircraft type's figures, overridden
-// by the side-wide boxes of the waypoint-settings panel and, for the player's squadron (index
-// 0), by the player's own boxes there. None of them changes the tables.
+// by the side-wide boxes on the waypoint-settings panel and, for squadron 0 (the player's), by
+// the player's own boxes on that panel. None of them changes the tables.
 
 // Cruise altitude of the squadron's flights, metres. A box or type text that does not begin
 // with a number gives 3000 m (logged); so does a squadron for which no rule names an altitude.

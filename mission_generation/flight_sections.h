@@ -6,9 +6,9 @@ class TMainForm;
 struct MissionBuild;
 struct SquadronRun;
 
-// The "[WING]" list and the flight sections: how many flights a squadron sends and with how
-// many aircraft, their skill, skins, nose art, numbers and portraits, the aircraft type, fuel
-// and weapons, and the companion aircraft some types carry or tow.
+// Writes the "[WING]" list and one section per flight: the squadron's flight count and planes
+// per flight, pilot skill, the aircraft type with its skin, nose art, tail numbers and pilot
+// portraits, its fuel load and loadout, plus any companion aircraft a type carries or tows.
 
 // "name" + flight number: the game's name of one flight of a squadron.
 std::string FlightName(const TMainForm& form, int squadron, int flight);
@@ -25,9 +25,9 @@ int PilotSkill(int squadron_skill, bool squadron_defaults, double kills, double 
 // "\" made "_".
 std::string PortraitFile(const std::string& photo);
 
-// The squadron-level choices before its first flight: the long-range payload, the escort line
-// of the player's briefing, the number of flights and planes per flight. Sets last_flight and
-// extra_planes of the run; false when the squadron has no aircraft to fly.
+// Per-squadron decisions taken before its first flight is written: the long-range payload, the
+// escort line shown in the player's briefing, how many flights and how many planes in each. Sets
+// the run's last_flight and extra_planes; returns false when the squadron has nothing to fly.
 bool PrepareSquadronFlights(TMainForm& form, MissionBuild& build, SquadronRun& run);
 
 // Wing line, skill, sorties and the flight section up to its weapons line for run.flight.

@@ -6,8 +6,8 @@ class TMainForm;
 
 // FlightsPerSquadron from FlightBox's text; any other text gives two flights.
 void SetSqFlights(TMainForm& form);
-// FlightBox's change: sets the flights, saves the settings and, while the Options item LinkMax
-// is ticked, recomputes every squadron's maximum strength.
+// FlightBox's change: stores the new flight count and saves the settings; with LinkMax ticked
+// in the Options menu it also works out each squadron's maximum strength again.
 void FlightBoxChange(TMainForm& form);
 // Binds FlightBox's change.
 void WireFlightBox(TMainForm& form);

@@ -6,8 +6,8 @@
 class TMainForm;
 struct MissionBuild;
 
-// The ground world of the mission: the static objects placed this time, the bridges destroyed
-// so far, and the campaign's extra buildings, houses, rockets and static cameras.
+// The mission's ground world: static objects placed for this mission, bridges knocked down so
+// far, and whatever extra buildings, houses, rockets and static cameras the campaign defines.
 
 // A class of the ground-object table that the installed game lacks, with the class that
 // stands in for it (armour classes by their short names).

@@ -4,7 +4,7 @@
 
 class TMainForm;
 
-// The points a flight passes between its climb-out and its target.
+// Route points between a flight's climb-out and the target area.
 
 // A cruise point on the way from `from` to `to`, as a waypoint line without its end. Each
 // squadron and each of its flights is set back a little further toward `from`, so formations

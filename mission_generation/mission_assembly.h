@@ -5,9 +5,9 @@
 class TMainForm;
 struct MissionBuild;
 
-// The end of the mission file builder: the player's seat, the mission text joined in its
-// section order (or the one-flight stub while a campaign-end or stop message is pending), the
-// briefing texts made readable, and the squadrons' moves to their new bases.
+// Final stage of the mission file builder: picks the player's seat, joins the mission text in
+// section order (or writes the one-flight stub when a stop or campaign-end message waits to be
+// shown), makes the briefing texts readable and moves squadrons to their new bases.
 
 // The roster slot of the player in squadron 0: the highest slot holding PlayerName, 15 when no
 // slot does.

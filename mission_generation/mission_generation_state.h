@@ -30,10 +30,10 @@ struct MissionGenerationState {
   std::string MissionPropertiesPath;
   PassGuard* OpenPassGuard = nullptr;  // the guard of the pass running now (pass_guard.h)
 
-  // Base occupancy: entry 0 of row l for map location l, entry 1 of row c for ground column c
-  // (a ship that carries aircraft). The planner keeps its launch loads in A; the builder starts
-  // all three again and counts in A the planes placed on the base, in B the flights taking off
-  // from it and in C the minutes of the last start delay given there.
+  // Base occupancy, indexed by base: map location l uses entry 0 of row l, ground column c (an
+  // aircraft-carrying ship) uses entry 1 of row c. The planner keeps its launch loads in A; the
+  // builder resets all three and counts in A the planes placed on the base, in B the flights
+  // taking off from it and in C the minutes of the last start delay given there.
   std::vector<std::array<int, 2>> ObjectPairA;
   std::vector<std::array<int, 2>> ObjectPairB;
   std::vector<std::array<int, 2>> ObjectPairC;

@@ -6,8 +6,8 @@
 class PassGuard;
 class TMainForm;
 
-// Installing a pass's mission where the game of the current mode looks for it: the mission
-// and properties texts, the career list (campaign.ini), the co-op generator's conf.dat, dated
+// Puts a pass's mission where the game in the current mode expects it: the mission and
+// properties texts, the career list in campaign.ini, conf.dat for the co-op generator, dated
 // copies, the copies in the single and campaign mission folders, and in dogfight mode the
 // server's missions.txt and the IL2SC server settings file. Every file is written whole.
 

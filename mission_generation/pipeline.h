@@ -12,9 +12,9 @@ class TMainForm;
 // or nothing for the files it writes (pass_guard.h): a step that raises leaves them as they
 // were before that pass and ends the run; the passes before it stay.
 void BetweenMissionCompiler(TMainForm& form);
-// One pass of the pipeline; passes count down and pass 1 runs last. The pass reloads the
-// campaign from its files, scores the flown mission when that is its job, moves the campaign on,
-// plans, builds and installs one mission.
+// One pass of the pipeline; passes count down and pass 1 runs last. Each pass reloads the
+// campaign files, scores the mission just flown if this pass is the one that does that, moves
+// the campaign on, then plans, builds and installs one mission.
 void MissionCompiler(TMainForm& form, int pass);
 // Generate Mission button and menu item: clears the run log and runs the pipeline.
 void MissionButtonClick(TMainForm& form);

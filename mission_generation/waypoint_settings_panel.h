@@ -3,9 +3,9 @@
 class TMainForm;
 
 // The waypoint-settings panel (WayPanel): altitudes, offsets and speeds of the player's
-// squadron, and the transit altitudes, take-off circling, ingress and egress coordinates and
-// radio use of every squadron. Every change of an altitude, offset or speed box is saved to
-// tavrek.ini at once.
+// squadron, and for every squadron the transit altitudes, circling after take-off, ingress and
+// egress coordinates and whether it talks on the radio. Each altitude, offset or speed box
+// writes its change to tavrek.ini immediately.
 
 // Binds the Edit menu item, the tool-bar button and every box of the panel. The panel starts
 // hidden.

@@ -66,9 +66,9 @@ std::string NormFlyLine(long long x, long long y, std::string_view altitude,
 std::string AltitudeField(long long metres);
 
 // Join, half-way and intercept points are staggered by the squadron index so that squadrons
-// heading the same way do not share a point. The stagger repeats every kStaggerCycle indexes:
-// the offsets stay within a few kilometres of the route however many squadrons the campaign
-// holds, so the points stay beside their route and on the map.
+// flying in the same direction end up on different points. The stagger repeats every
+// kStaggerCycle indexes: the offsets stay within a few kilometres of the route however many
+// squadrons the campaign holds, so the points stay beside their route and on the map.
 inline constexpr int kStaggerCycle = 10;
 int StaggerIndex(int squadron);
 

@@ -18,7 +18,7 @@ void DogFightCrash(TMainForm& form, const std::string& line);
 // Records the loss of the pilot with this roster name.
 void ShotDown(TMainForm& form, const std::string& pilot_name);
 void Crashed(TMainForm& form, const std::string& pilot_name);
-// Lowers the reconnaissance value of the squadron's side when it flew a reconnaissance mission.
+// After a reconnaissance sortie, cuts the recon value of the side the squadron belongs to.
 void ReconCheck(TMainForm& form, int squadron);
 
 // One aircraft less for the squadron; at no aircraft the loss falls on a sister squadron of the

@@ -6,7 +6,7 @@ class TMainForm;
 
 // Bail-outs, glider landings and damaged aircraft of the flown mission.
 
-// A "bailed out at" line of a pilot, of the player's bomber crew or of a co-op crewman.
+// A "bailed out at" line, for a pilot, a crewman of the player's bomber or a co-op crewman.
 void BailOut(TMainForm& form, const std::string& line, const std::string& mode);
 // A transport pilot of flight 1, aircraft 0 captured: his glider has landed.
 void GliderLanding(TMainForm& form, const std::string& line);

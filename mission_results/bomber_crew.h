@@ -8,12 +8,12 @@ class TMainForm;
 // Takes the crew seats of squadron 0's aircraft type into CrewSeatLabel. Without the file the
 // seats stay empty (logged) and the roster loads on.
 void LoadCrewSeats(TMainForm& form);
-// Sets the position labels and, while the program stands in for the game's career generator,
-// draws a new crew of squadron 0's nation and saves it.
+// Sets the position labels; when CareerGeneratorMode holds, also draws a fresh crew of
+// squadron 0's nation and saves it.
 void CreateCrew(TMainForm& form);
-// Sets the position labels, empties the crew and reads crew.tavrek when there is one.
+// Sets the position labels, clears the crew, then loads crew.tavrek if that file exists.
 void LoadCrew(TMainForm& form);
-// Writes crew.tavrek while the program stands in for the game's career generator.
+// Writes crew.tavrek, but only when CareerGeneratorMode holds.
 void SaveCrew(TMainForm& form);
-// The program stands in for the game's career generator: both Mode items ticked.
+// True when both Mode items are ticked, i.e. Tavrek replaces the game's career generator.
 bool CareerGeneratorMode(const TMainForm& form);

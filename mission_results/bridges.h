@@ -6,8 +6,8 @@ class TMainForm;
 
 // Destroyed bridges.
 
-// A "destroyed by" line of a bridge ("Bridge12 destroyed by ... at x y"): the pilot's lines,
-// a news line and the bridge line of the events log that keeps the bridge down.
+// Handles a bridge's "destroyed by" event ("Bridge12 destroyed by ... at x y"): writes the
+// pilot's lines and a news line, and records the bridge in the events log so it stays down.
 void BridgeDestroyed(TMainForm& form, const std::string& line, const std::string& mode);
 // The bridge at the position named after the locations its road or railway joins
 // ("Naha-Shuri_Rail_Bridge"); "_Bridge" when no marked route point lies near. Throws

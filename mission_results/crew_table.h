@@ -9,6 +9,6 @@ struct CrewPositionTableType {
   std::array<std::string, kCrewPositions> CrewPositionName;    // fixed position labels
   std::array<std::string, kCrewPositions> CrewMemberName;      // who holds each position
   std::array<std::string, kCrewPositions> CrewMemberMissions;  // three digits
-  // The crew positions of the player's aircraft type, in the order of data\crewseats.tavrek.
+  // Seat labels for the player's aircraft type, ordered as listed in data\crewseats.tavrek.
   std::array<std::string, kCrewPositions> CrewSeatLabel;
 };

@@ -5,12 +5,12 @@
 
 class TMainForm;
 
-// Pieces of the game's event-log lines and the line forms the results handlers write.
+// Helpers that take apart game event-log lines, plus the line formats the results handlers emit.
 //
-// A prepared event line begins with its actor: an aircraft of a standard mission is its
-// squadron's SquadronName followed by the flight digit and the aircraft digit ("r01012" is
-// flight 1, aircraft 2 of squadron "r010", roster slot 6); a crewman adds his seat in brackets
-// ("r01012(1)"); a dogfight pilot is his name, a colon and his aircraft type.
+// Every prepared event line starts with its actor. In a standard mission an aircraft is named by
+// its squadron's SquadronName plus a flight digit and an aircraft digit: "r01012" means squadron
+// "r010", flight 1, aircraft 2 (roster slot 6). Crew members append their seat in brackets
+// ("r01012(1)"). In a dogfight the actor is the pilot's name, a colon, then the plane type.
 
 // The text before the first `mark`; empty when the text holds no `mark`.
 std::string TextBefore(std::string_view text, std::string_view mark);

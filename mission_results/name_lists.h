@@ -15,8 +15,8 @@ void CityNames(TMainForm& form);
 // Loads the campaign's own name files ("RU_names.dat" ...); a nation whose file holds fewer
 // than ten names keeps the built-in names.
 void CustomPilotNames(TMainForm& form);
-// Gives the pilot in the slot (0..15, or the spare slot 16) a random name of the squadron's
-// nation, a portrait and a home town.
+// Picks a random name from the list of the squadron's nation for the pilot in the slot (0..15,
+// or spare slot 16), and also assigns him a portrait and a home town.
 void PilotName(TMainForm& form, int squadron, int slot);
 // The names the pilots of the roster (slots 0..15 of every squadron) hold, counted, so that a
 // run of name checks asks each time without scanning the roster.

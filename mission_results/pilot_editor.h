@@ -8,8 +8,8 @@ class TMainForm;
 // Fills the pilot, kill and ground-kill lists with the squadron's pilots, as many as its
 // maximum strength.
 void PilotBox(TMainForm& form, int squadron);
-// Pilot Information label: opens the pilot editor on the last listed pilot who is not the
-// player.
+// Click on the Pilot Information label: opens the editor for the last pilot in the list other
+// than the player.
 void PInfoClick(TMainForm& form);
 // Pilot list click: picks or completes an exchange of two pilots of the player's squadron
 // (off-line, with Squadron Management).

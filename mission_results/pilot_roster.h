@@ -4,12 +4,12 @@ class TMainForm;
 
 // The pilot roster and pilot.tavrek.
 
-// Builds pilot.tavrek when the campaign has none, reads it into PilotRoster, gives every lost
-// pilot (marker "d") a successor, seats the player in squadron 0 (off-line) and loads the skins,
-// nose art and bomber crew that belong to the roster.
+// Creates pilot.tavrek if the campaign lacks one and reads it into PilotRoster. Each lost pilot
+// (marker "d") gets a replacement, the player is placed in squadron 0 (off-line), and the
+// roster's skins, nose art and bomber crews are loaded.
 void LoadPilots(TMainForm& form);
-// Repairs incomplete entries and writes pilot.tavrek, then the skin and nose-art files; a mode
-// above 0 also writes the game's career roster squadron.dat.
+// Fixes incomplete entries, writes pilot.tavrek and then the skin and nose-art files; when mode
+// is greater than 0 it also writes squadron.dat, the roster file of the game's career.
 void SavePilot(TMainForm& form, int mode);
 // What SavePilot does to the entries of one squadron, without writing any file: repairs its
 // slots and passes their nose art through NoseArtCheck. A squadron without a name is left alone.

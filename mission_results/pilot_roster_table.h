@@ -4,8 +4,8 @@
 
 #include "campaign_data/fixed_table.h"
 
-// One pilot of a squadron: entry squadron * 17 + slot; slots 0..15 hold the 16 pilots, slot 16
-// is a spare that no file stores.
+// A squadron pilot, stored at entry squadron * 17 + slot. Slots 0..15 are the sixteen pilots;
+// slot 16 is a spare that is never saved to a file.
 struct PilotEntry {
   std::string RosterName;
   std::string RosterRank;

@@ -8,8 +8,8 @@ class TMainForm;
 // Fills RankAwardTable for the nation of the squadron (0: the player's squadron): the built-in
 // names, replaced by the rank and award files of the nation's career folder in the game.
 void RankAwardSetup(TMainForm& form, int squadron);
-// Whether the career events of the pilot in the slot are posted: every pilot of the player's
-// squadron in the off-line career, human pilots on-line while their ranks are tracked.
+// True when the career events of the pilot in the slot get posted: in an off-line career, all
+// pilots of the player's squadron; on-line, human pilots while their ranks are being tracked.
 bool PostInfo(TMainForm& form, int squadron, int slot);
 // Promotes pilots by their sorties and decorates them by their victories and ground kills, and
 // writes the lines of those posted into PromotionText and the Events label.

@@ -33,8 +33,8 @@ std::vector<int> ColumnsNamed(const TMainForm& form, const std::string& name);
 std::vector<int> StationaryNamed(const TMainForm& form, const std::string& name);
 // The position of the last location of that name; empty when there is none.
 std::string LocationPositionNamed(const TMainForm& form, const std::string& name);
-// The name of the map location nearest to a position, as MapLocation answers it; during a
-// results pass through an index of the locations built once.
+// Name of the map location closest to the position, same answer as MapLocation; within a
+// results pass it uses a location index that is built only once.
 std::string NearestLocationName(TMainForm& form, const std::string& position);
 // OffMapCheck for a squadron's home base, asked once per base in a results pass.
 std::string BaseOffMap(TMainForm& form, const std::string& base);

@@ -61,10 +61,10 @@ using TNotifyEvent = std::function<void(TCustomAsyncSocket& Sender)>;
 using TBgExceptionEvent =
     std::function<void(TCustomAsyncSocket& Sender, const std::exception& E, bool& CanClose)>;
 
-// A socket component: it owns one socket and turns the socket's notifications into events of
-// the object, all on the thread of the event loop it was made with. Notifications come in this
-// order: connect, read, write, accept, close; those of a socket the component no longer holds
-// are dropped. The line layer, the send buffer and the listening server are built on it.
+// Socket component: owns a single socket and delivers its notifications as events of this
+// object, always on the thread of the event loop given at construction. Order of delivery:
+// connect, read, write, accept, close. Notifications for a socket the component has let go are
+// discarded. The line layer, the send buffer and the listening server all build on this class.
 class TCustomAsyncSocket {
  public:
   // The binding is shared with the components made from this one (a server's clients); none

@@ -2,9 +2,9 @@
 
 #include <vector>
 
-// One chunk of a socket's send queue: bytes written at the back, sent from the front.
-// Invariant: 0 <= read count <= write count <= buffer size; once everything written has been
-// sent both counts return to 0 and the chunk is reused.
+// A chunk of a socket's outgoing queue: data is appended at the back and sent from the front.
+// Invariant: 0 <= read count <= write count <= buffer size. When all written data has gone out,
+// both counts are reset to 0 so the chunk can be reused.
 class TBuffer {
  public:
   static constexpr int kDefaultSize = 1514;

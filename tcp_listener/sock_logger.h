@@ -53,7 +53,7 @@ class TSockLogger {
   TLogFileOption LogFileOption() const;
   void SetLogFileOption(TLogFileOption option);
   const std::string& LogFileName() const { return log_file_name_; }
-  // A different name (compared without regard to case) closes the open file.
+  // Switching to another name (case-insensitive comparison) closes the currently open file.
   void SetLogFileName(const std::string& name);
   void SetOnSockLogEvent(TSockLogEvent handler);
 

@@ -1,6 +1,6 @@
-// The program in place of the game's career generator and back, the start-up test that tells
-// whether it stands there, and the campaign folder a game-started run takes from its command
-// line.
+// Tests for swapping this program in for the game's career generator and restoring it, the
+// start-up check that detects whether the swap is in place, and the campaign folder taken from
+// the command line when the game starts the program.
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -16,8 +16,8 @@ class EventLogWriter {
  public:
   enum class Clock { k24Hour, k12Hour };
 
-  // `mission_path`: the mission file relative to the game's Missions folder, as the game names
-  // it ("Campaign/US/Tavrek/tavrekmission.mis"). `start_seconds`: time of day of the start.
+  // `mission_path`: path of the mission file below the game's Missions folder, in the game's own
+  // form ("Campaign/US/Tavrek/tavrekmission.mis"). `start_seconds`: start time as seconds of day.
   EventLogWriter(const std::string& mission_text, std::string mission_path, Clock clock,
                  int start_seconds = 14 * 3600, std::string date = "Dec 8, 2026");
 
