@@ -69,7 +69,8 @@ FlightTally CareerRun::Fly(const std::vector<Happening>& happenings) {
   EventLogWriter log(mission, "Campaign/UM/Tavrek/tavrekmission.mis",
                      EventLogWriter::Clock::k24Hour, 8 * 3600, FlightDate());
   const FlightTally tally =
-      FlyMission(log, mission, ReadFileBytes(CampaignFolder() + "locations.tavrek"), happenings);
+      FlyMission(log, mission, ReadFileBytes(CampaignFolder() + "locations.tavrek"), happenings,
+                 ReadFileBytes(CampaignFolder() + "columns.tavrek"));
   const std::string block = log.Text();
   last_stamp_ = block.substr(0, block.find(']') + 1);
   event_log_ += block;

@@ -75,6 +75,36 @@ TEST(OfflineCareer, MissionsFlownUntilTheBattleEndsKeepTheInvariantsAndTheReview
   EXPECT_THAT(ChangedPaths(before, flown), IsEmpty());
 }
 
+// The sample's landing craft carry Japanese armour to Hagushi, where it meets the Marines and
+// the Allied zone is lost: that is the war as it must go when nobody stops them. A player who
+// sinks the loaded transports keeps the war going; ten missions flown so keep every invariant,
+// and the files after the first and the tenth match the reviewed ones.
+TEST(OfflineCareer, TenMissionsWithTheLandingsStoppedKeepTheInvariantsAndTheReviewedFiles) {
+  constexpr int kMissions = 10;
+  CareerRun run;
+  ASSERT_EQ(run.Create(19450401), 0) << run.RunLog();
+  ASSERT_THAT(MissionProblems(run.InstalledMission()), IsEmpty()) << run.RunLog();
+  CampaignCycleCheck check(run.CampaignFolder(),
+                           ReadFileBytes(SourceDataFolder() + "timetable.tavrek"));
+  int transports_sunk = 0;
+  for (int cycle = 1; cycle <= kMissions; ++cycle) {
+    SCOPED_TRACE("cycle " + std::to_string(cycle));
+    check.Begin();
+    const FlightTally tally = run.Fly(LandingsStoppedHappenings(cycle));
+    ASSERT_EQ(run.Next(19450401 + cycle), 0) << run.RunLog();
+
+    transports_sunk += tally.transports_sunk;
+    EXPECT_THAT(MissionProblems(run.InstalledMission()), IsEmpty());
+    EXPECT_THAT(check.End(tally.victories, tally.ground_kills), IsEmpty());
+    EXPECT_THAT(
+        ReloadSaveProblems(run.world.program_folder.Path(), run.CampaignFolder(), run.GameFolder()),
+        IsEmpty());
+    if (cycle == 1 || cycle == kMissions)
+      ExpectGoldens(run, "career10_cycle" + std::to_string(cycle));
+  }
+  EXPECT_GT(transports_sunk, 0);
+}
+
 // Every victory and ground kill is credited once, and the files a cycle leaves are those a
 // fresh program opening the campaign and saving it again leaves (once the opening has done
 // its own work: see ReloadSaveProblems).

@@ -2,8 +2,10 @@
 
 #include <map>
 #include <optional>
+#include <set>
 #include <sstream>
 
+#include "platform/text_file.h"
 #include "tests/support/mission_checker.h"
 
 namespace {
@@ -55,6 +57,20 @@ EnemyColumns FindEnemyColumns(const std::string& mission_text) {
   return columns;
 }
 
+// The chiefs that a column stands in ("18_Chief" of "... @18_Chief $... ~T"), by number.
+std::set<int> LoadedChiefs(const std::string& columns_text) {
+  std::set<int> chiefs;
+  for (const std::string& line : SplitTextLines(columns_text)) {
+    const size_t at = line.find(" @");
+    if (at == std::string::npos) continue;
+    const std::string place = line.substr(at + 2, line.find(' ', at + 2) - at - 2);
+    const size_t suffix = place.find("_Chief");
+    if (suffix == 0 || suffix == std::string::npos || suffix + 6 != place.size()) continue;
+    chiefs.insert(std::stoi(place.substr(0, suffix)));
+  }
+  return chiefs;
+}
+
 std::string BridgePosition(const std::string& locations_text) {
   std::istringstream lines(locations_text);
   std::string name, side, x, y;
@@ -67,8 +83,8 @@ std::string BridgePosition(const std::string& locations_text) {
 }  // namespace
 
 FlightTally FlyMission(EventLogWriter& log, const std::string& mission_text,
-                       const std::string& locations_text,
-                       const std::vector<Happening>& happenings) {
+                       const std::string& locations_text, const std::vector<Happening>& happenings,
+                       const std::string& columns_text) {
   FlightTally tally;
   const std::string player = log.Aircraft(log.PlayerFlight(), 0);
   log.Seat(player, "Player");
@@ -120,6 +136,17 @@ FlightTally FlyMission(EventLogWriter& log, const std::string& mission_text,
         ++tally.ground_kills;
         break;
       }
+      case Happening::kTransport: {
+        const std::set<int> loaded = LoadedChiefs(columns_text);
+        std::erase_if(columns.ships, [&](const int ship) {
+          if (!loaded.contains(ship)) return false;
+          log.VehicleDestroyed(ship, 0, player);
+          ++tally.ground_kills;
+          ++tally.transports_sunk;
+          return true;
+        });
+        break;
+      }
       case Happening::kBridge:
         log.BridgeDestroyed(bridge++, BridgePosition(locations_text), player);
         ++tally.ground_kills;
@@ -135,6 +162,13 @@ std::vector<Happening> ScriptedHappenings(int cycle) {
   for (const int step : {0, 3, 5}) {
     happenings.push_back(static_cast<Happening>((cycle + step) % kHappeningKinds));
   }
+  return happenings;
+}
+
+std::vector<Happening> LandingsStoppedHappenings(int cycle) {
+  std::vector<Happening> happenings{Happening::kTransport};
+  const std::vector<Happening> mix = ScriptedHappenings(cycle);
+  happenings.insert(happenings.end(), mix.begin(), mix.end());
   return happenings;
 }
 

@@ -17,22 +17,30 @@ enum class Happening {
   kColumn,   // the player destroys a vehicle of an enemy column
   kShip,     // the player sinks an enemy ship
   kBridge,   // the player drops a bridge
+  // Not among the kinds drawn by the mixes below:
+  kTransport,  // the player sinks every enemy ship of the mission that carries a column
 };
 inline constexpr int kHappeningKinds = 8;
 
 // The most the program may credit for a flown mission.
 struct FlightTally {
-  int victories = 0;     // aircraft shot down, by either side
-  int ground_kills = 0;  // objects, vehicles, ships and bridges the player destroyed
+  int victories = 0;        // aircraft shot down, by either side
+  int ground_kills = 0;     // objects, vehicles, ships and bridges the player destroyed
+  int transports_sunk = 0;  // of those, ships that carried a column
 };
 
 // Writes the player's seat, the happenings the mission has what they need for (an enemy
 // flight, a wingman, an enemy ship ...; the others are passed over), and his landing.
-// `locations_text` (locations.tavrek) places the bridge.
+// `locations_text` (locations.tavrek) places the bridge; `columns_text` (columns.tavrek) tells
+// which ships carry a column.
 FlightTally FlyMission(EventLogWriter& log, const std::string& mission_text,
-                       const std::string& locations_text, const std::vector<Happening>& happenings);
+                       const std::string& locations_text, const std::vector<Happening>& happenings,
+                       const std::string& columns_text = "");
 
 // The fixed mix of a cycle: every kind comes round within a few cycles.
 std::vector<Happening> ScriptedHappenings(int cycle);
+// The fixed mix, after the sinking of the enemy's loaded transports: a player who keeps the
+// enemy from landing armour behind the lines, so that the war goes on.
+std::vector<Happening> LandingsStoppedHappenings(int cycle);
 // From none to six happenings of any kinds.
 std::vector<Happening> RandomHappenings(std::mt19937& random);
