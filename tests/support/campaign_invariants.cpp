@@ -266,8 +266,12 @@ std::vector<std::string> UnexplainedTerritoryChanges(
         if ((side == owner || owner == "0") && where.count(place) != 0) column_there = true;
       }
     }
+    // The timetable's capture contests the place first; the troops it puts there take it later.
     const auto scheduled = timetable.find(place);
-    if (column_there || (scheduled != timetable.end() && scheduled->second == owner)) continue;
+    if (column_there ||
+        (scheduled != timetable.end() && (scheduled->second == owner || owner == "0"))) {
+      continue;
+    }
     const auto around = surroundings.find(place);
     if (around != surroundings.end() && around->second == owner) continue;
     problems.push_back(place + " went from side " + earlier->second + " to side " + owner +

@@ -1,0 +1,199 @@
+// The off-line career on copies of the sample whose end rules, timetable and grand-campaign
+// file bring the battle to its end within a few missions: by its end date, by the capture of
+// its trigger place, and, when the grand campaign has a next battle, by the transfer to it and
+// missions flown there.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/text_file.h"
+#include "tests/support/campaign_invariants.h"
+#include "tests/support/file_tree.h"
+#include "tests/support/mission_checker.h"
+#include "tests/support/test_world.h"
+#include "tests/whole_campaign/career_run.h"
+
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+using ::testing::Not;
+
+constexpr unsigned kSeed = 19450401;
+
+// The Allied victory at Okinawa when no battle follows.
+constexpr const char* kAlliedVictory =
+    "] Campaign ended: The enemy has surrendered unconditionally. The war is over and the Allies "
+    "are victorious!";
+
+std::string Value(const std::string& campaign_text, const std::string& section) {
+  const std::vector<std::string> lines = SplitTextLines(campaign_text);
+  for (size_t i = 0; i + 1 < lines.size(); ++i) {
+    if (lines[i] == "[" + section + "]") return lines[i + 1];
+  }
+  return "";
+}
+
+constexpr const char* kPlayerSquadron = "USMC_VMF_3110";
+
+// The pilots listed under a squadron's block of pilot.tavrek, by name.
+std::vector<std::string> PilotsOf(const std::string& pilot_text, const std::string& squadron) {
+  std::vector<std::string> pilots;
+  bool in_block = false;
+  for (const std::string& line : SplitTextLines(pilot_text)) {
+    if (line.rfind("[", 0) == 0) {
+      in_block = line == "[" + squadron + "]";
+    } else if (in_block && line.size() > 14) {
+      pilots.push_back(line.substr(14, line.find(" @") - 14));
+    }
+  }
+  return pilots;
+}
+
+// A career whose program folder holds its own end rules, timetable and grand-campaign file in
+// place of the shipped ones; the campaign is created with them.
+class CourseRun {
+ public:
+  CourseRun(const std::vector<std::string>& end_rules, const std::vector<std::string>& timetable,
+            const std::vector<std::string>& grand_campaign)
+      : timetable_(JoinLinesCrLf(timetable)) {
+    run.world.program_folder.Write("data/endcampaign.tavrek", JoinLinesCrLf(end_rules));
+    run.world.program_folder.Write("data/timetable.tavrek", timetable_);
+    run.world.program_folder.Write("data/grandcampaign.tavrek", JoinLinesCrLf(grand_campaign));
+  }
+
+  std::string Campaign() const { return ReadFileBytes(run.CampaignFolder() + "campaign.tavrek"); }
+
+  // Flies `missions` missions, each scored and followed by the next, every cycle keeping the
+  // invariants and every mission passing the checker.
+  void FlyCycles(int missions) {
+    CampaignCycleCheck check(run.CampaignFolder(), timetable_);
+    for (int mission = 1; mission <= missions; ++mission) {
+      ++cycle_;
+      SCOPED_TRACE("cycle " + std::to_string(cycle_) + " in " + Value(Campaign(), "Battle"));
+      check.Begin();
+      const FlightTally tally = run.Fly(LandingsStoppedHappenings(cycle_));
+      ASSERT_EQ(run.Next(kSeed + cycle_), 0) << run.RunLog();
+      ASSERT_THAT(MissionProblems(run.InstalledMission()), IsEmpty());
+      ASSERT_THAT(check.End(tally.victories, tally.ground_kills), IsEmpty());
+    }
+  }
+
+  // Flies one more mission; the start after it answers its exit status.
+  int FlyOnce() {
+    ++cycle_;
+    run.Fly(LandingsStoppedHappenings(cycle_));
+    return run.Next(kSeed + cycle_);
+  }
+
+  CareerRun run;
+
+ private:
+  std::string timetable_;
+  int cycle_ = 0;
+};
+
+const std::vector<std::string> kShippedTimetable =
+    ReadTextLines(SourceDataFolder() + "timetable.tavrek");
+const std::vector<std::string> kShippedGrandCampaign =
+    ReadTextLines(SourceDataFolder() + "grandcampaign.tavrek");
+// A grand campaign in which Okinawa is the last battle.
+const std::vector<std::string> kNoNextBattle{"[Kyushu45 Red to Okinawa45]",
+                                             "Campaign=GrandCampaign",
+                                             "Map=Okinawa",
+                                             "Front=Futema",
+                                             "AxisZone=Shuri",
+                                             "AlliedZone=Hagushi",
+                                             "AxisPlace=Naha",
+                                             "AlliedPlace=Kadena_Airfield"};
+
+std::vector<std::string> EndRules(const std::vector<std::string>& rule, const std::string& victor) {
+  std::vector<std::string> lines{"[Okinawa45]", "Campaign=GrandCampaign"};
+  lines.insert(lines.end(), rule.begin(), rule.end());
+  lines.push_back("Victor=" + victor);
+  return lines;
+}
+
+// The start that finds the battle decided says so, fails, and leaves the campaign and the game's
+// files as the flown mission left them; every later start finds the same.
+void ExpectEndedAndLeftAlone(CourseRun& course, int status, const FileTree& flown,
+                             const std::string& message) {
+  EXPECT_EQ(status, 1);
+  EXPECT_THAT(course.run.RunLog(), HasSubstr(message));
+  EXPECT_THAT(ChangedPaths(flown, FilesBelow(course.run.CampaignFolder())), IsEmpty());
+  EXPECT_EQ(course.run.Next(kSeed), 1);
+  EXPECT_THAT(course.run.RunLog(), HasSubstr(message));
+  EXPECT_THAT(ChangedPaths(flown, FilesBelow(course.run.CampaignFolder())), IsEmpty());
+}
+
+TEST(CampaignCourse, TheEndDateEndsTheLastBattleWithItsVictor) {
+  CourseRun course(EndRules({"EndDate=04/04/1945"}, "Red"), kShippedTimetable, kNoNextBattle);
+  ASSERT_EQ(course.run.Create(kSeed), 0) << course.run.RunLog();
+  EXPECT_EQ(Value(course.Campaign(), "EndDate"), "04/04/1945");
+
+  course.FlyCycles(3);
+  ASSERT_EQ(Value(course.Campaign(), "Date"), "04/04/1945");
+  const FileTree before = FilesBelow(course.run.CampaignFolder());
+  const int status = course.FlyOnce();
+  EXPECT_THAT(course.run.RunLog(), HasSubstr("] Campaign Transfer/End Routine Called."));
+  EXPECT_THAT(course.run.RunLog(), HasSubstr("] Campaign transfer option is for None."));
+  // The flown mission changed the game's files (its log is outside the campaign folder).
+  ExpectEndedAndLeftAlone(course, status, before, kAlliedVictory);
+}
+
+// The timetable hands the trigger place to the Allies on a date a few missions on; the start
+// after that finds the trigger taken, long before the end date.
+TEST(CampaignCourse, TheTimetableCaptureOfTheTriggerPlaceEndsTheBattle) {
+  std::vector<std::string> timetable{"[Okinawa45]", "19450404 TCapture Allied Naha "};
+  CourseRun course(EndRules({"EndLocation=Naha"}, "Red"), timetable, kNoNextBattle);
+  ASSERT_EQ(course.run.Create(kSeed), 0) << course.run.RunLog();
+  EXPECT_EQ(Value(course.Campaign(), "DeTrigger"), "Naha");
+  EXPECT_EQ(Value(course.Campaign(), "EndDate"), "31/12/1945");
+
+  course.FlyCycles(4);
+  EXPECT_EQ(
+      TerritoryOwners(ReadFileBytes(course.run.CampaignFolder() + "territory.tavrek")).at("Naha"),
+      "1");
+  const FileTree before = FilesBelow(course.run.CampaignFolder());
+  const int status = course.FlyOnce();
+  EXPECT_THAT(course.run.RunLog(), Not(HasSubstr("] Campaign Transfer/End Routine Called.")));
+  ExpectEndedAndLeftAlone(course, status, before, kAlliedVictory);
+}
+
+// The shipped grand campaign goes on from Okinawa to Kyushu on the Allied victory: the end date
+// brings it, and the career flies on there with its squadron and pilots.
+TEST(CampaignCourse, TheGrandCampaignTransfersToItsNextBattleAndGoesOnThere) {
+  CourseRun course(EndRules({"EndDate=04/04/1945"}, "Red"), kShippedTimetable,
+                   kShippedGrandCampaign);
+  ASSERT_EQ(course.run.Create(kSeed), 0) << course.run.RunLog();
+  course.FlyCycles(3);
+  const std::vector<std::string> player_pilots =
+      PilotsOf(ReadFileBytes(course.run.CampaignFolder() + "pilot.tavrek"), kPlayerSquadron);
+  ASSERT_FALSE(player_pilots.empty());
+
+  course.FlyCycles(1);
+  EXPECT_THAT(course.run.RunLog(), HasSubstr("] The campaign has transfered to Kyushu45."));
+  const std::string campaign = course.Campaign();
+  EXPECT_EQ(Value(campaign, "Battle"), "Kyushu45");
+  EXPECT_EQ(Value(campaign, "Map"), "Japan1");
+  // The first mission of the new battle is flown on the date its record gives.
+  EXPECT_EQ(Value(campaign, "Date"), "31/10/1945");
+  EXPECT_THAT(course.run.InstalledMission(), HasSubstr("MAP Japan1/load.ini"));
+  EXPECT_THAT(ReadFileBytes(course.run.CampaignFolder() + "squadrons.tavrek"),
+              HasSubstr("USMC_VMF_311"));
+  EXPECT_EQ(
+      PilotsOf(ReadFileBytes(course.run.CampaignFolder() + "pilot.tavrek"), kPlayerSquadron).size(),
+      player_pilots.size());
+
+  course.FlyCycles(2);
+  EXPECT_EQ(Value(course.Campaign(), "Battle"), "Kyushu45");
+  EXPECT_EQ(Value(course.Campaign(), "Date"), "02/11/1945");
+  EXPECT_THAT(ReloadSaveProblems(course.run.world.program_folder.Path(),
+                                 course.run.CampaignFolder(), course.run.GameFolder()),
+              IsEmpty());
+}
+
+}  // namespace
