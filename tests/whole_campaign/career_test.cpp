@@ -40,10 +40,11 @@ void ExpectGoldens(const CareerRun& run, const std::string& name) {
   }
 }
 
-// The sample's war is short for the Marines: on the third day a Japanese armour column reaches
-// Hagushi, the Allied rear zone, the front centre moves there and the battle is lost. The
-// career is flown until then, and the start that finds the battle lost says so and leaves
-// the campaign as it was.
+// The sample's war is short for the Marines: the Japanese reserve armour, loaded on the landing
+// craft at Tomari when the campaign is made, sails to Hagushi harbour and lands at Hagushi, the
+// Allied rear zone; meeting the Marines there it leaves the zone contested, the front centre
+// moves there and the battle is lost. The career is flown until then, and the start that finds
+// the battle lost says so and leaves the campaign as it was.
 TEST(OfflineCareer, MissionsFlownUntilTheBattleEndsKeepTheInvariantsAndTheReviewedFiles) {
   constexpr int kMissionsBeforeTheEnd = 2;
   CareerRun run;
