@@ -79,6 +79,9 @@ class CourseRun {
       ASSERT_EQ(run.Next(kSeed + cycle_), 0) << run.RunLog();
       ASSERT_THAT(MissionProblems(run.InstalledMission()), IsEmpty());
       ASSERT_THAT(check.End(tally.victories, tally.ground_kills), IsEmpty());
+      EXPECT_THAT(ReloadSaveProblems(run.world.program_folder.Path(), run.CampaignFolder(),
+                                     run.GameFolder()),
+                  IsEmpty());
     }
   }
 
