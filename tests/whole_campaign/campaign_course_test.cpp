@@ -29,14 +29,6 @@ constexpr const char* kAlliedVictory =
     "] Campaign ended: The enemy has surrendered unconditionally. The war is over and the Allies "
     "are victorious!";
 
-std::string Value(const std::string& campaign_text, const std::string& section) {
-  const std::vector<std::string> lines = SplitTextLines(campaign_text);
-  for (size_t i = 0; i + 1 < lines.size(); ++i) {
-    if (lines[i] == "[" + section + "]") return lines[i + 1];
-  }
-  return "";
-}
-
 constexpr const char* kPlayerSquadron = "USMC_VMF_3110";
 
 // The pilots listed under a squadron's block of pilot.tavrek, by name.
@@ -73,7 +65,8 @@ class CourseRun {
     CampaignCycleCheck check(run.CampaignFolder(), timetable_);
     for (int mission = 1; mission <= missions; ++mission) {
       ++cycle_;
-      SCOPED_TRACE("cycle " + std::to_string(cycle_) + " in " + Value(Campaign(), "Battle"));
+      SCOPED_TRACE("cycle " + std::to_string(cycle_) + " in " +
+                   CampaignValue(Campaign(), "Battle"));
       check.Begin();
       const FlightTally tally = run.Fly(LandingsStoppedHappenings(cycle_));
       ASSERT_EQ(run.Next(kSeed + cycle_), 0) << run.RunLog();
@@ -99,10 +92,10 @@ class CourseRun {
   int cycle_ = 0;
 };
 
-const std::vector<std::string> kShippedTimetable =
-    ReadTextLines(SourceDataFolder() + "timetable.tavrek");
-const std::vector<std::string> kShippedGrandCampaign =
-    ReadTextLines(SourceDataFolder() + "grandcampaign.tavrek");
+std::vector<std::string> Shipped(const std::string& data_file) {
+  return ReadTextLines(SourceDataFolder() + data_file);
+}
+
 // A grand campaign in which Okinawa is the last battle.
 const std::vector<std::string> kNoNextBattle{"[Kyushu45 Red to Okinawa45]",
                                              "Campaign=GrandCampaign",
@@ -120,30 +113,31 @@ std::vector<std::string> EndRules(const std::vector<std::string>& rule, const st
   return lines;
 }
 
-// The start that finds the battle decided says so, fails, and leaves the campaign and the game's
-// files as the flown mission left them; every later start finds the same.
-void ExpectEndedAndLeftAlone(CourseRun& course, int status, const FileTree& flown,
+// The start that finds the battle decided says so, fails, and leaves the career folder (the
+// campaign and the game's files) as it was before the mission was flown, its log aside; every
+// later start finds the same.
+void ExpectEndedAndLeftAlone(CourseRun& course, int status, const FileTree& before_flight,
                              const std::string& message) {
   EXPECT_EQ(status, 1);
   EXPECT_THAT(course.run.RunLog(), HasSubstr(message));
-  EXPECT_THAT(ChangedPaths(flown, FilesBelow(course.run.CampaignFolder())), IsEmpty());
+  EXPECT_THAT(ChangedPaths(before_flight, FilesBelow(course.run.CampaignFolder())), IsEmpty());
   EXPECT_EQ(course.run.Next(kSeed), 1);
   EXPECT_THAT(course.run.RunLog(), HasSubstr(message));
-  EXPECT_THAT(ChangedPaths(flown, FilesBelow(course.run.CampaignFolder())), IsEmpty());
+  EXPECT_THAT(ChangedPaths(before_flight, FilesBelow(course.run.CampaignFolder())), IsEmpty());
 }
 
 TEST(CampaignCourse, TheEndDateEndsTheLastBattleWithItsVictor) {
-  CourseRun course(EndRules({"EndDate=04/04/1945"}, "Red"), kShippedTimetable, kNoNextBattle);
+  CourseRun course(EndRules({"EndDate=04/04/1945"}, "Red"), Shipped("timetable.tavrek"),
+                   kNoNextBattle);
   ASSERT_EQ(course.run.Create(kSeed), 0) << course.run.RunLog();
-  EXPECT_EQ(Value(course.Campaign(), "EndDate"), "04/04/1945");
+  EXPECT_EQ(CampaignValue(course.Campaign(), "EndDate"), "04/04/1945");
 
   course.FlyCycles(3);
-  ASSERT_EQ(Value(course.Campaign(), "Date"), "04/04/1945");
+  ASSERT_EQ(CampaignValue(course.Campaign(), "Date"), "04/04/1945");
   const FileTree before = FilesBelow(course.run.CampaignFolder());
   const int status = course.FlyOnce();
   EXPECT_THAT(course.run.RunLog(), HasSubstr("] Campaign Transfer/End Routine Called."));
   EXPECT_THAT(course.run.RunLog(), HasSubstr("] Campaign transfer option is for None."));
-  // The flown mission changed the game's files (its log is outside the campaign folder).
   ExpectEndedAndLeftAlone(course, status, before, kAlliedVictory);
 }
 
@@ -153,8 +147,8 @@ TEST(CampaignCourse, TheTimetableCaptureOfTheTriggerPlaceEndsTheBattle) {
   std::vector<std::string> timetable{"[Okinawa45]", "19450404 TCapture Allied Naha "};
   CourseRun course(EndRules({"EndLocation=Naha"}, "Red"), timetable, kNoNextBattle);
   ASSERT_EQ(course.run.Create(kSeed), 0) << course.run.RunLog();
-  EXPECT_EQ(Value(course.Campaign(), "DeTrigger"), "Naha");
-  EXPECT_EQ(Value(course.Campaign(), "EndDate"), "31/12/1945");
+  EXPECT_EQ(CampaignValue(course.Campaign(), "DeTrigger"), "Naha");
+  EXPECT_EQ(CampaignValue(course.Campaign(), "EndDate"), "31/12/1945");
 
   course.FlyCycles(4);
   EXPECT_EQ(
@@ -169,8 +163,8 @@ TEST(CampaignCourse, TheTimetableCaptureOfTheTriggerPlaceEndsTheBattle) {
 // The shipped grand campaign goes on from Okinawa to Kyushu on the Allied victory: the end date
 // brings it, and the career flies on there with its squadron and pilots.
 TEST(CampaignCourse, TheGrandCampaignTransfersToItsNextBattleAndGoesOnThere) {
-  CourseRun course(EndRules({"EndDate=04/04/1945"}, "Red"), kShippedTimetable,
-                   kShippedGrandCampaign);
+  CourseRun course(EndRules({"EndDate=04/04/1945"}, "Red"), Shipped("timetable.tavrek"),
+                   Shipped("grandcampaign.tavrek"));
   ASSERT_EQ(course.run.Create(kSeed), 0) << course.run.RunLog();
   course.FlyCycles(3);
   const std::vector<std::string> player_pilots =
@@ -180,10 +174,10 @@ TEST(CampaignCourse, TheGrandCampaignTransfersToItsNextBattleAndGoesOnThere) {
   course.FlyCycles(1);
   EXPECT_THAT(course.run.RunLog(), HasSubstr("] The campaign has transfered to Kyushu45."));
   const std::string campaign = course.Campaign();
-  EXPECT_EQ(Value(campaign, "Battle"), "Kyushu45");
-  EXPECT_EQ(Value(campaign, "Map"), "Japan1");
+  EXPECT_EQ(CampaignValue(campaign, "Battle"), "Kyushu45");
+  EXPECT_EQ(CampaignValue(campaign, "Map"), "Japan1");
   // The first mission of the new battle is flown on the date its record gives.
-  EXPECT_EQ(Value(campaign, "Date"), "31/10/1945");
+  EXPECT_EQ(CampaignValue(campaign, "Date"), "31/10/1945");
   EXPECT_THAT(course.run.InstalledMission(), HasSubstr("MAP Japan1/load.ini"));
   EXPECT_THAT(ReadFileBytes(course.run.CampaignFolder() + "squadrons.tavrek"),
               HasSubstr("USMC_VMF_311"));
@@ -192,11 +186,8 @@ TEST(CampaignCourse, TheGrandCampaignTransfersToItsNextBattleAndGoesOnThere) {
       player_pilots.size());
 
   course.FlyCycles(2);
-  EXPECT_EQ(Value(course.Campaign(), "Battle"), "Kyushu45");
-  EXPECT_EQ(Value(course.Campaign(), "Date"), "02/11/1945");
-  EXPECT_THAT(ReloadSaveProblems(course.run.world.program_folder.Path(),
-                                 course.run.CampaignFolder(), course.run.GameFolder()),
-              IsEmpty());
+  EXPECT_EQ(CampaignValue(course.Campaign(), "Battle"), "Kyushu45");
+  EXPECT_EQ(CampaignValue(course.Campaign(), "Date"), "02/11/1945");
 }
 
 }  // namespace
