@@ -210,11 +210,13 @@ TEST(Program, TheBuiltProgramAsksForTheGameTwiceAtMostAndGoesOnWithoutIt) {
   InstallReferenceFixture(folder);
   const TempFolder not_a_game;
   not_a_game.Write("readme.txt", "");
+  // The first answer names a folder without the game (nor its event log); the second cancels.
   const ProgramRun run = RunBuiltProgram(folder, {}, not_a_game.Path() + "readme.txt\n\nquit\n");
   ASSERT_TRUE(run.ended) << "the program did not end within 60 s\n" << run.output;
   EXPECT_EQ(run.exit_status, 0) << run.output;
   EXPECT_EQ(Occurrences(run.output, kWelcomeOnTheTerminal), 1u) << run.output;
   EXPECT_EQ(Occurrences(run.output, kGameDialogOnTheTerminal), 2u) << run.output;
+  EXPECT_THAT(run.output, HasSubstr("please activate the IL-2 Event Log file."));
   EXPECT_NE(run.output.find("> quit\nQuitting.\n"), std::string::npos) << run.output;
   EXPECT_THAT(folder.Read("tavrekerror.txt"), HasSubstr("] Game version checked [IL2].\r\n"));
   EXPECT_THAT(folder.Read("tavrekerror.txt"), HasSubstr("] Form Create Complete\r\n"));
