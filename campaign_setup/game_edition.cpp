@@ -16,13 +16,62 @@
 #include "campaign_setup/paints.h"
 #include "campaign_setup/panels.h"
 #include "mission_results/event_log.h"
+#include "platform/errors.h"
 #include "platform/file_system.h"
 
 namespace {
 
+constexpr const char* kWelcomeText =
+    "Welcome to Tavrek.\r\n\r\nTo start, click okay and then select your game or server \"EXE\" "
+    "file.";
+// Two chances to point at the game; after that the program goes on with the folder it has.
+constexpr int kGameFolderQuestions = 2;
+
 // The on-line scripts of a server start the program on a folder they know to be right.
 bool NetScriptStart(const TMainForm& form) {
   return ContainsAny(form.ParamStr(1), {"netcoop", "netdogfight", "netupdate"});
+}
+
+// Marks the first-run question as open while it lasts, so that the edition check run by
+// choosing a folder does not ask again from inside it.
+class GamePathPrompt {
+ public:
+  explicit GamePathPrompt(TMainForm& form) : form_(form) { form_.GamePathPromptOpen = true; }
+  ~GamePathPrompt() { form_.GamePathPromptOpen = false; }
+  GamePathPrompt(const GamePathPrompt&) = delete;
+  GamePathPrompt& operator=(const GamePathPrompt&) = delete;
+
+ private:
+  TMainForm& form_;
+};
+
+// A hidden run (any parameter, the on-line scripts' included) has nobody to answer, and a run
+// already asking asks no more.
+bool ShouldAskForGameFolder(const TMainForm& form) {
+  return !form.CommandLineRun() && !form.GamePathPromptOpen &&
+         !HoldsGameExecutable(form.GameFolder);
+}
+
+// The dialog takes the chosen folder itself. A folder the game cannot be set up from (no event
+// log in its settings) is reported, and the check goes on with what was taken.
+void RunGamePathDialog(TMainForm& form, const std::string& start_folder) {
+  form.SetGamePath.InitialDir = start_folder;
+  try {
+    form.SetGamePath.Execute();
+  } catch (const ProgramError& error) {
+    form.Application.ShowException(error);
+  }
+}
+
+void AskForGameFolder(TMainForm& form) {
+  const GamePathPrompt prompt(form);
+  form.Controls.DialogService().MessageBox(kWelcomeText, form.Application.Title,
+                                           MessageButtons::kOk);
+  const std::string start_folder = GameVersionCheck(form);
+  for (int asked = 0; asked < kGameFolderQuestions && !HoldsGameExecutable(form.GameFolder);
+       ++asked) {
+    RunGamePathDialog(form, start_folder);
+  }
 }
 
 void SetControlsVisible(std::initializer_list<TControl*> controls, bool visible) {
@@ -80,6 +129,7 @@ std::string GameVersionCheck(TMainForm& form) {
 
 void GameIDCheck(TMainForm& form) {
   SetControlsVisible({&form.DGENBoot, &form.NGenBoot, &form.AutoGeneration, &form.Coop}, true);
+  if (ShouldAskForGameFolder(form)) AskForGameFolder(form);
   if (!IsEditionTag(form.GameID)) form.GameID.clear();
   if (form.GameID.empty()) {
     form.GameID = DetectEditionTag(form.GameFolder);

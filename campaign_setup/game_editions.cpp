@@ -58,6 +58,10 @@ bool EditionHasGenerators(std::string_view tag) {
   return IsEditionTag(tag) && tag != "IL2";
 }
 
+bool HoldsGameExecutable(const std::string& game_folder) {
+  return GameFileExists(game_folder, "il2.exe") || AnyExists(game_folder, kLaterExecutables);
+}
+
 bool IsServerInstallation(const std::string& game_folder) {
   return AnyExists(game_folder, kServerExecutables);
 }

@@ -22,6 +22,8 @@ bool IsEditionTag(std::string_view tag);
 // The editions whose career and co-op generators the program can replace.
 bool EditionHasGenerators(std::string_view tag);
 
+// Any of the game's executables, the server's included, lies in the folder.
+bool HoldsGameExecutable(const std::string& game_folder);
 // The folder holds a dogfight server.
 bool IsServerInstallation(const std::string& game_folder);
 

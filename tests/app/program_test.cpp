@@ -11,6 +11,7 @@
 #include "platform/errors.h"
 #include "platform/file_system.h"
 #include "tests/app/built_program.h"
+#include "tests/support/first_run.h"
 #include "tests/support/installed_program.h"
 #include "tests/support/reference_fixture.h"
 #include "tests/support/test_world.h"
@@ -76,10 +77,11 @@ TEST(Program, AnUncaughtErrorOfAnInteractiveRunIsShownAndTheRunGoesOn) {
   InstallStartupData(world.program_folder);
   world.platform->Loop().Post([] { throw ProgramError("No campaign active."); });
   world.platform->Loop().Post([&world] { world.platform->Application().Terminate(); });
+  ExpectGameNotChosen(*world.dialogs);
   world.dialogs->ExpectMessage("No campaign active.", ModalResult::kOk);
   const int status = RunProgram(*world.platform, {ProgramFile(world, "tavrek")});
   EXPECT_TRUE(world.dialogs->AllAnswered());
-  EXPECT_THAT(world.dialogs->shown.front(), HasSubstr("Tavrek: "));
+  EXPECT_EQ(world.dialogs->shown.back(), "Tavrek: No campaign active.");
   EXPECT_TRUE(world.platform->Application().ShowMainForm);
   EXPECT_EQ(status, 0);
 }
@@ -139,7 +141,8 @@ TEST(Program, TheBuiltProgramShowsItsWindowAndTakesCommandsFromStandardInput) {
   const TempFolder folder;
   InstallBuiltProgram(folder);
   InstallReferenceFixture(folder);
-  const ProgramRun run = RunBuiltProgram(folder, {}, "show\nclick German\nquit\n");
+  // No game is installed beside it: both of the first start's questions for it are cancelled.
+  const ProgramRun run = RunBuiltProgram(folder, {}, "\n\nshow\nclick German\nquit\n");
   ASSERT_TRUE(run.ended) << "the program did not end within 60 s\n" << run.output;
   EXPECT_EQ(run.exit_status, 0) << run.output;
   const std::string& out = run.output;
@@ -158,6 +161,64 @@ TEST(Program, TheBuiltProgramShowsItsWindowAndTakesCommandsFromStandardInput) {
   EXPECT_THAT(before, HasSubstr("  MissionButton  button \"Generate Mission\"\n"));
   // The click reached the window's handler, which saved the choice.
   EXPECT_THAT(folder.Read("tavrek.ini"), HasSubstr("\r\nLanguage=German\r\n"));
+  EXPECT_THAT(folder.Read("tavrekerror.txt"), HasSubstr("] Form Create Complete\r\n"));
+}
+
+size_t Occurrences(const std::string& text, const std::string& part) {
+  size_t count = 0;
+  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+    ++count;
+  }
+  return count;
+}
+
+constexpr const char* kWelcomeOnTheTerminal =
+    "[Tavrek] Welcome to Tavrek.\n\nTo start, click okay and then select your game or server "
+    "\"EXE\" file.\n";
+constexpr const char* kGameDialogOnTheTerminal =
+    "[Select IL-2/FB Game Path]\n  Files: IL-2 Game|*.exe\n";
+
+TEST(Program, TheBuiltProgramWelcomesAFirstStartAndTakesTheGameTypedIn) {
+  const TempFolder folder;
+  InstallBuiltProgram(folder);
+  InstallReferenceFixture(folder);
+  const TempFolder game;
+  game.Write("il2fb.exe", "");
+  game.Write("PaintSchemes/Skins/Ar-234B-2/summer.bmp", "");
+  game.Write("conf.ini", "[game]\r\neventlog=eventlog.lst\r\n");
+  const ProgramRun run = RunBuiltProgram(folder, {}, game.Path() + "il2fb.exe\nquit\n");
+  ASSERT_TRUE(run.ended) << "the program did not end within 60 s\n" << run.output;
+  EXPECT_EQ(run.exit_status, 0) << run.output;
+  const std::string& out = run.output;
+  const size_t welcome = out.find(kWelcomeOnTheTerminal);
+  const size_t asked = out.find(kGameDialogOnTheTerminal);
+  ASSERT_NE(welcome, std::string::npos) << out;
+  ASSERT_NE(asked, std::string::npos) << out;
+  EXPECT_LT(welcome, asked);
+  // The game was found in the folder typed in, so the question is not asked again.
+  EXPECT_EQ(Occurrences(out, kGameDialogOnTheTerminal), 1u) << out;
+  EXPECT_NE(out.find("> quit\nQuitting.\n"), std::string::npos) << out;
+  const std::string settings = folder.Read("tavrek.ini");
+  EXPECT_THAT(settings, HasSubstr("\r\n" + game.Path() + "\r\n"));
+  EXPECT_THAT(settings, HasSubstr("\r\nGameID=1946\r\n"));
+  EXPECT_EQ(game.Read("tavrek.ini"), settings);
+}
+
+TEST(Program, TheBuiltProgramAsksForTheGameTwiceAtMostAndGoesOnWithoutIt) {
+  const TempFolder folder;
+  InstallBuiltProgram(folder);
+  InstallReferenceFixture(folder);
+  const TempFolder not_a_game;
+  not_a_game.Write("readme.txt", "");
+  // The first answer names a folder without the game (nor its event log); the second cancels.
+  const ProgramRun run = RunBuiltProgram(folder, {}, not_a_game.Path() + "readme.txt\n\nquit\n");
+  ASSERT_TRUE(run.ended) << "the program did not end within 60 s\n" << run.output;
+  EXPECT_EQ(run.exit_status, 0) << run.output;
+  EXPECT_EQ(Occurrences(run.output, kWelcomeOnTheTerminal), 1u) << run.output;
+  EXPECT_EQ(Occurrences(run.output, kGameDialogOnTheTerminal), 2u) << run.output;
+  EXPECT_THAT(run.output, HasSubstr("please activate the IL-2 Event Log file."));
+  EXPECT_NE(run.output.find("> quit\nQuitting.\n"), std::string::npos) << run.output;
+  EXPECT_THAT(folder.Read("tavrekerror.txt"), HasSubstr("] Game version checked [IL2].\r\n"));
   EXPECT_THAT(folder.Read("tavrekerror.txt"), HasSubstr("] Form Create Complete\r\n"));
 }
 #endif

@@ -11,6 +11,7 @@
 #include "platform/errors.h"
 #include "platform/text_file.h"
 #include "tests/campaign_data/reference_data_fixture.h"
+#include "tests/support/first_run.h"
 #include "tests/support/test_world.h"
 
 namespace {
@@ -25,6 +26,7 @@ const char kWarning[] =
 struct EditorWorld {
   EditorWorld() {
     InstallReferenceFixture(world);
+    PlaceFirstEditionGame(world);
     WireAircraftClassEditor(form);
   }
   std::vector<std::string> ClassLines() const {

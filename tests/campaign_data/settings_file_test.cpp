@@ -14,6 +14,7 @@
 #include "platform/errors.h"
 #include "platform/file_system.h"
 #include "platform/text_file.h"
+#include "tests/support/first_run.h"
 #include "tests/support/installed_program.h"
 #include "tests/support/sample_campaign.h"
 #include "tests/support/test_world.h"
@@ -51,12 +52,14 @@ TMainForm& DefaultWindow(TestWorld& world, const std::vector<std::string>& argum
 TEST(SettingsFile, StartUpWithoutAFileWritesTheDefaultsByteForByte) {
   TestWorld world;
   InstallProgram(world);
+  // No game folder is known: the user is asked for the game and cancels, so the edition check
+  // settles on the first edition.
+  ExpectGameNotChosen(*world.dialogs);
   FormCreate(*world.form);
-  // No game folder is known, so the edition check settles on the first edition.
   EXPECT_EQ(world.program_folder.Read("tavrek.ini"),
             Replaced(GoldenDefaults(world), "\r\nGameID=\r\n", "\r\nGameID=IL2\r\n"));
   EXPECT_TRUE(DirectoryExists(ProgramFile(world, "Backup")));
-  EXPECT_TRUE(world.dialogs->shown.empty());
+  EXPECT_TRUE(world.dialogs->AllAnswered());
 }
 
 TEST(SettingsFile, EverySettingWrittenIsReadBack) {
@@ -493,6 +496,8 @@ TEST(SettingsFile, ChoosingACampaignStartsTheProgramAgainOnIt) {
   form.LastSquadron = 12;
   world.dialogs->ExpectOpenFile("Locate Tavrek Campaign Squadron File",
                                 campaign + "squadrons.tavrek");
+  // The new start still finds no game.
+  ExpectGameNotChosen(*world.dialogs);
   form.SelectCampPath.UserClick();
   EXPECT_TRUE(world.dialogs->AllAnswered());
   EXPECT_EQ(form.SetCampPath.InitialDir, world.program_folder.Path());

@@ -13,6 +13,7 @@
 #include "platform/errors.h"
 #include "platform/file_system.h"
 #include "platform/text_file.h"
+#include "tests/support/first_run.h"
 #include "tests/support/installed_program.h"
 #include "tests/support/sample_campaign.h"
 #include "tests/support/test_world.h"
@@ -32,6 +33,7 @@ constexpr unsigned kKeyG = 71;
 std::vector<std::string> SettingsUpToServerActive(TestWorld& world, const std::string& campaign) {
   InstallProgram(world);
   TMainForm& form = *world.form;
+  ExpectGameNotChosen(*world.dialogs);
   FormCreate(form);
   form.CampaignFolder = campaign;
   WriteIni(form);
@@ -43,8 +45,10 @@ std::vector<std::string> SettingsUpToServerActive(TestWorld& world, const std::s
 TEST(StartUp, AnInteractiveStartLogsItsStepsInOrder) {
   TestWorld world;
   InstallProgram(world);
+  // Without a game folder the user is asked for the game; both questions cancelled, the
+  // edition check settles on the first edition.
+  ExpectGameNotChosen(*world.dialogs);
   FormCreate(*world.form);
-  // Without a game folder the edition check settles on the first edition.
   const std::string stamp = "[2026/12/08 19:37:05.42] ";
   std::string expected;
   for (const std::string& message :
@@ -62,7 +66,7 @@ TEST(StartUp, AnInteractiveStartLogsItsStepsInOrder) {
   EXPECT_EQ(world.form->DayStep, 1);
   EXPECT_EQ(world.form->CampaignDataFolder, world.program_folder.Path() + "Data\\");
   EXPECT_FALSE(world.form->Application.Terminated());
-  EXPECT_TRUE(world.dialogs->shown.empty());
+  EXPECT_TRUE(world.dialogs->AllAnswered());
 }
 
 TEST(StartUp, ACommandLineStartHandsOverToTheBatchDriver) {
@@ -135,6 +139,7 @@ TEST(StartUp, StartingAgainLeavesNothingOfTheRunBefore) {
   form.DeOilBox.Text = "Low";
   form.RadioBox.Text = "No Squadrons";
   form.Debrief.Caption = "old arguments";
+  ExpectGameNotChosen(*world.dialogs);
   StartupExecute(form);
   EXPECT_EQ(form.PilotRoster[RosterIndex(1000, 15)].RosterName, "");
   EXPECT_EQ(form.PilotRoster[RosterIndex(3, 2)].RosterKills, "");
@@ -162,10 +167,12 @@ TEST(StartUp, TheGeneratorIsSeededFromTheClockOrTheFixedSeed) {
   TestWorld world;
   InstallProgram(world);
   world.platform->FixedRandomSeed = 777;
+  ExpectGameNotChosen(*world.dialogs);
   StartupExecute(*world.form);
   EXPECT_EQ(world.form->Rand.Seed(), 777u);
   world.platform->FixedRandomSeed.reset();
   world.clock->utc_ms_of_day = 45296789;
+  ExpectGameNotChosen(*world.dialogs);
   StartupExecute(*world.form);
   EXPECT_EQ(world.form->Rand.Seed(), 45296789u);
 }
@@ -174,6 +181,7 @@ TEST(StartUp, WindowCreationRegistersCtrlShiftGAndArmsTheTimer) {
   TestWorld world;
   InstallProgram(world);
   TMainForm& form = *world.form;
+  ExpectGameNotChosen(*world.dialogs);
   FormCreate(form);
   EXPECT_EQ(form.HotKeyId, world.platform->HotKeyService().GlobalAddAtom("Hotkey1"));
   EXPECT_TRUE(form.TimeOutTimer.IsEnabled());
@@ -247,6 +255,7 @@ TEST(StartUp, AnEditionWithoutGeneratorsHidesTheirReplacements) {
     lines[49] = "GameID=" + edition;
     WriteSettingsFile(world, lines);
     InstallProgram(world);
+    ExpectGameNotChosen(*world.dialogs);
     FormCreate(*world.form);
     const bool has_generators = edition == "AEP";
     EXPECT_EQ(world.form->DGENBoot.Visible, has_generators) << edition;
@@ -287,6 +296,7 @@ TEST(StartUp, AChosenCampaignIsLoaded) {
   InstallProgram(world);
   InstallSampleCampaignAt(world, campaign);
   TMainForm& form = *world.form;
+  ExpectGameNotChosen(*world.dialogs);
   FormCreate(form);
   EXPECT_EQ(form.CampaignFolder, campaign);
   EXPECT_EQ(form.StatusBar.SimpleText, campaign);
@@ -304,6 +314,7 @@ TEST(StartUp, AProgramFolderWithoutTheProgramIsAskedForInAnInteractiveRunOnly) {
     installed.Write("tavrek", "");
     InstallStartupData(installed);
     world.dialogs->ExpectOpenFile("Select Tavrek Program", installed.Path() + "tavrek");
+    ExpectGameNotChosen(*world.dialogs);
     FormCreate(*world.form);
     EXPECT_TRUE(world.dialogs->AllAnswered());
     EXPECT_EQ(world.form->ProgramFolder, installed.Path());

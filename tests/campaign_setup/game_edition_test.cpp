@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,8 @@
 #include "campaign_setup/game_edition.h"
 #include "platform/file_system.h"
 #include "platform/text_file.h"
+#include "tests/support/first_run.h"
+#include "tests/support/platform_doubles.h"
 #include "tests/support/sample_campaign.h"
 #include "tests/support/test_world.h"
 
@@ -142,7 +145,7 @@ class FirstRunTest : public ::testing::Test {
 };
 
 TEST_F(FirstRunTest, AHiddenRunNeverAsks) {
-  for (const char* parameter : {"fbd", "netcoop", "ru"}) {
+  for (const char* parameter : {"fbd", "netcoop", "netupdate", "ru"}) {
     TestWorld hidden({"tavrek", parameter});
     hidden.form->GameFolder = world.program_folder.Path() + "nogame/";
     GameIDCheck(*hidden.form);
@@ -181,6 +184,124 @@ TEST_F(FirstRunTest, AServerFolderTurnsTheDogfightModeOn) {
   for (const TMenuItem* item : {&form.AutoGeneration, &form.Coop, &form.DGENBoot, &form.NGenBoot}) {
     EXPECT_FALSE(item->Visible) << item->Name();
   }
+}
+
+constexpr const char* kGameDialog = "Select IL-2/FB Game Path";
+
+// A start with a window on a folder without a game, on a machine whose registry tells where
+// the game was installed.
+class GamePromptTest : public ::testing::Test {
+ protected:
+  GamePromptTest() {
+    auto scripted = std::make_unique<ScriptedDialogs>();
+    auto fixed = std::make_unique<FixedRegistry>();
+    dialogs = scripted.get();
+    fixed->values[{"\\SOFTWARE\\Ubi Soft\\Pacific Fighters", "Directory"}] = "C:\\Games\\PF";
+    platform =
+        std::make_unique<PlatformServices>(std::move(scripted), std::make_unique<FakeClock>(),
+                                           std::make_unique<RecordingShell>(), std::move(fixed));
+    form = std::make_unique<TMainForm>(*platform, std::vector<std::string>{"tavrek"});
+    form->ProgramFolder = program.Path();
+    program.Write("tavrek", "");
+    program.Write("data/allpaints.tavrek", "");
+    program.Write("data/aces/ace1.bmp", "ace one");
+    MakeGameFolder(game, {"il2fb.exe", "PaintSchemes/Skins/Ar-234B-2/", "DGen/"});
+    game.Write("conf.ini", "[game]\r\neventlog=eventlog.lst\r\n");
+    no_game.Write("readme.txt", "no game here");
+    form->GameFolder = no_game.Path();
+  }
+
+  ScriptedDialogs* dialogs = nullptr;
+  std::unique_ptr<PlatformServices> platform;
+  TempFolder program;
+  std::unique_ptr<TMainForm> form;
+  TempFolder game;
+  TempFolder no_game;
+};
+
+TEST_F(GamePromptTest, WelcomesTheUserAndTakesTheChosenGame) {
+  dialogs->ExpectMessage("Welcome to Tavrek.", ModalResult::kOk);
+  dialogs->ExpectOpenFile(kGameDialog, game.Path() + "il2fb.exe");
+  GameIDCheck(*form);
+  EXPECT_TRUE(dialogs->AllAnswered());
+  ASSERT_FALSE(dialogs->shown.empty());
+  EXPECT_EQ(dialogs->shown.front(),
+            "Tavrek: Welcome to Tavrek.\r\n\r\nTo start, click okay and then select your game or "
+            "server \"EXE\" file.");
+  EXPECT_EQ(form->SetGamePath.InitialDir, "C:\\Games\\PF");
+  // What choosing the folder sets up: the folder, its edition, the aces and the event log.
+  EXPECT_EQ(form->GameFolder, game.Path());
+  EXPECT_EQ(form->GameID, "1946");
+  EXPECT_EQ(form->GameIncludesAEP, "True");
+  EXPECT_EQ(game.Read("DGen/aces/ace1.bmp"), "ace one");
+  EXPECT_EQ(form->LogFileName, "eventlog.lst");
+  EXPECT_EQ(form->DescLabel.Caption, "IL-2 Forgotten Battles 1946\r\n(January 2008)");
+  EXPECT_THAT(ReadTextLines(program.Path() + "tavrek.ini"), Contains(game.Path()));
+  EXPECT_THAT(ReadTextLines(program.Path() + "tavrek.ini"), Contains("GameID=1946"));
+}
+
+// The first choice holds no game and no event log: the trouble is shown, the choice is taken
+// all the same, and the user is asked once more; the check that the choice ran asks nothing.
+TEST_F(GamePromptTest, AsksASecondTimeWhenTheFirstChoiceHoldsNoGame) {
+  const TempFolder other;
+  other.Write("setup.txt", "");
+  dialogs->ExpectMessage("Welcome to Tavrek.", ModalResult::kOk);
+  dialogs->ExpectOpenFile(kGameDialog, other.Path() + "setup.txt");
+  dialogs->ExpectMessage("please activate the IL-2 Event Log file", ModalResult::kOk);
+  dialogs->ExpectOpenFile(kGameDialog, game.Path() + "il2fb.exe");
+  GameIDCheck(*form);
+  EXPECT_TRUE(dialogs->AllAnswered());
+  EXPECT_EQ(form->SetGamePath.InitialDir, "C:\\Games\\PF");
+  EXPECT_EQ(form->GameFolder, game.Path());
+  EXPECT_EQ(form->GameID, "1946");
+  EXPECT_FALSE(form->GamePathPromptOpen);
+}
+
+TEST_F(GamePromptTest, BothDialogsCancelledGoOnWithTheOldFolder) {
+  form->GameID = "FB3";
+  dialogs->ExpectMessage("Welcome to Tavrek.", ModalResult::kOk);
+  dialogs->ExpectOpenFile(kGameDialog, std::nullopt);
+  dialogs->ExpectOpenFile(kGameDialog, std::nullopt);
+  GameIDCheck(*form);
+  EXPECT_TRUE(dialogs->AllAnswered());
+  EXPECT_EQ(form->GameFolder, no_game.Path());
+  EXPECT_EQ(form->GameID, "IL2");
+  EXPECT_EQ(form->GameIncludesAEP, "False");
+  EXPECT_FALSE(form->GamePathPromptOpen);
+  // The next check asks again: the folder still holds no game.
+  ExpectGameNotChosen(*dialogs);
+  GameIDCheck(*form);
+  EXPECT_TRUE(dialogs->AllAnswered());
+}
+
+TEST_F(GamePromptTest, AFolderWithAGameAsksNothing) {
+  for (const char* program_file : {"il2.exe", "pf_new.exe", "il2server.exe"}) {
+    const TempFolder installed;
+    installed.Write(program_file, "");
+    form->GameFolder = installed.Path();
+    form->GameID.clear();
+    GameIDCheck(*form);
+    EXPECT_THAT(dialogs->shown, IsEmpty()) << program_file;
+  }
+}
+
+TEST(GameVersionCheck, TakesTheFirstInstallFolderTheRegistryHolds) {
+  auto fixed = std::make_unique<FixedRegistry>();
+  FixedRegistry& registry = *fixed;
+  PlatformServices platform(std::make_unique<ScriptedDialogs>(), std::make_unique<FakeClock>(),
+                            std::make_unique<RecordingShell>(), std::move(fixed));
+  TMainForm form(platform, {"tavrek"});
+  EXPECT_EQ(GameVersionCheck(form), "");
+  const std::string fb = "\\SOFTWARE\\Ubi Soft\\IL-2 Sturmovik Forgotten Battles";
+  registry.values[{fb, "Directory"}] = "C:\\FB";
+  EXPECT_EQ(GameVersionCheck(form), "C:\\FB");
+  registry.values[{fb + " AEP", "Directory"}] = "C:\\AEP";
+  EXPECT_EQ(GameVersionCheck(form), "C:\\AEP");
+  // An empty value counts as none.
+  registry.values[{"\\SOFTWARE\\Ubi Soft\\PF+FB+AEP", "Directory"}] = "";
+  EXPECT_EQ(GameVersionCheck(form), "C:\\AEP");
+  registry.values[{"\\SOFTWARE\\Ubi Soft\\PF+FB+AEP", "Directory"}] = "D:\\1946";
+  EXPECT_EQ(GameVersionCheck(form), "D:\\1946");
 }
 
 TEST(GameEdition, TheVersionChooserSetsTheEdition) {

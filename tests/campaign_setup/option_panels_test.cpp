@@ -18,6 +18,7 @@
 #include "platform/errors.h"
 #include "platform/text_file.h"
 #include "tests/mission_generation/terminal_session.h"
+#include "tests/support/first_run.h"
 #include "tests/support/installed_program.h"
 #include "tests/support/test_world.h"
 
@@ -74,8 +75,10 @@ std::vector<std::string> SettingsLinesOnDisk(const TestWorld& world) {
 TEST(OptionPanels, EveryOptionSetOnTheTerminalIsSavedAndReadBackAtTheNextStart) {
   TestWorld world;
   InstallProgram(world);
+  ExpectGameNotChosen(*world.dialogs);
   FormCreate(*world.form);
   TMainForm& form = *world.form;
+  const size_t shown_at_start = world.dialogs->shown.size();
   std::map<std::string, bool> clicked;
   std::string script;
   for (const OptionItem& item : kOptionItems) {
@@ -98,7 +101,7 @@ TEST(OptionPanels, EveryOptionSetOnTheTerminalIsSavedAndReadBackAtTheNextStart) 
       "type ServerInfo Welcome to the Kerama server\n"
       "type BornPlaceTrackBar 4500\n";
   TerminalSession(world).Run(script);
-  EXPECT_TRUE(world.dialogs->shown.empty());
+  EXPECT_EQ(world.dialogs->shown.size(), shown_at_start);
   EXPECT_TRUE(form.DensityPanel.Visible);
 
   const std::vector<std::string> saved = SettingsLinesOnDisk(world);
@@ -126,7 +129,9 @@ TEST(OptionPanels, EveryOptionSetOnTheTerminalIsSavedAndReadBackAtTheNextStart) 
   // The next start reads them all back and turns the densities into their levels again.
   InstallProgram(world);
   TMainForm& reader = *world.form;
+  ExpectGameNotChosen(*world.dialogs);
   FormCreate(reader);
+  EXPECT_TRUE(world.dialogs->AllAnswered());
   for (const OptionItem& item : kOptionItems) {
     EXPECT_EQ(Item(reader, item.name).Checked, clicked[item.name]) << item.name;
   }
@@ -140,6 +145,7 @@ TEST(OptionPanels, EveryOptionSetOnTheTerminalIsSavedAndReadBackAtTheNextStart) 
 TEST(OptionPanels, TheHiddenItemsAreOutOfTheUsersReachButTheirHandlersStillSave) {
   TestWorld world;
   InstallProgram(world);
+  ExpectGameNotChosen(*world.dialogs);
   FormCreate(*world.form);
   TMainForm& form = *world.form;
   const bool front_movement = form.FrontMovement.Checked;

@@ -14,6 +14,7 @@
 #include "tests/campaign_data/campaign_tables_fixture.h"
 #include "tests/mission_generation/terminal_session.h"
 #include "tests/support/campaign_world.h"
+#include "tests/support/first_run.h"
 #include "tests/support/installed_program.h"
 #include "tests/support/test_world.h"
 
@@ -34,6 +35,7 @@ std::string SquadronBlock(const std::string& name, const std::string& aircraft,
 // are an Allied armour column and Japanese trucks and ships.
 struct CustomMissionWorld : CampaignWorld {
   CustomMissionWorld() {
+    PlaceFirstEditionGame(world);
     campaign_tables::FillMessages(form);
     campaign_tables::AddAircraftType(form, Type("F4U1A", "1", "1", "1"));
     campaign_tables::AddAircraftType(form, Type("PBJ_1D", "1", "2", "1"));
