@@ -203,10 +203,13 @@ void NGenCampaign(TMainForm& form) {
   if (!DirectoryExists(form.GameCampaignFolder)) CreateDir(form.GameCampaignFolder);
   form.DayStep = 1;
   form.Coop.SetChecked(true);
-  SetLogDate(form);
+  const bool running = FileExists(form.GameCampaignFolder + "squadrons.tavrek");
+  // Only a new campaign takes the missions already in the event log as flown before it: a
+  // running one has the mission just flown still to score.
+  if (!running) SetLogDate(form);
   if (form.CampaignFolder.empty()) form.CampaignFolder = form.GameCampaignFolder;
   ErrorLog(form, "NGen CampPath = " + form.CampaignFolder);
-  if (FileExists(form.GameCampaignFolder + "squadrons.tavrek")) return;
+  if (running) return;
 
   try {
     CreateCoopCampaign(form);

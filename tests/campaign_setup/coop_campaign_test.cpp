@@ -140,6 +140,28 @@ TEST_F(CoopRunTest, ARunningCampaignIsOnlySelected) {
   EXPECT_EQ(Form().DayStep, 1);
 }
 
+// The block the game writes to its event log for a co-op mission flown on a day of January.
+std::string FlownBlock(int day) {
+  const std::string stamp = "[Jan " + std::to_string(day) + ", 2027 08:00:00]";
+  return JoinLinesCrLf({stamp + " Mission: Net/NGen/Tavrek_Okinawa/1945040" + std::to_string(day) +
+                            "0.mis is Playing",
+                        "[08:00:00] Mission BEGIN", "[08:30:00] Mission END"});
+}
+
+// Each start of a running campaign comes after a mission flown: the mark of the missions
+// scored stays on the one before, so the pipeline scores the new one.
+TEST_F(CoopRunTest, ARunningCampaignLeavesTheMissionJustFlownToBeScored) {
+  world.program_folder.Write(std::string(kCoopFolder) + "conf.dat", CoopConfText());
+  world.program_folder.Write(std::string(kCoopFolder) + "squadrons.tavrek", "running");
+  world.program_folder.Write(std::string(kCoopFolder) + "log.tavrek", FlownBlock(1));
+  world.program_folder.Write("game/eventlog.lst", FlownBlock(1) + FlownBlock(2));
+  Form().CampaignFolder = CoopPath();
+  Form().LogFileName = "eventlog.lst";
+  Form().LogFileDate = "[Jan 1, 2027 08:00:00]";
+  NGenCampaign(Form());
+  EXPECT_EQ(Form().LogFileDate, "[Jan 1, 2027 08:00:00]");
+}
+
 struct CoopFailure {
   const char* name;
   const char* conf;  // nullptr: no conf.dat

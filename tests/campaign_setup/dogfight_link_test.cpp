@@ -16,7 +16,7 @@
 #include "mission_generation/pass_guard.h"
 #include "platform/file_system.h"
 #include "platform/text_file.h"
-#include "tests/campaign_setup/dogfight_tool.h"
+#include "tests/support/dogfight_tool.h"
 #include "tests/support/installed_program.h"
 #include "tests/support/sample_campaign.h"
 #include "tests/support/test_world.h"

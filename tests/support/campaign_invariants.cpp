@@ -331,6 +331,13 @@ std::map<std::string, std::set<std::string>> ShipPlaces(const std::string& colum
   return places;
 }
 
+// Oceans, seas and bays: places held by the side whose ships are there.
+bool IsSeaPlace(const std::string& place) {
+  return (place.find("Ocean") != std::string::npos || place.find("Sea") != std::string::npos ||
+          place.find("_Bay") != std::string::npos) &&
+         place.find("Seaplane_Base") == std::string::npos;
+}
+
 // A territory.tavrek line: "name owner allied=n axis=n".
 struct TerritoryLine {
   std::string place;
@@ -353,8 +360,10 @@ TerritoryLine ReadTerritoryLine(const std::string& line) {
 }
 
 // Opening a campaign cuts each side's troops down to the campaign's limit (a timetable capture
-// puts far more there), and a ship that stands at a contested place takes it for its side:
-// whether the opening's territory differs from `original` by that work alone.
+// puts far more there), a ship that stands at a contested place takes it for its side, and a
+// sea place goes to the side of the ships the opening brings back in at their entry point (or
+// that a new battle's first cycle left it unheld with): whether the opening's territory
+// differs from `original` by that work alone.
 bool OnlyOpeningWorkOnTerritory(const std::string& original, const std::string& opened,
                                 long long troop_limit,
                                 const std::map<std::string, std::set<std::string>>& ships) {
@@ -369,7 +378,7 @@ bool OnlyOpeningWorkOnTerritory(const std::string& original, const std::string& 
     const auto side = ships.find(after.owner);
     const bool taken_by_ship =
         before.owner == "0" && side != ships.end() && side->second.count(after.place) != 0;
-    if (before.owner != after.owner && !taken_by_ship) return false;
+    if (before.owner != after.owner && !taken_by_ship && !IsSeaPlace(after.place)) return false;
     if (after.allied != std::min(before.allied, troop_limit) ||
         after.axis != std::min(before.axis, troop_limit)) {
       return false;
@@ -387,10 +396,11 @@ std::string LoadAndSave(TestWorld& world, const std::string& program_folder,
   const std::string folder = world.program_folder.Path() + "campaign/";
   fs::create_directories(folder);
   fs::copy(campaign_folder, folder, copy);
-  // The settings the campaign runs with, but for the campaign folder: the copy.
-  fs::copy_file(fs::path(program_folder) / "tavrek.ini",
-                fs::path(world.program_folder.Path()) / "tavrek.ini",
-                fs::copy_options::overwrite_existing);
+  // The settings the campaign runs with, but for the program folder and the campaign folder:
+  // the copies. (The program that made the campaign may still be running, holding its folder.)
+  std::string settings = ReadFileBytes((fs::path(program_folder) / "tavrek.ini").string());
+  settings.replace(0, settings.find('\r'), world.program_folder.Path());
+  world.program_folder.Write("tavrek.ini", settings);
 
   TMainForm& form = *world.form;
   ReadIni(form);

@@ -1,5 +1,8 @@
 #include "tests/support/golden_file.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -44,6 +47,24 @@ std::string Visible(const std::string& line) {
     }
   }
   return shown;
+}
+
+// FNV-1a of the bytes, 64 bits, as 16 hexadecimal digits.
+std::string Fingerprint(const std::string& bytes) {
+  std::uint64_t hash = 14695981039346656037ull;
+  for (const char c : bytes) {
+    hash ^= static_cast<unsigned char>(c);
+    hash *= 1099511628211ull;
+  }
+  char text[17];
+  std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
+  return text;
+}
+
+std::string GoldenFileName(const std::string& path) {
+  std::string name = path;
+  std::replace(name.begin(), name.end(), '/', '_');
+  return name;
 }
 
 }  // namespace
@@ -98,4 +119,31 @@ std::string WithPlaceholder(std::string text, const std::string& folder,
     text.replace(at, folder.size(), placeholder);
   }
   return text;
+}
+
+::testing::AssertionResult MatchesFolderGoldens(const FileTree& files,
+                                                const std::vector<std::string>& compared,
+                                                const std::string& name, const std::string& folder,
+                                                const std::string& placeholder) {
+  ::testing::AssertionResult result = ::testing::AssertionSuccess();
+  std::string digest;
+  for (const auto& [path, bytes] : files) {
+    const std::string text = WithPlaceholder(bytes, folder, placeholder);
+    if (std::find(compared.begin(), compared.end(), path) == compared.end()) {
+      digest += path + " " + std::to_string(text.size()) + " " + Fingerprint(text) + "\n";
+      continue;
+    }
+    if (auto matched = MatchesGolden(text, name + "/" + GoldenFileName(path)); !matched) {
+      result = ::testing::AssertionFailure() << result.message() << matched.message() << "\n";
+    }
+  }
+  for (const std::string& path : compared) {
+    if (files.count(path) == 0) {
+      result = ::testing::AssertionFailure() << result.message() << "no file " << path << "\n";
+    }
+  }
+  if (auto matched = MatchesGolden(digest, name + "/digest.txt"); !matched) {
+    result = ::testing::AssertionFailure() << result.message() << matched.message() << "\n";
+  }
+  return result;
 }

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "platform/text_file.h"
+#include "tests/support/campaign_invariants.h"
 #include "tests/support/mission_checker.h"
 
 namespace {
@@ -17,17 +18,16 @@ bool IsEnemyFlight(const std::string& flight) {
 // Hands out each aircraft of the mission once, so that nothing is shot down twice.
 class AircraftPool {
  public:
-  AircraftPool(const EventLogWriter& log) : log_(log) {}
+  AircraftPool(const EventLogWriter& log, std::string player)
+      : log_(log), player_(std::move(player)) {}
 
   std::optional<std::string> Next(bool enemy) {
     for (const std::string& flight : log_.Flights()) {
       if (IsEnemyFlight(flight) != enemy) continue;
       int& used = used_[flight];
-      // The player's own aircraft is number 0 of his flight.
-      if (flight == log_.PlayerFlight() && used == 0) used = 1;
       try {
-        const std::string aircraft = log_.Aircraft(flight, used);
-        ++used;
+        std::string aircraft = log_.Aircraft(flight, used++);
+        if (aircraft == player_) aircraft = log_.Aircraft(flight, used++);
         return aircraft;
       } catch (const std::invalid_argument&) {
         continue;  // the flight has no aircraft left
@@ -38,6 +38,7 @@ class AircraftPool {
 
  private:
   const EventLogWriter& log_;
+  std::string player_;
   std::map<std::string, int> used_;
 };
 
@@ -85,11 +86,28 @@ std::string BridgePosition(const std::string& locations_text) {
 FlightTally FlyMission(EventLogWriter& log, const std::string& mission_text,
                        const std::string& locations_text, const std::vector<Happening>& happenings,
                        const std::string& columns_text) {
+  return FlyMissionAs(log, mission_text, locations_text, happenings,
+                      log.Aircraft(log.PlayerFlight(), 0), "Player", {}, columns_text);
+}
+
+FlightTally FlyMissionAs(EventLogWriter& log, const std::string& mission_text,
+                         const std::string& locations_text,
+                         const std::vector<Happening>& happenings, const std::string& player,
+                         const std::string& person, const std::vector<ColumnStrike>& strikes,
+                         const std::string& columns_text) {
   FlightTally tally;
-  const std::string player = log.Aircraft(log.PlayerFlight(), 0);
-  log.Seat(player, "Player");
-  AircraftPool pool(log);
+  log.Seat(player, person);
+  AircraftPool pool(log, player);
   EnemyColumns columns = FindEnemyColumns(mission_text);
+  for (const ColumnStrike& strike : strikes) {
+    for (int vehicle = 0; vehicle < strike.vehicles; ++vehicle) {
+      log.VehicleDestroyed(strike.chief, vehicle, player);
+      ++tally.ground_kills;
+    }
+    // Nothing is left of it for the happenings.
+    std::erase(columns.vehicles, strike.chief);
+    std::erase(columns.ships, strike.chief);
+  }
   std::vector<int> statics = log.StaticObjects();
   int bridge = 1;
 
@@ -155,6 +173,36 @@ FlightTally FlyMission(EventLogWriter& log, const std::string& mission_text,
   }
   log.Landed(player);
   return tally;
+}
+
+std::vector<ColumnStrike> EnemyThrusts(const std::string& mission_text,
+                                       const std::string& columns_text,
+                                       const std::string& territory_text, const std::string& side) {
+  const std::map<std::string, std::string> owners = TerritoryOwners(territory_text);
+  // Chief -> vehicles to destroy: the armour breaking through, or the ship carrying troops.
+  std::map<int, int> threats;
+  std::istringstream lines(columns_text);
+  std::string chief, type, army, place;
+  while (lines >> chief >> type >> army >> place) {
+    lines.ignore(1024, '\n');
+    if (army == side || !place.starts_with("@")) continue;
+    // "@18_Chief": on board; "Armor.3-Type97_ChiHa_JA @Hagushi": an armour column of three.
+    const std::string where = place.substr(1);
+    const auto owner = owners.find(where);
+    if (where.ends_with("_Chief")) {
+      threats[std::stoi(where)] = 1;
+    } else if (type.starts_with("Armor.") && owner != owners.end() && owner->second != army) {
+      threats[std::stoi(chief)] = std::stoi(type.substr(6));
+    }
+  }
+  std::vector<ColumnStrike> strikes;
+  for (const std::vector<std::string>& row : ParseMission(mission_text).Rows("Chiefs")) {
+    if (row.empty()) continue;
+    if (const auto threat = threats.find(std::stoi(row[0])); threat != threats.end()) {
+      strikes.push_back({threat->first, threat->second});
+    }
+  }
+  return strikes;
 }
 
 std::vector<Happening> ScriptedHappenings(int cycle) {

@@ -37,6 +37,28 @@ FlightTally FlyMission(EventLogWriter& log, const std::string& mission_text,
                        const std::string& locations_text, const std::vector<Happening>& happenings,
                        const std::string& columns_text = "");
 
+// A column of the mission the player destroys whole, vehicle after vehicle.
+struct ColumnStrike {
+  int chief = 0;     // its number in [Chiefs]
+  int vehicles = 0;  // how many it has
+};
+
+// What the players go after before anything else (their side is "1" or "2"): the enemy armour
+// of the mission that stands on ground its side does not hold, breaking through, and the enemy
+// ships of the mission that carry troops to a landing.
+// `columns_text` and `territory_text` are the campaign's columns.tavrek and territory.tavrek.
+std::vector<ColumnStrike> EnemyThrusts(const std::string& mission_text,
+                                       const std::string& columns_text,
+                                       const std::string& territory_text, const std::string& side);
+
+// The same for a mission flown by `person` in `aircraft`, as in a co-op mission, whose players
+// take the seats they choose; before the happenings the player destroys the `strikes` columns.
+FlightTally FlyMissionAs(EventLogWriter& log, const std::string& mission_text,
+                         const std::string& locations_text,
+                         const std::vector<Happening>& happenings, const std::string& aircraft,
+                         const std::string& person, const std::vector<ColumnStrike>& strikes = {},
+                         const std::string& columns_text = "");
+
 // The fixed mix of a cycle: every kind comes round within a few cycles.
 std::vector<Happening> ScriptedHappenings(int cycle);
 // The fixed mix, after the sinking of the enemy's loaded transports: a player who keeps the

@@ -1,4 +1,4 @@
-#include "tests/campaign_setup/dogfight_tool.h"
+#include "tests/support/dogfight_tool.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
