@@ -1,5 +1,8 @@
 #include "campaign_progression/campaign_end.h"
 
+#include <string>
+#include <vector>
+
 #include "app/main_form.h"
 #include "campaign_data/campaign_file.h"
 #include "campaign_data/column_file.h"
@@ -16,6 +19,7 @@
 #include "campaign_progression/campaign_transfer.h"
 #include "campaign_progression/final_mission.h"
 #include "campaign_progression/territory.h"
+#include "mission_generation/pass_guard.h"
 #include "mission_results/event_log.h"
 #include "mission_results/pilot_roster.h"
 #include "platform/ascii.h"
@@ -179,13 +183,24 @@ void WriteFinalMission(TMainForm& form, const std::string& message) {
   }
   const std::string mission = FinalMissionText(form);
   const std::string properties = FinalMissionProperties(message);
-  WriteTextFile(folder + "tavrekmission.mis", mission);
-  WriteTextFile(folder + "tavrekmission.properties", properties);
+  std::vector<std::string> names{folder + "tavrekmission"};
   if ((form.Coop.Checked && form.NGenBoot.Checked) || form.AutoGeneration.Checked) {
-    const std::string dated = folder + IntToStr(TodayKey(form));
-    WriteTextFile(dated + ".mis", mission);
-    WriteTextFile(dated + ".properties", properties);
+    names.push_back(folder + IntToStr(TodayKey(form)));
   }
+  std::vector<std::string> paths;
+  for (const std::string& name : names) {
+    paths.push_back(name + ".mis");
+    paths.push_back(name + ".properties");
+  }
+  // The run stops right after this and its pass rolls back: the campaign stays as it was, so
+  // that the next start finds the same end, but the game gets the mission that shows it.
+  PassGuard* const pass = form.OpenPassGuard;
+  if (pass != nullptr) pass->CoverFiles(paths);
+  for (const std::string& name : names) {
+    WriteTextFile(name + ".mis", mission);
+    WriteTextFile(name + ".properties", properties);
+  }
+  if (pass != nullptr) pass->LeaveOnRollBack(paths);
 }
 
 }  // namespace

@@ -45,7 +45,7 @@ bool IsSymlink(const std::string& path) {
 
 // One line of the record: a kind, for kept files the copy's number, then the path.
 struct RecordEntry {
-  std::string kind;  // "Folder", "Saved" or "Absent"
+  std::string kind;  // "Folder", "Saved", "Absent" or "Leave"
   int copy = -1;
   std::string path;
 };
@@ -74,7 +74,7 @@ std::optional<Record> ReadRecord(const std::string& snapshot) {
       if (second == std::string::npos) continue;
       record.entries.push_back(
           {kind, StrToIntDef(rest.substr(0, second), -1), rest.substr(second + 1)});
-    } else if (kind == "Folder" || kind == "Absent") {
+    } else if (kind == "Folder" || kind == "Absent" || kind == "Leave") {
       record.entries.push_back({kind, -1, std::move(rest)});
     }
   }
@@ -111,14 +111,19 @@ void RemoveNewFiles(const std::string& folder, const std::set<std::string>& kept
 bool RollBackRecord(TMainForm& form, const std::string& snapshot, const Record& record) {
   bool complete = true;
   std::set<std::string> kept;
+  std::set<std::string> left;
   for (const RecordEntry& entry : record.entries) {
     if (entry.kind == "Saved") kept.insert(entry.path);
+    if (entry.kind == "Leave") left.insert(entry.path);
   }
+  kept.insert(left.begin(), left.end());
   for (auto entry = record.entries.rbegin(); entry != record.entries.rend(); ++entry) {
     try {
       if (entry->kind == "Folder") {
         RemoveNewFiles(entry->path, kept);
-      } else {
+      } else if (entry->kind == "Leave") {
+        ErrorLog(form, "Left in place for the game: " + entry->path);
+      } else if (left.count(entry->path) == 0) {
         RestoreFile(snapshot, *entry);
       }
     } catch (const ProgramError& error) {
@@ -244,6 +249,19 @@ void PassGuard::CoverFiles(const std::vector<std::string>& paths) {
   WriteRecord();
 }
 
+void PassGuard::LeaveOnRollBack(const std::vector<std::string>& paths) {
+  if (outer_ != nullptr) {
+    outer_->LeaveOnRollBack(paths);
+    return;
+  }
+  if (!open_) return;
+  for (const std::string& path : paths) {
+    if (!path.empty()) left_paths_.push_back(HostPath(path));
+  }
+  // One write of the record: a rollback after it, here or at the next start, leaves them all.
+  WriteRecord();
+}
+
 void PassGuard::Keep(const std::string& resolved) {
   if (kept_paths_.count(resolved) != 0 || DirectoryExists(resolved)) return;
   KeptFile kept{resolved, -1};
@@ -270,6 +288,7 @@ void PassGuard::WriteRecord() const {
       lines.push_back("Saved " + IntToStr(file.copy) + " " + file.path);
     }
   }
+  for (const std::string& path : left_paths_) lines.push_back("Leave " + path);
   WriteTextFile(RecordPath(SnapshotFolder(form_)), JoinLinesCrLf(lines));
 }
 

@@ -31,6 +31,10 @@ class PassGuard {
   // Keeps the file, or that it did not exist, before the pass first writes it.
   void CoverFile(const std::string& path);
   void CoverFiles(const std::vector<std::string>& paths);
+  // Files the work has written whole and that stay even when it rolls back: the mission that
+  // ends a campaign, which the game must show although the campaign stays as it was. Covered
+  // files until then, so a process killed before this leaves none of them behind.
+  void LeaveOnRollBack(const std::vector<std::string>& paths);
   // The work is done: its files stay as they are now.
   void Commit();
   // Puts every covered file back, logs it with `reason` and marks the campaign tables for
@@ -55,6 +59,7 @@ class PassGuard {
   std::vector<KeptFile> files_;
   std::set<std::string> kept_paths_;
   std::vector<std::string> folders_;
+  std::vector<std::string> left_paths_;  // out of the rollback
   // Values of the run that the pass changes in memory, put back on rollback.
   std::string log_file_date_;
   std::string error_warning_;

@@ -211,4 +211,66 @@ TEST_F(PassGuardTest, APassOfAnotherRunningProcessIsLeftToIt) {
   EXPECT_EQ(Files().at("campaign/squadrons.tavrek"), "squadrons before");
 }
 
+// The mission that ends a campaign, written whole by a pass that then rolls back: one new in
+// the campaign folder (a career's folder is the game's) and one over the game's last mission.
+class FinalMissionTest : public PassGuardTest {
+ protected:
+  void SetUp() override {
+    PassGuardTest::SetUp();
+    world.program_folder.Write("game/Career/tavrekmission.mis", "the last mission flown");
+    before = Files();
+    with_final_mission = before;
+    with_final_mission["campaign/19450404.mis"] = "the final mission";
+    with_final_mission["game/Career/tavrekmission.mis"] = "the final mission";
+  }
+  void WriteFinalMission(PassGuard& guard, bool left_on_rollback) {
+    const std::vector<std::string> paths{campaign + "19450404.mis", game + "tavrekmission.mis"};
+    guard.CoverFiles(paths);
+    for (const std::string& path : paths) WriteTextFile(path, "the final mission");
+    if (left_on_rollback) guard.LeaveOnRollBack(paths);
+  }
+
+  FileTree before;
+  FileTree with_final_mission;
+};
+
+TEST_F(FinalMissionTest, StaysForTheGameWhileEverythingElseIsRolledBack) {
+  {
+    PassGuard guard(form, "Pass 1");
+    ChangeEverything(guard);
+    WriteFinalMission(guard, true);
+    guard.RollBack("The battle has ended.");
+  }
+  EXPECT_EQ(Files(), with_final_mission);
+  EXPECT_EQ(form.ErrorWarning, "");
+  EXPECT_THAT(RunLogMessages(form), Contains("Left in place for the game: " +
+                                             ResolvePath(game + "tavrekmission.mis").string()));
+  EXPECT_FALSE(DirectoryExists(world.program_folder.Path() + "pass_snapshot"));
+
+  // The next start finds the same end and leaves the same files.
+  {
+    PassGuard guard(form, "Pass 1");
+    ChangeEverything(guard);
+    WriteFinalMission(guard, true);
+  }
+  EXPECT_EQ(Files(), with_final_mission);
+}
+
+// A process killed during the pass: until the final mission is whole and marked as staying,
+// the next start rolls it back with the rest; from then on it stays.
+TEST_F(FinalMissionTest, AKilledPassLeavesTheOldFilesOrTheOldFilesAndTheWholeFinalMission) {
+  for (const bool marked : {false, true}) {
+    SCOPED_TRACE(marked ? "killed after marking" : "killed before marking");
+    InAProcessThatDies([this, marked] {
+      PassGuard guard(form, "Pass 1");
+      ChangeEverything(guard);
+      WriteFinalMission(guard, marked);
+      ::_exit(0);
+    });
+    ASSERT_TRUE(RecoverInterruptedPass(form));
+    EXPECT_EQ(Files(), marked ? with_final_mission : before);
+    RestoreFilesBelow(world.program_folder.Path(), before, kRunLog);
+  }
+}
+
 }  // namespace

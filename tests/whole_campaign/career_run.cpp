@@ -8,6 +8,7 @@
 #include "campaign_data/settings_file.h"
 #include "platform/text_file.h"
 #include "tests/support/installed_program.h"
+#include "tests/support/mission_checker.h"
 #include "tests/support/sample_campaign.h"
 
 namespace {
@@ -90,4 +91,18 @@ std::string CareerRun::FlightDate() const {
   const int month = cycle_ / 28 % 12;
   const int day = 1 + cycle_ % 28;
   return std::string(kMonths[month]) + " " + std::to_string(day) + ", " + std::to_string(year);
+}
+
+std::vector<std::string> FinalMissionProblems(const CareerRun& run, const std::string& message) {
+  const std::string mission = run.InstalledMission();
+  // The stub ends on its last section header without a line end, which the game reads as it
+  // is; everything else the checker asks of a mission holds for it.
+  std::vector<std::string> problems = MissionProblems(mission + "\r\n");
+  const size_t flights = ParseMission(mission).Rows("WING").size();
+  if (flights != 1) problems.push_back(std::to_string(flights) + " flights in [WING], not one");
+  const std::string properties = ReadFileBytes(run.CampaignFolder() + "tavrekmission.properties");
+  if (properties.find("Description \\n\\n" + message) == std::string::npos) {
+    problems.push_back("the briefing is not the end message: " + properties);
+  }
+  return problems;
 }

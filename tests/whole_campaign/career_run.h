@@ -40,3 +40,8 @@ class CareerRun {
   std::string event_log_;
   std::string last_stamp_;
 };
+
+// What is wrong with the mission the start that ends the campaign leaves the game: it is the
+// installed mission, the checker reads it as one flight of the player's, and its briefing is
+// `message`. Empty when nothing is.
+std::vector<std::string> FinalMissionProblems(const CareerRun& run, const std::string& message);

@@ -17,6 +17,7 @@
 
 namespace {
 
+using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 
@@ -44,7 +45,7 @@ void ExpectGoldens(const CareerRun& run, const std::string& name) {
 // craft at Tomari when the campaign is made, sails to Hagushi harbour and lands at Hagushi, the
 // Allied rear zone; meeting the Marines there it leaves the zone contested, the front centre
 // moves there and the battle is lost. The career is flown until then, and the start that finds
-// the battle lost says so and leaves the campaign as it was.
+// the battle lost says so, leaves the campaign as it was and installs the final mission.
 TEST(OfflineCareer, MissionsFlownUntilTheBattleEndsKeepTheInvariantsAndTheReviewedFiles) {
   constexpr int kMissionsBeforeTheEnd = 2;
   CareerRun run;
@@ -72,7 +73,10 @@ TEST(OfflineCareer, MissionsFlownUntilTheBattleEndsKeepTheInvariantsAndTheReview
   const FileTree flown = FilesBelow(run.CampaignFolder());
   EXPECT_EQ(run.Next(19450401), 1);
   EXPECT_THAT(run.RunLog(), HasSubstr("] Campaign ended: American forces have lost the battle."));
-  EXPECT_THAT(ChangedPaths(flown, FilesBelow(run.CampaignFolder())), IsEmpty());
+  // The game is given the mission that tells the player so.
+  EXPECT_THAT(ChangedPaths(flown, FilesBelow(run.CampaignFolder())),
+              ElementsAre("tavrekmission.mis", "tavrekmission.properties"));
+  EXPECT_THAT(FinalMissionProblems(run, "American forces have lost the battle."), IsEmpty());
   EXPECT_THAT(ChangedPaths(before, flown), IsEmpty());
 }
 
