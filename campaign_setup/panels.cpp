@@ -49,6 +49,11 @@ void CleanUpCampChk(TMainForm& form) {
   throw ProgramError("No campaign active.\r\n");
 }
 
+void EditCloseClick(TMainForm& form) {
+  CleanUpPanels(form);
+  CleanUpCampChk(form);
+}
+
 void TroopBoxChange(TMainForm& form) {
   WriteIni(form);
 }

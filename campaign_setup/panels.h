@@ -10,6 +10,8 @@ class TMainForm;
 void CleanUpPanels(TMainForm& form);
 // Stops the action (ProgramError "No campaign active.") when no campaign is active.
 void CleanUpCampChk(TMainForm& form);
+// Closes the editors: every panel hidden, then the campaign check.
+void EditCloseClick(TMainForm& form);
 void ModeDescription(TMainForm& form);
 // Troop cap choice changed: saves the settings.
 void TroopBoxChange(TMainForm& form);

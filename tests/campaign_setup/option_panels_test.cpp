@@ -358,6 +358,23 @@ TEST(Panels, WithoutACampaignTheEditorsStopWithNoCampaignActive) {
   EXPECT_THAT(RunLogMessages(form), Contains("No campaign active."));
 }
 
+TEST(Panels, ClosingTheEditorsHidesThemAndStillChecksTheCampaign) {
+  TestWorld world;
+  TMainForm& form = *world.form;
+  TempFolder campaign;
+  campaign.Write("squadrons.tavrek", "");
+  form.CampaignFolder = campaign.Path();
+  form.PilotPanel.Visible = true;
+  EXPECT_NO_THROW(EditCloseClick(form));
+  EXPECT_FALSE(form.PilotPanel.Visible);
+
+  form.CampaignFolder = world.program_folder.Path() + "missing/";
+  form.WayPanel.Visible = true;
+  EXPECT_THROW(EditCloseClick(form), ProgramError);
+  EXPECT_FALSE(form.WayPanel.Visible);
+  EXPECT_EQ(form.CampaignFolder, "");
+}
+
 TEST(AboutItems, TheStatusBarShowsItsFolderOnlyWhenItExists) {
   TestWorld world;
   TMainForm& form = *world.form;
