@@ -19,6 +19,7 @@
 #include "benchmarks/generated_campaigns.h"
 #include "benchmarks/sample_copy.h"
 #include "campaign_data/messages.h"
+#include "campaign_data/option_defaults.h"
 #include "mission_generation/pipeline.h"
 #include "platform/file_system.h"
 #include "platform/text_file.h"
@@ -36,6 +37,18 @@ template <typename Campaign>
 GeneratedCampaigns<Campaign>& Shared() {
   static GeneratedCampaigns<Campaign> campaigns;
   return campaigns;
+}
+
+// The form as the program starts it: the option boxes and menu marks at the window's defaults
+// (without them every altitude and speed look-up fails and is logged), the campaign's game
+// edition kept.
+template <typename Campaign>
+std::unique_ptr<TMainForm> ProgramForm(const Campaign& campaign) {
+  auto form = campaign.NewForm(Shared<Campaign>().Platform());
+  const std::string game = form->GameID;
+  SetOptionDefaults(*form);
+  form->GameID = game;
+  return form;
 }
 
 // The mission's path below the game's Missions folder, with "/", as the game's log names it.
@@ -122,7 +135,7 @@ std::string FlownLog(const std::string& mission, const std::string& mission_path
 template <typename Campaign>
 void WholeCycle(benchmark::State& state, int size) {
   const Campaign& campaign = Shared<Campaign>().OfSize(size);
-  auto form = campaign.NewForm(Shared<Campaign>().Platform());
+  auto form = ProgramForm(campaign);
   form->TimeSettingsBox.Text = "Normal";
   const std::string root = campaign.Folder().string() + "/";
   // An installed program folder holds the program, which saving the settings asks for.

@@ -224,8 +224,11 @@ void GrandCampaign(TMainForm& form) {
   BaseStates bases;
   bool axis_trigger_taken = false;
   bool allied_trigger_taken = false;
+  // Read through a const table: a write access would mark the table changed and make every
+  // off-map look-up below index the whole map again.
+  const LocationTableType& locations = form.LocationTable;
   for (int i = 0; i <= form.LastLocation; ++i) {
-    const LocationEntry& place = form.LocationTable[i];
+    const LocationEntry& place = locations[i];
     const std::string name = Trim(place.LocationName);
     if (name == form.DeTrigger && place.LocationArmy == "1") axis_trigger_taken = true;
     if (name == form.RuTrigger && place.LocationArmy == "2") allied_trigger_taken = true;

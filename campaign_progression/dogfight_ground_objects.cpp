@@ -9,6 +9,7 @@
 #include "campaign_data/reference_tables.h"
 #include "campaign_data/run_log.h"
 #include "campaign_data/stationary_file.h"
+#include "campaign_data/table_lookups.h"
 #include "campaign_data/text.h"
 #include "campaign_progression/front_objects.h"
 #include "campaign_progression/ground_combat.h"
@@ -259,6 +260,19 @@ bool AddPlacedObject(TMainForm& form, const std::string& army, const std::string
   return true;
 }
 
+// Where a column's objects are placed from: the last location of the column's place, a train
+// at the second point of its route.
+std::string PlacePosition(const TMainForm& form, const ColumnEntry& column,
+                          const std::string& route1) {
+  if (Contains(column.ColumnType, "Train")) return route1;
+  int last = -1;
+  for (int i = FindLocation(form, column.ColumnPlace); i >= 0;
+       i = FindLocationAfter(form, column.ColumnPlace, i)) {
+    last = i;
+  }
+  return last < 0 ? route1 : form.LocationTable[last].LocationPosition;
+}
+
 void RepresentColumn(TMainForm& form, int c, StepCounters& counters, bool& table_full) {
   ColumnEntry& column = form.ColumnTable[c];
   const ColumnKind kind = KindOf(column.ColumnType);
@@ -269,13 +283,8 @@ void RepresentColumn(TMainForm& form, int c, StepCounters& counters, bool& table
       ContainsAny(column.ColumnPlace, {"Airstrip", "Airfield"})) {
     start = route1;
   }
+  const std::string reference = PlacePosition(form, column, route1);
   for (int n = 1; n <= kObjectsPerColumn; ++n) {
-    std::string reference = route1;
-    for (int i = 0; i <= form.LastLocation; ++i) {
-      const LocationEntry& location = form.LocationTable[i];
-      if (location.LocationName != column.ColumnPlace) continue;
-      if (!Contains(column.ColumnType, "Train")) reference = location.LocationPosition;
-    }
     const int step = counters.Next(column.ColumnArmy, column.ColumnPlace, kind);
     ObjectPlacement p{column, n, form.CampaignYear, step, reference, start, std::string()};
     ArmourRule(p);

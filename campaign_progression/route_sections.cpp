@@ -1,5 +1,6 @@
 #include "campaign_progression/route_sections.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "app/main_form.h"
@@ -27,21 +28,23 @@ bool ReadHeader(const std::string& line, RouteSection& section) {
   return !section.from.empty() && !section.to.empty();
 }
 
-std::vector<std::string> Values(const std::string& line) {
-  std::vector<std::string> values;
+// The first three blank-separated values of a trimmed line, each cut to kValueLimit
+// characters; fewer when the line holds fewer.
+int FirstValues(std::string_view line, std::string_view (&values)[3]) {
+  int count = 0;
   size_t at = 0;
-  while ((at = line.find_first_not_of(' ', at)) != std::string::npos) {
+  while (count < 3 && (at = line.find_first_not_of(' ', at)) != std::string_view::npos) {
     const size_t end = std::min(line.find(' ', at), line.size());
-    values.push_back(line.substr(at, std::min(end - at, kValueLimit)));
+    values[count++] = line.substr(at, std::min(end - at, kValueLimit));
     at = end;
   }
-  return values;
+  return count;
 }
 
 // The point of a line, or the reason it is none.
-bool ReadPoint(const std::string& line, RoutePoint& point, std::string& problem) {
-  const std::vector<std::string> values = Values(Trim(line));
-  if (values.size() < 3) {
+bool ReadPoint(std::string_view line, RoutePoint& point, std::string& problem) {
+  std::string_view values[3];
+  if (FirstValues(line, values) < 3) {
     problem = "a point needs x, y and height";
     return false;
   }
@@ -52,7 +55,7 @@ bool ReadPoint(const std::string& line, RoutePoint& point, std::string& problem)
     problem = error.what();
     return false;
   }
-  point = {values[0], values[1], values[2]};
+  point = {std::string(values[0]), std::string(values[1]), std::string(values[2])};
   return true;
 }
 
@@ -70,11 +73,11 @@ RouteSections::RouteSections(TMainForm& form, const std::string& path) {
   RouteSection* current = nullptr;
   for (size_t n = 0; n < lines.size(); ++n) {
     const std::string& line = lines[n];
-    const std::string where = path + ", line " + IntToStr(n + 1);
+    const auto where = [&] { return path + ", line " + IntToStr(n + 1); };
     if (Contains(line, "[")) {
       RouteSection section;
       if (!ReadHeader(line, section)) {
-        ErrorLog(form, where + ": \"" + line + "\" names no route; the section is skipped.");
+        ErrorLog(form, where() + ": \"" + line + "\" names no route; the section is skipped.");
         current = nullptr;
         continue;
       }
@@ -85,14 +88,15 @@ RouteSections::RouteSections(TMainForm& form, const std::string& path) {
       current = &sections_.back();
       continue;
     }
-    if (Trim(line).empty() || current == nullptr) continue;
+    const std::string_view trimmed = TrimView(line);
+    if (trimmed.empty() || current == nullptr) continue;
     RoutePoint point;
     std::string problem;
-    if (ReadPoint(line, point, problem)) {
+    if (ReadPoint(trimmed, point, problem)) {
       current->points.push_back(std::move(point));
     } else {
       ErrorLog(form,
-               where + ": \"" + line + "\" is no route point (" + problem + "); it is left out.");
+               where() + ": \"" + line + "\" is no route point (" + problem + "); it is left out.");
     }
   }
 }

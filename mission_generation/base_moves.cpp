@@ -3,6 +3,7 @@
 #include <array>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/main_form.h"
@@ -42,7 +43,7 @@ class BaseIndex {
   BaseIndex(const TMainForm& form, const PlanRun& run) {
     for (int j = 0; j <= form.LastLocation; ++j) {
       if (!run.Usable(j)) continue;
-      const LocationEntry& location = form.LocationTable[j];
+      const LocationEntry& location = std::as_const(form.LocationTable)[j];
       const std::string& side = location.LocationArmy;
       const bool safe = location.LocationNearEnemy != "Y";
       if (safe && run.FrontReaches(run.Point(j))) safe_near_front_[side].push_back(j);
@@ -92,7 +93,7 @@ class BaseIndex {
 
 void AssignMove(TMainForm& form, int i, int location, const std::string& speed, int summary) {
   SquadronEntry& squadron = form.SquadronTable[i];
-  const LocationEntry& base = form.LocationTable[location];
+  const LocationEntry& base = std::as_const(form.LocationTable)[location];
   squadron.SquadronMoveKind = 2;
   squadron.SquadronTargetLocation = location;
   squadron.SquadronNewBase = base.LocationName;
@@ -109,7 +110,7 @@ bool MustBugOut(const TMainForm& form, const PlanRun& run, const BaseIndex& base
   const SquadronEntry& squadron = form.SquadronTable[i];
   bool must = false;
   for (int j : run.LocationsNamed(squadron.SquadronHomeBase)) {
-    const LocationEntry& base = form.LocationTable[j];
+    const LocationEntry& base = std::as_const(form.LocationTable)[j];
     if (base.LocationArmy != squadron.SquadronArmy) must = true;
     if (!form.NoTransfers.Checked && base.LocationOffMap != "Y" && base.LocationNearEnemy == "Y" &&
         !bases.SafeSuitable(base.LocationArmy, GroupOf(squadron.SquadronRole)).empty()) {
@@ -130,7 +131,7 @@ void BugOut(TMainForm& form, PlanRun& run, const BaseIndex& bases, int i) {
 
   bool taken = false;
   for (int j : bases.SafeNearFront(side)) {
-    const LocationEntry& location = form.LocationTable[j];
+    const LocationEntry& location = std::as_const(form.LocationTable)[j];
     if (location.LocationName == home) continue;
     if (taken && form.Random(2) != 0) continue;
     if (!SuitableBase(location.LocationName, role, false)) continue;
@@ -139,12 +140,12 @@ void BugOut(TMainForm& form, PlanRun& run, const BaseIndex& bases, int i) {
   }
   if (taken) return;
   for (int j : bases.SafeSuitable(side, GroupOf(role))) {
-    if (form.LocationTable[j].LocationName == home) continue;
+    if (std::as_const(form.LocationTable)[j].LocationName == home) continue;
     AssignMove(form, i, j, speed, kBugOutSummary);
     return;
   }
   for (int j : bases.Relaxed(side, GroupOf(role))) {
-    if (form.LocationTable[j].LocationName == home) continue;
+    if (std::as_const(form.LocationTable)[j].LocationName == home) continue;
     AssignMove(form, i, j, speed, kBugOutSummary);
     return;
   }

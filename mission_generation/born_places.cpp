@@ -2,6 +2,7 @@
 
 #include <set>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "app/main_form.h"
@@ -79,12 +80,12 @@ void AirfieldBornPlaces(TMainForm& form, DogfightBuild& dogfight) {
         !Contains(object.StationaryLine, "Ship$Rwy")) {
       continue;
     }
-    runway_ships[form.LocationTable[object.StationaryNearestLocation].LocationName] =
+    runway_ships[std::as_const(form.LocationTable)[object.StationaryNearestLocation].LocationName] =
         object.StationaryMissionPosition;
   }
   MissionBuild& build = dogfight.build;
   for (int l = 0; l <= form.LastLocation; ++l) {
-    const LocationEntry& location = form.LocationTable[l];
+    const LocationEntry& location = std::as_const(form.LocationTable)[l];
     const std::string lower = AsciiLowerCase(location.LocationName);
     if (!Contains(lower, "airfield") && !Contains(lower, "airstrip")) continue;
     const int side = SideIndex(location.LocationArmy);

@@ -1,5 +1,7 @@
 #include "mission_generation/briefing_news.h"
 
+#include <utility>
+
 #include "app/main_form.h"
 #include "campaign_data/geometry.h"
 #include "campaign_data/run_log.h"
@@ -30,7 +32,8 @@ void SetEndDateObjective(TMainForm& form) {
 }
 
 std::string PlaceObjective(TMainForm& form, int line, const std::string& name, int location) {
-  const std::string grid = MapCoordinate(form, form.LocationTable[location].LocationPosition);
+  const std::string grid =
+      MapCoordinate(form, std::as_const(form.LocationTable)[location].LocationPosition);
   return ReplaceTextProcedure(Objective(form, line), "<TGTNAME>", name + " " + grid);
 }
 
@@ -73,7 +76,7 @@ void BuildObjectives(TMainForm& form) {
   form.AxisObjectiveText.clear();
   SetEndDateObjective(form);
   for (int l = 0; l <= form.LastLocation; ++l) {
-    const std::string& name = form.LocationTable[l].LocationName;
+    const std::string& name = std::as_const(form.LocationTable)[l].LocationName;
     if (name == form.DeZoneText) {
       form.AlliedObjectiveText = PlaceObjective(form, kZoneObjective, form.DeZoneText, l);
     }
@@ -83,7 +86,7 @@ void BuildObjectives(TMainForm& form) {
   }
   if (form.EndDate != "31/12/1945") SetEndDateObjective(form);
   for (int l = 0; l <= form.LastLocation; ++l) {
-    const std::string& name = form.LocationTable[l].LocationName;
+    const std::string& name = std::as_const(form.LocationTable)[l].LocationName;
     if (form.DeTrigger != "None" && name == form.DeTrigger) {
       form.AlliedObjectiveText = PlaceObjective(form, kLocationObjective, form.DeTrigger, l);
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string_view>
+#include <utility>
 
 #include "app/main_form.h"
 #include "campaign_data/geometry.h"
@@ -354,7 +355,9 @@ void WriteCompanionFlights(TMainForm& form, MissionBuild& build, SquadronRun& ru
   if (IsMistel(squadron)) {
     const int target = squadron.SquadronTargetLocation;
     const std::string target_position =
-        LocationTableType::Contains(target) ? form.LocationTable[target].LocationPosition : "";
+        LocationTableType::Contains(target)
+            ? std::as_const(form.LocationTable)[target].LocationPosition
+            : "";
     squadron.SquadronTargetLeg =
         "  GATTACK " + target_position + " " + IntToStr(run.alt2) + ".0 " + run.speed + " \r\n";
     AddCompanion(

@@ -1,6 +1,7 @@
 #include "mission_generation/takeoff_slots.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "app/main_form.h"
 #include "campaign_data/text.h"
@@ -74,7 +75,7 @@ void DelayByChance(TMainForm& form, MissionBuild& build, SquadronRun& run, int l
     if (StartsInTheAirAnyway(form, build, squadron)) return;
     int& delay = form.ObjectPairC[location][0];
     delay += kDelayStep;
-    if (form.LocationTable[location].StationaryFlag == 1) delay += kRadioSilentDelay;
+    if (std::as_const(form.LocationTable)[location].StationaryFlag == 1) delay += kRadioSilentDelay;
     minutes = delay;
   } else if (column >= 0) {
     int& delay = form.ObjectPairC[column][1];
@@ -95,7 +96,7 @@ void TakeAirfieldSlot(TMainForm& form, MissionBuild& build, SquadronRun& run, in
   const int i = run.squadron;
   SquadronEntry& squadron = form.SquadronTable[i];
   const int planes = squadron.PlanesExtra;
-  const bool radio_out = form.LocationTable[l].StationaryFlag == 1;
+  const bool radio_out = std::as_const(form.LocationTable)[l].StationaryFlag == 1;
   int& placed = form.ObjectPairA[l][0];
   int& flights = form.ObjectPairB[l][0];
   int& delay = form.ObjectPairC[l][0];
@@ -175,7 +176,7 @@ void ResetBaseOccupancy(TMainForm& form, const MissionBuild& build) {
   form.ObjectPairB.assign(rows, {0, 0});
   form.ObjectPairC.assign(rows, {5, 2});
   for (int l = form.LastLocation; l >= 0; --l) {
-    const std::string& name = form.LocationTable[l].LocationName;
+    const std::string& name = std::as_const(form.LocationTable)[l].LocationName;
     int& placed = form.ObjectPairA[static_cast<size_t>(l)][0];
     if ((Contains(name, "English_") && !form.NormandyBaseOption) || build.bases.OffMap(name)) {
       placed = 17;

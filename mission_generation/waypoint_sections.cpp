@@ -1,6 +1,7 @@
 #include "mission_generation/waypoint_sections.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "app/main_form.h"
@@ -33,8 +34,9 @@ bool HasBriefs(const TMainForm& form, int i, const int* first, const int* last) 
 }
 
 std::string LocationPosition(const TMainForm& form, int location) {
-  return LocationTableType::Contains(location) ? form.LocationTable[location].LocationPosition
-                                               : std::string();
+  return LocationTableType::Contains(location)
+             ? std::as_const(form.LocationTable)[location].LocationPosition
+             : std::string();
 }
 
 std::vector<std::string> Words(std::string_view line) {
@@ -87,11 +89,11 @@ void AttackRendezvous(TMainForm& form, SquadronRun& run) {
   const std::string& rendezvous = form.AttackRendezvous[static_cast<size_t>(side)];
   const int target = squadron.SquadronTargetLocation;
   if (rendezvous.empty() || !LocationTableType::Contains(target) ||
-      form.LocationTable[target].LocationArmy == squadron.SquadronArmy) {
+      std::as_const(form.LocationTable)[target].LocationArmy == squadron.SquadronArmy) {
     return;
   }
   ErrorLog(form, "AttackRendezvous triggered: " + squadron.SquadronName + " to " +
-                     form.LocationTable[target].LocationName);
+                     std::as_const(form.LocationTable)[target].LocationName);
   squadron.SquadronHalfWayLeg = "  NORMFLY " + rendezvous + " <ALTITUDE> " + run.speed + "\r\n";
   try {
     squadron.SquadronRendezvousLeg =

@@ -32,6 +32,34 @@ std::string BlankUnderscores(std::string text, int count) {
   return text;
 }
 
+// BlankUnderscores applied again and again to a text that only grows at its end. The text
+// before `normalised_` already has CR LF line breaks, and the one before `clean_` has no
+// underscore left, so each step reads only what is new or still holds underscores.
+class GrowingTextBlanks {
+ public:
+  void Apply(std::string& text, int count) {
+    if (count <= 0) return;
+    if (normalised_ < text.size()) {
+      text.replace(normalised_, std::string::npos,
+                   ReplaceTextProcedure(text.substr(normalised_), std::string(), std::string()));
+    }
+    normalised_ = text.size();
+    for (int done = 0; done < count; ++done) {
+      const size_t at = text.find('_', clean_);
+      if (at == std::string::npos) {
+        clean_ = text.size();
+        return;
+      }
+      text[at] = ' ';
+      clean_ = at + 1;
+    }
+  }
+
+ private:
+  size_t normalised_ = 0;
+  size_t clean_ = 0;
+};
+
 // The name of the rank of the pilot in the slot, by the table RankAwardSetup set last.
 std::string RankNameOf(const TMainForm& form, const PilotEntry& pilot) {
   const int rank = StrToIntDef(Trim(pilot.RosterRank), -1);
@@ -113,6 +141,7 @@ bool IsAirfield(const std::string& base) {
 void WriteAces(TMainForm& form) {
   ErrorLog(form, "Write Aces Text File.");
   std::string text = News(form, 31) + kLineEnd + " " + kLineEnd;
+  GrowingTextBlanks blanks;
   for (int squadron = 0; squadron <= form.LastSquadron; ++squadron) {
     RankAwardSetup(form, squadron);
     const std::string base = form.SquadronTable[squadron].SquadronHomeBase;
@@ -127,7 +156,7 @@ void WriteAces(TMainForm& form) {
         line = ReplaceTextProcedure(line, "<BASE>", base);
         text += line + kLineEnd;
       }
-      text = BlankUnderscores(text, 3);
+      blanks.Apply(text, 3);
     }
   }
   WriteTextFile(form.CampaignFolder + "aces.txt", text);
@@ -188,6 +217,7 @@ void WriteBaseSheet(TMainForm& form) {
   const std::string home = form.SquadronTable[0].SquadronHomeBase;
   std::string text = ReplaceTextProcedure(News(form, IsAirfield(home) ? 34 : 35), "<BASE>", home) +
                      kLineEnd + " " + kLineEnd;
+  GrowingTextBlanks blanks;
   for (int squadron = 0; squadron <= form.LastSquadron; ++squadron) {
     if (form.SquadronTable[squadron].SquadronHomeBase != home) continue;
     RankAwardSetup(form, squadron);
@@ -195,7 +225,7 @@ void WriteBaseSheet(TMainForm& form) {
             UnitSuffix(form, squadron) + kLineEnd + Title(form, 12) + ":  " +
             Commander(form, squadron) + kLineEnd + AircraftLine(form, squadron) + kLineEnd + " " +
             kLineEnd;
-    text = BlankUnderscores(text, 11);
+    blanks.Apply(text, 11);
   }
   WriteTextFile(form.CampaignFolder + "base.txt", text);
 }

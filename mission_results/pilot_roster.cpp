@@ -1,6 +1,7 @@
 #include "mission_results/pilot_roster.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -140,11 +141,15 @@ void ReadRoster(TMainForm& form, const std::vector<std::string>& lines) {
 }
 
 // A pilot lost in the last mission makes way for a new one, a rank below him.
+// The roster's names are indexed once, at the first loss, and the index follows each new
+// pilot's name.
 void ReplaceLostPilots(TMainForm& form) {
+  std::optional<RosterNameIndex> names;
   for (int squadron = 0; squadron <= form.LastSquadron; ++squadron) {
     for (int slot = 0; slot < 16; ++slot) {
       PilotEntry& pilot = form.PilotRoster[RosterIndex(squadron, slot)];
       if (pilot.RosterMarker != "d") continue;
+      const std::string lost_name = pilot.RosterName;
       int rank = StrToIntDef(Trim(pilot.RosterRank), -1);
       if (rank < 0) {
         ErrorLog(form, "The lost pilot " + pilot.RosterName + " has the rank code \"" +
@@ -153,7 +158,12 @@ void ReplaceLostPilots(TMainForm& form) {
       }
       pilot.RosterRank = IntToStr(std::max(rank - 1, 0));
       NewPilotStats(form, squadron, slot);
-      PilotNameCheck(form, squadron, slot);
+      if (names) {
+        names->Rename(lost_name, pilot.RosterName);
+      } else {
+        names.emplace(form);
+      }
+      PilotNameCheck(form, squadron, slot, *names);
     }
   }
 }

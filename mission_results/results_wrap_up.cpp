@@ -1,5 +1,6 @@
 #include "mission_results/results_wrap_up.h"
 
+#include <optional>
 #include <unordered_set>
 
 #include "app/main_form.h"
@@ -41,14 +42,23 @@ std::string Section(const TMainForm& form, int title, const std::string& lines) 
   return kNewLine + "\\n" + Text(form, MessageSection::kTitles, title) + ":" + kNewLine + lines;
 }
 
+// The roster's names are indexed once, at the first loss, and the index follows each new
+// pilot's name.
 void ReplaceLostPilots(TMainForm& form) {
+  std::optional<RosterNameIndex> names;
   for (int slot = 0; slot < kPilotSlots; ++slot) {
     PilotEntry& pilot = form.PilotRoster[RosterIndex(0, slot)];
     if (pilot.RosterMarker != "d") continue;
+    const std::string lost_name = pilot.RosterName;
     const int rank = StrToIntDef(Trim(pilot.RosterRank), 0);
     pilot.RosterRank = IntToStr(rank > 0 ? rank - 1 : 0);
     NewPilotStats(form, 0, slot);
-    PilotNameCheck(form, 0, slot);
+    if (names) {
+      names->Rename(lost_name, pilot.RosterName);
+    } else {
+      names.emplace(form);
+    }
+    PilotNameCheck(form, 0, slot, *names);
     const std::string& name = pilot.RosterName;
     if (!Contains(form.Events.Caption, name)) {
       AppendEvent(form, name, Text(form, MessageSection::kEvents, 14));
