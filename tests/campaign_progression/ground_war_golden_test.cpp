@@ -7,10 +7,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <string>
+#include <utility>
 
 #include "campaign_data/campaign_file.h"
 #include "campaign_data/column_file.h"
@@ -140,6 +142,18 @@ TEST_F(GroundWarGolden, ThreePassesOfTheOkinawaSample) {
   }
 }
 
+// Metres between two position texts "x y".
+double MetresApart(const std::string& a, const std::string& b) {
+  const auto x_y = [](const std::string& position) {
+    const size_t blank = position.find(' ');
+    return std::pair<double, double>(std::stod(position.substr(0, blank)),
+                                     std::stod(position.substr(blank + 1)));
+  };
+  const auto [ax, ay] = x_y(a);
+  const auto [bx, by] = x_y(b);
+  return std::hypot(ax - bx, ay - by);
+}
+
 // A column that a pass moves stands where the next mission's road section starts it: the
 // first waypoint of a free land column's road is the position of the place the first pass
 // wrote for it.
@@ -170,7 +184,13 @@ TEST_F(GroundWarGolden, AMovedColumnStartsTheNextMissionAtItsNewPlace) {
     EXPECT_THAT(form().ColumnChiefsText, ::testing::HasSubstr("  " + column.ColumnType + "\r\n"));
     for (int i = 0; i <= form().LastLocation; ++i) {
       const LocationEntry& location = form().LocationTable[i];
-      if (location.LocationName == place) {
+      if (location.LocationName != place) continue;
+      if (Contains(place, "Bridge")) {
+        // A road leaving a bridge skips the bridge's marked points: the column starts at the
+        // first point beside it.
+        EXPECT_NE(first.at(column.ColumnName), location.LocationPosition);
+        EXPECT_LT(MetresApart(first.at(column.ColumnName), location.LocationPosition), 1500.0);
+      } else {
         EXPECT_EQ(first.at(column.ColumnName), location.LocationPosition);
       }
     }

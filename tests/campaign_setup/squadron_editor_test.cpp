@@ -80,7 +80,7 @@ TEST(SquadronEditor, RenamedReEquippedReBasedAddedAndRemovedSquadronsSaveAndRelo
   // The removal re-based the squadron added without a base.
   EXPECT_THAT(saved,
               HasSubstr("[New0]\r\n  Planes 16/16-0+4\r\n  Skill 1\r\n  Class air.F4U1C\r\n"
-                        "  Active False AI False\r\n  1default.bmp\r\n  Kadena_Airfield\r\n"));
+                        "  Active False AI False\r\n  1default.bmp\r\n  Ie_Shima_Airstrip\r\n"));
   ASSERT_EQ(form.LastSquadron, 21);
   EXPECT_EQ(form.SquadronTable[21].SquadronName, "New0");
 

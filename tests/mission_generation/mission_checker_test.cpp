@@ -39,6 +39,21 @@ TEST(MissionChecker, AcceptsASeaplaneFlightEndingOverANearbyHarbour) {
   EXPECT_THAT(MissionProblems(Mission(kMain, "[WING]\r\n  A0\r\n", kFlight, route)), IsEmpty());
 }
 
+// The Ohka a bomber carries is launched at the target, here a ship off the bomber's own base,
+// and is not expected back; the bomber itself still must land.
+TEST(MissionChecker, AcceptsARocketBombThatDoesNotComeBack) {
+  const std::string ohka =
+      "[A1]\r\n  Planes 1\r\n  Class air.MXY_7\r\n  Fuel 100\r\n  weapons default\r\n"
+      "[A1_Way]\r\n  TAKEOFF 0.00 0.00 0 0 A0 0\r\n  NORMFLY 20000.00 0.00 3000.0 300.00\r\n"
+      "  GATTACK 5000.00 3000.00 500.0 300.00 8_Chief 0\r\n";
+  EXPECT_THAT(MissionProblems(Mission(kMain, "[WING]\r\n  A0\r\n  A1\r\n", kFlight, kRoute) + ohka),
+              IsEmpty());
+  const std::string bomber_route =
+      "[A0_Way]\r\n  TAKEOFF 0.00 0.00 0 0\r\n  GATTACK 5000.00 3000.00 500.0 300.00\r\n";
+  EXPECT_THAT(MissionProblems(Mission(kMain, "[WING]\r\n  A0\r\n", kFlight, bomber_route)),
+              ElementsAre(HasSubstr("comes back to its base and does not land")));
+}
+
 TEST(MissionChecker, FindsEachFault) {
   struct Case {
     std::string text;

@@ -81,7 +81,12 @@ EventLogWriter::EventLogWriter(const std::string& mission_text, std::string miss
     const std::vector<std::string> words = Words(line);
     if (words.empty()) continue;
     positions_[words[0]] = Position(words, 3);
-    statics_.push_back(std::stoi(words[0]));
+    // Columns held in place stand here too, as vehicles named after their column
+    // ("12_Chief1"); only the numbered static objects are listed.
+    const size_t digits = words[0].find_first_not_of("0123456789");
+    if (digits > 0 && digits != std::string::npos && words[0].substr(digits) == "_Static") {
+      statics_.push_back(std::stoi(words[0]));
+    }
   }
   for (const std::string& line : sections["Chiefs"]) {
     const std::vector<std::string> words = Words(line);

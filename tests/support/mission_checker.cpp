@@ -102,6 +102,14 @@ int PlanesOf(const ParsedMission& mission, const std::string& flight,
   return planes;
 }
 
+// The rocket bomb a G4M2E carries is launched at the target and does not come back.
+bool FliesOneWay(const ParsedMission& mission, const std::string& flight) {
+  for (const auto& row : mission.Rows(flight)) {
+    if (row.size() == 2 && row[0] == "Class" && row[1] == "air.MXY_7") return true;
+  }
+  return false;
+}
+
 void CheckRoute(const ParsedMission& mission, const std::string& flight,
                 std::vector<std::string>& problems) {
   const std::string name = flight + "_Way";
@@ -146,7 +154,8 @@ void CheckRoute(const ParsedMission& mission, const std::string& flight,
   const Waypoint& first = route.front();
   const Waypoint& last = route.back();
   const double from_base = std::hypot(last.x - first.x, last.y - first.y);
-  const bool comes_back = route.size() > 1 && first.keyword == "TAKEOFF" && from_base < 10000;
+  const bool comes_back = route.size() > 1 && first.keyword == "TAKEOFF" && from_base < 10000 &&
+                          !FliesOneWay(mission, flight);
   // Seaplanes of a harbour or port come down on the water: their flight ends with a second
   // pass over the harbour, which may be another one near the first.
   const Waypoint& before_last = route[route.size() > 1 ? route.size() - 2 : 0];

@@ -130,14 +130,16 @@ void ExpectEndedAndLeftAlone(CourseRun& course, int status, const FileTree& befo
   }
 }
 
+// The end date comes on the third day, before the Marines can reach the Japanese zone at Shuri
+// and decide the battle by its ground.
 TEST(CampaignCourse, TheEndDateEndsTheLastBattleWithItsVictor) {
-  CourseRun course(EndRules({"EndDate=04/04/1945"}, "Red"), Shipped("timetable.tavrek"),
+  CourseRun course(EndRules({"EndDate=03/04/1945"}, "Red"), Shipped("timetable.tavrek"),
                    kNoNextBattle);
   ASSERT_EQ(course.run.Create(kSeed), 0) << course.run.RunLog();
-  EXPECT_EQ(CampaignValue(course.Campaign(), "EndDate"), "04/04/1945");
+  EXPECT_EQ(CampaignValue(course.Campaign(), "EndDate"), "03/04/1945");
 
-  course.FlyCycles(3);
-  ASSERT_EQ(CampaignValue(course.Campaign(), "Date"), "04/04/1945");
+  course.FlyCycles(2);
+  ASSERT_EQ(CampaignValue(course.Campaign(), "Date"), "03/04/1945");
   const FileTree before = FilesBelow(course.run.CampaignFolder());
   const int status = course.FlyOnce();
   EXPECT_THAT(course.run.RunLog(), HasSubstr("] Campaign Transfer/End Routine Called."));
@@ -145,16 +147,17 @@ TEST(CampaignCourse, TheEndDateEndsTheLastBattleWithItsVictor) {
   ExpectEndedAndLeftAlone(course, status, before, kAlliedVictory);
 }
 
-// The timetable hands the trigger place to the Allies on a date a few missions on; the start
-// after that finds the trigger taken, long before the end date.
+// The timetable hands the trigger place to the Allies on the second day, before the Marines
+// can reach the Japanese zone at Shuri; the start after that finds the trigger taken, long
+// before the end date.
 TEST(CampaignCourse, TheTimetableCaptureOfTheTriggerPlaceEndsTheBattle) {
-  std::vector<std::string> timetable{"[Okinawa45]", "19450404 TCapture Allied Naha "};
+  std::vector<std::string> timetable{"[Okinawa45]", "19450402 TCapture Allied Naha "};
   CourseRun course(EndRules({"EndLocation=Naha"}, "Red"), timetable, kNoNextBattle);
   ASSERT_EQ(course.run.Create(kSeed), 0) << course.run.RunLog();
   EXPECT_EQ(CampaignValue(course.Campaign(), "DeTrigger"), "Naha");
   EXPECT_EQ(CampaignValue(course.Campaign(), "EndDate"), "31/12/1945");
 
-  course.FlyCycles(4);
+  course.FlyCycles(1);
   EXPECT_EQ(
       TerritoryOwners(ReadFileBytes(course.run.CampaignFolder() + "territory.tavrek")).at("Naha"),
       "1");

@@ -41,13 +41,16 @@ void ExpectGoldens(const CareerRun& run, const std::string& name) {
   }
 }
 
-// The sample's war is short for the Marines: the Japanese reserve armour, loaded on the landing
-// craft at Tomari when the campaign is made, sails to Hagushi harbour and lands at Hagushi, the
-// Allied rear zone; meeting the Marines there it leaves the zone contested, the front centre
-// moves there and the battle is lost. The career is flown until then, and the start that finds
-// the battle lost says so, leaves the campaign as it was and installs the final mission.
+// The sample's war is short: within three missions the Marines, driving on from Futema, reach
+// Shuri, the Japanese zone, while the Japanese reserve armour, loaded on the landing craft at
+// Tomari when the campaign is made, lands at Hagushi behind them. The next start finds the Japanese
+// zone lost and the grand campaign moves the career on to Kyushu, where the Allies win the war nine
+// missions later. The career is flown until then (the files reviewed after the first two
+// missions), and the start that finds the war won says so, leaves the campaign as it was and
+// installs the final mission.
 TEST(OfflineCareer, MissionsFlownUntilTheBattleEndsKeepTheInvariantsAndTheReviewedFiles) {
-  constexpr int kMissionsBeforeTheEnd = 2;
+  constexpr int kMissionsBeforeTheEnd = 12;
+  constexpr int kReviewedMissions = 2;
   CareerRun run;
   ASSERT_EQ(run.Create(19450401), 0) << run.RunLog();
   ASSERT_THAT(MissionProblems(run.InstalledMission()), IsEmpty()) << run.RunLog();
@@ -65,18 +68,22 @@ TEST(OfflineCareer, MissionsFlownUntilTheBattleEndsKeepTheInvariantsAndTheReview
     EXPECT_THAT(run.RunLog(), HasSubstr("] Log Parsed.\r\n"));
     EXPECT_EQ(Setting(ReadFileBytes(run.world.program_folder.Path() + "tavrek.ini"), "LogFileDate"),
               run.LastFlightStamp());
-    ExpectGoldens(run, "career_cycle" + std::to_string(cycle));
+    if (cycle <= kReviewedMissions) ExpectGoldens(run, "career_cycle" + std::to_string(cycle));
   }
+  ASSERT_EQ(CampaignValue(ReadFileBytes(run.CampaignFolder() + "campaign.tavrek"), "Battle"),
+            "Kyushu45");
 
   const FileTree before = FilesBelow(run.CampaignFolder());
   run.Fly(ScriptedHappenings(kMissionsBeforeTheEnd + 1));
   const FileTree flown = FilesBelow(run.CampaignFolder());
   EXPECT_EQ(run.Next(19450401), 1);
-  EXPECT_THAT(run.RunLog(), HasSubstr("] Campaign ended: American forces have lost the battle."));
+  const std::string victory =
+      "The enemy has surrendered unconditionally. The war is over and the Allies are victorious!";
+  EXPECT_THAT(run.RunLog(), HasSubstr("] Campaign ended: " + victory));
   // The game is given the mission that tells the player so.
   EXPECT_THAT(ChangedPaths(flown, FilesBelow(run.CampaignFolder())),
               ElementsAre("tavrekmission.mis", "tavrekmission.properties"));
-  EXPECT_THAT(FinalMissionProblems(run, "American forces have lost the battle."), IsEmpty());
+  EXPECT_THAT(FinalMissionProblems(run, victory), IsEmpty());
   EXPECT_THAT(ChangedPaths(before, flown), IsEmpty());
 }
 

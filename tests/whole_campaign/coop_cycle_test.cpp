@@ -40,9 +40,9 @@ void ExpectGoldens(const CoopRun& run, const std::string& name) {
                                    name, run.world.program_folder.Path(), "<PROGRAM>/"));
 }
 
-// The war of the sample goes on through the ten missions because the players do what the
-// battle asks of them: they sink the landing craft that bring Japanese troops to the beaches
-// and destroy the armour that breaks through (see EnemyThrusts).
+// The war of the sample goes on through the ten missions because the players of each side do
+// what the battle asks of them: they sink the landing craft that bring the other side's troops
+// to the beaches and destroy the armour that breaks through (see EnemyThrusts).
 TEST(CoopCampaign, TenMissionsFlownKeepTheInvariantsAndTheReviewedFiles) {
   CoopRun run;
   ASSERT_EQ(run.Start(kSeed), 0) << run.RunLog();

@@ -33,8 +33,8 @@ std::string FlightDate(int flight) {
          std::to_string(1 + flight % 28) + ", " + std::to_string(2027 + flight / 336);
 }
 
-bool IsAlliedFlight(const std::string& flight) {
-  return flight.rfind("US", 0) == 0;
+bool IsJapaneseFlight(const std::string& flight) {
+  return flight.rfind("IJ", 0) == 0;
 }
 
 }  // namespace
@@ -93,19 +93,25 @@ FlightTally CoopRun::Fly(const std::vector<Happening>& happenings) {
   const std::string mission = OfferedMission();
   EventLogWriter log(mission, OfferedMissionPath(), EventLogWriter::Clock::k24Hour, 8 * 3600,
                      FlightDate(flights_++));
+  // The host flies with the Allies and a guest with the Japanese: each goes after the thrusts
+  // of the other side, the host also after what the script asks of him.
   std::string host;
+  std::string guest;
   for (const std::string& flight : log.Flights()) {
-    if (IsAlliedFlight(flight)) {
-      host = log.Aircraft(flight, 0);
-      break;
-    }
+    std::string& seat = IsJapaneseFlight(flight) ? guest : host;
+    if (seat.empty()) seat = log.Aircraft(flight, 0);
   }
-  const std::vector<ColumnStrike> strikes =
-      EnemyThrusts(mission, ReadFileBytes(CampaignFolder() + "columns.tavrek"),
-                   ReadFileBytes(CampaignFolder() + "territory.tavrek"), "1");
-  const FlightTally tally =
-      FlyMissionAs(log, mission, ReadFileBytes(CampaignFolder() + "locations.tavrek"), happenings,
-                   host, kHost, strikes);
+  const std::string columns = ReadFileBytes(CampaignFolder() + "columns.tavrek");
+  const std::string territory = ReadFileBytes(CampaignFolder() + "territory.tavrek");
+  const std::string locations = ReadFileBytes(CampaignFolder() + "locations.tavrek");
+  FlightTally tally = FlyMissionAs(log, mission, locations, happenings, host, kHost,
+                                   EnemyThrusts(mission, columns, territory, "1"));
+  if (!guest.empty()) {
+    const FlightTally guests = FlyMissionAs(log, mission, locations, {}, guest, kGuest,
+                                            EnemyThrusts(mission, columns, territory, "2"));
+    tally.victories += guests.victories;
+    tally.ground_kills += guests.ground_kills;
+  }
   const std::string block = log.Text();
   last_stamp_ = block.substr(0, block.find(']') + 1);
   event_log_ += block;

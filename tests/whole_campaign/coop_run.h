@@ -15,6 +15,7 @@ class CoopRun {
  public:
   // The game's co-op players: the host flies the first Allied aircraft of the mission.
   static constexpr const char* kHost = "Hawk";
+  static constexpr const char* kGuest = "Kite";
 
   CoopRun();
 

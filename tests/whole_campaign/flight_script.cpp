@@ -11,8 +11,9 @@
 
 namespace {
 
-bool IsEnemyFlight(const std::string& flight) {
-  return flight.rfind("IJ", 0) == 0;
+// Flights and aircraft of the Japanese side are named after its navy or army ("IJN_...").
+bool IsJapanese(const std::string& flight_or_aircraft) {
+  return flight_or_aircraft.rfind("IJ", 0) == 0;
 }
 
 // Hands out each aircraft of the mission once, so that nothing is shot down twice.
@@ -23,7 +24,7 @@ class AircraftPool {
 
   std::optional<std::string> Next(bool enemy) {
     for (const std::string& flight : log_.Flights()) {
-      if (IsEnemyFlight(flight) != enemy) continue;
+      if ((IsJapanese(flight) != IsJapanese(player_)) != enemy) continue;
       int& used = used_[flight];
       try {
         std::string aircraft = log_.Aircraft(flight, used++);
@@ -48,10 +49,11 @@ struct EnemyColumns {
   std::vector<int> vehicles;
 };
 
-EnemyColumns FindEnemyColumns(const std::string& mission_text) {
+// `enemy_army`: "1" Allied, "2" Japanese.
+EnemyColumns FindEnemyColumns(const std::string& mission_text, const std::string& enemy_army) {
   EnemyColumns columns;
   for (const std::vector<std::string>& row : ParseMission(mission_text).Rows("Chiefs")) {
-    if (row.size() < 3 || row[2] != "2") continue;
+    if (row.size() < 3 || row[2] != enemy_army) continue;
     const int number = std::stoi(row[0]);
     (row[1].rfind("Ships.", 0) == 0 ? columns.ships : columns.vehicles).push_back(number);
   }
@@ -98,7 +100,7 @@ FlightTally FlyMissionAs(EventLogWriter& log, const std::string& mission_text,
   FlightTally tally;
   log.Seat(player, person);
   AircraftPool pool(log, player);
-  EnemyColumns columns = FindEnemyColumns(mission_text);
+  EnemyColumns columns = FindEnemyColumns(mission_text, IsJapanese(player) ? "1" : "2");
   for (const ColumnStrike& strike : strikes) {
     for (int vehicle = 0; vehicle < strike.vehicles; ++vehicle) {
       log.VehicleDestroyed(strike.chief, vehicle, player);

@@ -1,5 +1,5 @@
 // Two hundred missions flown by random scripts: every cycle keeps the invariants, and a cycle
-// late in the run takes no longer than one early in it. The sample's battle is lost within a
+// late in the run takes no longer than one early in it. The sample's war is decided within a
 // few days, so the player starts a new career whenever one has ended, as the game lets him.
 
 #include <gmock/gmock.h>
