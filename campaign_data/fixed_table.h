@@ -1,7 +1,10 @@
 #pragma once
 
+#include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/errors.h"
@@ -30,16 +33,27 @@ class FixedTable {
     if (this != &other) {
       blank_ = other.blank_;
       CopyEntries(other);
-      ++changes_;
+      ChangeAll();
     }
     return *this;
   }
   FixedTable(FixedTable&&) noexcept = default;
-  FixedTable& operator=(FixedTable&&) noexcept = default;
+  // The count goes on from the higher of the two, so that no index built on either table
+  // takes the moved entries for the ones it was built on.
+  FixedTable& operator=(FixedTable&& other) noexcept {
+    if (this != &other) {
+      entries_ = std::move(other.entries_);
+      blank_ = std::move(other.blank_);
+      changes_ = std::max(changes_, other.changes_);
+      ChangeAll();
+    }
+    return *this;
+  }
 
   Entry& operator[](int index) {
     const size_t at = Checked(index);
     ++changes_;
+    lowest_changed_ = std::min(lowest_changed_, index);
     if (at >= entries_.size()) Grow(at + 1);
     return entries_[at];
   }
@@ -53,7 +67,7 @@ class FixedTable {
   void Clear() {
     entries_.clear();
     blank_ = Entry{};
-    ++changes_;
+    ChangeAll();
   }
 
   // Applies `change` to every entry of the table, stored or not.
@@ -61,7 +75,7 @@ class FixedTable {
   void ForEachEntry(Change change) {
     for (Entry& entry : entries_) change(entry);
     change(blank_);
-    ++changes_;
+    ChangeAll();
   }
 
   // Entries 0..StoredCount()-1 are stored; every one after reads as the blank entry.
@@ -71,6 +85,19 @@ class FixedTable {
   // at one count is still current while the count is the same.
   std::uint64_t Changes() const { return changes_; }
 
+  // The lowest index that may have changed since the count was `changes`, which an index over
+  // the first entries uses to tell that only entries beyond its own changed. The table follows
+  // one such span at a time, from the last WatchChangesFromNow; for an earlier count, or one
+  // it does not follow, the answer is 0: anything may have changed.
+  int LowestChangedSince(std::uint64_t changes) const {
+    if (changes < watched_from_ || changes > changes_) return 0;
+    return lowest_changed_;
+  }
+  void WatchChangesFromNow() const {
+    watched_from_ = changes_;
+    lowest_changed_ = INT_MAX;
+  }
+
  private:
   static size_t Checked(int index) {
     if (!Contains(index)) {
@@ -78,6 +105,10 @@ class FixedTable {
                          std::to_string(Capacity - 1) + ".");
     }
     return static_cast<size_t>(index);
+  }
+  void ChangeAll() {
+    ++changes_;
+    lowest_changed_ = 0;
   }
   void CopyEntries(const FixedTable& other) {
     if (!other.entries_.empty() && entries_.capacity() < static_cast<size_t>(Capacity)) {
@@ -95,4 +126,7 @@ class FixedTable {
   std::vector<Entry> entries_;
   Entry blank_{};
   std::uint64_t changes_ = 0;
+  // What WatchChangesFromNow follows: a mark on the table, not part of its contents.
+  mutable std::uint64_t watched_from_ = 0;
+  mutable int lowest_changed_ = 0;
 };

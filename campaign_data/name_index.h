@@ -14,9 +14,10 @@
 
 // The entries 0..last of a table by the text of one field, exact and case-sensitive, in index
 // order: the same answers as a scan from the first entry, without the scan. The index is kept
-// beside its table and built again on the first look-up after the table may have changed (a
-// write through the table's operator[], or another last index), so it never answers from an
-// older table. Look-ups read the table through const access only.
+// beside its table and built again on the first look-up after one of its entries may have
+// changed (a write through the table's operator[] at or below `last`, or another last index),
+// so it never answers from an older table; writes to entries beyond `last` leave it standing.
+// Look-ups read the table through const access only.
 template <typename Entry, int Capacity, std::string Entry::*Field>
 class NameIndex {
  public:
@@ -49,7 +50,12 @@ class NameIndex {
   };
 
   void Refresh(const Table& table, int last) const {
-    if (table.Changes() == built_at_changes_ && last == built_for_last_) return;
+    if (last == built_for_last_ && table.LowestChangedSince(built_at_changes_) > last) {
+      // Only entries beyond the indexed ones changed, or none.
+      built_at_changes_ = table.Changes();
+      table.WatchChangesFromNow();
+      return;
+    }
     first_.clear();
     next_.assign(static_cast<size_t>(std::max(last + 1, 0)), -1);
     // Walking down leaves every name pointing at its first entry and each entry at the next.
@@ -63,6 +69,7 @@ class NameIndex {
     }
     built_at_changes_ = table.Changes();
     built_for_last_ = last;
+    table.WatchChangesFromNow();
   }
 
   // A cache of the table's contents: rebuilt by const look-ups.

@@ -13,6 +13,8 @@ class RandomGenerator {
 
   // Advances the seed, then answers a number in 0..n-1; n of 0 or 1 (or less) answers 0.
   int Random(int n);
+  // Advances the seed as `draws` draws would, answering none, in a few steps however many.
+  void Skip(std::uint64_t draws);
 
  private:
   std::uint32_t seed_ = 0;

@@ -31,7 +31,11 @@ bool EscortsOften(const std::string& nation) {
 class EscortPairing {
  public:
   EscortPairing(TMainForm& form, PlanRun& run, int fighter)
-      : form_(form), run_(run), i_(fighter), fighter_(form.SquadronTable[fighter]) {}
+      : form_(form),
+        run_(run),
+        locations_(form.LocationTable),
+        i_(fighter),
+        fighter_(form.SquadronTable[fighter]) {}
 
   void Plan() {
     speed_ = SetSpeed(form_, i_);
@@ -50,8 +54,7 @@ class EscortPairing {
     chance_ = EscortsOften(fighter_.SquadronNation) ? 6 : 5;
     bool excluded = false;
     const int target = fighter_.SquadronTargetLocation;
-    if (i_ == 0 && target >= 0 &&
-        form_.SelectTarget.Text == form_.LocationTable[target].LocationName) {
+    if (i_ == 0 && target >= 0 && form_.SelectTarget.Text == locations_[target].LocationName) {
       excluded = true;
     }
     if (fighter_.SquadronRole == "1" && home_off_map) chance_ = kUnlikely;
@@ -95,8 +98,7 @@ class EscortPairing {
       return false;
     }
     if (partner.SquadronTargetLocation < 0) return false;
-    const std::string& target =
-        form_.LocationTable[partner.SquadronTargetLocation].LocationPosition;
+    const std::string& target = locations_[partner.SquadronTargetLocation].LocationPosition;
     const bool long_range = fighter_.TypePayload5 != "none";
     return (reach.Within(target, 0) || long_range) && (reach.Within(target, 2) || long_range);
   }
@@ -117,16 +119,14 @@ class EscortPairing {
 
   std::string PartnerBriefing(int line, int j) const {
     const SquadronEntry& partner = form_.SquadronTable[j];
-    return PartnerSummaryText(form_, line,
-                              form_.LocationTable[partner.SquadronTargetLocation].LocationName,
+    return PartnerSummaryText(form_, line, locations_[partner.SquadronTargetLocation].LocationName,
                               partner.SquadronFullName, partner.TypeDescription);
   }
 
   void Cover(int j) {
     SquadronEntry& partner = form_.SquadronTable[j];
     ReleaseFighter(form_, i_);
-    const std::string& target =
-        form_.LocationTable[partner.SquadronTargetLocation].LocationPosition;
+    const std::string& target = locations_[partner.SquadronTargetLocation].LocationPosition;
     fighter_.SquadronTargetLeg = PlannedLine(kNormFly, target, speed_);
     fighter_.SquadronTargetLocation = partner.SquadronTargetLocation;
     fighter_.SquadronHalfWayLeg = partner.SquadronHalfWayLeg;
@@ -198,8 +198,7 @@ class EscortPairing {
       return;
     }
     ReleaseFighter(form_, i_);
-    const std::string& target =
-        form_.LocationTable[partner.SquadronTargetLocation].LocationPosition;
+    const std::string& target = locations_[partner.SquadronTargetLocation].LocationPosition;
     fighter_.SquadronTargetLeg = PlannedLine(kNormFly, FirstTwoFields(target), speed_);
     fighter_.SquadronTargetLocation = partner.SquadronTargetLocation;
     CreateHalfWay(form_, i_, 0);
@@ -217,6 +216,9 @@ class EscortPairing {
 
   TMainForm& form_;
   PlanRun& run_;
+  // Read only: a write through the form's table would make the next look-up by name index the
+  // map again.
+  const LocationTableType& locations_;
   int i_;
   SquadronEntry& fighter_;
   std::string speed_;

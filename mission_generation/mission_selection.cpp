@@ -1,6 +1,9 @@
 #include "mission_generation/mission_selection.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/main_form.h"
@@ -32,9 +35,25 @@ bool OpenWater(const std::string& name) {
   return ContainsAny(name, {"Sea", "Ocean", "_Bay"});
 }
 
+// A location a target may be drawn from, with what the scan asks of it read once for every
+// squadron: the table's entries are large, the scan reads them squadron after squadron.
+struct TargetCandidate {
+  int location;
+  WholeMetrePoint point;
+  int value;       // LocationTargetValue
+  bool barred;     // off the map, behind a destroyed bridge or an English base
+  bool drop_zone;  // "_Dropzone" in its name
+};
+
+// The candidates in index order, with the highest number any of them can draw.
+class TargetCandidates : public std::vector<TargetCandidate> {
+ public:
+  int highest_draw = 0;
+};
+
 class Selection {
  public:
-  Selection(TMainForm& form, PlanRun& run, int squadron, const std::vector<int>& near_front)
+  Selection(TMainForm& form, PlanRun& run, int squadron, const TargetCandidates& near_front)
       : form_(form),
         run_(run),
         i_(squadron),
@@ -82,10 +101,42 @@ class Selection {
   // ---- Target ------------------------------------------------------------------------------
 
   void ScanCandidates() {
+    if (i_ == 0) {
+      ScanCandidatesForThePlayer();
+      return;
+    }
+    // Away from the player's squadron a reach test changes nothing, so a squadron without
+    // the payload draws nothing and the tests need no position text.
+    if (Contains(payload4_, "none") || !reach_.HasBase()) return;
+    const bool short_fighter = fighter_ && entry_.TypePayload5 == "none";
+    const auto reached = [&](const TargetCandidate& candidate) {
+      return reach_.Reaches(candidate.point, 0) &&
+             !(short_fighter && !reach_.Reaches(candidate.point, 2));
+    };
+    // Once the best worth drawn is at least what any location can draw, only a drop zone for
+    // paratroopers can still win, so the rest of the scan only spends a draw per location.
+    const bool beaten_by_worth_only = !carries_paratroops_;
+    auto next = near_front_.begin();
+    for (; next != near_front_.end(); ++next) {
+      if (beaten_by_worth_only && best_ >= near_front_.highest_draw) break;
+      const TargetCandidate& candidate = *next;
+      if (!reached(candidate)) continue;
+      const int draw = form_.Random(candidate.value);
+      if (draw <= best_ && !(carries_paratroops_ && candidate.drop_zone)) continue;
+      if (candidate.barred) continue;
+      Weigh(candidate.location);
+    }
+    form_.Rand.Skip(static_cast<std::uint64_t>(std::count_if(next, near_front_.end(), reached)));
+  }
+
+  // The player's squadron asked about the front centre may widen the action radius, so every
+  // test goes through its position as it stands.
+  void ScanCandidatesForThePlayer() {
     const bool payload4_absent = Contains(payload4_, "none");
-    for (int j : near_front_) {
-      const LocationEntry& location = form_.LocationTable[j];
-      const WholeMetrePoint& point = run_.Point(j);
+    for (const TargetCandidate& candidate : near_front_) {
+      const int j = candidate.location;
+      const LocationEntry& location = std::as_const(form_.LocationTable)[j];
+      const WholeMetrePoint& point = candidate.point;
       if (!reach_.Within(location.LocationPosition, point, 0)) continue;
       if (payload4_absent) continue;
       if (fighter_ && !reach_.Within(location.LocationPosition, point, 2) &&
@@ -95,10 +146,7 @@ class Selection {
       const int draw = form_.Random(location.LocationTargetValue);
       const std::string& name = location.LocationName;
       if (draw <= best_ && !PassesWhateverTheDraw(name)) continue;
-      if (location.LocationOffMap == "Y" || location.LocationBridgeState != 0 ||
-          Contains(name, "English_")) {
-        continue;
-      }
+      if (candidate.barred) continue;
       Weigh(j);
     }
   }
@@ -397,7 +445,7 @@ class Selection {
   PlanRun& run_;
   int i_;
   SquadronEntry& entry_;
-  const std::vector<int>& near_front_;
+  const TargetCandidates& near_front_;
   SquadronReach reach_;
   std::string speed_;
   int preference_;
@@ -411,10 +459,20 @@ class Selection {
 };
 
 // Map locations within the front radius, in index order: the only ones a target is drawn from.
-std::vector<int> LocationsNearFront(const TMainForm& form, const PlanRun& run) {
-  std::vector<int> near_front;
+// Selection changes no location, so they are read once for every squadron.
+TargetCandidates LocationsNearFront(const TMainForm& form, const PlanRun& run) {
+  TargetCandidates near_front;
+  const LocationTableType& locations = form.LocationTable;
   for (int j = 0; j <= form.LastLocation; ++j) {
-    if (run.Usable(j) && run.NearFront(run.Point(j))) near_front.push_back(j);
+    if (!run.Usable(j) || !run.NearFront(run.Point(j))) continue;
+    const LocationEntry& location = locations[j];
+    const std::string& name = location.LocationName;
+    const bool barred = location.LocationOffMap == "Y" || location.LocationBridgeState != 0 ||
+                        Contains(name, "English_");
+    near_front.push_back(
+        {j, run.Point(j), location.LocationTargetValue, barred, Contains(name, "_Dropzone")});
+    // A draw of n answers 0..n-1, and 0 for n of 1 or less.
+    near_front.highest_draw = std::max(near_front.highest_draw, location.LocationTargetValue - 1);
   }
   return near_front;
 }
@@ -423,7 +481,7 @@ std::vector<int> LocationsNearFront(const TMainForm& form, const PlanRun& run) {
 
 void SelectMissions(TMainForm& form, PlanRun& run) {
   form.InfoLabel.Caption = "Beginning Mission Selection Routine";
-  const std::vector<int> near_front = LocationsNearFront(form, run);
+  const TargetCandidates near_front = LocationsNearFront(form, run);
   for (int i = form.LastSquadron; i >= 0; --i) {
     if (run.LeftOut(i) || form.SquadronTable[i].SquadronInMission != "Y") continue;
     PlanTurn(form, i, "Mission selection", [&] { Selection(form, run, i, near_front).Run(); });

@@ -1,5 +1,7 @@
 #include "mission_generation/plan_run.h"
 
+#include <cstdlib>
+
 #include "app/main_form.h"
 #include "campaign_data/reference_tables.h"
 #include "campaign_data/run_log.h"
@@ -12,11 +14,29 @@
 namespace {
 
 const std::vector<int> kNone;
+constexpr long long kRule2Limit = 199999;
 
 // Whole metres between two points as the range tests measure them: the first point gains one
 // metre on each axis.
 long long RangeDistance(const WholeMetrePoint& from, const WholeMetrePoint& to) {
   return WholeMetreDistance(from.x + 1 - to.x, from.y + 1 - to.y);
+}
+
+// Whether RangeDistance(from, to) is `limit` or more. Squared whole metres answer it without the
+// square root, except within a metre of the limit, where the distance is measured as the range
+// tests measure it so that the rounding of the root decides as it always has.
+bool RangeAtLeast(const WholeMetrePoint& from, const WholeMetrePoint& to, long long limit) {
+  constexpr long long kSquaredRange = 1LL << 26;  // squares of these stay exact in a double
+  const long long dx = from.x + 1 - to.x;
+  const long long dy = from.y + 1 - to.y;
+  if (limit < 2 || limit > kSquaredRange || std::llabs(dx) > kSquaredRange ||
+      std::llabs(dy) > kSquaredRange) {
+    return RangeDistance(from, to) >= limit;
+  }
+  const long long squared = dx * dx + dy * dy;
+  if (squared < (limit - 1) * (limit - 1)) return false;
+  if (squared > (limit + 1) * (limit + 1)) return true;
+  return RangeDistance(from, to) >= limit;
 }
 
 }  // namespace
@@ -170,7 +190,7 @@ bool RangeRuleHolds(long long distance, long long limit, int range_rule) {
   if (range_rule == 5 && static_cast<double>(distance) >= static_cast<double>(limit) / 1.5) {
     return false;
   }
-  if (range_rule == 2 && distance >= 199999) return false;
+  if (range_rule == 2 && distance >= kRule2Limit) return false;
   if (range_rule == 3 && distance >= 300000) return false;
   if (range_rule == 50 && distance >= 49999) return false;
   const bool radius_limited = range_rule != 2 && range_rule != 3 && range_rule != 5;
@@ -200,7 +220,14 @@ bool SquadronReach::Within(const std::string& position, const WholeMetrePoint& p
     ReadLimits();
     return within;
   }
+  return Reaches(point, range_rule);
+}
+
+bool SquadronReach::Reaches(const WholeMetrePoint& point, int range_rule) {
+  if (!base_) return false;
   if (form_.ActionRadiusKm != radius_km_) ReadLimits();
+  if (range_rule == 0) return !RangeAtLeast(point, *base_, limit_);
+  if (range_rule == 2) return !RangeAtLeast(point, *base_, kRule2Limit);
   return RangeRuleHolds(RangeDistance(point, *base_), limit_, range_rule);
 }
 

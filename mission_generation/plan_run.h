@@ -147,6 +147,10 @@ class SquadronReach {
   bool Within(const RoutePosition& position, int range_rule) {
     return position.point && Within(position.text, *position.point, range_rule);
   }
+  // Within for a point the player's squadron does not ask about as the front centre: the
+  // answer needs no position text. False without a readable take-off position.
+  bool Reaches(const WholeMetrePoint& point, int range_rule);
+  bool HasBase() const { return base_.has_value(); }
 
  private:
   void ReadLimits();

@@ -65,6 +65,32 @@ TEST(NameIndex, FollowsAWriteAndANewLastIndex) {
   EXPECT_EQ(index.First(table, 2, "Itoman"), 2);
 }
 
+// Writes beyond the last index (the planner's scratch targets) leave the index standing; every
+// write at or below it, and a table assigned whole, is followed.
+TEST(NameIndex, AnswersAsAScanWhileSingleEntriesChangeAboveAndBelowTheLastIndex) {
+  std::mt19937 random(29);
+  Table table;
+  Index index;
+  const int last = 400;
+  for (int i = 0; i <= last; ++i) table[i].name = "N" + std::to_string(random() % 150);
+  for (int step = 0; step < 3000; ++step) {
+    const int written = static_cast<int>(random() % 800);
+    table[written].name = "N" + std::to_string(random() % 150);
+    if (step % 500 == 499) {
+      Table copy = std::as_const(table);
+      copy[static_cast<int>(random() % 400)].name = "Copied";
+      table = step % 1000 == 999 ? std::move(copy) : copy;
+    }
+    const Table& read = table;
+    const std::string name = step % 500 == 499 ? "Copied" : "N" + std::to_string(random() % 160);
+    const int after = static_cast<int>(random() % 420) - 2;
+    ASSERT_EQ(index.First(read, last, name), ScanAfter(read, last, name, -1))
+        << name << " at step " << step;
+    ASSERT_EQ(index.FirstAfter(read, last, name, after), ScanAfter(read, last, name, after))
+        << name << " after " << after << " at step " << step;
+  }
+}
+
 // The form's look-ups and the checks built on them, on a map whose names repeat.
 TEST(TableLookups, OffMapCheckAndLookUpsOfTheFormFollowItsTables) {
   TestWorld world;

@@ -35,3 +35,15 @@ TEST(RandomGenerator, StaysWithinRangeAndRepeatsForOneSeed) {
     ASSERT_EQ(draw, second.Random(7));
   }
 }
+
+TEST(RandomGenerator, SkippingDrawsLeavesTheSeedOfThatManyDraws) {
+  for (const std::uint64_t draws : {0ull, 1ull, 2ull, 3ull, 7ull, 64ull, 1000ull, 45677ull}) {
+    RandomGenerator drawn;
+    RandomGenerator skipped;
+    drawn.SetSeed(20250406u);
+    skipped.SetSeed(20250406u);
+    for (std::uint64_t i = 0; i < draws; ++i) drawn.Random(9);
+    skipped.Skip(draws);
+    EXPECT_EQ(skipped.Seed(), drawn.Seed()) << draws << " draws";
+  }
+}
