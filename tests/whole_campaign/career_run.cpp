@@ -72,10 +72,7 @@ FlightTally CareerRun::Fly(const std::vector<Happening>& happenings) {
   const FlightTally tally =
       FlyMission(log, mission, ReadFileBytes(CampaignFolder() + "locations.tavrek"), happenings,
                  ReadFileBytes(CampaignFolder() + "columns.tavrek"));
-  const std::string block = log.Text();
-  last_stamp_ = block.substr(0, block.find(']') + 1);
-  event_log_ += block;
-  WriteTextFile(GameFolder() + "eventlog.lst", event_log_);
+  event_log_.Append(log, GameFolder() + "eventlog.lst");
   return tally;
 }
 

@@ -27,7 +27,7 @@ class CareerRun {
   std::string GameFolder() const;
   std::string RunLog() const;
   // The stamp of the last block flown ("[Jan 2, 2027 8:00:00]" as the log writes it).
-  std::string LastFlightStamp() const { return last_stamp_; }
+  std::string LastFlightStamp() const { return event_log_.LastStamp(); }
   int cycle() const { return cycle_; }
 
   TestWorld world;
@@ -37,8 +37,7 @@ class CareerRun {
   std::string FlightDate() const;
 
   int cycle_ = 0;
-  std::string event_log_;
-  std::string last_stamp_;
+  GameEventLog event_log_;
 };
 
 // What is wrong with the mission the start that ends the campaign leaves the game: it is the

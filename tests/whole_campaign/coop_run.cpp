@@ -112,10 +112,7 @@ FlightTally CoopRun::Fly(const std::vector<Happening>& happenings) {
     tally.victories += guests.victories;
     tally.ground_kills += guests.ground_kills;
   }
-  const std::string block = log.Text();
-  last_stamp_ = block.substr(0, block.find(']') + 1);
-  event_log_ += block;
-  WriteTextFile(GameFolder() + "eventlog.lst", event_log_);
+  event_log_.Append(log, GameFolder() + "eventlog.lst");
   return tally;
 }
 

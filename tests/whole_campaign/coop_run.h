@@ -32,13 +32,12 @@ class CoopRun {
   std::string CampaignFolder() const;  // the co-op folder in the game folder, ending in "/"
   std::string GameFolder() const;
   std::string RunLog() const;
-  std::string LastFlightStamp() const { return last_stamp_; }
+  std::string LastFlightStamp() const { return event_log_.LastStamp(); }
 
   TestWorld world;
 
  private:
   int starts_ = 0;
   int flights_ = 0;
-  std::string event_log_;
-  std::string last_stamp_;
+  GameEventLog event_log_;
 };

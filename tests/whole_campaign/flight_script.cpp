@@ -207,6 +207,13 @@ std::vector<ColumnStrike> EnemyThrusts(const std::string& mission_text,
   return strikes;
 }
 
+void GameEventLog::Append(const EventLogWriter& log, const std::string& path) {
+  const std::string block = log.Text();
+  last_stamp_ = block.substr(0, block.find(']') + 1);
+  text_ += block;
+  WriteTextFile(path, text_);
+}
+
 std::vector<Happening> ScriptedHappenings(int cycle) {
   std::vector<Happening> happenings{Happening::kVictory};
   for (const int step : {0, 3, 5}) {

@@ -59,6 +59,19 @@ FlightTally FlyMissionAs(EventLogWriter& log, const std::string& mission_text,
                          const std::string& person, const std::vector<ColumnStrike>& strikes = {},
                          const std::string& columns_text = "");
 
+// The game's event log as the flights of a run add to it, each block with its time stamp.
+class GameEventLog {
+ public:
+  // Adds the block `log` wrote and saves the whole log to `path`.
+  void Append(const EventLogWriter& log, const std::string& path);
+  // The stamp of the block added last ("[...]"); empty before any.
+  const std::string& LastStamp() const { return last_stamp_; }
+
+ private:
+  std::string text_;
+  std::string last_stamp_;
+};
+
 // The fixed mix of a cycle: every kind comes round within a few cycles.
 std::vector<Happening> ScriptedHappenings(int cycle);
 // The fixed mix, after the sinking of the enemy's loaded transports: a player who keeps the
