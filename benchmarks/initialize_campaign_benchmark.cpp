@@ -50,6 +50,9 @@ void MarkNotLoaded(TMainForm& form) {
 void BM_InitializeCampaign(benchmark::State& state) {
   const int size = static_cast<int>(state.range(0));
   auto form = Shared().OfSize(size).NewForm(Shared().Platform());
+  // A generated campaign has no pilot roster yet: the first load makes one. That load is left
+  // out, so every timed one reads the campaign as it lies on disk.
+  InitializeCampaign(*form);
   for (auto _ : state) {
     state.PauseTiming();
     MarkNotLoaded(*form);

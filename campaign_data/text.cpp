@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 
 #include "platform/errors.h"
 
@@ -88,30 +89,39 @@ std::string ValueAfterEquals(std::string_view line, std::size_t limit) {
   return Trim(value.substr(0, limit));
 }
 
-int StrToInt(std::string_view text) {
+namespace {
+
+// The integer the whole text spells (blanks before it allowed), or nothing.
+std::optional<int> ParseInt(std::string_view text) {
   size_t i = 0;
   while (i < text.size() && text[i] == ' ') ++i;
-  const size_t start = i;
-  if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
   const size_t digits_start = i;
-  while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
-  if (i == digits_start || i != text.size()) ThrowNotANumber(text, "integer");
-  const std::string number(text.substr(start));
-  errno = 0;
-  const long long value = std::strtoll(number.c_str(), nullptr, 10);
-  if (errno == ERANGE || value < std::numeric_limits<int>::min() ||
-      value > std::numeric_limits<int>::max()) {
-    ThrowNotANumber(text, "integer");
+  long long value = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+    value = value * 10 + (text[i] - '0');
+    // Past every int either way: the rest only matters for being digits.
+    if (value > 1LL + std::numeric_limits<int>::max()) value = 1LL << 40;
+  }
+  if (i == digits_start || i != text.size()) return std::nullopt;
+  if (negative) value = -value;
+  if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max()) {
+    return std::nullopt;
   }
   return static_cast<int>(value);
 }
 
+}  // namespace
+
+int StrToInt(std::string_view text) {
+  const std::optional<int> value = ParseInt(text);
+  if (!value) ThrowNotANumber(text, "integer");
+  return *value;
+}
+
 int StrToIntDef(std::string_view text, int fallback) {
-  try {
-    return StrToInt(text);
-  } catch (const ConversionError&) {
-    return fallback;
-  }
+  return ParseInt(text).value_or(fallback);
 }
 
 double StrToFloat(std::string_view text) {

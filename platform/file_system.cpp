@@ -136,8 +136,11 @@ fs::path ResolveWith(std::string_view path_text, const Lookup& lookup) {
 
 fs::path ResolvePath(std::string_view path_text) {
   FolderCache* const cache = FolderCacheScope::Current();
-  if (cache != nullptr && OnlyNames(path_text)) return ResolveWith(path_text, CachedLookup{*cache});
-  return ResolveWith(path_text, DiskLookup{});
+  if (cache == nullptr || !OnlyNames(path_text)) return ResolveWith(path_text, DiskLookup{});
+  if (const fs::path* known = cache->Resolved(path_text)) return *known;
+  fs::path resolved = ResolveWith(path_text, CachedLookup{*cache});
+  cache->RememberResolved(path_text, resolved);
+  return resolved;
 }
 
 bool IsAbsolutePath(std::string_view path) {

@@ -38,6 +38,46 @@ const std::string* FolderCache::MatchIgnoringCase(const fs::path& folder, const 
   return found == listing.by_lower_name.end() ? nullptr : &found->second;
 }
 
+const fs::path* FolderCache::Resolved(std::string_view path_text) const {
+  const auto found = resolved_.find(std::string(path_text));
+  return found == resolved_.end() ? nullptr : &found->second;
+}
+
+void FolderCache::RememberResolved(std::string_view path_text, const fs::path& resolved) {
+  auto [slot, added] = resolved_.try_emplace(std::string(path_text), resolved);
+  if (!added) return;
+  resolved_by_folder_[resolved.parent_path().native()].push_back(slot->first);
+}
+
+namespace {
+
+// `path` is `folder` or lies below it.
+bool IsWithin(const std::string& path, const std::string& folder) {
+  if (path.compare(0, folder.size(), folder) != 0) return false;
+  return path.size() == folder.size() || folder.back() == '/' || path[folder.size()] == '/';
+}
+
+}  // namespace
+
+// A walk through `folder` may end elsewhere now; one that only passed beside it may not.
+void FolderCache::ForgetResolvedBelow(const std::string& folder) {
+  if (folder.empty()) {
+    resolved_.clear();
+    resolved_by_folder_.clear();
+    return;
+  }
+  for (auto it = resolved_by_folder_.begin(); it != resolved_by_folder_.end();) {
+    // Relative paths are walked again after any change: their folder is not known here.
+    const bool relative = it->first.empty() || it->first.front() != '/';
+    if (!relative && !IsWithin(it->first, folder)) {
+      ++it;
+      continue;
+    }
+    for (const std::string& path_text : it->second) resolved_.erase(path_text);
+    it = resolved_by_folder_.erase(it);
+  }
+}
+
 void FolderCache::Forget(const fs::path& path) {
   const fs::path normal = path.lexically_normal();
   fs::path without_slash = normal;
@@ -47,11 +87,14 @@ void FolderCache::Forget(const fs::path& path) {
   types_.erase(without_slash.native());
   types_.erase((without_slash / "").native());
   listings_.erase(without_slash.parent_path().native());
+  if (!resolved_.empty()) ForgetResolvedBelow(without_slash.parent_path().native());
 }
 
 void FolderCache::Clear() {
   types_.clear();
   listings_.clear();
+  resolved_.clear();
+  resolved_by_folder_.clear();
 }
 
 FolderCacheScope::FolderCacheScope(FolderCache& cache) : cache_(cache), outer_(innermost_scope) {

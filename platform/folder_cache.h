@@ -2,7 +2,9 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <unordered_map>
+#include <vector>
 
 // What finding paths without regard to case learns about the disk, kept while an operation runs:
 // the kind of each path looked at and the entries of each folder searched. Resolving a path
@@ -22,7 +24,13 @@ class FolderCache {
   const std::string* MatchIgnoringCase(const std::filesystem::path& folder,
                                        const std::string& name);
 
-  // `path` was created, replaced or removed: its kind and its folder's entries are read again.
+  // What `path_text` was last found to stand for on disk; null when it was not looked up yet,
+  // or a change in a folder its walk went through has been noted since.
+  const std::filesystem::path* Resolved(std::string_view path_text) const;
+  void RememberResolved(std::string_view path_text, const std::filesystem::path& resolved);
+
+  // `path` was created, replaced or removed: its kind and its folder's entries are read again,
+  // and every path found through that folder is walked again.
   void Forget(const std::filesystem::path& path);
   void Clear();
 
@@ -33,9 +41,14 @@ class FolderCache {
     std::unordered_map<std::string, std::string> by_lower_name;
   };
 
+  void ForgetResolvedBelow(const std::string& folder);
+
   int open_scopes_ = 0;
   std::unordered_map<std::string, std::filesystem::file_type> types_;
   std::unordered_map<std::string, Listing> listings_;
+  std::unordered_map<std::string, std::filesystem::path> resolved_;
+  // The path texts of resolved_, by the folder their path lies in.
+  std::unordered_map<std::string, std::vector<std::string>> resolved_by_folder_;
 };
 
 // Makes `cache` the one path resolution uses on this thread while the scope lives. Scopes nest;

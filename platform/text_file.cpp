@@ -98,6 +98,29 @@ bool WriteAll(int fd, std::string_view content) {
 
 }  // namespace
 
+namespace {
+
+// The regular file at `target` holds exactly `content` (and, when `mode` is set, has those
+// permissions), so writing it again would change nothing.
+bool HoldsAlready(const fs::path& target, std::string_view content, std::optional<fs::perms> mode) {
+  const int fd = ::open(target.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat info {};
+  bool same = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+              static_cast<size_t>(info.st_size) == content.size() &&
+              (!mode || (static_cast<mode_t>(*mode & fs::perms::mask) ==
+                         (info.st_mode & static_cast<mode_t>(fs::perms::mask))));
+  if (same) {
+    // One byte more than expected: a file that grew since fstat is not the same.
+    std::string bytes;
+    same = ReadAll(fd, content.size(), bytes) && bytes == content;
+  }
+  ::close(fd);
+  return same;
+}
+
+}  // namespace
+
 void WriteFileWithMode(std::string_view path, std::string_view content,
                        std::optional<fs::perms> mode) {
   static std::atomic<unsigned> sequence{0};
@@ -108,6 +131,9 @@ void WriteFileWithMode(std::string_view path, std::string_view content,
     fs::path linked = fs::canonical(target, ec);
     if (!ec) target = std::move(linked);
   }
+  // Replacing a file by the same bytes costs a rename that makes the file system flush, and
+  // changes nothing: it is left as it is.
+  if (HoldsAlready(target, content, mode)) return;
   if (!mode) {
     const fs::file_status existing = fs::status(target, ec);
     if (!ec && fs::is_regular_file(existing)) mode = existing.permissions();

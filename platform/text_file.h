@@ -74,6 +74,7 @@ std::vector<std::string> SplitTextLines(std::string_view text);
 
 // Writes the file whole: the bytes go to a temporary file beside it, which then replaces the
 // file, so a failure never leaves half a file behind. A file replaced keeps its permissions.
+// A file that already holds exactly these bytes is not touched: that is no change to it.
 // Throws FileError on failure.
 void WriteTextFile(std::string_view path, std::string_view content);
 // The same, giving the file the permissions `mode` (those of a copy's source) when set.

@@ -225,6 +225,29 @@ TEST(FolderCache, TheProgramsOwnChangesReachEveryCacheInUse) {
   EXPECT_TRUE(DirectoryExists(root + "INFO\\Deeper\\DEEPEST"));
 }
 
+// A path found once is not looked up again, until the program changes a folder on its way.
+TEST(FolderCache, APathIsFoundAgainAfterAChangeOnItsWay) {
+  TempFolder folder;
+  const std::string root = folder.Path();
+  folder.Write("Campaign/pilot.tavrek", "p");
+  FolderCache cache;
+  const FolderCacheScope operation(cache);
+  const std::string photo = root + "campaign\\Photos\\Ivan.bmp";
+  const auto found = [&] { return ResolvePath(photo).string().substr(root.size()); };
+
+  EXPECT_EQ(found(), "Campaign/Photos/Ivan.bmp");
+  ASSERT_TRUE(ForceDirectories(root + "CAMPAIGN\\photos\\"));
+  EXPECT_EQ(found(), "Campaign/photos/Ivan.bmp");
+  WriteTextFile(root + "Campaign\\photos\\IVAN.BMP", "bmp");
+  EXPECT_EQ(found(), "Campaign/photos/IVAN.BMP");
+  EXPECT_TRUE(FileExists(photo));
+  ASSERT_TRUE(DeleteFile(photo));
+  EXPECT_EQ(found(), "Campaign/photos/Ivan.bmp");
+  EXPECT_FALSE(FileExists(photo));
+  ASSERT_TRUE(DeleteFolder(root + "campaign\\photos"));
+  EXPECT_EQ(found(), "Campaign/Photos/Ivan.bmp");
+}
+
 TEST(PathTexts, FolderAndFileParts) {
   EXPECT_EQ(ExtractFilePath("C:\\Games\\IL2\\il2fb.exe"), "C:\\Games\\IL2\\");
   EXPECT_EQ(ExtractFilePath("/opt/tavrek/data\\class.tavrek"), "/opt/tavrek/data\\");

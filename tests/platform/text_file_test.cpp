@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <csignal>
 #include <filesystem>
@@ -71,6 +72,39 @@ TEST(TextFiles, WritingThroughALinkKeepsTheLink) {
   WriteTextFile(folder.Path() + "LINK.ini", "new");
   EXPECT_TRUE(fs::is_symlink(folder.Path() + "link.ini"));
   EXPECT_EQ(folder.Read("real/tavrek.ini"), "new");
+}
+
+// A file replaced gets a new inode; one left alone keeps its own.
+TEST(TextFiles, WritingTheBytesAFileHoldsLeavesItAlone) {
+  TempFolder folder;
+  const std::string file = folder.Path() + "Data/pilot.tavrek";
+  folder.Write("Data/pilot.tavrek", "abc\r\n");
+  const auto inode = [&file] {
+    struct stat info {};
+    EXPECT_EQ(::stat(file.c_str(), &info), 0);
+    return info.st_ino;
+  };
+  const struct {
+    std::string content;
+    bool replaced;
+  } cases[] = {
+      {"abc\r\n", false}, {"abd\r\n", true},  // same size, other bytes
+      {"abd\r\nx", true},                     // the same bytes and more
+      {"abd\r\n", true},                      // fewer
+      {"", true},         {"", false},
+  };
+  for (const auto& c : cases) {
+    const auto before = inode();
+    WriteTextFile(folder.Path() + "DATA\\Pilot.tavrek", c.content);
+    EXPECT_EQ(folder.Read("Data/pilot.tavrek"), c.content);
+    EXPECT_EQ(inode() != before, c.replaced) << "\"" << c.content << "\"";
+  }
+
+  // A copy's permissions are a change of their own, even over the same bytes.
+  folder.Write("Data/source.tavrek", "");
+  fs::permissions(folder.Path() + "Data/source.tavrek", fs::perms::owner_read);
+  EXPECT_TRUE(CopyFile(folder.Path() + "Data/source.tavrek", file, false));
+  EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read);
 }
 
 TEST(TextFiles, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
