@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <string_view>
+#include <utility>
 
 #include "app/main_form.h"
 #include "campaign_data/column_file.h"
@@ -85,7 +86,7 @@ std::string CheckedStartPlace(TMainForm& form, const ColumnEntry& column, std::s
 // A random place of the map; one held by the other side gives way to the front centre.
 std::string DrawnStartPlace(TMainForm& form, const ColumnEntry& column) {
   const int r = form.Random(form.LastLocation + 1);
-  const LocationEntry& location = form.LocationTable[r];
+  const LocationEntry& location = std::as_const(form.LocationTable)[r];
   if (location.LocationArmy != column.ColumnArmy && location.LocationArmy != "0") {
     return form.FrontCenterName;
   }

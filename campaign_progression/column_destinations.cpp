@@ -1,6 +1,7 @@
 // Retreats, seizures and the destination of every column.
 
 #include <string>
+#include <utility>
 
 #include "app/main_form.h"
 #include "campaign_data/geometry.h"
@@ -36,7 +37,7 @@ bool ColumnRouting::SideStandsAtDestination(const ColumnEntry& column,
 // A news item of `line` for `side` at the location, in both languages; with `only_once` an
 // item a text already holds is not added to it again.
 void ColumnRouting::AddNewsItem(int line, const std::string& side, int location, bool only_once) {
-  const LocationEntry& place = form_.LocationTable[location];
+  const LocationEntry& place = std::as_const(form_.LocationTable)[location];
   const std::string tail = " " + MapCoordinate(form_, place.LocationPosition) + ". ";
   const FillOrder order = line == kCapturedNews ? FillOrder::kPlaceFirst : FillOrder::kArmyFirst;
   const NewsLine news = News(form_, line);
@@ -146,7 +147,7 @@ void ColumnRouting::CheckHold(int c) {
   }
   const int l = places_.Find(column.ColumnDestination);
   if (l < 0) return;
-  const LocationCombatEntry& combat = form_.LocationTable[l].LocationCombat;
+  const LocationCombatEntry& combat = std::as_const(form_.LocationTable)[l].LocationCombat;
   const std::string& own = column.ColumnArmy;
   const std::string enemy = own == "2" ? "1" : "2";
   const bool pressed = own == "2"   ? Overwhelming(combat.AlliedAttack, combat.AxisDefence)
@@ -174,7 +175,7 @@ void ColumnRouting::ChooseDestination(int c) {
     const std::string& next = toward_first ? section.from : section.to;
     const int l = places_.Find(next);
     if (l < 0) continue;
-    const LocationEntry& location = form_.LocationTable[l];
+    const LocationEntry& location = std::as_const(form_.LocationTable)[l];
     const bool draw = form_.Random(2) == 0;
     if ((draw && location.LocationBridgeState == 0) ||
         column.ColumnDestination == column.ColumnPlace) {

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <unordered_set>
+#include <utility>
 
 #include "app/main_form.h"
 #include "campaign_data/column_file.h"
@@ -47,7 +48,8 @@ bool LostToArmour(const TMainForm& form, const PlaceIndex& places, int c) {
   }
   const int l = places.Find(column.ColumnDestination);
   const int side = column.ColumnArmy == "1" ? 1 : column.ColumnArmy == "2" ? 2 : 0;
-  if (l >= 0 && side != 0 && form.LocationTable[l].TerritoryStrength[side] > 0) supported = true;
+  if (l >= 0 && side != 0 && std::as_const(form.LocationTable)[l].TerritoryStrength[side] > 0)
+    supported = true;
   return facing_armour && !supported;
 }
 

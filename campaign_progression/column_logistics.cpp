@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "app/main_form.h"
@@ -44,7 +45,7 @@ class ColumnLogistics {
   explicit ColumnLogistics(TMainForm& form)
       : form_(form), places_(form), used_(static_cast<size_t>(form.LastColumn + 1), false) {
     for (int i = 0; i <= form.LastLocation; ++i) {
-      const std::string& name = form.LocationTable[i].LocationName;
+      const std::string& name = std::as_const(form.LocationTable)[i].LocationName;
       trimmed_places_.insert(Trim(name));
       if (ContainsAny(name, {"_Depot", "_Camp"}) && !Contains(name, "_Rail")) depots_.push_back(i);
     }
@@ -118,7 +119,7 @@ class ColumnLogistics {
       if (column.ColumnPlace == "Reserve") column.ColumnPlace = "Blank";
       const int l = places_.Find(column.ColumnPlace);
       if (l < 0) continue;
-      const LocationEntry& location = form_.LocationTable[l];
+      const LocationEntry& location = std::as_const(form_.LocationTable)[l];
       const std::string& type = column.ColumnType;
       const bool land = !Contains(type, "Ship");
       if (ContainsAny(type, {"Armor", "Vehicles"}) && location.LocationArmy == "0" &&
@@ -172,7 +173,7 @@ class ColumnLogistics {
   void Resupply(int c) {
     ColumnEntry& column = form_.ColumnTable[c];
     const int l = places_.Find(column.ColumnPlace);
-    if (l < 0 || form_.LocationTable[l].LocationArmy != column.ColumnArmy) return;
+    if (l < 0 || std::as_const(form_.LocationTable)[l].LocationArmy != column.ColumnArmy) return;
     for (int k = 0; k <= form_.LastColumn; ++k) {
       const ColumnEntry& train = form_.ColumnTable[k];
       std::string station = train.ColumnPlace;
@@ -223,7 +224,7 @@ class ColumnLogistics {
   void TryLanding(int c, int k, int l, int kind) {
     ColumnEntry& cargo = form_.ColumnTable[c];
     ColumnEntry& transport = form_.ColumnTable[k];
-    const LocationEntry& location = form_.LocationTable[l];
+    const LocationEntry& location = std::as_const(form_.LocationTable)[l];
     const bool draw = form_.Random(2) == 0;
     const bool forced = form_.TimeTableCapture != "Y";
     bool lands = false;
@@ -316,7 +317,7 @@ class ColumnLogistics {
   void DeployAtDepot(int c) {
     ColumnEntry& column = form_.ColumnTable[c];
     for (const int l : depots_) {
-      const LocationEntry& depot = form_.LocationTable[l];
+      const LocationEntry& depot = std::as_const(form_.LocationTable)[l];
       if (column.ColumnStatus == "L" || depot.LocationArmy != column.ColumnArmy ||
           column.ColumnPlace != "Reserve") {
         continue;

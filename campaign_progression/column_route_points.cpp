@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/main_form.h"
@@ -70,14 +71,14 @@ void ColumnRouting::LimitMove(int c, bool& ferry_taken) {
   const int from = places_.Find(column.ColumnPlace);
   const int to = places_.Find(column.ColumnDestination);
   if (from >= 0 && to >= 0 && moving && column.ColumnStatus != "Y" &&
-      form_.LocationTable[from].LocationBridgeState > 0 &&
-      form_.LocationTable[to].LocationBridgeState > 0) {
+      std::as_const(form_.LocationTable)[from].LocationBridgeState > 0 &&
+      std::as_const(form_.LocationTable)[to].LocationBridgeState > 0) {
     column.ColumnStatus = "L";
     ErrorLog(form_,
              column.ColumnType + " does not advance due to damaged bridge or blocked route.");
   }
   if (from >= 0 && to >= 0 && form_.TimeTableCapture == "Y" && column.ColumnStatus.empty() &&
-      moving && form_.LocationTable[to].LocationArmy != column.ColumnArmy) {
+      moving && std::as_const(form_.LocationTable)[to].LocationArmy != column.ColumnArmy) {
     column.ColumnStatus = "L";
   }
 }

@@ -1,6 +1,7 @@
 // The ground columns of the coming mission: its "[Chiefs]" section and the columns' roads.
 
 #include <string>
+#include <utility>
 
 #include "app/main_form.h"
 #include "campaign_data/geometry.h"
@@ -80,7 +81,8 @@ void ColumnRouting::BuildMissionSections() {
                   (busting == kTruckBusting && Contains(type, "vehicle") && enemy);
     for (const std::string* name : {&column.ColumnPlace, &column.ColumnDestination}) {
       const int l = places_.Find(*name);
-      if (l >= 0 && form_.LocationTable[l].LocationArmy != column.ColumnArmy) always = true;
+      if (l >= 0 && std::as_const(form_.LocationTable)[l].LocationArmy != column.ColumnArmy)
+        always = true;
     }
     const int last = LastUnbrokenPoint(column);
     if (column.ColumnLastRoutePoint > last) column.ColumnLastRoutePoint = last;

@@ -3,6 +3,7 @@
 #include <map>
 #include <string_view>
 #include <tuple>
+#include <utility>
 
 #include "app/main_form.h"
 #include "campaign_data/column_file.h"
@@ -270,7 +271,7 @@ std::string PlacePosition(const TMainForm& form, const ColumnEntry& column,
        i = FindLocationAfter(form, column.ColumnPlace, i)) {
     last = i;
   }
-  return last < 0 ? route1 : form.LocationTable[last].LocationPosition;
+  return last < 0 ? route1 : std::as_const(form.LocationTable)[last].LocationPosition;
 }
 
 void RepresentColumn(TMainForm& form, int c, StepCounters& counters, bool& table_full) {

@@ -1,6 +1,7 @@
 // The front centre at the end of a pass, and the columns put down anew when it moved.
 
 #include <string>
+#include <utility>
 
 #include "app/main_form.h"
 #include "campaign_data/campaign_file.h"
@@ -22,7 +23,8 @@ constexpr int kFrontReach = 100000;  // metres from the front centre a reset col
 int HomeLocation(const TMainForm& form) {
   int home = 0;
   for (int i = 0; i <= form.LastLocation; ++i) {
-    if (form.LocationTable[i].LocationName == form.SquadronTable[0].SquadronHomeBase) home = i;
+    if (std::as_const(form.LocationTable)[i].LocationName == form.SquadronTable[0].SquadronHomeBase)
+      home = i;
   }
   return home;
 }
@@ -39,7 +41,7 @@ std::string ResetPlace(TMainForm& form, const ColumnEntry& column) {
   const std::string& type = column.ColumnType;
   std::string place = "Blank";
   if (form.LastLocation >= 0) {
-    const LocationEntry& drawn = form.LocationTable[form.Random(form.LastLocation)];
+    const LocationEntry& drawn = std::as_const(form.LocationTable)[form.Random(form.LastLocation)];
     const bool held = drawn.LocationArmy == side || drawn.LocationArmy == "0";
     const bool near_front =
         GetDistance(drawn.LocationPosition, form.FrontCenterPosition) < kFrontReach ||
@@ -64,10 +66,11 @@ std::string ResetPlace(TMainForm& form, const ColumnEntry& column) {
 void UpdateFront(TMainForm& form) {
   form.InfoLabel.Caption = "Update Front";
   if (form.LastLocation >= 0) {
-    const std::string home = Trim(form.LocationTable[HomeLocation(form)].LocationPosition);
+    const std::string home =
+        Trim(std::as_const(form.LocationTable)[HomeLocation(form)].LocationPosition);
     long long best = 999999999;
     for (int i = 0; i <= form.LastLocation; ++i) {
-      const LocationEntry& location = form.LocationTable[i];
+      const LocationEntry& location = std::as_const(form.LocationTable)[i];
       if (location.LocationArmy != "0" || !IsFrontLocation(location.LocationName)) continue;
       const long long distance = GetDistance(home, Trim(location.LocationPosition));
       if (distance < best) {
@@ -77,7 +80,7 @@ void UpdateFront(TMainForm& form) {
     }
   }
   if (form.FrontCenterIndex >= 0 && form.FrontCenterIndex <= form.LastLocation) {
-    const LocationEntry& front = form.LocationTable[form.FrontCenterIndex];
+    const LocationEntry& front = std::as_const(form.LocationTable)[form.FrontCenterIndex];
     form.FrontCenterName = front.LocationName;
     form.FrontCenterPosition = front.LocationPosition;
   }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/main_form.h"
@@ -102,7 +103,7 @@ class FrontLine {
   explicit FrontLine(TMainForm& form) : form_(form) {}
 
   void PlaceAt(int i, const std::array<std::string, kRoadPoints>& road, const Trucks& trucks) {
-    const LocationEntry& location = form_.LocationTable[i];
+    const LocationEntry& location = std::as_const(form_.LocationTable)[i];
     const std::string& p1 = road[0];
     const std::string& allied_anchor =
         Contains(AsciiLowerCase(location.LocationName), "bridge") ? road[4] : road[2];
@@ -194,7 +195,7 @@ void SetMissionPositions(TMainForm& form) {
         nearest > form.LastLocation) {
       continue;
     }
-    const LocationEntry& location = form.LocationTable[nearest];
+    const LocationEntry& location = std::as_const(form.LocationTable)[nearest];
     if (location.LocationArmy != object.StationaryArmy || location.LocationArmy == "0") continue;
     if (ContainsAny(location.LocationName, {"Bridge", "Harbor", "Sea", "_Port", "_Bay", "Ocean",
                                             "Airstrip", "Airfield"})) {
@@ -216,7 +217,7 @@ void StationaryFront(TMainForm& form) {
   form.InfoLabel.Caption = "Create Objects at Front";
   bool contested_found = false;
   for (int i = 0; i <= form.LastLocation; ++i) {
-    const LocationEntry& location = form.LocationTable[i];
+    const LocationEntry& location = std::as_const(form.LocationTable)[i];
     if (location.LocationArmy != "0" || !IsFrontLocation(location.LocationName)) continue;
     form.FrontCenterName = location.LocationName;
     form.FrontCenterPosition = location.LocationPosition;
@@ -229,7 +230,7 @@ void StationaryFront(TMainForm& form) {
   RouteFiles routes(form);
   FrontLine front_line(form);
   for (int i = 0; i <= form.LastLocation; ++i) {
-    const LocationEntry& location = form.LocationTable[i];
+    const LocationEntry& location = std::as_const(form.LocationTable)[i];
     const bool front =
         location.LocationArmy == "0" || (!contested_found && i == form.FrontCenterIndex);
     if (!front || places.OffMap(location.LocationName) || !HoldsFrontGuns(location.LocationName)) {

@@ -1,5 +1,6 @@
 #include "campaign_progression/front_selection.h"
 
+#include <utility>
 #include <vector>
 
 #include "app/main_form.h"
@@ -40,7 +41,7 @@ void Take(const TComboBox& box, std::string& value) {
 void ManualFront(TMainForm& form) {
   std::vector<std::string> places;
   for (int i = 0; i <= form.LastLocation; ++i) {
-    const std::string& name = form.LocationTable[i].LocationName;
+    const std::string& name = std::as_const(form.LocationTable)[i].LocationName;
     if (FrontPlace(name)) places.push_back(name);
   }
   ShowList(form.SelectFront, places, form.FrontCenterName);

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <unordered_map>
+#include <utility>
 
 #include "app/main_form.h"
 #include "campaign_data/column_file.h"
@@ -63,8 +64,8 @@ std::unordered_map<std::string, Strength> StrengthByPlace(TMainForm& form) {
     if (object.StationaryMissionLine.empty() || nearest < 0 || nearest > form.LastLocation) {
       continue;
     }
-    by_place[form.LocationTable[nearest].LocationName].Add(object.StationaryArmy, kObjectAttack,
-                                                           kObjectDefence);
+    by_place[std::as_const(form.LocationTable)[nearest].LocationName].Add(
+        object.StationaryArmy, kObjectAttack, kObjectDefence);
   }
   return by_place;
 }
@@ -97,7 +98,7 @@ void DetermineRetreat(TMainForm& form) {
 void ResolveGroundCombat(TMainForm& form) {
   const ColumnsByPlace columns(form);
   for (int i = 0; i <= form.LastLocation; ++i) {
-    const LocationEntry& location = form.LocationTable[i];
+    const LocationEntry& location = std::as_const(form.LocationTable)[i];
     if (location.LocationArmy != "0" || form.NewCampaignFlag == "Y" ||
         !FightsAt(location.LocationName) || form.LastColumn < 0) {
       continue;

@@ -1,5 +1,6 @@
 #include "campaign_progression/ground_editors.h"
 
+#include <utility>
 #include <vector>
 
 #include "app/main_form.h"
@@ -57,7 +58,8 @@ std::string OwnerWord(const std::string& army) {
 
 std::vector<std::string> LocationNames(const TMainForm& form) {
   std::vector<std::string> names;
-  for (int i = 0; i <= form.LastLocation; ++i) names.push_back(form.LocationTable[i].LocationName);
+  for (int i = 0; i <= form.LastLocation; ++i)
+    names.push_back(std::as_const(form.LocationTable)[i].LocationName);
   return names;
 }
 
@@ -88,7 +90,7 @@ bool KeyPlaceFor(TMainForm& form, const LocationEntry& place, const std::string&
 std::vector<std::string> KeyPlaces(TMainForm& form, const std::string& army) {
   std::vector<std::string> places{"None"};
   for (int i = 0; i <= form.LastLocation; ++i) {
-    const LocationEntry& place = form.LocationTable[i];
+    const LocationEntry& place = std::as_const(form.LocationTable)[i];
     if (KeyPlaceFor(form, place, army)) places.push_back(place.LocationName);
   }
   return places;
@@ -194,8 +196,8 @@ void SetGround(TMainForm& form) {
   form.DayBox.Text = ZeroPad(form.CampaignDay, 2);
   form.MonthBox.Text = ZeroPad(form.CampaignMonth, 2);
   form.YearBox.Text = IntToStr(form.CampaignYear);
-  form.LNationBox.Text =
-      OwnerWord(form.LastLocation >= 0 ? form.LocationTable[0].LocationArmy : std::string());
+  form.LNationBox.Text = OwnerWord(
+      form.LastLocation >= 0 ? std::as_const(form.LocationTable)[0].LocationArmy : std::string());
   form.LNationBox.Enabled = true;
   MasterLog(form);
   CleanUpPanels(form);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <utility>
 
 #include "app/main_form.h"
 #include "campaign_data/column_file.h"
@@ -75,7 +76,7 @@ void GUBoxChangeSender(TMainForm& form) {
   const ColumnEntry& column = form.ColumnTable[c];
   form.GULocationBox.Items.clear();
   for (int i = 0; i <= form.LastLocation; ++i) {
-    const LocationEntry& place = form.LocationTable[i];
+    const LocationEntry& place = std::as_const(form.LocationTable)[i];
     const bool open = place.LocationArmy == column.ColumnArmy || place.LocationArmy == "0";
     if (open && Suits(column, place.LocationName)) {
       form.GULocationBox.Items.push_back(place.LocationName);
@@ -159,7 +160,7 @@ void SObBoxChange(TMainForm& form) {
   form.SObNationEdit.Text = SideWord(object.StationaryArmy);
   const int nearest = object.StationaryNearestLocation;
   form.SLocationEdit.Text = nearest >= 0 && nearest <= form.LastLocation
-                                ? form.LocationTable[nearest].LocationName
+                                ? std::as_const(form.LocationTable)[nearest].LocationName
                                 : std::string();
   form.SActiveBox.Text = Contains(object.StationaryLine, "X ") ? "No" : "Yes";
 }

@@ -1,5 +1,7 @@
 #include "campaign_progression/ground_war_editor.h"
 
+#include <utility>
+
 #include "app/main_form.h"
 #include "campaign_data/campaign_file.h"
 #include "campaign_data/reference_tables.h"
@@ -69,7 +71,7 @@ void LocationBoxChange(TMainForm& form) {
   form.LNationBox.Enabled = true;
   const int location = SelectedLocation(form);
   if (location < 0) return;
-  const LocationEntry& place = form.LocationTable[location];
+  const LocationEntry& place = std::as_const(form.LocationTable)[location];
   if (place.LocationArmy == "1") form.LNationBox.SetItemIndex(1);
   if (place.LocationArmy == "2") form.LNationBox.SetItemIndex(2);
   // Ports, rails, beachheads and the sea have no owner of their own.

@@ -1,12 +1,14 @@
 #include "campaign_progression/place_index.h"
 
+#include <utility>
+
 #include "app/main_form.h"
 #include "campaign_data/text.h"
 
 PlaceIndex::PlaceIndex(TMainForm& form) {
   const bool british_bases_on_map = form.NormandyBaseOption && form.MapName == "Normandy";
   for (int i = 0; i <= form.LastLocation; ++i) {
-    const LocationEntry& location = form.LocationTable[i];
+    const LocationEntry& location = std::as_const(form.LocationTable)[i];
     first_.emplace(location.LocationName, i);
     if (location.LocationOffMap != "Y") continue;
     if (british_bases_on_map && Contains(location.LocationName, "English_")) continue;

@@ -4,6 +4,7 @@
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "app/main_form.h"
@@ -238,7 +239,7 @@ class StationaryChecker {
   Place PlaceOf(int l) const {
     Place place;
     if (l < 0 || l > form_.LastLocation) return place;
-    const LocationEntry& location = form_.LocationTable[l];
+    const LocationEntry& location = std::as_const(form_.LocationTable)[l];
     place.known = true;
     place.name = location.LocationName;
     place.owner = location.LocationArmy;

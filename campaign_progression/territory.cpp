@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/main_form.h"
@@ -40,7 +41,7 @@ void WriteTerritoryFiles(TMainForm& form) {
   std::string territory;
   std::string locations;
   for (int i = 0; i <= form.LastLocation; ++i) {
-    const LocationEntry& location = form.LocationTable[i];
+    const LocationEntry& location = std::as_const(form.LocationTable)[i];
     territory += TerritoryLine(location);
     territory += kCrLf;
     locations += LocationsLine(location);
@@ -93,7 +94,7 @@ std::vector<TerritoryRecord> ReadTerritoryRecords(TMainForm& form, const std::st
       ErrorLog(form, message);
       throw ProgramError(message);
     }
-    const std::string& place = form.LocationTable[static_cast<int>(k)].LocationName;
+    const std::string& place = std::as_const(form.LocationTable)[static_cast<int>(k)].LocationName;
     if (records.back().name == place) continue;
     if (++mismatches <= kMismatchesLogged) {
       ErrorLog(form, path + ", line " + IntToStr(k + 1) + " names " + records.back().name +

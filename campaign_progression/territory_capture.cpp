@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/main_form.h"
@@ -32,7 +33,7 @@ struct Presence {
 };
 
 void SetFrontCentre(TMainForm& form, int i) {
-  const LocationEntry& location = form.LocationTable[i];
+  const LocationEntry& location = std::as_const(form.LocationTable)[i];
   form.FrontCenterName = location.LocationName;
   form.FrontCenterPosition = location.LocationPosition;
   form.FrontCenterIndex = i;
@@ -74,7 +75,7 @@ void SettleTroops(LocationEntry& location, int cap) {
 }
 
 void AddCaptureNews(TMainForm& form, int i, const std::string& side) {
-  const LocationEntry& location = form.LocationTable[i];
+  const LocationEntry& location = std::as_const(form.LocationTable)[i];
   const std::string place = RemoveBridgeNo(form, location.LocationName);
   const std::string grid = MapCoordinate(form, location.LocationPosition);
   const NewsLine news = News(form, kCapturedNews);
@@ -138,7 +139,7 @@ bool IsCarrier(const std::string& text) {
 
 bool HasBase(const TMainForm& form, const std::string& side) {
   for (int i = 0; i <= form.LastLocation; ++i) {
-    const LocationEntry& location = form.LocationTable[i];
+    const LocationEntry& location = std::as_const(form.LocationTable)[i];
     if (ContainsAny(location.LocationName, {"Airstrip", "Airfield"}) &&
         location.LocationArmy == side) {
       return true;
@@ -158,7 +159,7 @@ bool HasBase(const TMainForm& form, const std::string& side) {
 bool OwnerIsNot(const TMainForm& form, const std::string& name, const std::string& side,
                 bool trimmed) {
   for (int i = 0; i <= form.LastLocation; ++i) {
-    const LocationEntry& location = form.LocationTable[i];
+    const LocationEntry& location = std::as_const(form.LocationTable)[i];
     const std::string location_name = trimmed ? Trim(location.LocationName) : location.LocationName;
     if (location_name == name && location.LocationArmy != side) return true;
   }
@@ -167,7 +168,7 @@ bool OwnerIsNot(const TMainForm& form, const std::string& name, const std::strin
 
 bool OwnerIs(const TMainForm& form, const std::string& name, const std::string& side) {
   for (int i = 0; i <= form.LastLocation; ++i) {
-    const LocationEntry& location = form.LocationTable[i];
+    const LocationEntry& location = std::as_const(form.LocationTable)[i];
     if (Trim(location.LocationName) == name && location.LocationArmy == side) return true;
   }
   return false;

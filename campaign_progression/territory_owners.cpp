@@ -2,6 +2,7 @@
 
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "app/main_form.h"
@@ -68,7 +69,7 @@ void SetZoneOwner(const TMainForm& form, LocationEntry& location) {
 
 int FindFrontCentre(const TMainForm& form) {
   for (int i = 0; i <= form.LastLocation; ++i) {
-    if (form.LocationTable[i].LocationName == form.FrontCenterName) return i;
+    if (std::as_const(form.LocationTable)[i].LocationName == form.FrontCenterName) return i;
   }
   return -1;
 }
@@ -77,7 +78,7 @@ int FindFrontCentre(const TMainForm& form) {
 std::vector<WholeMetrePoint> ReadAllPositions(TMainForm& form) {
   std::vector<WholeMetrePoint> points(static_cast<size_t>(form.LastLocation + 1));
   for (int i = 0; i <= form.LastLocation; ++i) {
-    const LocationEntry& location = form.LocationTable[i];
+    const LocationEntry& location = std::as_const(form.LocationTable)[i];
     try {
       points[static_cast<size_t>(i)] = ReadWholeMetres(location.LocationPosition);
     } catch (const ConversionError& error) {
@@ -134,7 +135,7 @@ bool RebuildOwnersFromFront(TMainForm& form) {
     return false;
   }
   const std::vector<WholeMetrePoint> points = ReadAllPositions(form);
-  form.FrontCenterPosition = form.LocationTable[front].LocationPosition;
+  form.FrontCenterPosition = std::as_const(form.LocationTable)[front].LocationPosition;
   form.FrontCenterIndex = front;
   const WholeMetrePoint& front_point = points[static_cast<size_t>(front)];
 
@@ -166,7 +167,7 @@ void DeriveOwners(TMainForm& form) {
   std::vector<WholeMetrePoint> points(static_cast<size_t>(form.LastLocation + 1));
   bool any_asks = false;
   for (int i = 0; i <= form.LastLocation; ++i) {
-    const LocationEntry& location = form.LocationTable[i];
+    const LocationEntry& location = std::as_const(form.LocationTable)[i];
     any_asks = any_asks || TakesOwnerOfSurroundings(location.LocationName);
     try {
       points[static_cast<size_t>(i)] = ReadWholeMetres(location.LocationPosition);
@@ -182,8 +183,8 @@ void DeriveOwners(TMainForm& form) {
   if (any_asks) {
     for (int i = 0; i <= form.LastLocation; ++i) {
       if (!readable[static_cast<size_t>(i)]) {
-        ErrorLog(form,
-                 "Failed Target X/Y Coordinates for " + form.LocationTable[i].LocationName + ".");
+        ErrorLog(form, "Failed Target X/Y Coordinates for " +
+                           std::as_const(form.LocationTable)[i].LocationName + ".");
       }
     }
   }
@@ -194,7 +195,8 @@ void DeriveOwners(TMainForm& form) {
     const std::string& name = location.LocationName;
     if (TakesOwnerOfSurroundings(name) && readable[static_cast<size_t>(i)]) {
       const int nearest = owned.Nearest(points[i].x, points[i].y);
-      if (nearest >= 0) location.LocationArmy = form.LocationTable[nearest].LocationArmy;
+      if (nearest >= 0)
+        location.LocationArmy = std::as_const(form.LocationTable)[nearest].LocationArmy;
     }
     if (IsSeaNode(name)) {
       location.LocationArmy = "0";

@@ -1,6 +1,7 @@
 // Troops brought to a place by columns, paratroops and gliders.
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/main_form.h"
@@ -77,7 +78,7 @@ int NearestLocation(const TMainForm& form, const Landing& landing, long long& di
   for (int i = 0; i <= form.LastLocation; ++i) {
     WholeMetrePoint point;
     try {
-      point = ReadWholeMetres(form.LocationTable[i].LocationPosition);
+      point = ReadWholeMetres(std::as_const(form.LocationTable)[i].LocationPosition);
     } catch (const ConversionError&) {
       continue;
     }

@@ -1,6 +1,7 @@
 #include "mission_generation/anti_shipping_missions.h"
 
 #include <string>
+#include <utility>
 
 #include "app/main_form.h"
 #include "campaign_data/run_log.h"
@@ -64,7 +65,8 @@ int StrikeChance(TMainForm& form, PlanRun& run, int i) {
   if (player && preference != kPreferRandom && preference != kPreferShippingStrike) chance = 0;
   if (PayloadAbsent(squadron.TypePayload6)) chance = 0;
   if (player && squadron.SquadronTargetLocation >= 0 &&
-      form.SelectTarget.Text == form.LocationTable[squadron.SquadronTargetLocation].LocationName) {
+      form.SelectTarget.Text ==
+          std::as_const(form.LocationTable)[squadron.SquadronTargetLocation].LocationName) {
     chance = 0;
   }
   return chance;

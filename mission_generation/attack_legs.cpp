@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 #include "app/main_form.h"
 #include "campaign_data/geometry.h"
@@ -92,7 +93,8 @@ std::string LiftCruiseAltitude(std::string leg, int cruise_altitude, int lifted_
 
 AttackFlight ReadAttackFlight(TMainForm& form, int squadron, int flight) {
   const SquadronEntry& entry = form.SquadronTable[squadron];
-  const std::string& target_name = form.LocationTable[entry.SquadronTargetLocation].LocationName;
+  const std::string& target_name =
+      std::as_const(form.LocationTable)[entry.SquadronTargetLocation].LocationName;
   AttackFlight attack;
   attack.role = entry.SquadronRole;
   attack.task_code = TaskCode(entry);
@@ -121,14 +123,16 @@ bool FliesCircuit(TMainForm& form, int squadron, const AttackFlight& attack) {
   const SquadronEntry& entry = form.SquadronTable[squadron];
   if (attack.task_code != 3 || !FliesDefaultWeapons(entry)) return false;
   if (attack.role == "4" || attack.role == "5" || attack.role == "6") return true;
-  const std::string& target = form.LocationTable[entry.SquadronTargetLocation].LocationPosition;
+  const std::string& target =
+      std::as_const(form.LocationTable)[entry.SquadronTargetLocation].LocationPosition;
   return Distance(form, target, squadron, 5) == "Y";
 }
 
 // Extra circuits of a patrol over the squadron's own base, one per range it reaches.
 int HomePatrolExtraCircuits(TMainForm& form, int squadron) {
   const SquadronEntry& entry = form.SquadronTable[squadron];
-  if (form.LocationTable[entry.SquadronTargetLocation].LocationName != entry.SquadronHomeBase) {
+  if (std::as_const(form.LocationTable)[entry.SquadronTargetLocation].LocationName !=
+      entry.SquadronHomeBase) {
     return 0;
   }
   const int reach_km = RangeTest(form, squadron);

@@ -1,5 +1,7 @@
 #include "mission_generation/base_directory.h"
 
+#include <utility>
+
 #include "app/main_form.h"
 #include "campaign_data/text.h"
 #include "mission_generation/mission_build.h"
@@ -27,11 +29,23 @@ bool BaseDirectory::OffMap(const std::string& name) const {
   return off_map_names.count(name) > 0;
 }
 
+std::string BaseDirectory::IntactCarrier(const TMainForm& form, const std::string& base) const {
+  const auto found = carriers_by_location_name.find(base);
+  if (found == carriers_by_location_name.end()) return "";
+  for (const int j : found->second) {
+    const std::string& line = form.StationaryObjectTable[j].StationaryLine;
+    if (StartsWith(line, "X ")) continue;
+    const std::string trimmed = Trim(line);
+    return trimmed.substr(0, trimmed.find(' '));
+  }
+  return "";
+}
+
 BaseDirectory ReadBaseDirectory(const TMainForm& form) {
   BaseDirectory bases;
   const bool british_bases_on_map = form.NormandyBaseOption && form.MapName == "Normandy";
   for (int l = 0; l <= form.LastLocation; ++l) {
-    const LocationEntry& location = form.LocationTable[l];
+    const LocationEntry& location = std::as_const(form.LocationTable)[l];
     bases.location_by_name.emplace(location.LocationName, l);
     if (location.LocationOffMap == "Y" &&
         !(british_bases_on_map && Contains(location.LocationName, "English_"))) {
@@ -45,7 +59,8 @@ BaseDirectory ReadBaseDirectory(const TMainForm& form) {
     const StationaryEntry& object = form.StationaryObjectTable[j];
     const int nearest = object.StationaryNearestLocation;
     if (!LocationTableType::Contains(nearest) || !IsCarrierLine(object.StationaryLine)) continue;
-    bases.carriers_by_location_name[form.LocationTable[nearest].LocationName].push_back(j);
+    bases.carriers_by_location_name[std::as_const(form.LocationTable)[nearest].LocationName]
+        .push_back(j);
   }
   return bases;
 }

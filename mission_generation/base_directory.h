@@ -20,6 +20,8 @@ struct BaseDirectory {
   int Location(const std::string& name) const;  // -1 when no location has the name
   int Column(const std::string& unit_name) const;
   bool OffMap(const std::string& name) const;
+  // The name of the first carrier beside the base that is still afloat, "" when none.
+  std::string IntactCarrier(const TMainForm& form, const std::string& base) const;
 };
 
 BaseDirectory ReadBaseDirectory(const TMainForm& form);

@@ -219,7 +219,7 @@ class Transfer {
     const bool transport = role == "3";
     bool taken = false;
     for (int j : bases_.Suitable(entry_.SquadronArmy, GroupOf(role))) {
-      const LocationEntry& location = form_.LocationTable[j];
+      const LocationEntry& location = std::as_const(form_.LocationTable)[j];
       if (location.LocationNearEnemy != "N" && !transport && role != "5" && named_base_) continue;
       if (location.LocationName == entry_.SquadronHomeBase) continue;
       if (!SuitableBase(location.LocationName, role, false)) continue;

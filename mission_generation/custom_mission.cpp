@@ -1,5 +1,7 @@
 #include "mission_generation/custom_mission.h"
 
+#include <utility>
+
 #include "app/main_form.h"
 #include "campaign_data/campaign_file.h"
 #include "campaign_data/column_file.h"
@@ -227,7 +229,7 @@ std::string RefusedPreferenceMessage(const TMainForm& form, int preference,
 std::vector<std::string> CustomMissionDestinations(const TMainForm& form, int preference) {
   std::vector<std::string> destinations{"Random"};
   for (int l = 0; l <= form.LastLocation; ++l) {
-    const LocationEntry& location = form.LocationTable[l];
+    const LocationEntry& location = std::as_const(form.LocationTable)[l];
     if (OfferedAsDestination(form, preference, location)) {
       destinations.push_back(location.LocationName);
     }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 #include "app/main_form.h"
 #include "campaign_data/geometry.h"
@@ -55,7 +56,8 @@ bool Qualifies(const TMainForm& form, int i) {
   if (i != 0) return true;
   const int target = squadron.SquadronTargetLocation;
   const bool chose_this_target =
-      target >= 0 && form.SelectTarget.Text == form.LocationTable[target].LocationName;
+      target >= 0 &&
+      form.SelectTarget.Text == std::as_const(form.LocationTable)[target].LocationName;
   const int preference = PlayerPreference(form);
   return !chose_this_target && (preference == kPreferRandom || preference == kPreferDefense);
 }
@@ -81,7 +83,7 @@ class ColumnDefence {
   bool TargetOutOfReach() {
     const int target = entry_.SquadronTargetLocation;
     if (target < 0) return true;
-    return !reach_.Within(form_.LocationTable[target].LocationPosition, 0);
+    return !reach_.Within(std::as_const(form_.LocationTable)[target].LocationPosition, 0);
   }
 
   bool FirstScanMatch(int c) {
@@ -140,7 +142,8 @@ class ColumnDefence {
     for (int j = 1; j <= form_.LastSquadron; ++j) {
       const SquadronEntry& enemy = form_.SquadronTable[j];
       if (enemy.SquadronArmy == side || enemy.SquadronTargetLocation < 0) continue;
-      if (form_.LocationTable[enemy.SquadronTargetLocation].LocationName == place) return true;
+      if (std::as_const(form_.LocationTable)[enemy.SquadronTargetLocation].LocationName == place)
+        return true;
     }
     return false;
   }

@@ -1,6 +1,7 @@
 #include "mission_generation/ground_attack_missions.h"
 
 #include <string>
+#include <utility>
 
 #include "app/main_form.h"
 #include "campaign_data/run_log.h"
@@ -61,7 +62,8 @@ int AttackChance(TMainForm& form, PlanRun& run, int i) {
   if (PayloadAbsent(squadron.TypePayload2)) chance = 0;
   if (role == "1" && run.OffMap(squadron.SquadronHomeBase)) chance = 0;
   if (player && squadron.SquadronTargetLocation >= 0 &&
-      form.SelectTarget.Text == form.LocationTable[squadron.SquadronTargetLocation].LocationName) {
+      form.SelectTarget.Text ==
+          std::as_const(form.LocationTable)[squadron.SquadronTargetLocation].LocationName) {
     chance = 0;
   }
   if (squadron.SquadronMissionType ==

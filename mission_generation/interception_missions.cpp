@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/main_form.h"
@@ -54,7 +55,7 @@ void HeadFor(TMainForm& form, int fighter, int target, const std::string& speed)
   ReleaseFighter(form, fighter);
   entry.SquadronTargetLeg = InterceptionLine(attacked, speed);
   entry.SquadronHalfWayLeg =
-      PlannedLine(kNormFly, form.LocationTable[location].LocationPosition, speed);
+      PlannedLine(kNormFly, std::as_const(form.LocationTable)[location].LocationPosition, speed);
   entry.SquadronTargetLocation = location;
   CreateIntWay(form, fighter);
 }
@@ -66,7 +67,8 @@ class HomePositions {
     for (int s = 0; s <= form.LastSquadron; ++s) {
       const int base = run.LastLocationNamed(form.SquadronTable[s].SquadronHomeBase);
       const bool known = base >= 0 && run.Usable(base);
-      positions_.push_back(known ? form.LocationTable[base].LocationPosition : kNoHome);
+      positions_.push_back(known ? std::as_const(form.LocationTable)[base].LocationPosition
+                                 : kNoHome);
     }
   }
   const std::string& Of(int squadron) const { return positions_[static_cast<size_t>(squadron)]; }
@@ -141,7 +143,7 @@ class AttackerInterception {
     }
     if (fighter_.SquadronArmy == attacker.SquadronArmy) return false;
     const std::string& target =
-        form_.LocationTable[attacker.SquadronTargetLocation].LocationPosition;
+        std::as_const(form_.LocationTable)[attacker.SquadronTargetLocation].LocationPosition;
     if (!reach.Within(target, 0)) return false;
     if (!InTime(j, target)) return false;
     return attacker.SquadronInMission == "Y" && !HalfWayPoint(attacker).empty();
@@ -159,7 +161,7 @@ class AttackerInterception {
   void Pair(SquadronReach& reach, int j) {
     const SquadronEntry& attacker = form_.SquadronTable[j];
     const std::string target_name =
-        form_.LocationTable[attacker.SquadronTargetLocation].LocationName;
+        std::as_const(form_.LocationTable)[attacker.SquadronTargetLocation].LocationName;
     HeadFor(form_, i_, j, speed_);
     const bool against_bombers = attacker.SquadronRole == "2" || attacker.SquadronRole == "3";
     fighter_.SquadronWeapons =
@@ -172,7 +174,7 @@ class AttackerInterception {
       fighter_.SquadronTargetLeg += " " + attacker.SquadronName + "0 2\r\n";
     } else {
       const std::string& position =
-          form_.LocationTable[attacker.SquadronTargetLocation].LocationPosition;
+          std::as_const(form_.LocationTable)[attacker.SquadronTargetLocation].LocationPosition;
       fighter_.SquadronTaskCode = "6";
       fighter_.SquadronTargetLeg = PlannedLine(kNormFly, position, speed_);
       fighter_.SquadronRendezvousLeg.clear();
@@ -188,7 +190,8 @@ class AttackerInterception {
   bool StaysInterception(SquadronReach& reach, int j) {
     const int preference = PlayerPreference(form_);
     const std::string& target =
-        form_.LocationTable[form_.SquadronTable[j].SquadronTargetLocation].LocationPosition;
+        std::as_const(form_.LocationTable)[form_.SquadronTable[j].SquadronTargetLocation]
+            .LocationPosition;
     if (form_.AirStarts.Checked && reach.Within(target, 2)) {
       if (preference != kPreferAirSuperiority && form_.Random(2) != 0) return true;
       if (i_ == 0 && preference == kPreferIntercept) return true;
@@ -220,7 +223,8 @@ void InterceptPlayer(TMainForm& form, int i) {
   SquadronEntry& fighter = form.SquadronTable[i];
   const SquadronEntry& player = form.SquadronTable[0];
   const std::string speed = SetSpeed(form, i);
-  const std::string target_name = form.LocationTable[player.SquadronTargetLocation].LocationName;
+  const std::string target_name =
+      std::as_const(form.LocationTable)[player.SquadronTargetLocation].LocationName;
   HeadFor(form, i, 0, speed);
   fighter.SquadronWeapons =
       player.SquadronRole == "1" ? fighter.TypeDefaultWeapons : fighter.TypePayload3;

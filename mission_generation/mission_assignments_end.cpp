@@ -1,5 +1,7 @@
 #include "mission_generation/mission_assignments_end.h"
 
+#include <utility>
+
 #include "app/main_form.h"
 #include "campaign_data/geometry.h"
 #include "campaign_data/run_log.h"
@@ -33,8 +35,9 @@ void StandDown(TMainForm& form, int s) {
 
 std::string TargetPosition(const TMainForm& form, const SquadronEntry& squadron) {
   const int target = squadron.SquadronTargetLocation;
-  return LocationTableType::Contains(target) ? form.LocationTable[target].LocationPosition
-                                             : std::string();
+  return LocationTableType::Contains(target)
+             ? std::as_const(form.LocationTable)[target].LocationPosition
+             : std::string();
 }
 
 }  // namespace

@@ -160,7 +160,7 @@ class Selection {
   }
 
   void Weigh(int j) {
-    const LocationEntry& location = form_.LocationTable[j];
+    const LocationEntry& location = std::as_const(form_.LocationTable)[j];
     const std::string& name = location.LocationName;
     const bool own = location.LocationArmy == entry_.SquadronArmy;
     const bool enemy = !own && location.LocationArmy != "0";
@@ -189,7 +189,9 @@ class Selection {
 
   // A bridge already chosen gives way to another bridge one time in three.
   bool BridgeDrawWins() {
-    if (target_ < 0 || !Contains(form_.LocationTable[target_].LocationName, "Bridge")) return true;
+    if (target_ < 0 ||
+        !Contains(std::as_const(form_.LocationTable)[target_].LocationName, "Bridge"))
+      return true;
     return form_.Random(3) == 0;
   }
 
@@ -205,13 +207,14 @@ class Selection {
 
   void FixTarget() {
     if (target_ >= 0) {
-      const LocationEntry& location = form_.LocationTable[target_];
+      const LocationEntry& location = std::as_const(form_.LocationTable)[target_];
       if (Contains(location.LocationName, "English_") || location.LocationOffMap == "Y")
         target_ = -1;
     }
     if (target_ < 0) target_ = run_.FrontIndex();
     const int home = LastUsableNamed(entry_.SquadronHomeBase);
-    const bool target_off_map = target_ >= 0 && form_.LocationTable[target_].LocationOffMap == "Y";
+    const bool target_off_map =
+        target_ >= 0 && std::as_const(form_.LocationTable)[target_].LocationOffMap == "Y";
     if ((FliesRocketInterceptor(entry_) || (fighter_ && target_off_map)) && home >= 0)
       target_ = home;
     const bool front_at_sea =
@@ -238,8 +241,12 @@ class Selection {
     entry_.SquadronWeapons = weapons;
   }
 
-  const std::string& TargetName() const { return form_.LocationTable[target_].LocationName; }
-  const std::string& TargetArmy() const { return form_.LocationTable[target_].LocationArmy; }
+  const std::string& TargetName() const {
+    return std::as_const(form_.LocationTable)[target_].LocationName;
+  }
+  const std::string& TargetArmy() const {
+    return std::as_const(form_.LocationTable)[target_].LocationArmy;
+  }
   bool TargetOwn() const { return TargetArmy() == entry_.SquadronArmy; }
   bool TargetEnemy() const { return !TargetOwn() && TargetArmy() != "0"; }
   bool TargetIsFront() const { return target_ == form_.FrontCenterIndex; }
@@ -295,7 +302,7 @@ class Selection {
     }
     Give(summary, briefs, 1, entry_.TypePayload4);
     if (!carries_paratroops_) return;
-    if (reach_.Within(form_.LocationTable[target_].LocationPosition, 5) &&
+    if (reach_.Within(std::as_const(form_.LocationTable)[target_].LocationPosition, 5) &&
         !NoDropPlace(TargetName())) {
       SetMissionTexts(form_, i_, 4, SummaryText(form_, 3, TargetName()));
     } else {
@@ -430,7 +437,7 @@ class Selection {
 
   void WriteTargetLeg() {
     if (target_ < 0) return;
-    const std::string& position = form_.LocationTable[target_].LocationPosition;
+    const std::string& position = std::as_const(form_.LocationTable)[target_].LocationPosition;
     std::string& leg = entry_.SquadronTargetLeg;
     if (code_ >= 0) leg = PlainPoint(position, speed_);
     if (code_ > 0 && code_ < 6 && !(code_ == 3 && fighter_) && !TargetOwn()) {

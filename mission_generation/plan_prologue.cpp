@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "app/main_form.h"
 #include "campaign_data/geometry.h"
@@ -42,7 +43,7 @@ void StartCarrierLoads(TMainForm& form) {
 }
 
 int StartingLocationLoad(const TMainForm& form, const PlanRun& run, int j) {
-  const LocationEntry& location = form.LocationTable[j];
+  const LocationEntry& location = std::as_const(form.LocationTable)[j];
   int load = 0;
   if (run.Usable(j) && run.HasFront()) {
     const WholeMetrePoint& at = run.Point(j);

@@ -1,6 +1,7 @@
 #include "mission_generation/plan_run.h"
 
 #include <cstdlib>
+#include <utility>
 
 #include "app/main_form.h"
 #include "campaign_data/reference_tables.h"
@@ -57,7 +58,7 @@ void PlanRun::IndexLocations() {
   const bool british_bases_on_map = form.NormandyBaseOption && form.MapName == "Normandy";
   points_.assign(static_cast<size_t>(std::max(form.LastLocation + 1, 0)), std::nullopt);
   for (int j = 0; j <= form.LastLocation; ++j) {
-    const LocationEntry& location = form.LocationTable[j];
+    const LocationEntry& location = std::as_const(form.LocationTable)[j];
     locations_by_name_[location.LocationName].push_back(j);
     if (location.LocationOffMap == "Y" &&
         !(british_bases_on_map && Contains(location.LocationName, "English_"))) {
@@ -74,7 +75,7 @@ void PlanRun::IndexLocations() {
 bool PlanRun::RereadPosition(int location) {
   std::optional<WholeMetrePoint>& point = points_[static_cast<size_t>(location)];
   try {
-    point = ReadWholeMetres(Trim(form.LocationTable[location].LocationPosition));
+    point = ReadWholeMetres(Trim(std::as_const(form.LocationTable)[location].LocationPosition));
   } catch (const ConversionError&) {
     point.reset();
   }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "app/main_form.h"
@@ -194,7 +195,7 @@ class Activation {
 
   bool HomeBaseNearEnemy(const std::string& home) const {
     for (int j : run_.LocationsNamed(home)) {
-      if (form_.LocationTable[j].LocationNearEnemy == "Y") return true;
+      if (std::as_const(form_.LocationTable)[j].LocationNearEnemy == "Y") return true;
     }
     return false;
   }

@@ -3,11 +3,13 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "app/main_form.h"
 #include "campaign_data/run_log.h"
 #include "campaign_data/table_lookups.h"
 #include "campaign_data/text.h"
+#include "mission_generation/base_directory.h"
 #include "mission_generation/flight_performance.h"
 #include "mission_generation/squadron_mission.h"
 #include "mission_generation/waypoint_settings.h"
@@ -64,7 +66,8 @@ std::string CarrierNearBase(const TMainForm& form, const std::string& base) {
   for (int i = 0; i <= form.LastStationary; ++i) {
     const StationaryEntry& object = form.StationaryObjectTable[i];
     const int nearest = object.StationaryNearestLocation;
-    if (!LocationTableType::Contains(nearest) || form.LocationTable[nearest].LocationName != base) {
+    if (!LocationTableType::Contains(nearest) ||
+        std::as_const(form.LocationTable)[nearest].LocationName != base) {
       continue;
     }
     if (StartsWith(object.StationaryLine, "X ") || !IsCarrierLine(object.StationaryLine)) continue;
@@ -151,9 +154,9 @@ std::string ClimbingCircle(const TMainForm& form, int squadron, const MapMetres&
   return circle;
 }
 
-}  // namespace
-
-void CreateTakeOffWay(TMainForm& form, int squadron, int slot, int flight) {
+// `carrier` is the intact carrier beside the base, "" when none.
+void CompleteTakeOffWay(TMainForm& form, int squadron, int slot, int flight,
+                        const std::string& carrier) {
   SquadronEntry& entry = form.SquadronTable[squadron];
   const std::string speed = SetSpeed(form, squadron);
   int step = 300;
@@ -176,7 +179,6 @@ void CreateTakeOffWay(TMainForm& form, int squadron, int slot, int flight) {
     leg = "  " + leg + " 0 0 " + form.ColumnTable[column].ColumnName + " 0";
     completed = true;
   }
-  const std::string carrier = CarrierNearBase(form, base);
   if (!carrier.empty()) {
     // A carrier's name follows the altitude and speed of the take-off line.
     if (!completed) leg = "  " + Trim(leg) + " 0 0";
@@ -209,4 +211,18 @@ void CreateTakeOffWay(TMainForm& form, int squadron, int slot, int flight) {
   }
   entry.SquadronTakeOffLeg +=
       ClimbingCircle(form, squadron, centre, reference, slot, flight, step, speed);
+}
+
+}  // namespace
+
+void CreateTakeOffWay(TMainForm& form, int squadron, int slot, int flight) {
+  const std::string& base = form.SquadronTable[squadron].SquadronHomeBase;
+  CompleteTakeOffWay(form, squadron, slot, flight, CarrierNearBase(form, base));
+}
+
+void CreateTakeOffWay(TMainForm& form, const BaseDirectory& bases, int squadron, int slot,
+                      int flight) {
+  const std::string& base = form.SquadronTable[squadron].SquadronHomeBase;
+  const std::string carrier = base.empty() ? "" : bases.IntactCarrier(form, base);
+  CompleteTakeOffWay(form, squadron, slot, flight, carrier);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 class TMainForm;
+struct BaseDirectory;
 
 // Completes a flight's planned take-off line for its kind of base (airfield, harbour or
 // seaplane base, ship column, carrier among the static objects) and, for the flights the
@@ -8,3 +9,7 @@ class TMainForm;
 // `slot` is the flight's take-off slot at its base (1 for the first, 0 where slots do not
 // count); `flight` is the flight number 0 to 3. Rewrites SquadronTakeOffLeg.
 void CreateTakeOffWay(TMainForm& form, int squadron, int slot, int flight);
+// The same, with the carriers found through the mission builder's directory of bases rather
+// than a walk through every static object.
+void CreateTakeOffWay(TMainForm& form, const BaseDirectory& bases, int squadron, int slot,
+                      int flight);

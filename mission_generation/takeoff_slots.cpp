@@ -89,7 +89,7 @@ void DelayByChance(TMainForm& form, MissionBuild& build, SquadronRun& run, int l
   if (squadron.SquadronTargetObject.empty() && !squadron.SquadronTakeOffLeg.empty()) {
     CreateHalfWay(form, i, 0);
   }
-  CreateTakeOffWay(form, i, 0, run.flight);
+  CreateTakeOffWay(form, build.bases, i, 0, run.flight);
 }
 
 void TakeAirfieldSlot(TMainForm& form, MissionBuild& build, SquadronRun& run, int l) {
@@ -103,7 +103,7 @@ void TakeAirfieldSlot(TMainForm& form, MissionBuild& build, SquadronRun& run, in
 
   placed += radio_out ? 2 * planes : planes;
   ++flights;
-  CreateTakeOffWay(form, i, flights, run.flight);
+  CreateTakeOffWay(form, build.bases, i, flights, run.flight);
   std::string& takeoff = squadron.SquadronTakeOffLeg;
   if (i != 0 && form.AirStarts.Checked && MeetsThePlayer(form, squadron)) takeoff.clear();
   if (i != 0 && placed > kAirfieldCapacity && FliesWithThePlayer(squadron) &&
@@ -121,7 +121,7 @@ void TakeAirfieldSlot(TMainForm& form, MissionBuild& build, SquadronRun& run, in
     placed += radio_out ? 2 * planes : planes;
     ++flights;
     takeoff = run.saved_takeoff;
-    CreateTakeOffWay(form, i, 0, run.flight);
+    CreateTakeOffWay(form, build.bases, i, 0, run.flight);
   }
   if (placed > kAirfieldCapacity && squadron.SquadronTakeOffLeg.size() > 3 &&
       run.start_time_text == "0") {
@@ -141,11 +141,11 @@ void TakeCarrierSlot(TMainForm& form, MissionBuild& build, SquadronRun& run, int
     ++flights;
     AddStartTime(build, run, delay);
     squadron.SquadronTakeOffLeg = run.saved_takeoff;
-    CreateTakeOffWay(form, i, 0, run.flight);
+    CreateTakeOffWay(form, build.bases, i, 0, run.flight);
   } else {
     placed += squadron.PlanesExtra;
     ++flights;
-    CreateTakeOffWay(form, i, flights, run.flight);
+    CreateTakeOffWay(form, build.bases, i, flights, run.flight);
     std::string& takeoff = squadron.SquadronTakeOffLeg;
     if (form.AirStarts.Checked && (placed > kCarrierCapacity || MeetsThePlayer(form, squadron))) {
       takeoff.clear();
@@ -159,7 +159,7 @@ void TakeCarrierSlot(TMainForm& form, MissionBuild& build, SquadronRun& run, int
       delay += kDelayStep;
       AddStartTime(build, run, delay);
       takeoff = run.saved_takeoff;
-      CreateTakeOffWay(form, i, 0, run.flight);
+      CreateTakeOffWay(form, build.bases, i, 0, run.flight);
     }
   }
   if (placed > kCarrierCapacity && squadron.SquadronTakeOffLeg.size() > 3 &&

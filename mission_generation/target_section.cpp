@@ -1,6 +1,7 @@
 #include "mission_generation/target_section.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "app/main_form.h"
 #include "campaign_data/run_log.h"
@@ -12,7 +13,7 @@ namespace {
 
 // The bridge named by the target location: its name from "Bridge" on.
 std::string BridgeName(const TMainForm& form, int location) {
-  const std::string& name = form.LocationTable[location].LocationName;
+  const std::string& name = std::as_const(form.LocationTable)[location].LocationName;
   const int at = Pos("Bridge", name);
   return at > 0 ? Trim(Copy(name, at, 99)) : name;
 }

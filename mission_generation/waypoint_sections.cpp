@@ -300,20 +300,6 @@ bool ContainsAnyOf(const std::string& text, std::initializer_list<std::string_vi
                      [&](std::string_view part) { return Contains(text, part); });
 }
 
-// The first carrier among the static objects beside an airfield that is still afloat.
-std::string CarrierBesideAirfield(const TMainForm& form, const MissionBuild& build,
-                                  const std::string& base) {
-  const auto found = build.bases.carriers_by_location_name.find(base);
-  if (found == build.bases.carriers_by_location_name.end()) return "";
-  for (const int j : found->second) {
-    const std::string& line = form.StationaryObjectTable[j].StationaryLine;
-    if (StartsWith(line, "X ")) continue;
-    const std::string trimmed = Trim(line);
-    return trimmed.substr(0, trimmed.find(' '));
-  }
-  return "";
-}
-
 void AppendLandingLines(TMainForm& form, MissionBuild& build, const SquadronRun& run) {
   const int i = run.squadron;
   SquadronEntry& squadron = form.SquadronTable[i];
@@ -335,7 +321,7 @@ void AppendLandingLines(TMainForm& form, MissionBuild& build, const SquadronRun&
     }
   }
   if (Contains(base, "Airstrip") || Contains(base, "Airfield")) {
-    const std::string carrier = CarrierBesideAirfield(form, build, base);
+    const std::string carrier = build.bases.IntactCarrier(form, base);
     if (!carrier.empty()) landing += " 0 0 " + carrier;
   }
   if (Contains(base, "Harbor")) lines += over_base;

@@ -1,5 +1,7 @@
 #include "mission_generation/waypoint_text.h"
 
+#include <utility>
+
 #include "app/main_form.h"
 #include "campaign_data/run_log.h"
 #include "campaign_data/text.h"
@@ -49,7 +51,7 @@ MapMetres ReadLocationPosition(const TMainForm& form, int location, const std::s
   if (!LocationTableType::Contains(location)) {
     throw ConversionError("No target location for " + what + ".");
   }
-  const std::string& position = form.LocationTable[location].LocationPosition;
+  const std::string& position = std::as_const(form.LocationTable)[location].LocationPosition;
   if (Trim(position).empty()) {
     throw ConversionError("The target location of " + what + " has no position.");
   }

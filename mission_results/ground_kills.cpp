@@ -1,6 +1,7 @@
 #include "mission_results/ground_kills.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "app/main_form.h"
 #include "campaign_data/text.h"
@@ -24,7 +25,7 @@ std::string TypeWord(const TMainForm& form, int line) {
 void LoseParkedAircraft(TMainForm& form, const StationaryEntry& object) {
   const int location = object.StationaryNearestLocation;
   if (location < 0 || location > form.LastLocation) return;
-  const std::string& place = form.LocationTable[location].LocationName;
+  const std::string& place = std::as_const(form.LocationTable)[location].LocationName;
   for (int s = form.LastSquadron; s >= 0; --s) {
     SquadronEntry& squadron = form.SquadronTable[s];
     const std::string type_id = Copy(squadron.SquadronClass, 11, 999);

@@ -1,6 +1,7 @@
 #include "mission_results/roster_lookup.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "app/main_form.h"
 #include "campaign_data/geometry.h"
@@ -76,7 +77,7 @@ void BuildResultsIndexes(TMainForm& form) {
     pass.StationaryNames.Add(StationaryObjectName(form.StationaryObjectTable[i].StationaryLine), i);
   }
   for (int l = 0; l <= form.LastLocation; ++l) {
-    pass.LocationNames.Add(form.LocationTable[l].LocationName, l);
+    pass.LocationNames.Add(std::as_const(form.LocationTable)[l].LocationName, l);
   }
   pass.Active = true;
 }
@@ -157,10 +158,11 @@ std::string LocationPositionNamed(const TMainForm& form, const std::string& name
   if (form.ResultsPass.Active) {
     found = form.ResultsPass.LocationNames.Find(name);
   } else {
-    found =
-        Scan(form.LastLocation, [&](int l) { return form.LocationTable[l].LocationName == name; });
+    found = Scan(form.LastLocation,
+                 [&](int l) { return std::as_const(form.LocationTable)[l].LocationName == name; });
   }
-  return found.empty() ? std::string() : form.LocationTable[found.back()].LocationPosition;
+  return found.empty() ? std::string()
+                       : std::as_const(form.LocationTable)[found.back()].LocationPosition;
 }
 
 std::string BaseOffMap(TMainForm& form, const std::string& base) {
@@ -172,7 +174,7 @@ std::string BaseOffMap(TMainForm& form, const std::string& base) {
   const bool british_bases_on_map = form.NormandyBaseOption && form.MapName == "Normandy";
   std::string answer = "N";
   for (const int l : form.ResultsPass.LocationNames.Find(base)) {
-    const LocationEntry& location = form.LocationTable[l];
+    const LocationEntry& location = std::as_const(form.LocationTable)[l];
     if (location.LocationOffMap != "Y") continue;
     if (british_bases_on_map && Contains(location.LocationName, "English_")) continue;
     answer = "Y";
@@ -190,9 +192,9 @@ std::string NearestLocationName(TMainForm& form, const std::string& position) {
   } catch (const ConversionError&) {
     return MapLocation(form, position);  // a position or a location that holds no numbers
   }
-  if (nearest < 0 || form.LocationTable[nearest].LocationPosition.empty()) {
+  if (nearest < 0 || std::as_const(form.LocationTable)[nearest].LocationPosition.empty()) {
     return MapLocation(form, position);
   }
   ErrorLog(form, "Determining the nearest location on the map to a static object.");
-  return form.LocationTable[nearest].LocationName;
+  return std::as_const(form.LocationTable)[nearest].LocationName;
 }
