@@ -35,7 +35,7 @@ void BuildRoster(TMainForm& form) {
   std::string text;
   RosterNameIndex names(form);
   for (int squadron = 0; squadron <= form.LastSquadron; ++squadron) {
-    text += "[" + form.SquadronTable[squadron].SquadronName + "]" + std::string(kCrLf);
+    text.append("[").append(form.SquadronTable[squadron].SquadronName).append("]").append(kCrLf);
     for (int slot = 0; slot < 16; ++slot) {
       PilotEntry& pilot = form.PilotRoster[RosterIndex(squadron, slot)];
       std::string before = pilot.RosterName;
@@ -48,7 +48,8 @@ void BuildRoster(TMainForm& form) {
       PilotNameCheck(form, squadron, slot, names);
       pilot.RosterRank = StartRank(form, squadron, slot);
       pilot.RosterBirthDate = GetBirthDate(form, squadron, slot);
-      text += PilotLine(pilot) + std::string(kCrLf);
+      AppendPilotLine(text, pilot);
+      text += kCrLf;
     }
   }
   WriteTextFile(RosterPath(form), text);
@@ -285,12 +286,13 @@ void RepairSquadronPilots(TMainForm& form, int squadron) {
 void SavePilot(TMainForm& form, int mode) {
   std::string text;
   for (int squadron = 0; squadron <= form.LastSquadron; ++squadron) {
-    const std::string name = form.SquadronTable[squadron].SquadronName;
+    const std::string& name = form.SquadronTable[squadron].SquadronName;
     if (name.empty()) continue;
-    text += "[" + name + "]" + std::string(kCrLf);
+    text.append("[").append(name).append("]").append(kCrLf);
     for (int slot = 0; slot < 16; ++slot) {
       RepairPilot(form, squadron, slot);
-      text += PilotLine(form.PilotRoster[RosterIndex(squadron, slot)]) + std::string(kCrLf);
+      AppendPilotLine(text, form.PilotRoster[RosterIndex(squadron, slot)]);
+      text += kCrLf;
     }
   }
   // An empty text would wipe the campaign's pilots: no squadron is loaded.

@@ -83,11 +83,21 @@ std::string MedalList(std::string_view medal_count) {
   return list;
 }
 
+void AppendPilotLine(std::string& text, const PilotEntry& pilot) {
+  text.append(pilot.RosterMarker).append(" ");
+  text.append(pilot.RosterKills).append(" ");
+  text.append(pilot.RosterGroundKills).append(" ");
+  text.append(pilot.RosterSorties).append(" ");
+  text.append(pilot.RosterName).append(" @");
+  text.append(pilot.RosterPhoto).append(" *");
+  text.append(pilot.RosterRank).append(pilot.RosterMedalCount).append(" &");
+  text.append(pilot.RosterBirthDate).append(pilot.RosterHomeTown);
+}
+
 std::string PilotLine(const PilotEntry& pilot) {
-  return pilot.RosterMarker + " " + pilot.RosterKills + " " + pilot.RosterGroundKills + " " +
-         pilot.RosterSorties + " " + pilot.RosterName + " @" + pilot.RosterPhoto + " *" +
-         pilot.RosterRank + pilot.RosterMedalCount + " &" + pilot.RosterBirthDate +
-         pilot.RosterHomeTown;
+  std::string line;
+  AppendPilotLine(line, pilot);
+  return line;
 }
 
 void ReadPilotLine(std::string_view line, PilotEntry& pilot) {
