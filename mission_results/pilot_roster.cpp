@@ -75,8 +75,9 @@ class RosterReport {
     Log("the section of " + SquadronName(squadron) + " holds more than 16 pilots from line " +
         IntToStr(line_number) + " on; they are left out");
   }
-  void IncompleteLine(int line_number, const std::string& line) {
-    Log("line " + IntToStr(line_number) + " is no complete pilot line: \"" + line + "\"");
+  void IncompleteLine(int line_number, std::string_view line) {
+    Log("line " + IntToStr(line_number) + " is no complete pilot line: \"" + std::string(line) +
+        "\"");
   }
   void ShortSection(int squadron, int pilots) {
     Log("the section of " + SquadronName(squadron) + " holds " + IntToStr(pilots) +
@@ -100,7 +101,7 @@ class RosterReport {
   int extra_pilots_reported_for_ = -1;
 };
 
-void ReadRoster(TMainForm& form, const std::vector<std::string>& lines) {
+void ReadRoster(TMainForm& form, const TextLines& lines) {
   RosterReport report(form);
   int squadron = -1;
   int slot = -1;
@@ -110,7 +111,7 @@ void ReadRoster(TMainForm& form, const std::vector<std::string>& lines) {
     }
   };
   for (size_t index = 0; index < lines.size(); ++index) {
-    const std::string& line = lines[index];
+    const std::string_view line = lines[index];
     const int line_number = static_cast<int>(index) + 1;
     if (IsSectionHeader(line)) {
       end_section();
@@ -267,7 +268,7 @@ void LoadPilots(TMainForm& form) {
     ErrorLog(form, "No pilot.tavrek found.");
     throw ProgramError("No pilot.tavrek found." + std::string(kCrLf));
   }
-  ReadRoster(form, ReadTextLines(RosterPath(form)));
+  ReadRoster(form, ReadTextLineViews(RosterPath(form)));
   LoadPaints(form);
   LoadNoseArt(form);
   ReplaceLostPilots(form);
