@@ -125,6 +125,7 @@ void ReadTerritory(TMainForm& form) {
   const int cap = TroopCap(form);
 
   FrontMarkers markers;
+  markers.Reserve(records.size());
   for (size_t k = 0; k < records.size(); ++k) {
     const TerritoryRecord& record = records[k];
     LocationEntry& location = form.LocationTable[static_cast<int>(k)];
@@ -134,7 +135,7 @@ void ReadTerritory(TMainForm& form) {
     markers.AddLocation(location);
   }
   markers.AddPatrolAreas(form.PatrolText);
-  form.FrontMarkerText = form.GameID == "IL2" ? std::string() : markers.Text();
+  form.FrontMarkerText = form.GameID == "IL2" ? std::string() : markers.TakeText();
   ErrorLog(form, "Read Territory information.");
 }
 
