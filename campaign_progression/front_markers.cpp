@@ -24,7 +24,12 @@ void FrontMarkers::AddLocation(const LocationEntry& location) {
 }
 
 void FrontMarkers::AddMarker(const std::string& position, const char* side) {
-  text_ += "  FrontMarker" + IntToStr(number_) + " " + position + " " + side;
+  text_ += "  FrontMarker";
+  text_ += IntToStr(number_);
+  text_ += ' ';
+  text_ += position;
+  text_ += ' ';
+  text_ += side;
   text_ += kCrLf;
 }
 

@@ -71,25 +71,27 @@ void RebuildTerritoryFile(TMainForm& form) {
   DefineTerritory(form);
 }
 
-// Every line the locations have, checked before any of them is applied.
-std::vector<TerritoryRecord> ReadTerritoryRecords(TMainForm& form, const std::string& path) {
-  std::vector<std::string> lines = ReadTextLines(path);
-  while (!lines.empty() && Trim(lines.back()).empty()) lines.pop_back();
+// Every line the locations have, checked before any of them is applied; the records view
+// `lines`.
+std::vector<TerritoryRecord> ReadTerritoryRecords(TMainForm& form, const std::string& path,
+                                                  const TextLines& lines) {
+  size_t count = lines.size();
+  while (count > 0 && TrimView(lines[count - 1]).empty()) --count;
   const size_t locations = static_cast<size_t>(std::max(form.LastLocation + 1, 0));
-  if (lines.size() > locations) {
-    ErrorLog(form, path + " holds " + IntToStr(lines.size()) + " lines for " + IntToStr(locations) +
+  if (count > locations) {
+    ErrorLog(form, path + " holds " + IntToStr(count) + " lines for " + IntToStr(locations) +
                        " locations; the lines after line " + IntToStr(locations) + " are ignored.");
-    lines.resize(locations);
+    count = locations;
   }
   std::vector<TerritoryRecord> records;
-  records.reserve(lines.size());
+  records.reserve(count);
   int mismatches = 0;
-  for (size_t k = 0; k < lines.size(); ++k) {
+  for (size_t k = 0; k < count; ++k) {
     try {
       records.push_back(ParseTerritoryLine(lines[k]));
     } catch (const ConversionError& error) {
-      const std::string message = path + ", line " + IntToStr(k + 1) + ": \"" + lines[k] +
-                                  "\" cannot be read: " + error.what() +
+      const std::string message = path + ", line " + IntToStr(k + 1) + ": \"" +
+                                  std::string(lines[k]) + "\" cannot be read: " + error.what() +
                                   ". The territory is left as it was.";
       ErrorLog(form, message);
       throw ProgramError(message);
@@ -97,9 +99,9 @@ std::vector<TerritoryRecord> ReadTerritoryRecords(TMainForm& form, const std::st
     const std::string& place = std::as_const(form.LocationTable)[static_cast<int>(k)].LocationName;
     if (records.back().name == place) continue;
     if (++mismatches <= kMismatchesLogged) {
-      ErrorLog(form, path + ", line " + IntToStr(k + 1) + " names " + records.back().name +
-                         " but belongs to location " + IntToStr(k) + ", " + place +
-                         "; the line is applied to " + place + ".");
+      ErrorLog(form, path + ", line " + IntToStr(k + 1) + " names " +
+                         std::string(records.back().name) + " but belongs to location " +
+                         IntToStr(k) + ", " + place + "; the line is applied to " + place + ".");
     }
   }
   if (mismatches > kMismatchesLogged) {
@@ -115,21 +117,26 @@ void ReadTerritory(TMainForm& form) {
   const std::string path = TerritoryPath(form);
   form.FrontMarkerText = std::string(kFrontMarkerHeader);
   if (!FileExists(path)) RebuildTerritoryFile(form);
+  TextLines lines;
   std::vector<TerritoryRecord> records;
-  if (FileExists(path)) records = ReadTerritoryRecords(form, path);
+  if (FileExists(path)) {
+    lines = ReadTextLineViews(path);
+    records = ReadTerritoryRecords(form, path, lines);
+  }
   const int cap = TroopCap(form);
 
   FrontMarkers markers;
+  markers.Reserve(records.size());
   for (size_t k = 0; k < records.size(); ++k) {
     const TerritoryRecord& record = records[k];
     LocationEntry& location = form.LocationTable[static_cast<int>(k)];
-    location.LocationArmy = record.owner;
+    location.LocationArmy.assign(1, record.owner);
     location.TerritoryStrength[1] = std::min(record.allied, cap);
     location.TerritoryStrength[2] = std::min(record.axis, cap);
     markers.AddLocation(location);
   }
   markers.AddPatrolAreas(form.PatrolText);
-  form.FrontMarkerText = form.GameID == "IL2" ? std::string() : markers.Text();
+  form.FrontMarkerText = form.GameID == "IL2" ? std::string() : markers.TakeText();
   ErrorLog(form, "Read Territory information.");
 }
 

@@ -32,11 +32,13 @@ TerritoryRecord ParseTerritoryLine(std::string_view line) {
   if (Trim(line).empty()) throw ConversionError("it is empty");
   TerritoryRecord record;
   const size_t blank = line.find(' ');
-  record.name = std::string(line.substr(0, blank));
-  record.owner = blank == std::string_view::npos ? std::string() : Trim(line.substr(blank + 1, 1));
-  if (record.owner != "0" && record.owner != "1" && record.owner != "2") {
+  record.name = line.substr(0, blank);
+  const std::string_view owner =
+      blank == std::string_view::npos ? std::string_view() : TrimView(line.substr(blank + 1, 1));
+  if (owner != "0" && owner != "1" && owner != "2") {
     throw ConversionError("its owner is not 0, 1 or 2");
   }
+  record.owner = owner.front();
   const std::string allied = ValueAfter(line, kAllied);
   record.allied = Troops(Trim(allied.substr(0, allied.find(' '))), kAllied);
   record.axis = Troops(ValueAfter(line, kAxis), kAxis);

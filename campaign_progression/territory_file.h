@@ -9,9 +9,10 @@
 // name, the owner ("0" contested, "1" Allied, "2" Axis) and both sides' troops.
 // locations.tavrek (written for outside tools only): "Ridge 2 41000.00 96250.00".
 
+// `name` views the line it was read from.
 struct TerritoryRecord {
-  std::string name;
-  std::string owner;
+  std::string_view name;
+  char owner = '0';
   int allied = 0;
   int axis = 0;
 };

@@ -137,9 +137,10 @@ void WritePaints(TMainForm& form) {
   for (int squadron = 0; squadron <= form.LastSquadron; ++squadron) {
     const std::string& name = form.SquadronTable[squadron].SquadronName;
     if (name.empty()) continue;
-    text += "[" + name + "]" + kLineEnd;
+    text.append("[").append(name).append("]").append(kLineEnd);
     for (int slot = 0; slot < 16; ++slot) {
-      text += "  " + form.PilotRoster[RosterIndex(squadron, slot)].RosterSkin + kLineEnd;
+      text.append("  ").append(form.PilotRoster[RosterIndex(squadron, slot)].RosterSkin);
+      text += kLineEnd;
     }
   }
   WriteTextFile(form.CampaignFolder + "paints.tavrek", text);
@@ -148,12 +149,14 @@ void WritePaints(TMainForm& form) {
 void WriteNoseArt(TMainForm& form) {
   std::string text;
   for (int squadron = 0; squadron <= form.LastSquadron; ++squadron) {
-    const std::string name = form.SquadronTable[squadron].SquadronName;
+    const std::string& name = form.SquadronTable[squadron].SquadronName;
     if (name.empty()) continue;
-    text += "[" + name + "]" + kLineEnd;
+    text.append("[").append(name).append("]").append(kLineEnd);
     for (int slot = 0; slot < 16; ++slot) {
       NoseArtCheck(form, squadron, slot);
-      text += "  " + Trim(form.PilotRoster[RosterIndex(squadron, slot)].RosterNoseArt) + kLineEnd;
+      text.append("  ").append(
+          TrimView(form.PilotRoster[RosterIndex(squadron, slot)].RosterNoseArt));
+      text += kLineEnd;
     }
   }
   WriteTextFile(form.CampaignFolder + "noseart.tavrek", text);

@@ -35,7 +35,7 @@ void BuildRoster(TMainForm& form) {
   std::string text;
   RosterNameIndex names(form);
   for (int squadron = 0; squadron <= form.LastSquadron; ++squadron) {
-    text += "[" + form.SquadronTable[squadron].SquadronName + "]" + std::string(kCrLf);
+    text.append("[").append(form.SquadronTable[squadron].SquadronName).append("]").append(kCrLf);
     for (int slot = 0; slot < 16; ++slot) {
       PilotEntry& pilot = form.PilotRoster[RosterIndex(squadron, slot)];
       std::string before = pilot.RosterName;
@@ -48,7 +48,8 @@ void BuildRoster(TMainForm& form) {
       PilotNameCheck(form, squadron, slot, names);
       pilot.RosterRank = StartRank(form, squadron, slot);
       pilot.RosterBirthDate = GetBirthDate(form, squadron, slot);
-      text += PilotLine(pilot) + std::string(kCrLf);
+      AppendPilotLine(text, pilot);
+      text += kCrLf;
     }
   }
   WriteTextFile(RosterPath(form), text);
@@ -74,8 +75,9 @@ class RosterReport {
     Log("the section of " + SquadronName(squadron) + " holds more than 16 pilots from line " +
         IntToStr(line_number) + " on; they are left out");
   }
-  void IncompleteLine(int line_number, const std::string& line) {
-    Log("line " + IntToStr(line_number) + " is no complete pilot line: \"" + line + "\"");
+  void IncompleteLine(int line_number, std::string_view line) {
+    Log("line " + IntToStr(line_number) + " is no complete pilot line: \"" + std::string(line) +
+        "\"");
   }
   void ShortSection(int squadron, int pilots) {
     Log("the section of " + SquadronName(squadron) + " holds " + IntToStr(pilots) +
@@ -99,7 +101,7 @@ class RosterReport {
   int extra_pilots_reported_for_ = -1;
 };
 
-void ReadRoster(TMainForm& form, const std::vector<std::string>& lines) {
+void ReadRoster(TMainForm& form, const TextLines& lines) {
   RosterReport report(form);
   int squadron = -1;
   int slot = -1;
@@ -109,7 +111,7 @@ void ReadRoster(TMainForm& form, const std::vector<std::string>& lines) {
     }
   };
   for (size_t index = 0; index < lines.size(); ++index) {
-    const std::string& line = lines[index];
+    const std::string_view line = lines[index];
     const int line_number = static_cast<int>(index) + 1;
     if (IsSectionHeader(line)) {
       end_section();
@@ -266,7 +268,7 @@ void LoadPilots(TMainForm& form) {
     ErrorLog(form, "No pilot.tavrek found.");
     throw ProgramError("No pilot.tavrek found." + std::string(kCrLf));
   }
-  ReadRoster(form, ReadTextLines(RosterPath(form)));
+  ReadRoster(form, ReadTextLineViews(RosterPath(form)));
   LoadPaints(form);
   LoadNoseArt(form);
   ReplaceLostPilots(form);
@@ -285,12 +287,13 @@ void RepairSquadronPilots(TMainForm& form, int squadron) {
 void SavePilot(TMainForm& form, int mode) {
   std::string text;
   for (int squadron = 0; squadron <= form.LastSquadron; ++squadron) {
-    const std::string name = form.SquadronTable[squadron].SquadronName;
+    const std::string& name = form.SquadronTable[squadron].SquadronName;
     if (name.empty()) continue;
-    text += "[" + name + "]" + std::string(kCrLf);
+    text.append("[").append(name).append("]").append(kCrLf);
     for (int slot = 0; slot < 16; ++slot) {
       RepairPilot(form, squadron, slot);
-      text += PilotLine(form.PilotRoster[RosterIndex(squadron, slot)]) + std::string(kCrLf);
+      AppendPilotLine(text, form.PilotRoster[RosterIndex(squadron, slot)]);
+      text += kCrLf;
     }
   }
   // An empty text would wipe the campaign's pilots: no squadron is loaded.

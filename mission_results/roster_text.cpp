@@ -83,40 +83,65 @@ std::string MedalList(std::string_view medal_count) {
   return list;
 }
 
-std::string PilotLine(const PilotEntry& pilot) {
-  return pilot.RosterMarker + " " + pilot.RosterKills + " " + pilot.RosterGroundKills + " " +
-         pilot.RosterSorties + " " + pilot.RosterName + " @" + pilot.RosterPhoto + " *" +
-         pilot.RosterRank + pilot.RosterMedalCount + " &" + pilot.RosterBirthDate +
-         pilot.RosterHomeTown;
+void AppendPilotLine(std::string& text, const PilotEntry& pilot) {
+  text.append(pilot.RosterMarker).append(" ");
+  text.append(pilot.RosterKills).append(" ");
+  text.append(pilot.RosterGroundKills).append(" ");
+  text.append(pilot.RosterSorties).append(" ");
+  text.append(pilot.RosterName).append(" @");
+  text.append(pilot.RosterPhoto).append(" *");
+  text.append(pilot.RosterRank).append(pilot.RosterMedalCount).append(" &");
+  text.append(pilot.RosterBirthDate).append(pilot.RosterHomeTown);
 }
 
+std::string PilotLine(const PilotEntry& pilot) {
+  std::string line;
+  AppendPilotLine(line, pilot);
+  return line;
+}
+
+namespace {
+
+// Copy's characters as a view into the text.
+std::string_view CopyView(std::string_view text, int column, int count) {
+  if (column < 1) column = 1;
+  if (count <= 0 || static_cast<size_t>(column) > text.size()) return {};
+  return text.substr(static_cast<size_t>(column - 1), static_cast<size_t>(count));
+}
+
+std::string_view TrimmedCopy(std::string_view text, int column, int count) {
+  return TrimView(CopyView(text, column, count));
+}
+
+}  // namespace
+
 void ReadPilotLine(std::string_view line, PilotEntry& pilot) {
-  pilot.RosterMarker = line.empty() ? std::string() : std::string(1, line[0]);
-  pilot.RosterKills = Trim(Copy(line, 3, 3));
-  pilot.RosterGroundKills = Trim(Copy(line, 7, 3));
-  pilot.RosterSorties = Trim(Copy(line, 11, 3));
-  std::string name = Trim(Copy(line, 15, 99));
+  pilot.RosterMarker.assign(line.substr(0, 1));
+  pilot.RosterKills.assign(TrimmedCopy(line, 3, 3));
+  pilot.RosterGroundKills.assign(TrimmedCopy(line, 7, 3));
+  pilot.RosterSorties.assign(TrimmedCopy(line, 11, 3));
+  std::string_view name = TrimmedCopy(line, 15, 99);
   const int star = Pos("*", line);
   if (star > 0) {
-    pilot.RosterRank = Trim(Copy(line, star + 1, 1));
-    pilot.RosterMedalCount = Trim(Copy(line, star + 2, 1));
+    pilot.RosterRank.assign(TrimmedCopy(line, star + 1, 1));
+    pilot.RosterMedalCount.assign(TrimmedCopy(line, star + 2, 1));
   }
   const int at = Pos("@", line);
-  if (at > 0) name = Trim(Copy(line, 15, Pos("@", name) - 1));
-  if (Trim(pilot.RosterMedalCount).empty()) pilot.RosterMedalCount = "0";
+  if (at > 0) name = TrimmedCopy(line, 15, Pos("@", name) - 1);
+  if (TrimView(pilot.RosterMedalCount).empty()) pilot.RosterMedalCount = "0";
   const int ampersand = Pos("&", line);
   if (ampersand > 0) {
-    pilot.RosterBirthDate = Trim(Copy(line, ampersand + 1, 4));
-    pilot.RosterHomeTown = Trim(Copy(line, ampersand + 5, 99));
+    pilot.RosterBirthDate.assign(TrimmedCopy(line, ampersand + 1, 4));
+    pilot.RosterHomeTown.assign(TrimmedCopy(line, ampersand + 5, 99));
   }
-  if (Trim(pilot.RosterHomeTown).empty()) pilot.RosterHomeTown = "Unknown";
+  if (TrimView(pilot.RosterHomeTown).empty()) pilot.RosterHomeTown = "Unknown";
   if (at > 0) {
-    const std::string after_at = Trim(Copy(line, at + 1, 99));
-    pilot.RosterPhoto = Trim(Copy(after_at, 1, Pos("*", after_at) - 1));
+    const std::string_view after_at = TrimmedCopy(line, at + 1, 99);
+    pilot.RosterPhoto.assign(TrimmedCopy(after_at, 1, Pos("*", after_at) - 1));
   } else {
     pilot.RosterPhoto.clear();
   }
-  pilot.RosterName = std::move(name);
+  pilot.RosterName.assign(name);
 }
 
 bool IsCompletePilotLine(std::string_view line) {

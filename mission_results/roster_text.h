@@ -39,6 +39,8 @@ std::string MedalList(std::string_view medal_count);
 
 // The pilot line of pilot.tavrek, without its line end.
 std::string PilotLine(const PilotEntry& pilot);
+// The same line put at the end of `text`.
+void AppendPilotLine(std::string& text, const PilotEntry& pilot);
 // Takes a pilot line into the entry: marker, counters, name, portrait, rank and medal count,
 // birth year and home town. A field whose marker (" *", " &") the line lacks keeps the value the
 // entry held; an empty medal count becomes "0" and an empty home town "Unknown". The name is
