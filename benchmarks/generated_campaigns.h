@@ -2,7 +2,10 @@
 
 #include <map>
 #include <memory>
+#include <string>
 
+#include "app/main_form.h"
+#include "campaign_data/option_defaults.h"
 #include "platform/dialogs.h"
 #include "platform/platform_services.h"
 
@@ -17,6 +20,16 @@ class GeneratedCampaigns {
     return *campaign;
   }
   PlatformServices& Platform() { return *platform_; }
+  // A window on `campaign` as the program starts it: the option boxes and menu marks at their
+  // defaults (without them every altitude and speed look-up fails and is logged), the
+  // campaign's game edition kept.
+  std::unique_ptr<TMainForm> ProgramForm(const Campaign& campaign) {
+    auto form = campaign.NewForm(Platform());
+    const std::string game = form->GameID;
+    SetOptionDefaults(*form);
+    form->GameID = game;
+    return form;
+  }
   // Removes the generated folders.
   void Clear() { campaigns_.clear(); }
 

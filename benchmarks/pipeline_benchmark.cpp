@@ -35,22 +35,10 @@ GeneratedCampaigns<Campaign>& Shared() {
   return campaigns;
 }
 
-// The form as the program starts it: the option boxes and menu marks at the window's defaults
-// (without them every altitude and speed look-up fails and is logged), the campaign's game
-// edition kept.
-template <typename Campaign>
-std::unique_ptr<TMainForm> ProgramForm(const Campaign& campaign) {
-  auto form = campaign.NewForm(Shared<Campaign>().Platform());
-  const std::string game = form->GameID;
-  SetOptionDefaults(*form);
-  form->GameID = game;
-  return form;
-}
-
 template <typename Campaign>
 void GenerateOneMission(benchmark::State& state, int size) {
   const Campaign& campaign = Shared<Campaign>().OfSize(size);
-  auto form = ProgramForm(campaign);
+  auto form = Shared<Campaign>().ProgramForm(campaign);
   form->TimeSettingsBox.Text = "Normal";
   for (auto _ : state) {
     state.PauseTiming();
@@ -99,7 +87,7 @@ void ReadAndWriteTheFiles(benchmark::State& state, int size) {
 template <typename Campaign>
 void KeepTheFilesOfAPass(benchmark::State& state, int size) {
   const Campaign& campaign = Shared<Campaign>().OfSize(size);
-  auto form = ProgramForm(campaign);
+  auto form = Shared<Campaign>().ProgramForm(campaign);
   for (auto _ : state) {
     PassGuard guard(*form, "Pass 1");
     guard.Commit();

@@ -39,18 +39,6 @@ GeneratedCampaigns<Campaign>& Shared() {
   return campaigns;
 }
 
-// The form as the program starts it: the option boxes and menu marks at the window's defaults
-// (without them every altitude and speed look-up fails and is logged), the campaign's game
-// edition kept.
-template <typename Campaign>
-std::unique_ptr<TMainForm> ProgramForm(const Campaign& campaign) {
-  auto form = campaign.NewForm(Shared<Campaign>().Platform());
-  const std::string game = form->GameID;
-  SetOptionDefaults(*form);
-  form->GameID = game;
-  return form;
-}
-
 // The mission's path below the game's Missions folder, with "/", as the game's log names it.
 std::string MissionPath(const TMainForm& form) {
   std::string path = form.GameCampaignFolder.substr(form.GameFolder.size());
@@ -135,7 +123,7 @@ std::string FlownLog(const std::string& mission, const std::string& mission_path
 template <typename Campaign>
 void WholeCycle(benchmark::State& state, int size) {
   const Campaign& campaign = Shared<Campaign>().OfSize(size);
-  auto form = ProgramForm(campaign);
+  auto form = Shared<Campaign>().ProgramForm(campaign);
   form->TimeSettingsBox.Text = "Normal";
   const std::string root = campaign.Folder().string() + "/";
   // An installed program folder holds the program, which saving the settings asks for.

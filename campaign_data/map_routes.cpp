@@ -92,7 +92,7 @@ std::string PointText(long long x, long long y) {
 struct MapAxisRule {
   bool known = false;
   bool along_x = true;        // East or West: x; North or South: y
-  bool axis_at_least = true;  // West or South: the Axis side enters at the smallest coordinate
+  bool axis_at_least = true;  // West or South: the Axis edge is the low end of the axis
 };
 
 MapAxisRule AxisRule(const std::string& map_axis) {
