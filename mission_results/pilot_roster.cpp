@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/main_form.h"
@@ -135,8 +137,9 @@ void ReadRoster(TMainForm& form, const TextLines& lines) {
     if (!IsCompletePilotLine(line)) report.IncompleteLine(line_number, line);
     PilotEntry& pilot = form.PilotRoster[RosterIndex(squadron, slot)];
     ReadPilotLine(line, pilot);
-    pilot.RosterName = RosterSafeText(FixPilotName(form, pilot.RosterName));
-    pilot.RosterHomeTown = RosterSafeText(pilot.RosterHomeTown);
+    pilot.RosterName = FixPilotName(form, pilot.RosterName);
+    MakeRosterSafe(pilot.RosterName);
+    MakeRosterSafe(pilot.RosterHomeTown);
   }
   end_section();
   if (squadron < form.LastSquadron) report.MissingSections(std::max(squadron + 1, 0));
@@ -240,6 +243,18 @@ void SeatPlayer(TMainForm& form) {
   player.RosterBirthDate = Trim(Copy(fields[3], 1, 99));
 }
 
+// Nearly every stored counter is whole already; only the others are rebuilt.
+void RepairCounter(std::string& counter) {
+  if (!IsThreeDigitCount(counter)) counter = RepairedCounter(counter);
+}
+
+// One character: the first of the marker as trimmed, a blank for none.
+void RepairMarker(std::string& marker) {
+  if (marker.size() == 1 && static_cast<unsigned char>(marker[0]) >= ' ') return;
+  const std::string_view trimmed = TrimView(marker);
+  marker = trimmed.empty() ? std::string(" ") : std::string(trimmed.substr(0, 1));
+}
+
 // What a slot must hold for its line to be read back the same.
 void RepairPilot(TMainForm& form, int squadron, int slot) {
   PilotEntry& pilot = form.PilotRoster[RosterIndex(squadron, slot)];
@@ -249,11 +264,10 @@ void RepairPilot(TMainForm& form, int squadron, int slot) {
     pilot.RosterRank = StartRank(form, squadron, slot);
     pilot.RosterMedalCount = "0";
   }
-  pilot.RosterKills = RepairedCounter(pilot.RosterKills);
-  pilot.RosterGroundKills = RepairedCounter(pilot.RosterGroundKills);
-  pilot.RosterSorties = RepairedCounter(pilot.RosterSorties);
-  const std::string marker = Trim(pilot.RosterMarker);
-  pilot.RosterMarker = marker.empty() ? std::string(" ") : marker.substr(0, 1);
+  RepairCounter(pilot.RosterKills);
+  RepairCounter(pilot.RosterGroundKills);
+  RepairCounter(pilot.RosterSorties);
+  RepairMarker(pilot.RosterMarker);
   if (!IsSingleDigit(pilot.RosterRank)) pilot.RosterRank = "0";
   if (!IsSingleDigit(pilot.RosterMedalCount)) pilot.RosterMedalCount = "0";
   if (pilot.RosterBirthDate.size() != 4) pilot.RosterBirthDate = "1920";
@@ -285,14 +299,28 @@ void RepairSquadronPilots(TMainForm& form, int squadron) {
 }
 
 void SavePilot(TMainForm& form, int mode) {
-  std::string text;
+  // The repairs come first and in the same order as before, as they may draw names; the text
+  // is then written into one buffer of its final size.
+  const SquadronTableType& squadrons = std::as_const(form.SquadronTable);
+  const PilotRosterType& roster = std::as_const(form.PilotRoster);
+  size_t size = 0;
   for (int squadron = 0; squadron <= form.LastSquadron; ++squadron) {
-    const std::string& name = form.SquadronTable[squadron].SquadronName;
+    const std::string& name = squadrons[squadron].SquadronName;
+    if (name.empty()) continue;
+    for (int slot = 0; slot < 16; ++slot) RepairPilot(form, squadron, slot);
+    size += name.size() + 2 + kCrLf.size();
+    for (int slot = 0; slot < 16; ++slot) {
+      size += PilotLineLength(roster[RosterIndex(squadron, slot)]) + kCrLf.size();
+    }
+  }
+  std::string text;
+  text.reserve(size);
+  for (int squadron = 0; squadron <= form.LastSquadron; ++squadron) {
+    const std::string& name = squadrons[squadron].SquadronName;
     if (name.empty()) continue;
     text.append("[").append(name).append("]").append(kCrLf);
     for (int slot = 0; slot < 16; ++slot) {
-      RepairPilot(form, squadron, slot);
-      AppendPilotLine(text, form.PilotRoster[RosterIndex(squadron, slot)]);
+      AppendPilotLine(text, roster[RosterIndex(squadron, slot)]);
       text += kCrLf;
     }
   }

@@ -1,6 +1,8 @@
 // The order of the pilots in their squadrons: PilotSort and PilotSwap of pilot_roster.h.
 
 #include <array>
+#include <numeric>
+#include <string>
 #include <utility>
 
 #include "app/main_form.h"
@@ -14,27 +16,60 @@ PilotEntry& Pilot(TMainForm& form, int squadron, int slot) {
   return form.PilotRoster[RosterIndex(squadron, slot)];
 }
 
+// What PilotSwap exchanges: everything of a pilot but the seat of his slot.
+constexpr std::array<std::string PilotEntry::*, 12> kPilotFields{
+    &PilotEntry::RosterName,       &PilotEntry::RosterMarker,      &PilotEntry::RosterKills,
+    &PilotEntry::RosterSorties,    &PilotEntry::RosterGroundKills, &PilotEntry::RosterRank,
+    &PilotEntry::RosterMedalCount, &PilotEntry::RosterPhoto,       &PilotEntry::RosterNoseArt,
+    &PilotEntry::RosterBirthDate,  &PilotEntry::RosterHomeTown,    &PilotEntry::RosterSkin};
+
+using SlotOrder = std::array<int, 16>;
+
+// Slot k of the squadron takes the pilot of slot order[k], as the exchanges that made the order
+// would have left him, each pilot moved once.
+void PutInOrder(TMainForm& form, int squadron, const SlotOrder& order) {
+  SlotOrder unchanged;
+  std::iota(unchanged.begin(), unchanged.end(), 0);
+  if (order == unchanged) return;
+  std::array<PilotEntry, 16> pilots;
+  for (int slot = 0; slot < 16; ++slot) {
+    PilotEntry& from = Pilot(form, squadron, order[slot]);
+    for (std::string PilotEntry::*field : kPilotFields)
+      pilots[slot].*field = std::move(from.*field);
+  }
+  for (int slot = 0; slot < 16; ++slot) {
+    PilotEntry& to = Pilot(form, squadron, slot);
+    for (std::string PilotEntry::*field : kPilotFields) to.*field = std::move(pilots[slot].*field);
+  }
+}
+
 // The exchange pass: for every slot i, every other slot j that ranks below it (rank code, then
 // victories, compared as text) changes places with it; on-line, markers order the pilots
 // (computer " " before human "^" before lost "d"). Several pilots of equal standing end in the
-// order these exchanges leave them, which the game's flights rely on, so no library sort.
+// order these exchanges leave them, which the game's flights rely on, so no library sort. The
+// exchanges are made on the slots' order, and the pilots are moved to theirs at the end.
 void ExchangePass(TMainForm& form, int squadron) {
   const bool coop = form.Coop.Checked;
   const bool online = coop || form.Dogfight.Checked;
+  const PilotRosterType& roster = std::as_const(form.PilotRoster);
+  SlotOrder order;
+  std::iota(order.begin(), order.end(), 0);
+  const auto at = [&](int slot) -> const PilotEntry& {
+    return roster[RosterIndex(squadron, order[slot])];
+  };
   for (int i = 0; i < 16; ++i) {
     for (int j = 0; j < 16; ++j) {
       if (j == i) continue;
-      const PilotEntry& at_i = Pilot(form, squadron, i);
-      const PilotEntry& at_j = Pilot(form, squadron, j);
+      const PilotEntry& at_i = at(i);
+      const PilotEntry& at_j = at(j);
       if (!coop && (at_j.RosterRank < at_i.RosterRank ||
                     (at_j.RosterRank == at_i.RosterRank && at_j.RosterKills < at_i.RosterKills))) {
-        PilotSwap(form, squadron, squadron, i, j);
+        std::swap(order[i], order[j]);
       }
-      if (online && Pilot(form, squadron, j).RosterMarker > Pilot(form, squadron, i).RosterMarker) {
-        PilotSwap(form, squadron, squadron, i, j);
-      }
+      if (online && at(j).RosterMarker > at(i).RosterMarker) std::swap(order[i], order[j]);
     }
   }
+  PutInOrder(form, squadron, order);
 }
 
 // From the order of seniority to the flights: each flight is led by one of the four most
@@ -128,13 +163,7 @@ void PilotSwap(TMainForm& form, int squadron1, int squadron2, int slot1, int slo
   if (squadron1 == squadron2 && slot1 == slot2) return;
   PilotEntry& a = Pilot(form, squadron1, slot1);
   PilotEntry& b = Pilot(form, squadron2, slot2);
-  for (std::string PilotEntry::*field :
-       {&PilotEntry::RosterName, &PilotEntry::RosterMarker, &PilotEntry::RosterKills,
-        &PilotEntry::RosterSorties, &PilotEntry::RosterGroundKills, &PilotEntry::RosterRank,
-        &PilotEntry::RosterMedalCount, &PilotEntry::RosterPhoto, &PilotEntry::RosterNoseArt,
-        &PilotEntry::RosterBirthDate, &PilotEntry::RosterHomeTown, &PilotEntry::RosterSkin}) {
-    std::swap(a.*field, b.*field);
-  }
+  for (std::string PilotEntry::*field : kPilotFields) std::swap(a.*field, b.*field);
 }
 
 void PilotSort(TMainForm& form) {

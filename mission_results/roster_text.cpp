@@ -33,6 +33,10 @@ std::string RepairedCounter(std::string_view counter) {
   return ThreeDigitCount(significant.empty() ? 0 : std::stoi(significant));
 }
 
+bool IsThreeDigitCount(std::string_view counter) {
+  return counter.size() == 3 && AllDigits(counter);
+}
+
 int CounterValue(std::string_view counter) {
   return StrToIntDef(Trim(counter), 0);
 }
@@ -43,10 +47,14 @@ bool IsSingleDigit(std::string_view text) {
 
 std::string RosterSafeText(std::string_view text) {
   std::string safe(text);
-  for (char& c : safe) {
+  MakeRosterSafe(safe);
+  return safe;
+}
+
+void MakeRosterSafe(std::string& text) {
+  for (char& c : text) {
     if (kMarkedCharacters.find(c) != std::string_view::npos) c = '_';
   }
-  return safe;
 }
 
 std::string WithoutRosterMarkers(std::string_view text) {
@@ -81,6 +89,15 @@ std::string MedalList(std::string_view medal_count) {
     list += IntToStr(medal);
   }
   return list;
+}
+
+size_t PilotLineLength(const PilotEntry& pilot) {
+  // The blanks and markers between the fields: " ", " ", " ", " ", " @", " *", " &".
+  constexpr size_t kSeparators = 10;
+  return pilot.RosterMarker.size() + pilot.RosterKills.size() + pilot.RosterGroundKills.size() +
+         pilot.RosterSorties.size() + pilot.RosterName.size() + pilot.RosterPhoto.size() +
+         pilot.RosterRank.size() + pilot.RosterMedalCount.size() + pilot.RosterBirthDate.size() +
+         pilot.RosterHomeTown.size() + kSeparators;
 }
 
 void AppendPilotLine(std::string& text, const PilotEntry& pilot) {

@@ -13,6 +13,9 @@ std::string ThreeDigitCount(long long count);
 // A stored counter made whole: a number of any width is zero-padded to three digits (and held
 // within 0..999); a text that is no number becomes "000".
 std::string RepairedCounter(std::string_view counter);
+// Whether the counter is stored whole: exactly three digits, which RepairedCounter keeps as it
+// is.
+bool IsThreeDigitCount(std::string_view counter);
 // The number a counter or code holds; a text that is no whole number counts as 0.
 int CounterValue(std::string_view counter);
 // Whether the text is one decimal digit ("0".."9").
@@ -22,6 +25,8 @@ bool IsSingleDigit(std::string_view text);
 // roster and gunner files ("@", "*", "&", "#", "^", "\") and the brackets of a section header
 // become "_".
 std::string RosterSafeText(std::string_view text);
+// The same change made in place.
+void MakeRosterSafe(std::string& text);
 // The same characters left out, as the pilot editor takes typed text.
 std::string WithoutRosterMarkers(std::string_view text);
 
@@ -39,6 +44,8 @@ std::string MedalList(std::string_view medal_count);
 
 // The pilot line of pilot.tavrek, without its line end.
 std::string PilotLine(const PilotEntry& pilot);
+// The length of that line.
+size_t PilotLineLength(const PilotEntry& pilot);
 // The same line put at the end of `text`.
 void AppendPilotLine(std::string& text, const PilotEntry& pilot);
 // Takes a pilot line into the entry: marker, counters, name, portrait, rank and medal count,
