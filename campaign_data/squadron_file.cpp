@@ -1,5 +1,6 @@
 #include "campaign_data/squadron_file.h"
 
+#include <utility>
 #include <vector>
 
 #include "app/main_form.h"
@@ -43,9 +44,10 @@ void SetFuel(TMainForm& form, int index) {
   }
 }
 
-void StoreBlock(TMainForm& form, int index, const SquadronBlock& block) {
+// The block's texts are moved into the table: the blocks are not used after.
+void StoreBlock(TMainForm& form, int index, SquadronBlock&& block) {
   SquadronEntry& squadron = form.SquadronTable[index];
-  squadron.SquadronName = block.name;
+  squadron.SquadronName = std::move(block.name);
   squadron.PlanesAvailable = block.planes.available;
   squadron.PlanesFlight = block.planes.available;
   squadron.PlanesMax = block.planes.maximum;
@@ -56,16 +58,16 @@ void StoreBlock(TMainForm& form, int index, const SquadronBlock& block) {
     squadron.PlanesFlight = squadron.PlanesMax;
     squadron.PlanesAvailable = squadron.PlanesMax;
   }
-  squadron.SquadronSkill = block.skill;
+  squadron.SquadronSkill = std::move(block.skill);
   squadron.SquadronClass = block.aircraft;
-  squadron.SquadronBaseClass = block.aircraft;
-  squadron.SquadronActive = block.active;
-  squadron.SquadronAI = block.ai;
-  squadron.SquadronMarkings = block.markings;
-  squadron.SquadronSkin = block.skin;
+  squadron.SquadronBaseClass = std::move(block.aircraft);
+  squadron.SquadronActive = std::move(block.active);
+  squadron.SquadronAI = std::move(block.ai);
+  squadron.SquadronMarkings = std::move(block.markings);
+  squadron.SquadronSkin = std::move(block.skin);
   squadron.SquadronWeapons = squadron.TypeDefaultWeapons;
-  squadron.SquadronHomeBase = block.base;
-  squadron.SquadronRadio = block.radio;
+  squadron.SquadronHomeBase = std::move(block.base);
+  squadron.SquadronRadio = std::move(block.radio);
   SetFuel(form, index);
   squadron.SquadronTakeOffLeg.clear();
   squadron.SquadronLandingLeg.clear();
@@ -126,7 +128,9 @@ void SquadronList(TMainForm& form, const std::string& mode) {
   form.SquadronFileEdition = form.GameID;
   const std::vector<std::string> name_overrides = ReadSquadronIds(form);
 
-  for (size_t i = 0; i < blocks.size(); ++i) StoreBlock(form, static_cast<int>(i), blocks[i]);
+  for (size_t i = 0; i < blocks.size(); ++i) {
+    StoreBlock(form, static_cast<int>(i), std::move(blocks[i]));
+  }
   form.LastSquadron = static_cast<int>(blocks.size()) - 1;
   LoadSquadrons(form);
   // The rules below fill every flight size still 0 from these, so they must be set: sizes of 0

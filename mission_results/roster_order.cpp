@@ -25,21 +25,17 @@ constexpr std::array<std::string PilotEntry::*, 12> kPilotFields{
 
 using SlotOrder = std::array<int, 16>;
 
-// Slot k of the squadron takes the pilot of slot order[k], as the exchanges that made the order
-// would have left him, each pilot moved once.
+// Slot k of the squadron takes the pilot of slot order[k]: each cycle of the order is followed
+// with one exchange per pilot.
 void PutInOrder(TMainForm& form, int squadron, const SlotOrder& order) {
-  SlotOrder unchanged;
-  std::iota(unchanged.begin(), unchanged.end(), 0);
-  if (order == unchanged) return;
-  std::array<PilotEntry, 16> pilots;
-  for (int slot = 0; slot < 16; ++slot) {
-    PilotEntry& from = Pilot(form, squadron, order[slot]);
-    for (std::string PilotEntry::*field : kPilotFields)
-      pilots[slot].*field = std::move(from.*field);
-  }
-  for (int slot = 0; slot < 16; ++slot) {
-    PilotEntry& to = Pilot(form, squadron, slot);
-    for (std::string PilotEntry::*field : kPilotFields) to.*field = std::move(pilots[slot].*field);
+  std::array<bool, 16> placed{};
+  for (int start = 0; start < 16; ++start) {
+    if (placed[start]) continue;
+    placed[start] = true;
+    for (int slot = start; order[slot] != start; slot = order[slot]) {
+      PilotSwap(form, squadron, squadron, slot, order[slot]);
+      placed[order[slot]] = true;
+    }
   }
 }
 

@@ -169,6 +169,69 @@ TEST(PilotSort, OnLineTheMarkersOrderThePilots) {
   EXPECT_EQ(ranks, "6600055511133222");
 }
 
+// The exchange pass as it reads: each exchange made on the roster as soon as it is due.
+void ExchangeInPlace(RosterWorld& w, int squadron, bool coop) {
+  for (int i = 0; i < 16; ++i) {
+    for (int j = 0; j < 16; ++j) {
+      if (j == i) continue;
+      const PilotEntry& at_i = w.Pilot(squadron, i);
+      const PilotEntry& at_j = w.Pilot(squadron, j);
+      if (!coop && (at_j.RosterRank < at_i.RosterRank ||
+                    (at_j.RosterRank == at_i.RosterRank && at_j.RosterKills < at_i.RosterKills))) {
+        PilotSwap(w.form, squadron, squadron, i, j);
+      }
+      if (w.Pilot(squadron, j).RosterMarker > w.Pilot(squadron, i).RosterMarker) {
+        PilotSwap(w.form, squadron, squadron, i, j);
+      }
+    }
+  }
+}
+
+std::vector<std::string> AllFields(RosterWorld& w, int squadron) {
+  std::vector<std::string> fields;
+  for (int slot = 0; slot < 16; ++slot) {
+    const PilotEntry& p = w.Pilot(squadron, slot);
+    fields.push_back(p.RosterName + "|" + p.RosterRank + "|" + p.RosterKills + "|" +
+                     p.RosterMarker + "|" + p.RosterPhoto + "|" + p.RosterSeat);
+  }
+  return fields;
+}
+
+// On-line the sort is the exchange pass alone. Many pilots of equal standing, in shuffled
+// slots, must end where the exchanges one by one would leave them, every field moving with its
+// pilot but the seat, which stays with the slot.
+TEST(PilotSort, EqualPilotsEndWhereTheExchangesOneByOneLeaveThem) {
+  const char* const ranks[] = {"1", "2", "2", "0"};
+  const char* const kills[] = {"000", "001", "001"};
+  const char* const markers[] = {" ", "^", "d", " ", "^"};
+  for (const bool coop : {false, true}) {
+    RosterWorld sorted;
+    RosterWorld reference;
+    for (RosterWorld* w : {&sorted, &reference}) {
+      w->form.Coop.Checked = coop;
+      w->form.Dogfight.Checked = !coop;
+      w->form.PlayerName = "Nobody";
+      for (int squadron = 0; squadron < 4; ++squadron) {
+        w->AddSquadron({.name = "Sq" + IntToStr(squadron), .nation = "us"});
+        for (int slot = 0; slot < 16; ++slot) {
+          const int n = (slot * 7 + squadron * 5) % 16;
+          PilotEntry& pilot = w->Pilot(squadron, slot);
+          pilot = MakePilot("P" + IntToStr(n), ranks[(n + squadron) % 4], kills[n % 3],
+                            markers[(n * 3 + squadron) % 5]);
+          pilot.RosterPhoto = "DGen\\Photo" + IntToStr(n);
+          pilot.RosterSeat = IntToStr(slot);
+        }
+      }
+    }
+    PilotSort(sorted.form);
+    for (int squadron = 0; squadron < 4; ++squadron) {
+      ExchangeInPlace(reference, squadron, coop);
+      EXPECT_EQ(AllFields(sorted, squadron), AllFields(reference, squadron))
+          << (coop ? "co-op" : "dogfight") << ", squadron " << squadron;
+    }
+  }
+}
+
 TEST(PilotSwap, ExchangesEveryFieldButTheSeat) {
   RosterWorld w;
   w.AddSquadron({.name = "A0", .nation = "us"});

@@ -16,7 +16,11 @@ TEST(RepairedCounter, PadsNumbersHoldsLargeOnesAndStartsOthersAgain) {
       {"0007", "007"}, {"1000", "999"}, {"123456", "999"}, {"", "000"},    {"abc", "000"},
       {"-3", "000"},   {"1 2", "000"},  {"+5", "000"},
   };
-  for (const Case& c : cases) EXPECT_EQ(RepairedCounter(c.stored), c.written) << c.stored;
+  for (const Case& c : cases) {
+    EXPECT_EQ(RepairedCounter(c.stored), c.written) << c.stored;
+    // A counter taken as whole is one the repair leaves as it is.
+    EXPECT_EQ(IsThreeDigitCount(c.stored), c.stored == c.written) << c.stored;
+  }
 }
 
 TEST(ThreeDigitCount, HeldWithinTheField) {
@@ -79,6 +83,8 @@ TEST(PilotLine, ReadsBackWhatItWrites) {
   pilot.RosterHomeTown = "Den Haag";
   const std::string line = PilotLine(pilot);
   EXPECT_EQ(line, "^ 012 003 140 Jan van der Berg @DGen\\DU\\07 *42 &1917Den Haag");
+  EXPECT_EQ(PilotLineLength(pilot), line.size());
+  EXPECT_EQ(PilotLineLength(PilotEntry{}), PilotLine(PilotEntry{}).size());
   EXPECT_TRUE(IsCompletePilotLine(line));
   PilotEntry read;
   ReadPilotLine(line, read);
