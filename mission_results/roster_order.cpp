@@ -1,8 +1,10 @@
 // The order of the pilots in their squadrons: PilotSort and PilotSwap of pilot_roster.h.
 
+#include <algorithm>
 #include <array>
 #include <numeric>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "app/main_form.h"
@@ -25,9 +27,16 @@ constexpr std::array<std::string PilotEntry::*, 12> kPilotFields{
 
 using SlotOrder = std::array<int, 16>;
 
+SlotOrder UnchangedOrder() {
+  SlotOrder order;
+  std::iota(order.begin(), order.end(), 0);
+  return order;
+}
+
 // Slot k of the squadron takes the pilot of slot order[k]: each cycle of the order is followed
 // with one exchange per pilot.
 void PutInOrder(TMainForm& form, int squadron, const SlotOrder& order) {
+  if (order == UnchangedOrder()) return;
   std::array<bool, 16> placed{};
   for (int start = 0; start < 16; ++start) {
     if (placed[start]) continue;
@@ -39,45 +48,66 @@ void PutInOrder(TMainForm& form, int squadron, const SlotOrder& order) {
   }
 }
 
+// The byte-wise comparison of std::string (-1, 0 or 1), without a library call for the
+// one- to three-character codes and counters it mostly sees.
+int CompareText(std::string_view a, std::string_view b) {
+  const size_t common = std::min(a.size(), b.size());
+  for (size_t k = 0; k < common; ++k) {
+    const auto x = static_cast<unsigned char>(a[k]);
+    const auto y = static_cast<unsigned char>(b[k]);
+    if (x != y) return x < y ? -1 : 1;
+  }
+  return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
 // The exchange pass: for every slot i, every other slot j that ranks below it (rank code, then
 // victories, compared as text) changes places with it; on-line, markers order the pilots
 // (computer " " before human "^" before lost "d"). Several pilots of equal standing end in the
 // order these exchanges leave them, which the game's flights rely on, so no library sort. The
-// exchanges are made on the slots' order, and the pilots are moved to theirs at the end.
-void ExchangePass(TMainForm& form, int squadron) {
+// exchanges are made on the order of the slots; no pilot moves yet.
+SlotOrder ExchangeOrder(const TMainForm& form, int squadron) {
   const bool coop = form.Coop.Checked;
   const bool online = coop || form.Dogfight.Checked;
-  const PilotRosterType& roster = std::as_const(form.PilotRoster);
-  SlotOrder order;
-  std::iota(order.begin(), order.end(), 0);
-  const auto at = [&](int slot) -> const PilotEntry& {
-    return roster[RosterIndex(squadron, order[slot])];
+  struct Standing {
+    std::string_view rank;
+    std::string_view kills;
+    std::string_view marker;
   };
+  std::array<Standing, 16> standing;
+  for (int slot = 0; slot < 16; ++slot) {
+    const PilotEntry& pilot = form.PilotRoster[RosterIndex(squadron, slot)];
+    standing[slot] = {pilot.RosterRank, pilot.RosterKills, pilot.RosterMarker};
+  }
+  SlotOrder order = UnchangedOrder();
   for (int i = 0; i < 16; ++i) {
     for (int j = 0; j < 16; ++j) {
       if (j == i) continue;
-      const PilotEntry& at_i = at(i);
-      const PilotEntry& at_j = at(j);
-      if (!coop && (at_j.RosterRank < at_i.RosterRank ||
-                    (at_j.RosterRank == at_i.RosterRank && at_j.RosterKills < at_i.RosterKills))) {
+      const Standing& at_i = standing[order[i]];
+      const Standing& at_j = standing[order[j]];
+      if (!coop) {
+        const int rank = CompareText(at_j.rank, at_i.rank);
+        if (rank < 0 || (rank == 0 && CompareText(at_j.kills, at_i.kills) < 0)) {
+          std::swap(order[i], order[j]);
+        }
+      }
+      if (online && CompareText(standing[order[j]].marker, standing[order[i]].marker) > 0) {
         std::swap(order[i], order[j]);
       }
-      if (online && at(j).RosterMarker > at(i).RosterMarker) std::swap(order[i], order[j]);
     }
   }
-  PutInOrder(form, squadron, order);
+  return order;
 }
 
 // From the order of seniority to the flights: each flight is led by one of the four most
 // senior pilots, with the next ones as their wingmen.
-void FormFlights(TMainForm& form, int squadron) {
+void FormFlights(const TMainForm& form, int squadron, SlotOrder& order) {
   constexpr std::array<std::pair<int, int>, 9> kExchanges{
       {{1, 4}, {2, 8}, {3, 12}, {7, 9}, {6, 5}, {14, 15}, {5, 10}, {9, 14}, {1, 2}}};
   constexpr std::array<std::pair<int, int>, 4> kThreePlaneExchanges{
       {{2, 3}, {6, 7}, {10, 11}, {14, 15}}};
-  for (const auto& [a, b] : kExchanges) PilotSwap(form, squadron, squadron, a, b);
+  for (const auto& [a, b] : kExchanges) std::swap(order[a], order[b]);
   if (form.SquadronTable[squadron].PlanesExtra != 3) return;
-  for (const auto& [a, b] : kThreePlaneExchanges) PilotSwap(form, squadron, squadron, a, b);
+  for (const auto& [a, b] : kThreePlaneExchanges) std::swap(order[a], order[b]);
 }
 
 // The last slot of squadron 0 that holds the player's name; -1 when none does.
@@ -167,11 +197,17 @@ void PilotSort(TMainForm& form) {
   const int first = form.SquadronManagement.Checked ? 1 : 0;
   for (int squadron = first; squadron <= form.LastSquadron; ++squadron) {
     if (form.SquadronTable[squadron].PlanesExtra < 1) FlightSizeCheck(form, squadron);
-    ExchangePass(form, squadron);
+    SlotOrder order = ExchangeOrder(form, squadron);
+    // The player's slot is read from squadron 0 as the exchanges left it.
+    if (squadron == 0) {
+      PutInOrder(form, squadron, order);
+      order = UnchangedOrder();
+    }
     if (const int player_slot = PlayerSlot(form); player_slot >= 0) {
       form.PlayerRankIndex = StrToIntDef(Trim(Pilot(form, 0, player_slot).RosterRank), 0);
     }
-    if (!online) FormFlights(form, squadron);
+    if (!online) FormFlights(form, squadron, order);
+    PutInOrder(form, squadron, order);
   }
   int player_slot = form.LastSquadron >= 0 ? PlayerSlot(form) : -1;
   if (player_slot >= 0) {
