@@ -34,7 +34,7 @@ std::string RepairedCounter(std::string_view counter) {
 }
 
 bool IsThreeDigitCount(std::string_view counter) {
-  return counter.size() == 3 && AllDigits(counter);
+  return counter.size() == 3 && IsDigit(counter[0]) && IsDigit(counter[1]) && IsDigit(counter[2]);
 }
 
 int CounterValue(std::string_view counter) {
@@ -66,7 +66,7 @@ std::string WithoutRosterMarkers(std::string_view text) {
 }
 
 bool IsSectionHeader(std::string_view line) {
-  return StartsWith(TrimLeft(line), "[");
+  return StartsWith(TrimLeftView(line), "[");
 }
 
 std::string FirstNameOf(std::string_view name) {
