@@ -1,5 +1,6 @@
 #include "mission_generation/anti_shipping_missions.h"
 
+#include <cstdint>
 #include <string>
 #include <utility>
 
@@ -15,6 +16,7 @@
 #include "mission_generation/plan_run.h"
 #include "mission_generation/plan_turn.h"
 #include "mission_generation/planned_legs.h"
+#include "mission_generation/shipping_targets.h"
 #include "mission_generation/squadron_traits.h"
 #include "platform/ascii.h"
 
@@ -74,9 +76,11 @@ int StrikeChance(TMainForm& form, PlanRun& run, int i) {
 
 class ShippingStrike {
  public:
-  ShippingStrike(TMainForm& form, PlanRun& run, const ColumnTargetsTaken& taken, int squadron)
+  ShippingStrike(TMainForm& form, PlanRun& run, const ShippingTargets& targets,
+                 const ColumnTargetsTaken& taken, int squadron)
       : form_(form),
         run_(run),
+        targets_(targets),
         taken_(taken),
         i_(squadron),
         entry_(form.SquadronTable[squadron]),
@@ -127,6 +131,27 @@ class ShippingStrike {
   // patrol areas to hide in. The first scan takes the last carrier no squadron of the same
   // group attacks; the second the first carrier at all.
   int FoundCarrier(bool unique) {
+    if (i_ == 0) return FoundCarrierForThePlayer(unique);
+    if (entry_.SquadronRole == "1") return -1;
+    int found = -1;
+    for (int c : targets_.Carriers()) {
+      if (form_.ColumnTable[c].ColumnArmy == entry_.SquadronArmy) continue;
+      if (!reach_.Within(run_.RouteStart(c, 1), 0) || !CarriersKnown()) continue;
+      if (unique && taken_.TakenByOther(form_, i_, c)) continue;
+      found = c;
+      if (!unique) break;
+    }
+    return found;
+  }
+
+  bool CarriersKnown() {
+    return form_.ReconCount[static_cast<size_t>(SideNumber(entry_))] >= kCarriersKnown ||
+           !run_.PatrolFileExists();
+  }
+
+  // The player's squadron asked about the front centre may widen the action radius, so its
+  // scans test every column in the order the reach was always asked.
+  int FoundCarrierForThePlayer(bool unique) {
     int found = -1;
     for (int c = 0; c <= form_.LastColumn; ++c) {
       const ColumnEntry& column = form_.ColumnTable[c];
@@ -135,10 +160,7 @@ class ShippingStrike {
       if (!reach_.Within(run_.RouteStart(c, 1), 0)) continue;
       if (!RouteLongEnough(column) || !IsCarrierColumn(column) || !IsShipColumn(column)) continue;
       if (column.ColumnPlace == "Blank" || column.ColumnPlace == "Future") continue;
-      if (form_.ReconCount[static_cast<size_t>(SideNumber(entry_))] < kCarriersKnown &&
-          run_.PatrolFileExists()) {
-        continue;
-      }
+      if (!CarriersKnown()) continue;
       if (!OnTheMap(column)) continue;
       if (unique && taken_.TakenByOther(form_, i_, c)) continue;
       found = c;
@@ -147,8 +169,28 @@ class ShippingStrike {
     return found;
   }
 
-  // The first enemy ship near the front that passes a draw of 0 in two.
+  // The first enemy ship near the front that passes a draw of 0 in two. Every enemy column
+  // costs a draw, ship or not; the columns that cannot be taken spend theirs in one skip.
   int ShipNearFront() {
+    if (i_ == 0) return ShipNearFrontForThePlayer();
+    const std::string& army = entry_.SquadronArmy;
+    const bool fighter = entry_.SquadronRole == "1";
+    int undrawn = 0;  // the first column whose draw is still to come
+    for (int c : targets_.ShipsNearFront()) {
+      if (form_.ColumnTable[c].ColumnArmy == army) continue;
+      if (!reach_.Within(run_.RouteStart(c, 1), 0)) continue;
+      if (fighter && !targets_.Transport(c)) continue;
+      form_.Rand.Skip(static_cast<std::uint64_t>(targets_.ColumnsNotOf(army, undrawn, c - 1)));
+      undrawn = c + 1;
+      if (form_.Random(2) != 0 || taken_.TakenByOther(form_, i_, c)) continue;
+      return c;
+    }
+    form_.Rand.Skip(
+        static_cast<std::uint64_t>(targets_.ColumnsNotOf(army, undrawn, form_.LastColumn)));
+    return -1;
+  }
+
+  int ShipNearFrontForThePlayer() {
     for (int c = 0; c <= form_.LastColumn; ++c) {
       const ColumnEntry& column = form_.ColumnTable[c];
       if (column.ColumnArmy == entry_.SquadronArmy) continue;
@@ -204,6 +246,7 @@ class ShippingStrike {
 
   TMainForm& form_;
   PlanRun& run_;
+  const ShippingTargets& targets_;
   const ColumnTargetsTaken& taken_;
   int i_;
   SquadronEntry& entry_;
@@ -212,9 +255,9 @@ class ShippingStrike {
   int whole_speed_;
 };
 
-void PlanShippingStrike(TMainForm& form, PlanRun& run, const ColumnTargetsTaken& taken,
-                        ColumnPresence& columns, int i) {
-  ShippingStrike strike(form, run, taken, i);
+void PlanShippingStrike(TMainForm& form, PlanRun& run, const ShippingTargets& targets,
+                        const ColumnTargetsTaken& taken, ColumnPresence& columns, int i) {
+  ShippingStrike strike(form, run, targets, taken, i);
   const int chance = StrikeChance(form, run, i);
   if (chance <= 2) return;
   for (int k = 2; k <= chance; ++k) {
@@ -229,9 +272,11 @@ void PlanAntiShippingStrikes(TMainForm& form, PlanRun& run) {
   ErrorLog(form, "Check for Anti-Shipping Missions.");
   ColumnPresence columns("the shipping strikes");
   const ColumnTargetsTaken taken(form);
+  const ShippingTargets targets(form, run);
   for (int i = 0; i <= form.LastSquadron; ++i) {
     if (run.LeftOut(i) || form.SquadronTable[i].SquadronInMission != "Y") continue;
     if (form.NewCampaignFlag == "Y") continue;
-    PlanTurn(form, i, "Shipping strike", [&] { PlanShippingStrike(form, run, taken, columns, i); });
+    PlanTurn(form, i, "Shipping strike",
+             [&] { PlanShippingStrike(form, run, targets, taken, columns, i); });
   }
 }

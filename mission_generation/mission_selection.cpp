@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/main_form.h"
+#include "campaign_data/point_grid.h"
 #include "campaign_data/run_log.h"
 #include "campaign_data/text.h"
 #include "mission_generation/flight_performance.h"
@@ -45,10 +46,12 @@ struct TargetCandidate {
   bool drop_zone;  // "_Dropzone" in its name
 };
 
-// The candidates in index order, with the highest number any of them can draw.
+// The candidates in index order, with the highest number any of them can draw and their
+// positions by map cell.
 class TargetCandidates : public std::vector<TargetCandidate> {
  public:
   int highest_draw = 0;
+  PointGrid grid{{}};
 };
 
 class Selection {
@@ -108,25 +111,37 @@ class Selection {
     // Away from the player's squadron a reach test changes nothing, so a squadron without
     // the payload draws nothing and the tests need no position text.
     if (Contains(payload4_, "none") || !reach_.HasBase()) return;
+    // A fighter without long-range tanks must reach under both rules: the nearer limit.
     const bool short_fighter = fighter_ && entry_.TypePayload5 == "none";
+    const long long limit =
+        short_fighter ? std::min(reach_.Limit(0), reach_.Limit(2)) : reach_.Limit(0);
+    const SquadronReach::SquaredLimit squared = reach_.Squared(limit);
     const auto reached = [&](const TargetCandidate& candidate) {
+      const int settled = squared.Settle(candidate.point);
+      if (settled >= 0) return settled == 1;
       return reach_.Reaches(candidate.point, 0) &&
              !(short_fighter && !reach_.Reaches(candidate.point, 2));
     };
     // Once the best worth drawn is at least what any location can draw, only a drop zone for
     // paratroopers can still win, so the rest of the scan only spends a draw per location.
     const bool beaten_by_worth_only = !carries_paratroops_;
+    long long drawn = 0;
     auto next = near_front_.begin();
     for (; next != near_front_.end(); ++next) {
       if (beaten_by_worth_only && best_ >= near_front_.highest_draw) break;
       const TargetCandidate& candidate = *next;
       if (!reached(candidate)) continue;
+      ++drawn;
       const int draw = form_.Random(candidate.value);
       if (draw <= best_ && !(carries_paratroops_ && candidate.drop_zone)) continue;
       if (candidate.barred) continue;
       Weigh(candidate.location);
     }
-    form_.Rand.Skip(static_cast<std::uint64_t>(std::count_if(next, near_front_.end(), reached)));
+    if (next == near_front_.end()) return;
+    const long long all_reached = near_front_.grid.CountInDisk(
+        squared.centre, squared.surely_within, squared.surely_beyond,
+        [&](int k) { return reached(near_front_[static_cast<size_t>(k)]); });
+    form_.Rand.Skip(static_cast<std::uint64_t>(all_reached - drawn));
   }
 
   // The player's squadron asked about the front centre may widen the action radius, so every
@@ -481,6 +496,10 @@ TargetCandidates LocationsNearFront(const TMainForm& form, const PlanRun& run) {
     // A draw of n answers 0..n-1, and 0 for n of 1 or less.
     near_front.highest_draw = std::max(near_front.highest_draw, location.LocationTargetValue - 1);
   }
+  std::vector<WholeMetrePoint> points;
+  points.reserve(near_front.size());
+  for (const TargetCandidate& candidate : near_front) points.push_back(candidate.point);
+  near_front.grid = PointGrid(points);
   return near_front;
 }
 

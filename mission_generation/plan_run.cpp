@@ -232,6 +232,27 @@ bool SquadronReach::Reaches(const WholeMetrePoint& point, int range_rule) {
   return RangeRuleHolds(RangeDistance(point, *base_), limit_, range_rule);
 }
 
+long long SquadronReach::Limit(int range_rule) {
+  if (form_.ActionRadiusKm != radius_km_) ReadLimits();
+  return range_rule == 2 ? kRule2Limit : limit_;
+}
+
+SquadronReach::SquaredLimit SquadronReach::Squared(long long limit) const {
+  SquaredLimit squared;
+  if (!base_) {
+    squared.surely_beyond = -1;
+    return squared;
+  }
+  squared.centre = {base_->x - 1, base_->y - 1};
+  // Whole metres are the root cut down, and a point on the centre measures one metre: below
+  // (limit - 1)^2 the measure is under the limit, above (limit + 1)^2 it is over.
+  if (limit >= 2 && limit <= SquaredLimit::kSquaredAxis) {
+    squared.surely_within = (limit - 1) * (limit - 1);
+    squared.surely_beyond = (limit + 1) * (limit + 1);
+  }
+  return squared;
+}
+
 bool SquadronReach::Within(const std::string& position, int range_rule) {
   if (position.empty()) return false;
   return Within(position, ReadWholeMetres(position), range_rule);

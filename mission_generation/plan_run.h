@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -151,6 +152,32 @@ class SquadronReach {
   // answer needs no position text. False without a readable take-off position.
   bool Reaches(const WholeMetrePoint& point, int range_rule);
   bool HasBase() const { return base_.has_value(); }
+
+  // The metres Reaches(point, rule) stays below under rule 0 (the reach) or 2.
+  long long Limit(int range_rule);
+  // For many points at once: squared whole metres from the take-off position settle whether a
+  // point lies nearer than `limit` metres by the range tests' measure, except near the edge.
+  // Nothing settles without a take-off position.
+  struct SquaredLimit {
+    WholeMetrePoint centre;        // the take-off position less a metre on each axis
+    long long surely_within = -1;  // squared metres below which a point is nearer than the limit
+    long long surely_beyond = std::numeric_limits<long long>::max();  // and above which it is not
+    // Points farther out than this on an axis are measured, so that no square overflows.
+    static constexpr long long kSquaredAxis = 1LL << 26;
+    // 1 within, 0 beyond, -1 when the point must be measured.
+    int Settle(const WholeMetrePoint& point) const {
+      const long long dx = point.x - centre.x;
+      const long long dy = point.y - centre.y;
+      if (dx > kSquaredAxis || dx < -kSquaredAxis || dy > kSquaredAxis || dy < -kSquaredAxis) {
+        return -1;
+      }
+      const long long squared = dx * dx + dy * dy;
+      if (squared < surely_within) return 1;
+      if (squared > surely_beyond) return 0;
+      return -1;
+    }
+  };
+  SquaredLimit Squared(long long limit) const;
 
  private:
   void ReadLimits();

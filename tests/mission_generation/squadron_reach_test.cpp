@@ -55,6 +55,42 @@ TEST(SquadronReach, AnswersAsTheMeasuredDistanceAtTheEdgesOfTheRadius) {
   }
 }
 
+// Squared metres settle only what measuring would answer, under rule 0 and rule 2, on rings
+// about each limit and on points scattered over and beyond the reach.
+TEST(SquadronReach, SquaredMetresSettleAsMeasuringWould) {
+  for (const int radius_km : {0, 1, 120, 250, 300}) {
+    TestWorld world;
+    PlaceSquadron(*world.form, radius_km);
+    SquadronReach reach(*world.form, 3);
+    for (const int rule : {0, 2}) {
+      const SquadronReach::SquaredLimit squared = reach.Squared(reach.Limit(rule));
+      int settled = 0;
+      int points = 0;
+      for (int step = 0; step < 400; ++step) {
+        const double angle = step * 3.14159265358979 / 200.0;
+        for (const double metres : {0.0, 1.0, 2.0, 50000.0, 199997.0, 199999.0, 200001.0,
+                                    radius_km * 1000.0 - 2, radius_km * 1000.0 + 1, 400000.0}) {
+          const WholeMetrePoint point{99999 + std::llround(metres * std::cos(angle)),
+                                      199999 + std::llround(metres * std::sin(angle))};
+          const int settle = squared.Settle(point);
+          ++points;
+          if (settle < 0) continue;
+          ++settled;
+          ASSERT_EQ(settle == 1, reach.Reaches(point, rule))
+              << "radius " << radius_km << " km, rule " << rule << ", point " << point.x << " "
+              << point.y;
+        }
+      }
+      // A limit under two metres settles nothing: a point on the take-off position measures one.
+      if (reach.Limit(rule) >= 2) {
+        EXPECT_GT(settled * 2, points) << "radius " << radius_km << " km, rule " << rule;
+      } else {
+        EXPECT_EQ(settled, 0);
+      }
+    }
+  }
+}
+
 TEST(SquadronReach, ASquadronWithoutATakeOffPositionReachesNothing) {
   TestWorld world;
   PlaceSquadron(*world.form, 250);

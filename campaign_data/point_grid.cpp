@@ -1,0 +1,85 @@
+#include "campaign_data/point_grid.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kPointsPerCell = 8;
+
+long long Squared(long long metres) {
+  return metres * metres;
+}
+
+// Metres from a coordinate to the nearest and farthest of first..last.
+long long NearGap(long long at, long long first, long long last) {
+  return at < first ? first - at : at > last ? at - last : 0;
+}
+
+long long FarGap(long long at, long long first, long long last) {
+  return std::max(std::llabs(at - first), std::llabs(last - at));
+}
+
+}  // namespace
+
+PointGrid::PointGrid(const std::vector<WholeMetrePoint>& points)
+    : points_(static_cast<int>(points.size())) {
+  if (points.empty()) return;
+  long long max_x = points.front().x;
+  long long max_y = points.front().y;
+  min_x_ = max_x;
+  min_y_ = max_y;
+  for (const WholeMetrePoint& point : points) {
+    min_x_ = std::min(min_x_, point.x);
+    min_y_ = std::min(min_y_, point.y);
+    max_x = std::max(max_x, point.x);
+    max_y = std::max(max_y, point.y);
+  }
+  if (max_x - min_x_ >= kExactAxis || max_y - min_y_ >= kExactAxis) return;
+  measured_one_by_one_ = false;
+
+  const int side = std::max(1, static_cast<int>(std::sqrt(points.size() / kPointsPerCell)));
+  const long long span = std::max(max_x - min_x_, max_y - min_y_) + 1;
+  cell_metres_ = (span + side - 1) / side;
+  columns_ = static_cast<int>((max_x - min_x_) / cell_metres_) + 1;
+  rows_ = static_cast<int>((max_y - min_y_) / cell_metres_) + 1;
+
+  const auto cell_of = [&](const WholeMetrePoint& point) {
+    return static_cast<size_t>((point.y - min_y_) / cell_metres_ * columns_ +
+                               (point.x - min_x_) / cell_metres_);
+  };
+  cell_starts_.assign(static_cast<size_t>(columns_) * static_cast<size_t>(rows_) + 1, 0);
+  for (const WholeMetrePoint& point : points) ++cell_starts_[cell_of(point) + 1];
+  for (size_t cell = 1; cell < cell_starts_.size(); ++cell) {
+    cell_starts_[cell] += cell_starts_[cell - 1];
+  }
+  entries_.resize(points.size());
+  std::vector<int> filled(cell_starts_.begin(), cell_starts_.end() - 1);
+  for (int k = 0; k < points_; ++k) {
+    entries_[static_cast<size_t>(filled[cell_of(points[static_cast<size_t>(k)])]++)] = k;
+  }
+}
+
+PointGrid::Box PointGrid::CellBox(const WholeMetrePoint& centre, int column, int row) const {
+  const long long x0 = min_x_ + column * cell_metres_;
+  const long long y0 = min_y_ + row * cell_metres_;
+  const long long x1 = x0 + cell_metres_ - 1;
+  const long long y1 = y0 + cell_metres_ - 1;
+  return {Squared(NearGap(centre.x, x0, x1)) + Squared(NearGap(centre.y, y0, y1)),
+          Squared(FarGap(centre.x, x0, x1)) + Squared(FarGap(centre.y, y0, y1))};
+}
+
+PointGrid::ColumnSpan PointGrid::ColumnsNotBeyond(const WholeMetrePoint& centre, int row,
+                                                  long long surely_beyond) const {
+  const long long y0 = min_y_ + row * cell_metres_;
+  const long long row_gap = Squared(NearGap(centre.y, y0, y0 + cell_metres_ - 1));
+  if (row_gap > surely_beyond) return {0, -1};
+  // A metre more than the root of what is left, so that no column that may count is missed.
+  const long long reach =
+      static_cast<long long>(std::sqrt(static_cast<double>(surely_beyond - row_gap))) + 1;
+  const long long first = std::max(centre.x - reach - min_x_, 0LL) / cell_metres_;
+  const long long last = centre.x + reach - min_x_;
+  if (last < 0) return {0, -1};
+  return {static_cast<int>(std::min<long long>(first, columns_)),
+          static_cast<int>(std::min<long long>(last / cell_metres_, columns_ - 1))};
+}
