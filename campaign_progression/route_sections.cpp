@@ -18,7 +18,11 @@ constexpr size_t kValueLimit = 99;
 constexpr int kRailFileMissing = 3;
 constexpr int kSeaFileMissing = 4;
 
-bool ReadHeader(const std::string& line, RouteSection& section) {
+bool IsHeader(std::string_view line) {
+  return line.find('[') != std::string_view::npos;
+}
+
+bool ReadHeader(std::string_view line, RouteSection& section) {
   const std::string text = Trim(line);
   const size_t open = text.find('[');
   const size_t to = text.find(" to ", open);
@@ -69,15 +73,24 @@ const std::vector<int>& Lookup(const std::unordered_map<std::string, std::vector
 }  // namespace
 
 RouteSections::RouteSections(TMainForm& form, const std::string& path) {
-  const std::vector<std::string> lines = ReadTextLines(path);
+  const TextLines lines = ReadTextLineViews(path);
+  ReserveFor(lines);
+  // A section's points are gathered here and stored with one allocation when it ends.
+  std::vector<RoutePoint> points;
   RouteSection* current = nullptr;
+  const auto close_section = [&] {
+    if (current != nullptr) current->points.assign(points.begin(), points.end());
+    points.clear();
+  };
   for (size_t n = 0; n < lines.size(); ++n) {
-    const std::string& line = lines[n];
+    const std::string_view line = lines[n];
     const auto where = [&] { return path + ", line " + IntToStr(n + 1); };
-    if (Contains(line, "[")) {
+    if (IsHeader(line)) {
+      close_section();
       RouteSection section;
       if (!ReadHeader(line, section)) {
-        ErrorLog(form, where() + ": \"" + line + "\" names no route; the section is skipped.");
+        ErrorLog(form, where() + ": \"" + std::string(line) +
+                           "\" names no route; the section is skipped.");
         current = nullptr;
         continue;
       }
@@ -93,12 +106,21 @@ RouteSections::RouteSections(TMainForm& form, const std::string& path) {
     RoutePoint point;
     std::string problem;
     if (ReadPoint(trimmed, point, problem)) {
-      current->points.push_back(std::move(point));
+      points.push_back(std::move(point));
     } else {
-      ErrorLog(form,
-               where() + ": \"" + line + "\" is no route point (" + problem + "); it is left out.");
+      ErrorLog(form, where() + ": \"" + std::string(line) + "\" is no route point (" + problem +
+                         "); it is left out.");
     }
   }
+  close_section();
+}
+
+void RouteSections::ReserveFor(const TextLines& lines) {
+  size_t headers = 0;
+  for (const std::string_view line : lines) headers += IsHeader(line) ? 1 : 0;
+  sections_.reserve(headers);
+  from_.reserve(headers);
+  to_.reserve(headers);
 }
 
 const std::vector<int>& RouteSections::From(const std::string& place) const {

@@ -6,6 +6,7 @@
 #include <vector>
 
 class TMainForm;
+class TextLines;
 
 // A map route file (".rds" roads, ".rls" railways, ".srd" sea routes) read once for an
 // operation: sections "[A to B]" in file order, each with its points "x y z ...". Side "2"
@@ -35,6 +36,9 @@ class RouteSections {
   const std::vector<int>& To(const std::string& place) const;
 
  private:
+  // Room for every section the file's header lines announce, so that no section is moved.
+  void ReserveFor(const TextLines& lines);
+
   std::vector<RouteSection> sections_;
   std::unordered_map<std::string, std::vector<int>> from_;
   std::unordered_map<std::string, std::vector<int>> to_;
