@@ -455,3 +455,49 @@ TEST(RouteSections, SectionsKeepTheirPointsAndArePlacedByTheirEnds) {
 }
 
 }  // namespace
+
+namespace {
+
+// The cache answers what a fresh read of the file answers, logs the bad lines at every use as a
+// fresh read does, and reads a file written since anew (here one of the same size).
+TEST(RouteFileCache, AnswersAsAFreshReadAlsoAfterTheFileChanges) {
+  RoutesWorld world;
+  TMainForm& form = *world.form;
+  const auto write = [&world](const std::string& second_section) {
+    return world.program_folder.Write("data/Cached.rds",
+                                      JoinLinesCrLf({"[Alden to Bexley]", "1.00 2.00 3.00", "odd",
+                                                     second_section, "4.00 5.00 6.00"}));
+  };
+  const auto expect_as_fresh = [&form](const RouteSections& cached, const std::string& path) {
+    const RouteSections fresh(form, path);
+    ASSERT_EQ(cached.Sections().size(), fresh.Sections().size());
+    for (size_t s = 0; s < fresh.Sections().size(); ++s) {
+      EXPECT_EQ(cached.Sections()[s].from, fresh.Sections()[s].from);
+      EXPECT_EQ(cached.Sections()[s].to, fresh.Sections()[s].to);
+      EXPECT_EQ(PointTexts(cached.Sections()[s]), PointTexts(fresh.Sections()[s]));
+    }
+  };
+  const std::string path = write("[Bexley to Carrow]");
+  const auto first = form.ParsedRouteFiles.Sections(form, path);
+  const auto again = form.ParsedRouteFiles.Sections(form, path);
+  EXPECT_EQ(first, again);
+  expect_as_fresh(*again, path);
+  EXPECT_EQ(again->From("Bexley"), (std::vector<int>{1}));
+  // Two uses and the fresh read each logged the bad line.
+  const std::string problem = "Cached.rds, line 3: \"odd\" is no route point";
+  size_t logged = 0;
+  for (size_t at = form.ErrorText.find(problem); at != std::string::npos;
+       at = form.ErrorText.find(problem, at + 1)) {
+    ++logged;
+  }
+  EXPECT_EQ(logged, 3u);
+
+  write("[Bexley to Dorne]");
+  const auto changed = form.ParsedRouteFiles.Sections(form, path);
+  EXPECT_NE(changed, first);
+  expect_as_fresh(*changed, path);
+  EXPECT_EQ(changed->Sections()[1].to, "Dorne");
+  EXPECT_TRUE(changed->To("Carrow").empty());
+}
+
+}  // namespace
