@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+#include "campaign_progression/route_sections.h"
+
 // Territory, front and ground-war state and the news it writes.
 struct CampaignProgressionState {
   std::string CampaignNews;
@@ -21,4 +23,6 @@ struct CampaignProgressionState {
   std::array<std::string, 3> AttackRendezvous{"Off", "", ""};
   std::string MissionTimeOverride;  // the mission's start hour set by the timetable
   std::string TimeTableCapture;     // "Y" when a timetable capture applied in this run
+  // The map's route files as last read, for the front guns and the column routing.
+  RouteFileCache ParsedRouteFiles;
 };

@@ -1,5 +1,7 @@
 #include "campaign_progression/route_sections.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <string_view>
 
@@ -10,6 +12,7 @@
 #include "campaign_data/text.h"
 #include "platform/ascii.h"
 #include "platform/errors.h"
+#include "platform/file_system.h"
 #include "platform/text_file.h"
 
 namespace {
@@ -18,7 +21,11 @@ constexpr size_t kValueLimit = 99;
 constexpr int kRailFileMissing = 3;
 constexpr int kSeaFileMissing = 4;
 
-bool ReadHeader(const std::string& line, RouteSection& section) {
+bool IsHeader(std::string_view line) {
+  return line.find('[') != std::string_view::npos;
+}
+
+bool ReadHeader(std::string_view line, RouteSection& section) {
   const std::string text = Trim(line);
   const size_t open = text.find('[');
   const size_t to = text.find(" to ", open);
@@ -68,16 +75,29 @@ const std::vector<int>& Lookup(const std::unordered_map<std::string, std::vector
 
 }  // namespace
 
-RouteSections::RouteSections(TMainForm& form, const std::string& path) {
-  const std::vector<std::string> lines = ReadTextLines(path);
+RouteSections::RouteSections(TMainForm& form, const std::string& path) : RouteSections(path) {
+  LogProblems(form);
+}
+
+RouteSections::RouteSections(const std::string& path) {
+  const TextLines lines = ReadTextLineViews(path);
+  ReserveFor(lines);
+  // A section's points are gathered here and stored with one allocation when it ends.
+  std::vector<RoutePoint> points;
   RouteSection* current = nullptr;
+  const auto close_section = [&] {
+    if (current != nullptr) current->points.assign(points.begin(), points.end());
+    points.clear();
+  };
   for (size_t n = 0; n < lines.size(); ++n) {
-    const std::string& line = lines[n];
+    const std::string_view line = lines[n];
     const auto where = [&] { return path + ", line " + IntToStr(n + 1); };
-    if (Contains(line, "[")) {
+    if (IsHeader(line)) {
+      close_section();
       RouteSection section;
       if (!ReadHeader(line, section)) {
-        ErrorLog(form, where() + ": \"" + line + "\" names no route; the section is skipped.");
+        problems_.push_back(where() + ": \"" + std::string(line) +
+                            "\" names no route; the section is skipped.");
         current = nullptr;
         continue;
       }
@@ -93,12 +113,25 @@ RouteSections::RouteSections(TMainForm& form, const std::string& path) {
     RoutePoint point;
     std::string problem;
     if (ReadPoint(trimmed, point, problem)) {
-      current->points.push_back(std::move(point));
+      points.push_back(std::move(point));
     } else {
-      ErrorLog(form,
-               where() + ": \"" + line + "\" is no route point (" + problem + "); it is left out.");
+      problems_.push_back(where() + ": \"" + std::string(line) + "\" is no route point (" +
+                          problem + "); it is left out.");
     }
   }
+  close_section();
+}
+
+void RouteSections::LogProblems(TMainForm& form) const {
+  for (const std::string& problem : problems_) ErrorLog(form, problem);
+}
+
+void RouteSections::ReserveFor(const TextLines& lines) {
+  size_t headers = 0;
+  for (const std::string_view line : lines) headers += IsHeader(line) ? 1 : 0;
+  sections_.reserve(headers);
+  from_.reserve(headers);
+  to_.reserve(headers);
 }
 
 const std::vector<int>& RouteSections::From(const std::string& place) const {
@@ -107,6 +140,40 @@ const std::vector<int>& RouteSections::From(const std::string& place) const {
 
 const std::vector<int>& RouteSections::To(const std::string& place) const {
   return Lookup(to_, place);
+}
+
+bool RouteFileCache::StampOf(const std::string& path, Stamp& stamp) {
+  struct stat info {};
+  if (::stat(ResolvePath(path).c_str(), &info) != 0) return false;
+  stamp = Stamp{
+      static_cast<unsigned long long>(info.st_dev),  static_cast<unsigned long long>(info.st_ino),
+      static_cast<unsigned long long>(info.st_size), static_cast<long long>(info.st_mtim.tv_sec),
+      static_cast<long long>(info.st_mtim.tv_nsec),  static_cast<long long>(info.st_ctim.tv_sec),
+      static_cast<long long>(info.st_ctim.tv_nsec)};
+  return true;
+}
+
+std::shared_ptr<const RouteSections> RouteFileCache::Sections(TMainForm& form,
+                                                              const std::string& path) {
+  Stamp before;
+  const bool stamped = StampOf(path, before);
+  if (stamped) {
+    const auto found = entries_.find(path);
+    if (found != entries_.end() && found->second.stamp == before) {
+      found->second.sections->LogProblems(form);
+      return found->second.sections;
+    }
+  }
+  auto sections = std::make_shared<const RouteSections>(path);
+  sections->LogProblems(form);
+  // A file that changed while it was read is not kept: the next use must see it whole.
+  Stamp after;
+  if (stamped && StampOf(path, after) && after == before) {
+    entries_[path] = Entry{before, sections};
+  } else {
+    entries_.erase(path);
+  }
+  return sections;
 }
 
 RouteNetwork RouteFiles::NetworkOf(const std::string& column_type) {
@@ -139,6 +206,6 @@ const RouteSections* RouteFiles::For(RouteNetwork network) {
     ErrorTrap(form_, message);
     return nullptr;
   }
-  file = std::make_unique<RouteSections>(form_, path);
+  file = form_.ParsedRouteFiles.Sections(form_, path);
   return file.get();
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 class TMainForm;
+class TextLines;
 
 // A map route file (".rds" roads, ".rls" railways, ".srd" sea routes) read once for an
 // operation: sections "[A to B]" in file order, each with its points "x y z ...". Side "2"
@@ -28,6 +29,11 @@ class RouteSections {
   // Reads the file; a header naming no route and a point without three values or without a
   // readable x and y are logged with the file and line and left out.
   RouteSections(TMainForm& form, const std::string& path);
+  // Reads the file and keeps its bad lines' messages for LogProblems.
+  explicit RouteSections(const std::string& path);
+
+  // Logs what the read left out, as the read logs it.
+  void LogProblems(TMainForm& form) const;
 
   const std::vector<RouteSection>& Sections() const { return sections_; }
   // Sections starting or ending at a place, in file order.
@@ -35,14 +41,42 @@ class RouteSections {
   const std::vector<int>& To(const std::string& place) const;
 
  private:
+  // Room for every section the file's header lines announce, so that no section is moved.
+  void ReserveFor(const TextLines& lines);
+
   std::vector<RouteSection> sections_;
   std::unordered_map<std::string, std::vector<int>> from_;
   std::unordered_map<std::string, std::vector<int>> to_;
+  std::vector<std::string> problems_;
+};
+
+// Route files read once and used again while the file on disk is still the one read (same
+// file, size and modification and change times); a file written or replaced since is read
+// anew. A file used again logs its bad lines again, as a new read would.
+class RouteFileCache {
+ public:
+  // The sections of the file at `path`; throws FileError when it cannot be read.
+  std::shared_ptr<const RouteSections> Sections(TMainForm& form, const std::string& path);
+
+ private:
+  struct Stamp {
+    unsigned long long device = 0, inode = 0, size = 0;
+    long long modified_s = 0, modified_ns = 0, changed_s = 0, changed_ns = 0;
+    bool operator==(const Stamp&) const = default;
+  };
+  struct Entry {
+    Stamp stamp;
+    std::shared_ptr<const RouteSections> sections;
+  };
+  static bool StampOf(const std::string& path, Stamp& stamp);
+
+  std::unordered_map<std::string, Entry> entries_;
 };
 
 enum class RouteNetwork { kRoads, kRails, kSeaRoutes };
 
-// The route files of the current map, each read on first use and kept for the operation. A
+// The route files of the current map, each taken from the form's RouteFileCache on first use and
+// kept for the operation. A
 // missing file goes the fatal-error way (a command-line run goes on without its routes).
 class RouteFiles {
  public:
@@ -54,6 +88,6 @@ class RouteFiles {
 
  private:
   TMainForm& form_;
-  std::unordered_map<int, std::unique_ptr<RouteSections>> files_;
+  std::unordered_map<int, std::shared_ptr<const RouteSections>> files_;
   std::unordered_map<int, bool> missing_;
 };

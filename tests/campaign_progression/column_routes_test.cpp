@@ -5,11 +5,14 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "campaign_data/column_file.h"
 #include "campaign_data/random_generator.h"
 #include "campaign_progression/column_logistics.h"
 #include "campaign_progression/ground_combat.h"
+#include "campaign_progression/route_sections.h"
 #include "platform/errors.h"
 #include "platform/text_file.h"
 #include "tests/campaign_progression/riverland.h"
@@ -406,6 +409,95 @@ TEST(ColumnRoads, GarbageRouteAndColumnFilesAreLoggedAndSkipped) {
   EXPECT_NE(form.ColumnTable[2].ColumnPlace, "Nowhere");
   EXPECT_THAT(world.CampaignFile("columns.tavrek"),
               HasSubstr("0_Chief Vehicles.JapanCarsColumnB 2 @"));
+}
+
+}  // namespace
+
+namespace {
+
+std::vector<std::string> PointTexts(const RouteSection& section) {
+  std::vector<std::string> texts;
+  for (const RoutePoint& point : section.points) {
+    texts.push_back(point.x + " " + point.y + " " + point.z);
+  }
+  return texts;
+}
+
+// Each section keeps its own points in file order, also around a broken header and a bad point,
+// and the look-ups by place answer the sections in file order.
+TEST(RouteSections, SectionsKeepTheirPointsAndArePlacedByTheirEnds) {
+  RoutesWorld world;
+  const std::string path = world.program_folder.Write(
+      "data/Sections.rds",
+      JoinLinesCrLf({"[Alden to Bexley]", "1.00 2.00 3.00", "4.00 5.00 6.00", "[Broken header",
+                     "7.00 8.00 9.00", "[Bexley to Carrow]", "10.00 11.00 12.00", "bad point", "",
+                     "13.00 14.00 15.00 16.00", "[Alden to Carrow]", "[Alden to Dorne]",
+                     "17.00 18.00 19.00"}));
+  const RouteSections routes(*world.form, path);
+  const std::vector<RouteSection>& sections = routes.Sections();
+  ASSERT_EQ(sections.size(), 4u);
+  const std::vector<std::pair<std::string, std::string>> ends{
+      {"Alden", "Bexley"}, {"Bexley", "Carrow"}, {"Alden", "Carrow"}, {"Alden", "Dorne"}};
+  for (size_t s = 0; s < ends.size(); ++s) {
+    EXPECT_EQ(sections[s].from, ends[s].first);
+    EXPECT_EQ(sections[s].to, ends[s].second);
+  }
+  using Points = std::vector<std::string>;
+  EXPECT_EQ(PointTexts(sections[0]), (Points{"1.00 2.00 3.00", "4.00 5.00 6.00"}));
+  EXPECT_EQ(PointTexts(sections[1]), (Points{"10.00 11.00 12.00", "13.00 14.00 15.00"}));
+  EXPECT_TRUE(sections[2].points.empty());
+  EXPECT_EQ(PointTexts(sections[3]), (Points{"17.00 18.00 19.00"}));
+  EXPECT_EQ(routes.From("Alden"), (std::vector<int>{0, 2, 3}));
+  EXPECT_EQ(routes.To("Carrow"), (std::vector<int>{1, 2}));
+  EXPECT_TRUE(routes.From("Dorne").empty());
+  EXPECT_THAT(world.form->ErrorText, HasSubstr("Sections.rds, line 4: \"[Broken header\""));
+  EXPECT_THAT(world.form->ErrorText, HasSubstr("Sections.rds, line 8: \"bad point\""));
+}
+
+}  // namespace
+
+namespace {
+
+// The cache answers what a fresh read of the file answers, logs the bad lines at every use as a
+// fresh read does, and reads a file written since anew (here one of the same size).
+TEST(RouteFileCache, AnswersAsAFreshReadAlsoAfterTheFileChanges) {
+  RoutesWorld world;
+  TMainForm& form = *world.form;
+  const auto write = [&world](const std::string& second_section) {
+    return world.program_folder.Write("data/Cached.rds",
+                                      JoinLinesCrLf({"[Alden to Bexley]", "1.00 2.00 3.00", "odd",
+                                                     second_section, "4.00 5.00 6.00"}));
+  };
+  const auto expect_as_fresh = [&form](const RouteSections& cached, const std::string& path) {
+    const RouteSections fresh(form, path);
+    ASSERT_EQ(cached.Sections().size(), fresh.Sections().size());
+    for (size_t s = 0; s < fresh.Sections().size(); ++s) {
+      EXPECT_EQ(cached.Sections()[s].from, fresh.Sections()[s].from);
+      EXPECT_EQ(cached.Sections()[s].to, fresh.Sections()[s].to);
+      EXPECT_EQ(PointTexts(cached.Sections()[s]), PointTexts(fresh.Sections()[s]));
+    }
+  };
+  const std::string path = write("[Bexley to Carrow]");
+  const auto first = form.ParsedRouteFiles.Sections(form, path);
+  const auto again = form.ParsedRouteFiles.Sections(form, path);
+  EXPECT_EQ(first, again);
+  expect_as_fresh(*again, path);
+  EXPECT_EQ(again->From("Bexley"), (std::vector<int>{1}));
+  // Two uses and the fresh read each logged the bad line.
+  const std::string problem = "Cached.rds, line 3: \"odd\" is no route point";
+  size_t logged = 0;
+  for (size_t at = form.ErrorText.find(problem); at != std::string::npos;
+       at = form.ErrorText.find(problem, at + 1)) {
+    ++logged;
+  }
+  EXPECT_EQ(logged, 3u);
+
+  write("[Bexley to Dorne]");
+  const auto changed = form.ParsedRouteFiles.Sections(form, path);
+  EXPECT_NE(changed, first);
+  expect_as_fresh(*changed, path);
+  EXPECT_EQ(changed->Sections()[1].to, "Dorne");
+  EXPECT_TRUE(changed->To("Carrow").empty());
 }
 
 }  // namespace
