@@ -59,18 +59,24 @@ std::optional<RouteEndNames> RouteEnds(std::string_view header) {
   return RouteEndNames{from, destination};
 }
 
-// The first two fields of a waypoint line, joined by one blank.
-std::string WaypointPosition(std::string_view line) {
+// The first two fields of a waypoint line, joined by one blank, into `position`.
+void ReadWaypointPosition(std::string_view line, std::string& position) {
   const std::string_view text = TrimView(line);
-  if (text.empty()) return std::string();
+  position.clear();
+  if (text.empty()) return;
   const size_t blank = text.find(' ');
-  if (blank == std::string_view::npos) return std::string(text) + " ";
+  if (blank == std::string_view::npos) {
+    position.append(text).append(" ");
+    return;
+  }
   const std::string_view rest = TrimLeftView(text.substr(blank + 1));
-  const std::string_view x = text.substr(0, blank);
-  const std::string_view y = rest.substr(0, rest.find(' '));
+  position.append(text.substr(0, blank)).append(" ").append(rest.substr(0, rest.find(' ')));
+}
+
+std::string WaypointPosition(std::string_view line) {
   std::string position;
-  position.reserve(x.size() + 1 + y.size());
-  return position.append(x).append(" ").append(y);
+  ReadWaypointPosition(line, position);
+  return position;
 }
 
 // "bridge" in any letter case.
@@ -118,6 +124,8 @@ class LocationBuild {
       ErrorLog(form_, "Route file " + path + " was not read whole: " + file.report.Faults() + ".");
     }
     file_ = std::move(file.text);
+    // The names indexed so far are views into the earlier files.
+    files_read_.push_back(file_);
     headers_.clear();
     ends_.clear();
     for (int i = 0; i < static_cast<int>(lines().size()); ++i) {
@@ -149,8 +157,8 @@ class LocationBuild {
       const std::string_view name = ends->first;
       // A bridge stands at the third waypoint of the route leaving it.
       const int source = header + (ContainsBridge(name) ? 3 : 1);
-      const std::string position = RequireWaypoint(
-          WaypointPosition(lines().LineOrEmpty(static_cast<size_t>(source))), source, name);
+      ReadWaypointPosition(lines().LineOrEmpty(static_cast<size_t>(source)), position_);
+      const std::string& position = RequireWaypoint(position_, source, name);
       const int index = Append(name, position);
       if (index < 0 || !full_ || !axis_.known) continue;
       const long long coordinate = AxisCoordinate(position, source);
@@ -174,9 +182,9 @@ class LocationBuild {
           h + 1 < headers_.size() ? headers_[h + 1] : static_cast<int>(lines().size());
       int last = section_end - 1;
       while (last > header && TrimView(lines()[static_cast<size_t>(last)]).empty()) --last;
-      const std::string position = RequireWaypoint(
-          last > header ? WaypointPosition(lines()[static_cast<size_t>(last)]) : std::string(),
-          std::max(last, header + 1), name);
+      ReadWaypointPosition(last > header ? lines()[static_cast<size_t>(last)] : std::string_view(),
+                           position_);
+      const std::string& position = RequireWaypoint(position_, std::max(last, header + 1), name);
       int index = Find(name);
       const bool appended = index < 0;
       if (appended) index = Append(name, position);
@@ -195,7 +203,7 @@ class LocationBuild {
 
   // A place's position must be a waypoint of two numbers; a section cut short (a damaged or
   // truncated file) would leave the place without one and fail much later, far from here.
-  std::string RequireWaypoint(const std::string& position, int line, std::string_view name) {
+  const std::string& RequireWaypoint(const std::string& position, int line, std::string_view name) {
     const size_t blank = position.find(' ');
     if (blank != std::string::npos && blank > 0 && blank + 1 < position.size()) return position;
     const std::string message = "Route file " + path_ + ", line " + IntToStr(line + 1) +
@@ -222,7 +230,7 @@ class LocationBuild {
     location.LocationName = name;
     location.LocationPosition = position;
     location.LocationOffMap.clear();
-    index_by_name_.emplace(location.LocationName, index);
+    index_by_name_.emplace(name, index);
     return index;
   }
 
@@ -255,11 +263,13 @@ class LocationBuild {
   TMainForm& form_;
   const bool full_;
   const MapAxisRule axis_;
-  // Keys are views of the names in the location table, whose entries never move.
+  // Keys are views of the names in the route files, which files_read_ keeps.
   std::unordered_map<std::string_view, int, NameHash, std::equal_to<>> index_by_name_;
   bool capacity_reported_ = false;
   std::string path_;
   std::shared_ptr<const TextLines> file_ = std::make_shared<const TextLines>();
+  std::vector<std::shared_ptr<const TextLines>> files_read_;
+  std::string position_;                            // the waypoint being read, its storage reused
   std::vector<int> headers_;                        // line numbers of the section headers
   std::vector<std::optional<RouteEndNames>> ends_;  // per header, views into file_
 };

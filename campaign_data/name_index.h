@@ -23,6 +23,17 @@ class NameIndex {
  public:
   using Table = FixedTable<Entry, Capacity>;
 
+  NameIndex() = default;
+  // A copy starts unbuilt: the keys of an index are views of its own copy of the names.
+  NameIndex(const NameIndex&) {}
+  NameIndex& operator=(const NameIndex& other) {
+    if (this != &other) *this = NameIndex();
+    return *this;
+  }
+  // A move keeps the names' storage, and so the keys' views.
+  NameIndex(NameIndex&&) noexcept = default;
+  NameIndex& operator=(NameIndex&&) noexcept = default;
+
   // The first entry whose field is `name`, -1 when none.
   int First(const Table& table, int last, std::string_view name) const {
     Refresh(table, last);
@@ -50,30 +61,44 @@ class NameIndex {
   };
 
   void Refresh(const Table& table, int last) const {
-    if (last == built_for_last_ && table.LowestChangedSince(built_at_changes_) > last) {
-      // Only entries beyond the indexed ones changed, or none.
-      built_at_changes_ = table.Changes();
-      table.WatchChangesFromNow();
-      return;
-    }
-    first_.clear();
-    next_.assign(static_cast<size_t>(std::max(last + 1, 0)), -1);
-    // Walking down leaves every name pointing at its first entry and each entry at the next.
-    for (int i = last; i >= 0; --i) {
-      const std::string& name = table[i].*Field;
-      auto [at, added] = first_.try_emplace(name, i);
-      if (!added) {
-        next_[static_cast<size_t>(i)] = at->second;
-        at->second = i;
-      }
-    }
+    const bool only_beyond_changed =
+        last == built_for_last_ && table.LowestChangedSince(built_at_changes_) > last;
+    // Loads rewrite whole entries whose names stay the same: a check of the names is far
+    // cheaper than building the index again.
+    if (!only_beyond_changed && (last != built_for_last_ || !SameNames(table))) Build(table, last);
     built_at_changes_ = table.Changes();
     built_for_last_ = last;
     table.WatchChangesFromNow();
   }
 
+  bool SameNames(const Table& table) const {
+    for (int i = 0; i < static_cast<int>(names_.size()); ++i) {
+      if (table[i].*Field != names_[static_cast<size_t>(i)]) return false;
+    }
+    return true;
+  }
+
+  void Build(const Table& table, int last) const {
+    const size_t count = static_cast<size_t>(std::max(last + 1, 0));
+    first_.clear();
+    names_.clear();
+    names_.reserve(count);
+    for (int i = 0; i <= last; ++i) names_.push_back(table[i].*Field);
+    next_.assign(count, -1);
+    // Walking down leaves every name pointing at its first entry and each entry at the next.
+    for (int i = last; i >= 0; --i) {
+      auto [at, added] = first_.try_emplace(names_[static_cast<size_t>(i)], i);
+      if (!added) {
+        next_[static_cast<size_t>(i)] = at->second;
+        at->second = i;
+      }
+    }
+  }
+
   // A cache of the table's contents: rebuilt by const look-ups.
-  mutable std::unordered_map<std::string, int, Hash, std::equal_to<>> first_;
+  mutable std::vector<std::string> names_;  // of entries 0..last when built
+  // Keys are views of names_, which is not changed while they are in use.
+  mutable std::unordered_map<std::string_view, int, Hash, std::equal_to<>> first_;
   mutable std::vector<int> next_;
   mutable std::uint64_t built_at_changes_ = std::numeric_limits<std::uint64_t>::max();
   mutable int built_for_last_ = -2;

@@ -1,6 +1,7 @@
 #include "campaign_data/nearest_location.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "campaign_data/text.h"
 #include "platform/errors.h"
@@ -8,7 +9,18 @@
 namespace {
 
 constexpr long long kNoDistance = 999999999;
-constexpr int kLeafSize = 8;
+constexpr double kPointsPerCell = 2.0;
+
+long long Clamp(long long value, long long low, long long high) {
+  return std::max(low, std::min(value, high));
+}
+
+// How far `value` lies outside low..high, 0 inside.
+double Outside(long long value, long long low, long long high) {
+  if (value < low) return static_cast<double>(low - value);
+  if (value > high) return static_cast<double>(value - high);
+  return 0;
+}
 
 }  // namespace
 
@@ -33,66 +45,69 @@ NearestLocationIndex::NearestLocationIndex(const LocationTableType& table, int l
       }
     }
   }
-  // Locations at one spot answer alike for every position: the lowest index stands for all.
-  std::stable_sort(points_.begin(), points_.end(), [](const Point& a, const Point& b) {
-    return a.x != b.x ? a.x < b.x : a.y < b.y;
-  });
-  points_.erase(
-      std::unique(points_.begin(), points_.end(),
-                  [](const Point& a, const Point& b) { return a.x == b.x && a.y == b.y; }),
-      points_.end());
-  if (!points_.empty()) root_ = Build(0, static_cast<int>(points_.size()));
+  if (!points_.empty()) BuildGrid();
 }
 
-int NearestLocationIndex::Build(int begin, int end) {
-  const int id = static_cast<int>(nodes_.size());
-  nodes_.push_back(Node{begin, end});
-  if (end - begin <= kLeafSize) return id;
-
-  long long min_x = points_[begin].x, max_x = min_x, min_y = points_[begin].y, max_y = min_y;
-  for (int i = begin + 1; i < end; ++i) {
-    min_x = std::min(min_x, points_[i].x);
-    max_x = std::max(max_x, points_[i].x);
-    min_y = std::min(min_y, points_[i].y);
-    max_y = std::max(max_y, points_[i].y);
+// Square cells of about two points each over the box of the points, and the points sorted by
+// cell, keeping index order within a cell.
+void NearestLocationIndex::BuildGrid() {
+  long long max_x = points_.front().x, max_y = points_.front().y;
+  min_x_ = max_x;
+  min_y_ = max_y;
+  for (const Point& point : points_) {
+    min_x_ = std::min(min_x_, point.x);
+    min_y_ = std::min(min_y_, point.y);
+    max_x = std::max(max_x, point.x);
+    max_y = std::max(max_y, point.y);
   }
-  const bool on_x = max_x - min_x >= max_y - min_y;
-  const int middle = begin + (end - begin) / 2;
-  std::nth_element(points_.begin() + begin, points_.begin() + middle, points_.begin() + end,
-                   [on_x](const Point& a, const Point& b) { return on_x ? a.x < b.x : a.y < b.y; });
-  const long long split = on_x ? points_[middle].x : points_[middle].y;
-  const int left = Build(begin, middle);
-  const int right = Build(middle, end);
-  Node& node = nodes_[id];
-  node.left = left;
-  node.right = right;
-  node.split_on_x = on_x;
-  node.split = split;
-  return id;
+  const double width = static_cast<double>(max_x - min_x_) + 1;
+  const double height = static_cast<double>(max_y - min_y_) + 1;
+  const double cells = std::max(1.0, static_cast<double>(points_.size()) / kPointsPerCell);
+  // A map drawn along a line gets cells along its length.
+  const double side =
+      std::max({std::sqrt(width * height / cells), std::max(width, height) / cells, 1.0});
+  cell_size_ = static_cast<long long>(std::ceil(side));
+  columns_ = static_cast<int>((max_x - min_x_) / cell_size_) + 1;
+  rows_ = static_cast<int>((max_y - min_y_) / cell_size_) + 1;
+
+  cell_starts_.assign(static_cast<size_t>(columns_) * rows_ + 1, 0);
+  auto cell_of = [this](const Point& point) {
+    return static_cast<size_t>(CellRow(point.y)) * columns_ + CellColumn(point.x);
+  };
+  for (const Point& point : points_) ++cell_starts_[cell_of(point) + 1];
+  for (size_t c = 1; c < cell_starts_.size(); ++c) cell_starts_[c] += cell_starts_[c - 1];
+  std::vector<Point> sorted(points_.size());
+  std::vector<int> next = cell_starts_;
+  for (const Point& point : points_) sorted[static_cast<size_t>(next[cell_of(point)]++)] = point;
+  points_ = std::move(sorted);
 }
 
-void NearestLocationIndex::Search(int id, const WholeMetrePoint& from, Best& best) const {
-  const Node& node = nodes_[id];
-  if (node.left < 0) {
-    for (int i = node.begin; i < node.end; ++i) {
-      const Point& point = points_[i];
-      const long long distance = WholeMetreDistance(point.x - from.x, point.y - from.y);
-      if (distance < best.distance ||
-          (distance == best.distance && best.index >= 0 && point.index < best.index)) {
-        best = Best{distance, point.index};
-      }
+int NearestLocationIndex::CellColumn(long long x) const {
+  return static_cast<int>(Clamp((x - min_x_) / cell_size_, 0, columns_ - 1));
+}
+
+int NearestLocationIndex::CellRow(long long y) const {
+  return static_cast<int>(Clamp((y - min_y_) / cell_size_, 0, rows_ - 1));
+}
+
+void NearestLocationIndex::SearchCell(int column, int row, const WholeMetrePoint& from,
+                                      Best& best) const {
+  const long long left = min_x_ + column * cell_size_;
+  const long long bottom = min_y_ + row * cell_size_;
+  const double gap_x = Outside(from.x, left, left + cell_size_ - 1);
+  const double gap_y = Outside(from.y, bottom, bottom + cell_size_ - 1);
+  // A whole-metre distance equal to the best may still win on its lower index, so only a
+  // clear margin (of a metre more than rounding could hide) skips the cell.
+  if (std::sqrt(gap_x * gap_x + gap_y * gap_y) >= static_cast<double>(best.distance) + 2) return;
+  const size_t cell = static_cast<size_t>(row) * columns_ + column;
+  for (int i = cell_starts_[cell]; i < cell_starts_[cell + 1]; ++i) {
+    const Point& point = points_[static_cast<size_t>(i)];
+    const long long distance = WholeMetreDistance(point.x - from.x, point.y - from.y);
+    if (distance < best.distance ||
+        (distance == best.distance && best.index >= 0 && point.index < best.index)) {
+      best = Best{distance, point.index};
     }
-    return;
   }
-  // Left holds coordinates up to the split, right from the split on.
-  const long long offset = (node.split_on_x ? from.x : from.y) - node.split;
-  const int near = offset < 0 ? node.left : node.right;
-  const int far = offset < 0 ? node.right : node.left;
-  Search(near, from, best);
-  // Every point beyond the split lies at least |offset| metres away; a whole-metre distance
-  // equal to the best may still win on its lower index, so only a clear margin prunes.
-  const long long gap = offset < 0 ? -offset : offset;
-  if (gap <= best.distance + 1) Search(far, from, best);
 }
 
 int NearestLocationIndex::Nearest(std::string_view position) const {
@@ -100,8 +115,29 @@ int NearestLocationIndex::Nearest(std::string_view position) const {
   // The position is read as soon as one location has a position to measure it against.
   const WholeMetrePoint from = has_position_ ? ReadWholeMetres(position) : WholeMetrePoint{};
   if (first_without_position_ >= 0) return first_without_position_;
-  if (root_ < 0) return -1;
+  if (points_.empty()) return -1;
   Best best{kNoDistance, -1};
-  Search(root_, from, best);
+  const int column = CellColumn(from.x);
+  const int row = CellRow(from.y);
+  // Ring r holds the cells r steps from the position's own (or nearest) cell; every point
+  // beyond it lies at least r whole cells away.
+  const int rings = std::max(columns_, rows_);
+  for (int r = 0; r < rings; ++r) {
+    if (r > 0 && static_cast<double>(r - 1) * static_cast<double>(cell_size_) >=
+                     static_cast<double>(best.distance) + 2) {
+      break;
+    }
+    for (int c = std::max(column - r, 0); c <= std::min(column + r, columns_ - 1); ++c) {
+      const bool side_column = c == column - r || c == column + r;
+      if (side_column) {
+        for (int w = std::max(row - r, 0); w <= std::min(row + r, rows_ - 1); ++w) {
+          SearchCell(c, w, from, best);
+        }
+      } else {
+        if (row - r >= 0) SearchCell(c, row - r, from, best);
+        if (row + r < rows_) SearchCell(c, row + r, from, best);
+      }
+    }
+  }
   return best.index;
 }

@@ -91,6 +91,33 @@ TEST(NameIndex, AnswersAsAScanWhileSingleEntriesChangeAboveAndBelowTheLastIndex)
   }
 }
 
+// A load writes every entry again, mostly with the names they had: the index checks the names
+// rather than trusting the write, and a copy of an index answers for the table it is asked on.
+TEST(NameIndex, AnswersAsAScanAfterEntriesAreWrittenAgainWithTheSameOrOtherNames) {
+  std::mt19937 random(41);
+  Table table;
+  Index index;
+  const int last = 300;
+  for (int i = 0; i <= last; ++i) table[i].name = "N" + std::to_string(random() % 100);
+  for (int round = 0; round < 30; ++round) {
+    const int renamed = round % 3 == 0 ? static_cast<int>(random() % (last + 1)) : -1;
+    for (int i = 0; i <= last; ++i) {
+      const std::string name = table[i].name;
+      table[i].name = i == renamed ? "N" + std::to_string(random() % 100) : name;
+    }
+    const Index copy = index;
+    const Table& read = table;
+    for (int probe = 0; probe < 100; ++probe) {
+      const std::string name = "N" + std::to_string(random() % 105);
+      ASSERT_EQ(index.First(read, last, name), ScanAfter(read, last, name, -1))
+          << name << " in round " << round;
+      ASSERT_EQ(copy.First(read, last, name), ScanAfter(read, last, name, -1)) << name;
+      const int after = static_cast<int>(random() % 300);
+      ASSERT_EQ(index.FirstAfter(read, last, name, after), ScanAfter(read, last, name, after));
+    }
+  }
+}
+
 // The form's look-ups and the checks built on them, on a map whose names repeat.
 TEST(TableLookups, OffMapCheckAndLookUpsOfTheFormFollowItsTables) {
   TestWorld world;
