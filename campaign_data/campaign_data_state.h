@@ -13,6 +13,7 @@
 #include "campaign_data/reference_data_tables.h"
 #include "campaign_data/squadron_table.h"
 #include "campaign_data/stationary_table.h"
+#include "platform/extended_file.h"
 #include "platform/file_read_cache.h"
 #include "platform/folder_cache.h"
 #include "platform/folder_lock.h"
@@ -48,10 +49,9 @@ struct CampaignDataState {
   std::string ErrorText;  // the run log of this run
   bool RunLogWriteFailed = false;
   int FatalErrorCount = 0;  // fatal errors reported by ErrorTrap in this process
-  // The run-log file last written and how much of ErrorText it holds (before its closing CR LF);
-  // a file that still matches is extended line by line instead of being written whole.
-  std::string RunLogFile;
-  size_t RunLogFileBytes = 0;
+  // The run-log file last written, kept open; while it still holds ErrorText (and its closing
+  // CR LF) it is extended line by line instead of being written whole.
+  ExtendedFile RunLogFile;
   std::string ErrorWarning;  // a pending campaign-end or stop message
   std::string CampaignEnded;
   int PlayerRankIndex = -1;

@@ -17,18 +17,16 @@ std::string RunLogStamp(const LocalDateTime& time) {
 namespace {
 
 // The file holds the log and one closing CR LF. When it still holds what was written last, the
-// new line goes over that closing CR LF; otherwise (a new run, a cleared log, another folder, a
-// file deleted or changed by someone else) the file is written whole.
+// new line goes over that closing CR LF through the file kept open; otherwise (a new run, a
+// cleared log, another folder, a file deleted or changed by someone else) the file is written
+// whole and kept open anew.
 void WriteRunLogFile(TMainForm& form, size_t logged_before, std::string_view line) {
   const std::string path = form.ProgramFolder + "tavrekerror.txt";
-  const bool file_current = form.RunLogFile == path && form.RunLogFileBytes == logged_before;
-  form.RunLogFile.clear();
   const std::string tail = std::string(line) + "\r\n";
-  if (!file_current || !ReplaceFileTail(path, logged_before + 2, logged_before, tail)) {
-    WriteTextFile(path, form.ErrorText + "\r\n");
-  }
-  form.RunLogFile = path;
-  form.RunLogFileBytes = form.ErrorText.size();
+  if (form.RunLogFile.ReplaceTail(path, logged_before + 2, logged_before, tail)) return;
+  form.RunLogFile.Close();
+  WriteTextFile(path, form.ErrorText + "\r\n");
+  form.RunLogFile.Keep(path, form.ErrorText.size() + 2);
 }
 
 }  // namespace

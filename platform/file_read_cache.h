@@ -18,16 +18,10 @@ class FileReadCache {
 
  private:
   friend class FileReadScope;
-  struct Stamp {
-    unsigned long long device = 0, inode = 0, size = 0;
-    long long modified_s = 0, modified_ns = 0, changed_s = 0, changed_ns = 0;
-    bool operator==(const Stamp&) const = default;
-  };
   struct Entry {
-    Stamp stamp;
+    FileStamp stamp;
     std::shared_ptr<const TextLines> lines;
   };
-  static bool StampOf(std::string_view path, Stamp& stamp);
 
   int open_scopes_ = 0;
   std::unordered_map<std::string, Entry> entries_;

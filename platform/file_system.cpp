@@ -8,6 +8,7 @@
 #include "platform/crash_point.h"
 #include "platform/errors.h"
 #include "platform/folder_cache.h"
+#include "platform/folder_entries.h"
 #include "platform/text_file.h"
 
 namespace fs = std::filesystem;
@@ -24,10 +25,8 @@ std::string MatchEntry(const fs::path& folder, const std::string& part) {
   std::error_code ec;
   if (fs::exists(folder / part, ec)) return part;
   std::vector<std::string> candidates;
-  for (fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec), end;
-       !ec && it != end; it.increment(ec)) {
-    std::string name = it->path().filename().string();
-    if (EqualsIgnoreCase(name, part)) candidates.push_back(std::move(name));
+  for (FolderEntry& entry : ReadFolderEntries(folder).value_or(std::vector<FolderEntry>())) {
+    if (EqualsIgnoreCase(entry.name, part)) candidates.push_back(std::move(entry.name));
   }
   if (candidates.empty()) return part;
   std::sort(candidates.begin(), candidates.end());
@@ -283,16 +282,22 @@ bool WildcardMatch(std::string_view pattern, std::string_view name) {
 
 std::vector<std::string> ListDirectory(std::string_view folder, std::string_view pattern,
                                        EntryKind kind) {
+  const fs::path resolved = ResolvePath(folder);
+  const std::optional<std::vector<FolderEntry>> entries = ReadFolderEntries(resolved);
+  if (!entries) return {};
+  FolderCache* const cache = FolderCacheScope::Current();
+  // Read just now: what path look-ups ask of this folder next is answered from it.
+  if (cache != nullptr) cache->RememberListing(resolved, *entries);
+  const auto is_folder = [&](const FolderEntry& entry) {
+    if (entry.type == fs::file_type::directory) return true;
+    if (entry.type != fs::file_type::symlink && entry.type != fs::file_type::unknown) return false;
+    std::error_code ec;
+    return fs::is_directory((resolved.empty() ? fs::path(".") : resolved) / entry.name, ec);
+  };
   std::vector<std::string> names;
-  std::error_code ec;
-  fs::path resolved = ResolvePath(folder);
-  if (resolved.empty()) resolved = ".";
-  for (fs::directory_iterator it(resolved, ec), end; !ec && it != end; it.increment(ec)) {
-    const bool is_folder = it->is_directory(ec);
-    if (kind == EntryKind::kFiles && is_folder) continue;
-    if (kind == EntryKind::kFolders && !is_folder) continue;
-    std::string name = it->path().filename().string();
-    if (WildcardMatch(pattern, name)) names.push_back(std::move(name));
+  for (const FolderEntry& entry : *entries) {
+    if (kind != EntryKind::kAll && is_folder(entry) != (kind == EntryKind::kFolders)) continue;
+    if (WildcardMatch(pattern, entry.name)) names.push_back(entry.name);
   }
   std::sort(names.begin(), names.end(),
             [](const std::string& a, const std::string& b) { return LessIgnoreCase(a, b); });

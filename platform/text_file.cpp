@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -39,7 +40,26 @@ bool ReadAll(int fd, size_t expected, std::string& bytes) {
 
 }  // namespace
 
-std::string ReadFileBytes(std::string_view path) {
+FileStamp StampOf(const struct stat& info) {
+  return FileStamp{
+      static_cast<unsigned long long>(info.st_dev),  static_cast<unsigned long long>(info.st_ino),
+      static_cast<unsigned long long>(info.st_size), static_cast<unsigned>(info.st_mode),
+      static_cast<long long>(info.st_mtim.tv_sec),   static_cast<long long>(info.st_mtim.tv_nsec),
+      static_cast<long long>(info.st_ctim.tv_sec),   static_cast<long long>(info.st_ctim.tv_nsec)};
+}
+
+bool StampOfPath(const fs::path& resolved, FileStamp& stamp) {
+  struct stat info {};
+  if (::stat(resolved.c_str(), &info) != 0) return false;
+  stamp = StampOf(info);
+  return true;
+}
+
+namespace {
+
+// The file whole, with its stamp when opened; `check_after` also looks whether it changed while
+// being read.
+StampedBytes ReadWhole(std::string_view path, bool check_after) {
   const fs::path resolved = ResolvePath(path);
   const int fd = ::open(resolved.c_str(), O_RDONLY | O_CLOEXEC);
   struct stat info {};
@@ -52,11 +72,24 @@ std::string ReadFileBytes(std::string_view path) {
     }
     throw FileError("Cannot open file: " + std::string(path));
   }
-  std::string bytes;
-  const bool read = ReadAll(fd, static_cast<size_t>(info.st_size), bytes);
+  StampedBytes read;
+  read.stamp = StampOf(info);
+  const bool complete = ReadAll(fd, static_cast<size_t>(info.st_size), read.bytes);
+  read.unchanged =
+      check_after && complete && ::fstat(fd, &info) == 0 && StampOf(info) == read.stamp;
   ::close(fd);
-  if (!read) throw FileError("Cannot read file: " + std::string(path));
-  return bytes;
+  if (!complete) throw FileError("Cannot read file: " + std::string(path));
+  return read;
+}
+
+}  // namespace
+
+StampedBytes ReadStampedFileBytes(std::string_view path) {
+  return ReadWhole(path, true);
+}
+
+std::string ReadFileBytes(std::string_view path) {
+  return std::move(ReadWhole(path, false).bytes);
 }
 
 TextLines::TextLines(std::string bytes) : bytes_(std::move(bytes)) {
@@ -100,23 +133,49 @@ bool WriteAll(int fd, std::string_view content) {
 
 namespace {
 
+bool HasMode(const struct stat& info, std::optional<fs::perms> mode) {
+  return !mode || static_cast<mode_t>(*mode & fs::perms::mask) ==
+                      (info.st_mode & static_cast<mode_t>(fs::perms::mask));
+}
+
 // The regular file at `target` holds exactly `content` (and, when `mode` is set, has those
-// permissions), so writing it again would change nothing.
-bool HoldsAlready(const fs::path& target, std::string_view content, std::optional<fs::perms> mode) {
+// permissions), so writing it again would change nothing. Its stamp is given when it does.
+bool HoldsAlready(const fs::path& target, std::string_view content, std::optional<fs::perms> mode,
+                  FileStamp& stamp) {
   const int fd = ::open(target.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return false;
   struct stat info {};
   bool same = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
-              static_cast<size_t>(info.st_size) == content.size() &&
-              (!mode || (static_cast<mode_t>(*mode & fs::perms::mask) ==
-                         (info.st_mode & static_cast<mode_t>(fs::perms::mask))));
+              static_cast<size_t>(info.st_size) == content.size() && HasMode(info, mode);
   if (same) {
     // One byte more than expected: a file that grew since fstat is not the same.
     std::string bytes;
     same = ReadAll(fd, content.size(), bytes) && bytes == content;
+    stamp = StampOf(info);
   }
   ::close(fd);
   return same;
+}
+
+// File times advance in steps of a clock tick: a file changed within the last moments may change
+// again without a new stamp, so its content is not taken as known.
+bool RecentlyChanged(const FileStamp& stamp) {
+  constexpr long long kTickMarginNs = 50'000'000;
+  timespec now{};
+  ::clock_gettime(CLOCK_REALTIME, &now);
+  const long long now_ns = now.tv_sec * 1'000'000'000LL + now.tv_nsec;
+  // The change time moves with every write, and with every change of name or permissions.
+  const long long changed_ns = stamp.changed_s * 1'000'000'000LL + stamp.changed_ns;
+  return now_ns - changed_ns < kTickMarginNs;
+}
+
+// The same answer from what the operation's folder cache saw of the file, when it still has the
+// stamp it had then; `link_info` is what lstat told of the target.
+bool KnownToHold(const fs::path& target, const struct stat& link_info, std::string_view content,
+                 std::optional<fs::perms> mode) {
+  FolderCache* const cache = FolderCacheScope::Current();
+  return cache != nullptr && S_ISREG(link_info.st_mode) && HasMode(link_info, mode) &&
+         cache->HoldsContent(target, StampOf(link_info), content);
 }
 
 }  // namespace
@@ -126,15 +185,25 @@ void WriteFileWithMode(std::string_view path, std::string_view content,
   static std::atomic<unsigned> sequence{0};
   fs::path target = ResolvePath(path);
   std::error_code ec;
+  struct stat link_info {};
+  const bool found = ::lstat(target.c_str(), &link_info) == 0;
   // Through a link to the file it names, so the link stays.
-  if (fs::is_symlink(target, ec)) {
+  if (found && S_ISLNK(link_info.st_mode)) {
     fs::path linked = fs::canonical(target, ec);
     if (!ec) target = std::move(linked);
   }
   // Replacing a file by the same bytes costs a rename that makes the file system flush, and
   // changes nothing: it is left as it is.
-  if (HoldsAlready(target, content, mode)) return;
-  if (!mode) {
+  if (found && KnownToHold(target, link_info, content, mode)) return;
+  FileStamp stamp;
+  if (HoldsAlready(target, content, mode, stamp)) {
+    FolderCache* const cache = FolderCacheScope::Current();
+    if (cache != nullptr && !RecentlyChanged(stamp)) cache->RememberContent(target, stamp, content);
+    return;
+  }
+  if (!mode && found && S_ISREG(link_info.st_mode)) {
+    mode = static_cast<fs::perms>(link_info.st_mode) & fs::perms::mask;
+  } else if (!mode) {
     const fs::file_status existing = fs::status(target, ec);
     if (!ec && fs::is_regular_file(existing)) mode = existing.permissions();
   }

@@ -8,12 +8,35 @@
 
 #include "platform/byte_order_mark.h"
 
+struct stat;
+
 // Text files as the game and this program write them: 8-bit text (Windows-1252, kept as
 // bytes), lines ended by CR LF (LF or a lone CR accepted on reading), a Ctrl-Z ending the
 // text early.
 
 // The whole file as bytes, read with one sized read; throws FileError when it cannot be read.
 std::string ReadFileBytes(std::string_view path);
+
+// What tells one state of a file from another: which file it is, its size, permissions and
+// modification and change times. A write or a replacement changes the stamp.
+struct FileStamp {
+  unsigned long long device = 0, inode = 0, size = 0;
+  unsigned mode = 0;
+  long long modified_s = 0, modified_ns = 0, changed_s = 0, changed_ns = 0;
+  bool operator==(const FileStamp&) const = default;
+};
+FileStamp StampOf(const struct stat& info);
+// The stamp of the file at a resolved path; false when there is none.
+bool StampOfPath(const std::filesystem::path& resolved, FileStamp& stamp);
+
+// ReadFileBytes that also tells the file's stamp when it was opened, and whether the file still
+// had that stamp once read (false: it changed while being read).
+struct StampedBytes {
+  std::string bytes;
+  FileStamp stamp;
+  bool unchanged = false;
+};
+StampedBytes ReadStampedFileBytes(std::string_view path);
 
 // A text read whole, with its lines (up to a Ctrl-Z, without their line ends) as views into
 // the bytes it owns; splitting copies no line. Views stay valid while the object lives, also

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "platform/errors.h"
@@ -68,6 +69,27 @@ TEST(RunLog, FileIsExtendedLineByLineAndWrittenWholeWhenItNoLongerMatches) {
   ErrorLog(form, "New run");
   EXPECT_EQ(world.program_folder.Read("tavrekerror.txt"),
             "[2026/12/08 19:37:05.42] New run\r\n\r\n");
+}
+
+// The log is extended through the file kept open only while the path still names that file.
+TEST(RunLog, AFileMovedOrReplacedBySomeoneElseIsWrittenWholeAtItsPath) {
+  TestWorld world;
+  TMainForm& form = *world.form;
+  const std::string log = world.program_folder.Path() + "tavrekerror.txt";
+  ErrorLog(form, "First");
+  std::filesystem::rename(log, world.program_folder.Path() + "kept.txt");
+  ErrorLog(form, "Second");
+  EXPECT_EQ(world.program_folder.Read("tavrekerror.txt"), form.ErrorText + "\r\n");
+  EXPECT_EQ(world.program_folder.Read("kept.txt"), "[2026/12/08 19:37:05.42] First\r\n\r\n");
+
+  // Another file of the very same size put in its place.
+  const std::string same_size(form.ErrorText.size() + 2, 'x');
+  world.program_folder.Write("other.txt", same_size);
+  std::filesystem::rename(world.program_folder.Path() + "other.txt", log);
+  ErrorLog(form, "Third");
+  EXPECT_EQ(world.program_folder.Read("tavrekerror.txt"), form.ErrorText + "\r\n");
+  ErrorLog(form, "Fourth");
+  EXPECT_EQ(world.program_folder.Read("tavrekerror.txt"), form.ErrorText + "\r\n");
 }
 
 TEST(RunLog, UnwritableLogFileKeepsTheLinesAndReportsOnce) {

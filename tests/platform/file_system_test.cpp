@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <future>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "platform/folder_cache.h"
 #include "platform/text_file.h"
@@ -260,3 +264,74 @@ TEST(PathTexts, FolderAndFileParts) {
 }
 
 }  // namespace
+
+// What an operation answers from the folders it listed is what the disk answers, also after the
+// program's own changes. The disk's answers are asked on a thread of their own, outside every
+// scope.
+TEST(FolderCache, AnswersFromListingsEqualTheDisksAfterTheProgramsOwnChanges) {
+  TempFolder folder;
+  const std::string root = folder.Path();
+  folder.Write("Data/Class.tavrek", "c");
+  folder.Write("Data/Sub/inner.txt", "i");
+  fs::create_symlink(root + "Data/Sub", root + "Data/Linked");
+  const std::vector<std::string> asked = {
+      "data\\class.tavrek",  "Data\\Class.tavrek\\",    "DATA\\sub\\",    "data\\sub\\inner.TXT",
+      "Data\\linked\\",      "data\\Linked\\INNER.txt", "data\\new.txt",  "data\\New\\",
+      "Data\\Sub\\more.txt", "Data\\Moved.tavrek",      "Nowhere\\x.txt", "data\\nowhere\\x.txt"};
+  struct Answer {
+    bool file, folder;
+    fs::path path;
+    bool operator==(const Answer&) const = default;
+  };
+  const auto answers = [&] {
+    std::vector<Answer> all;
+    for (const std::string& text : asked) {
+      all.push_back(
+          {FileExists(root + text), DirectoryExists(root + text), ResolvePath(root + text)});
+    }
+    return all;
+  };
+  const auto from_disk = [&] { return std::async(std::launch::async, answers).get(); };
+
+  FolderCache cache;
+  const FolderCacheScope operation(cache);
+  EXPECT_EQ(ListDirectory(root + "data", "*", EntryKind::kAll).size(), 3u);
+  const std::vector<std::function<void()>> changes = {
+      [] {},
+      [&] { WriteTextFile(root + "DATA\\New.txt", "n"); },
+      [&] { ASSERT_TRUE(CreateDir(root + "data\\NEW")); },
+      [&] { ASSERT_TRUE(RenameFile(root + "data\\class.tavrek", root + "data\\Moved.tavrek")); },
+      [&] {
+        ASSERT_TRUE(CopyFile(root + "data\\moved.tavrek", root + "data\\sub\\More.txt", true));
+      },
+      [&] { ASSERT_TRUE(MoveFileReplacing(root + "data\\sub\\more.txt", root + "data\\new.txt")); },
+      [&] { ASSERT_TRUE(DeleteFile(root + "data\\moved.tavrek")); },
+      [&] { ASSERT_TRUE(DeleteFolder(root + "data\\sub")); },
+  };
+  for (size_t step = 0; step < changes.size(); ++step) {
+    changes[step]();
+    const std::vector<Answer> cached = answers();
+    const std::vector<Answer> disk = from_disk();
+    for (size_t i = 0; i < asked.size(); ++i) {
+      EXPECT_EQ(cached[i], disk[i]) << "step " << step << ": " << asked[i];
+    }
+  }
+}
+
+// Someone else's new file is not seen by the operation that listed its folder before, and is
+// seen by the next one.
+TEST(FolderCache, AFileMadeBySomeoneElseIsSeenOnceTheOperationEnds) {
+  TempFolder folder;
+  const std::string root = folder.Path();
+  folder.Write("Data/class.tavrek", "c");
+  FolderCache cache;
+  {
+    const FolderCacheScope operation(cache);
+    EXPECT_FALSE(FileExists(root + "DATA\\squadids.tavrek"));
+    folder.Write("Data/SquadIDs.tavrek", "s");
+    EXPECT_FALSE(FileExists(root + "data\\squadids.tavrek"));
+  }
+  const FolderCacheScope next(cache);
+  EXPECT_TRUE(FileExists(root + "data\\squadids.tavrek"));
+  EXPECT_EQ(ResolvePath(root + "DATA\\SQUADIDS.tavrek"), fs::path(root + "Data/SquadIDs.tavrek"));
+}

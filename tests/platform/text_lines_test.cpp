@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "platform/errors.h"
 #include "platform/file_read_cache.h"
+#include "platform/folder_cache.h"
 #include "platform/text_file.h"
 #include "tests/support/test_world.h"
 
@@ -81,3 +85,47 @@ TEST(FileReadCache, WithinAScopeAFileIsReadOnceWhileItStaysTheSame) {
 }
 
 }  // namespace
+
+namespace {
+
+unsigned long long InodeOf(const std::string& path) {
+  struct stat info {};
+  EXPECT_EQ(::stat(path.c_str(), &info), 0);
+  return info.st_ino;
+}
+
+}  // namespace
+
+TEST(FileReadCache, AFileChangedInPlaceBySomeoneElseIsReadAnew) {
+  TempFolder folder;
+  const std::string path = folder.Write("armor.tavrek", "T34\r\n");
+  FileReadCache cache;
+  const FileReadScope scope(cache);
+  ASSERT_EQ(cache.Lines(path)->size(), 1u);
+  folder.Write("armor.tavrek", "T34\r\nKV1\r\n");
+  EXPECT_EQ(Collected(*cache.Lines(path)), (std::vector<std::string>{"T34", "KV1"}));
+}
+
+// Within an operation, writing the bytes a file was seen to hold leaves it alone, as long as the
+// file was not changed since; a change by someone else, even of the same size, is written over.
+TEST(TextFiles, AnOperationWritesOverAFileChangedSinceItWasSeen) {
+  TempFolder folder;
+  const std::string path = folder.Write("tavrek.ini", "abc\r\n");
+  const std::string asked = folder.Path() + "TAVREK.INI";
+  // Old enough for its times to tell every later change.
+  std::this_thread::sleep_for(std::chrono::milliseconds(60));
+  FolderCache folders;
+  const FolderCacheScope operation(folders);
+  const auto inode = InodeOf(path);
+  WriteTextFile(asked, "abc\r\n");
+  WriteTextFile(asked, "abc\r\n");
+  EXPECT_EQ(InodeOf(path), inode);
+  folder.Write("tavrek.ini", "xyz\r\n");
+  WriteTextFile(asked, "abc\r\n");
+  EXPECT_EQ(folder.Read("tavrek.ini"), "abc\r\n");
+  // Just written: changed again within the same clock tick, it keeps its times.
+  WriteTextFile(asked, "abc\r\n");
+  folder.Write("tavrek.ini", "xyz\r\n");
+  WriteTextFile(asked, "abc\r\n");
+  EXPECT_EQ(folder.Read("tavrek.ini"), "abc\r\n");
+}
