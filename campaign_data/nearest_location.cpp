@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "campaign_data/point_grid.h"
 #include "campaign_data/text.h"
 #include "platform/errors.h"
 
@@ -51,15 +52,11 @@ NearestLocationIndex::NearestLocationIndex(const LocationTableType& table, int l
 // Square cells of about two points each over the box of the points, and the points sorted by
 // cell, keeping index order within a cell.
 void NearestLocationIndex::BuildGrid() {
-  long long max_x = points_.front().x, max_y = points_.front().y;
-  min_x_ = max_x;
-  min_y_ = max_y;
-  for (const Point& point : points_) {
-    min_x_ = std::min(min_x_, point.x);
-    min_y_ = std::min(min_y_, point.y);
-    max_x = std::max(max_x, point.x);
-    max_y = std::max(max_y, point.y);
-  }
+  const MetreBox box = BoxAround(points_);
+  min_x_ = box.min_x;
+  min_y_ = box.min_y;
+  const long long max_x = box.max_x;
+  const long long max_y = box.max_y;
   const double width = static_cast<double>(max_x - min_x_) + 1;
   const double height = static_cast<double>(max_y - min_y_) + 1;
   const double cells = std::max(1.0, static_cast<double>(points_.size()) / kPointsPerCell);

@@ -25,16 +25,11 @@ long long FarGap(long long at, long long first, long long last) {
 PointGrid::PointGrid(const std::vector<WholeMetrePoint>& points)
     : points_(static_cast<int>(points.size())) {
   if (points.empty()) return;
-  long long max_x = points.front().x;
-  long long max_y = points.front().y;
-  min_x_ = max_x;
-  min_y_ = max_y;
-  for (const WholeMetrePoint& point : points) {
-    min_x_ = std::min(min_x_, point.x);
-    min_y_ = std::min(min_y_, point.y);
-    max_x = std::max(max_x, point.x);
-    max_y = std::max(max_y, point.y);
-  }
+  const MetreBox box = BoxAround(points);
+  min_x_ = box.min_x;
+  min_y_ = box.min_y;
+  const long long max_x = box.max_x;
+  const long long max_y = box.max_y;
   if (max_x - min_x_ >= kExactAxis || max_y - min_y_ >= kExactAxis) return;
   measured_one_by_one_ = false;
 

@@ -6,6 +6,23 @@
 
 #include "campaign_data/geometry.h"
 
+// The smallest box holding every point of a non-empty list of points with whole-metre x and y.
+struct MetreBox {
+  long long min_x, min_y, max_x, max_y;
+};
+
+template <typename Points>
+MetreBox BoxAround(const Points& points) {
+  MetreBox box{points.front().x, points.front().y, points.front().x, points.front().y};
+  for (const auto& point : points) {
+    box.min_x = std::min(box.min_x, point.x);
+    box.min_y = std::min(box.min_y, point.y);
+    box.max_x = std::max(box.max_x, point.x);
+    box.max_y = std::max(box.max_y, point.y);
+  }
+  return box;
+}
+
 // Points of a fixed list bucketed into square cells, to count the points of a disk without
 // measuring each one: a cell wholly inside the disk counts whole, a cell wholly outside not at
 // all, and only the points of the cells across its edge are measured.

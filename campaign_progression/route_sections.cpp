@@ -1,7 +1,5 @@
 #include "campaign_progression/route_sections.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <string_view>
 
@@ -142,21 +140,11 @@ const std::vector<int>& RouteSections::To(const std::string& place) const {
   return Lookup(to_, place);
 }
 
-bool RouteFileCache::StampOf(const std::string& path, Stamp& stamp) {
-  struct stat info {};
-  if (::stat(ResolvePath(path).c_str(), &info) != 0) return false;
-  stamp = Stamp{
-      static_cast<unsigned long long>(info.st_dev),  static_cast<unsigned long long>(info.st_ino),
-      static_cast<unsigned long long>(info.st_size), static_cast<long long>(info.st_mtim.tv_sec),
-      static_cast<long long>(info.st_mtim.tv_nsec),  static_cast<long long>(info.st_ctim.tv_sec),
-      static_cast<long long>(info.st_ctim.tv_nsec)};
-  return true;
-}
-
 std::shared_ptr<const RouteSections> RouteFileCache::Sections(TMainForm& form,
                                                               const std::string& path) {
-  Stamp before;
-  const bool stamped = StampOf(path, before);
+  const std::filesystem::path resolved = ResolvePath(path);
+  FileStamp before;
+  const bool stamped = StampOfPath(resolved, before);
   if (stamped) {
     const auto found = entries_.find(path);
     if (found != entries_.end() && found->second.stamp == before) {
@@ -167,8 +155,8 @@ std::shared_ptr<const RouteSections> RouteFileCache::Sections(TMainForm& form,
   auto sections = std::make_shared<const RouteSections>(path);
   sections->LogProblems(form);
   // A file that changed while it was read is not kept: the next use must see it whole.
-  Stamp after;
-  if (stamped && StampOf(path, after) && after == before) {
+  FileStamp after;
+  if (stamped && StampOfPath(resolved, after) && after == before) {
     entries_[path] = Entry{before, sections};
   } else {
     entries_.erase(path);

@@ -5,6 +5,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/text_file.h"
+
 class TMainForm;
 class TextLines;
 
@@ -59,16 +61,10 @@ class RouteFileCache {
   std::shared_ptr<const RouteSections> Sections(TMainForm& form, const std::string& path);
 
  private:
-  struct Stamp {
-    unsigned long long device = 0, inode = 0, size = 0;
-    long long modified_s = 0, modified_ns = 0, changed_s = 0, changed_ns = 0;
-    bool operator==(const Stamp&) const = default;
-  };
   struct Entry {
-    Stamp stamp;
+    FileStamp stamp;
     std::shared_ptr<const RouteSections> sections;
   };
-  static bool StampOf(const std::string& path, Stamp& stamp);
 
   std::unordered_map<std::string, Entry> entries_;
 };

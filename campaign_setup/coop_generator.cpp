@@ -38,14 +38,6 @@ struct ListedBattle {
   std::string date;
 };
 
-std::optional<std::uintmax_t> FileSize(const std::string& path) {
-  if (path.empty() || !FileExists(path)) return std::nullopt;
-  std::error_code error;
-  const std::uintmax_t size = std::filesystem::file_size(ResolvePath(path), error);
-  if (error) return std::nullopt;
-  return size;
-}
-
 bool OnlineScriptRun(const TMainForm& form) {
   return ContainsAny(form.ParamStr(1), {"netcoop", "netdogfight", "netupdate"});
 }
