@@ -138,17 +138,19 @@ class GeneratedCampaign {
   }
   const fs::path& Folder() const { return folder_; }
 
-  // Every file a campaign load reads.
+  // Every file a campaign load reads. The roster and its paint and nose-art files exist once
+  // the campaign has been loaded a first time.
   std::vector<std::string> LoadedFiles() const {
     std::vector<std::string> files;
     for (const char* name :
-         {"campaign.tavrek", "squadrons.tavrek", "stationary.tavrek", "columns.tavrek"}) {
+         {"campaign.tavrek", "squadrons.tavrek", "stationary.tavrek", "columns.tavrek",
+          "territory.tavrek", "pilot.tavrek", "paints.tavrek", "noseart.tavrek"}) {
       files.push_back((folder_ / "campaign" / name).string());
     }
     for (const char* name :
          {"Bench.rds", "Bench.rls", "Bench.srd", "Bench.prd", "maps.tavrek", "offmap.tavrek",
           "armor.tavrek", "shipnames.tavrek", "class.tavrek", "payloads.tavrek", "fobjects.tavrek",
-          "gobjects.tavrek", "squadids.tavrek"}) {
+          "gobjects.tavrek", "squadids.tavrek", "cities.dat", "crewseats.tavrek"}) {
       files.push_back((folder_ / "data" / name).string());
     }
     return files;
