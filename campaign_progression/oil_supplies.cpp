@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "app/main_form.h"
 #include "campaign_data/text.h"
@@ -73,9 +74,10 @@ void WriteSupplyFile(TMainForm& form) {
 
 void OilSupplies(TMainForm& form) {
   std::array<SideStock, 2> stock{};
+  const StationaryObjectTableType& objects = form.StationaryObjectTable;
   for (int s = 0; s <= form.InitialStationary; ++s) {
-    const std::string& line = form.StationaryObjectTable[s].StationaryLine;
-    const std::string side = ReadObjectFields(line).side;
+    const std::string& line = objects[s].StationaryLine;
+    const std::string_view side = ObjectSide(line);
     if (side != "1" && side != "2") continue;
     SideStock& own = stock[side == "1" ? 0 : 1];
     const bool lost = IsInactiveLine(line);

@@ -1,5 +1,8 @@
 #include "campaign_progression/stationary_lines.h"
 
+#include <algorithm>
+#include <array>
+
 #include "app/main_form.h"
 #include "campaign_data/run_log.h"
 #include "campaign_data/text.h"
@@ -27,6 +30,20 @@ std::string NextWord(const std::string& text, size_t& at) {
   return word;
 }
 
+// The supply trucks are "Stationary$" followed by one of these names and a blank.
+constexpr std::string_view kStationary = "Stationary$";
+constexpr std::array<std::string_view, 7> kTrucks{
+    "StudebeckerTruck ", "ZIS5_PC ",      "Chevrolet_flatbed_US ", "DiamondT_US ",
+    "Truck_Type94 ",     "OpelBlitz36S ", "OpelBlitz6700A "};
+
+// The text after the word that starts at or after the start of `text`.
+std::string_view AfterWord(std::string_view text) {
+  const size_t start = text.find_first_not_of(' ');
+  if (start == std::string_view::npos) return {};
+  const size_t end = text.find(' ', start);
+  return end == std::string_view::npos ? std::string_view() : text.substr(end);
+}
+
 }  // namespace
 
 ObjectFields ReadObjectFields(const std::string& line) {
@@ -42,7 +59,14 @@ ObjectFields ReadObjectFields(const std::string& line) {
   return fields;
 }
 
-bool IsInactiveLine(const std::string& line) {
+std::string_view ObjectSide(std::string_view line) {
+  const std::string_view text =
+      AfterWord(AfterWord(TrimView(line.substr(std::min<size_t>(2, line.size())))));
+  const size_t start = text.find_first_not_of(' ');
+  return start == std::string_view::npos ? std::string_view() : text.substr(start, 1);
+}
+
+bool IsInactiveLine(std::string_view line) {
   return StartsWith(line, "X ");
 }
 
@@ -54,14 +78,19 @@ std::string DeactivatedLine(const std::string& line) {
   return "X " + Fields(line);
 }
 
-bool IsSupplyTruckLine(const std::string& line) {
-  return ContainsAny(
-      line, {"Stationary$StudebeckerTruck ", "Stationary$ZIS5_PC ",
-             "Stationary$Chevrolet_flatbed_US ", "Stationary$DiamondT_US ",
-             "Stationary$Truck_Type94 ", "Stationary$OpelBlitz36S ", "Stationary$OpelBlitz6700A "});
+bool IsSupplyTruckLine(std::string_view line) {
+  // One search for the common "Stationary$", then the names at each place it was found.
+  for (size_t at = line.find(kStationary); at != std::string_view::npos;
+       at = line.find(kStationary, at + 1)) {
+    const std::string_view name = line.substr(at + kStationary.size());
+    for (const std::string_view truck : kTrucks) {
+      if (name.starts_with(truck)) return true;
+    }
+  }
+  return false;
 }
 
-bool IsFuelCarrierLine(const std::string& line) {
+bool IsFuelCarrierLine(std::string_view line) {
   return ContainsAny(line, {"Tanker", "Wagon8", "ZIS6_fuel", "OpelBlitz6700A_fuel"});
 }
 
