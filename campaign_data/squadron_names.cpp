@@ -14,7 +14,7 @@
 
 namespace {
 
-bool ContainsAny(std::string_view text, const std::vector<std::string_view>& parts) {
+bool ContainsAnyOf(std::string_view text, const std::vector<std::string_view>& parts) {
   return std::any_of(parts.begin(), parts.end(),
                      [text](std::string_view part) { return Contains(text, part); });
 }
@@ -37,8 +37,12 @@ struct CountryRule {
   bool extra_is_condition;
 };
 
+// "h01" in either case of the letter.
 bool HasLowerH01(const std::string& name) {
-  return Contains(AsciiLowerCase(name), "h01");
+  for (size_t at = name.find("01", 1); at != std::string::npos; at = name.find("01", at + 1)) {
+    if (AsciiLower(name[at - 1]) == 'h') return true;
+  }
+  return false;
 }
 bool HasLoneNN(const std::string& name) {
   return Contains(name, "NN") && !Contains(name, "_NN");
@@ -86,7 +90,7 @@ const std::vector<CountryRule>& CountryRules() {
 }
 
 bool Matches(const CountryRule& rule, const std::string& name) {
-  const bool listed = ContainsAny(name, rule.parts);
+  const bool listed = ContainsAnyOf(name, rule.parts);
   if (rule.extra == nullptr) return listed;
   if (rule.extra_is_condition) return listed && rule.extra(name);
   return listed || rule.extra(name);
@@ -177,21 +181,6 @@ void JapaneseArmyUnits(std::string& name, const OrdinalEndings& endings) {
   }
 }
 
-// The last line of squadids.tavrek that holds the unit identifier as a whole word and gives a
-// name that does not itself contain the identifier.
-std::optional<std::string> OverrideName(const std::string& key,
-                                        const std::vector<std::string>& overrides) {
-  const std::string unit = Trim(key);
-  std::optional<std::string> name;
-  for (const std::string& raw : overrides) {
-    const std::string line = Trim(raw);
-    if (!Contains(" " + line + " ", key)) continue;
-    const std::string candidate = Trim(Copy(line, Pos(" ", line), static_cast<int>(line.size())));
-    if (!candidate.empty() && !Contains(candidate, unit)) name = candidate;
-  }
-  return name;
-}
-
 }  // namespace
 
 SquadronCountry CountryOfSquadron(const std::string& name, const std::string& army,
@@ -236,7 +225,30 @@ std::string GetNumEnd(const TMainForm& form, const std::string& number) {
   return OrdinalEnding(number, OrdinalEndingsOf(form));
 }
 
+SquadronNameOverrides::SquadronNameOverrides(const std::vector<std::string>& lines) {
+  lines_.reserve(lines.size());
+  for (const std::string& raw : lines) {
+    const std::string line = Trim(raw);
+    lines_.push_back(
+        Line{" " + line + " ", Trim(Copy(line, Pos(" ", line), static_cast<int>(line.size())))});
+  }
+}
+
+std::optional<std::string> SquadronNameOverrides::NameFor(const std::string& key) const {
+  const std::string unit = Trim(key);
+  for (auto line = lines_.rbegin(); line != lines_.rend(); ++line) {
+    if (!Contains(line->padded, key)) continue;
+    if (!line->name.empty() && !Contains(line->name, unit)) return line->name;
+  }
+  return std::nullopt;
+}
+
 std::string FullSquadronName(const std::string& name, const std::vector<std::string>& overrides,
+                             const OrdinalEndings& endings) {
+  return FullSquadronName(name, SquadronNameOverrides(overrides), endings);
+}
+
+std::string FullSquadronName(const std::string& name, const SquadronNameOverrides& overrides,
                              const OrdinalEndings& endings) {
   const std::string trimmed = Trim(name);
   std::string full = trimmed.empty() ? trimmed : trimmed.substr(0, trimmed.size() - 1);
@@ -250,8 +262,8 @@ std::string FullSquadronName(const std::string& name, const std::vector<std::str
     ReplaceFirst(full, "IAP", "th IAP");
     ReplaceFirst(full, "ShAP", "th ShAP");
   }
-  if (const std::optional<std::string> override_name = OverrideName(key, overrides)) {
-    full = *override_name;
+  if (std::optional<std::string> override_name = overrides.NameFor(key)) {
+    full = std::move(*override_name);
   }
   return full;
 }

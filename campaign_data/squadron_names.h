@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,8 +32,27 @@ using OrdinalEndings = std::array<std::string, 4>;
 OrdinalEndings OrdinalEndingsOf(const TMainForm& form);
 std::string OrdinalEnding(const std::string& number, const OrdinalEndings& endings);
 
+// The lines of squadids.tavrek, each trimmed and set between blanks once, for the look-ups of a
+// whole table of squadrons.
+class SquadronNameOverrides {
+ public:
+  explicit SquadronNameOverrides(const std::vector<std::string>& lines);
+  // The name given by the last line that holds `key` (the unit identifier between blanks) and
+  // whose name does not itself contain the identifier; nothing when no line does.
+  std::optional<std::string> NameFor(const std::string& key) const;
+
+ private:
+  struct Line {
+    std::string padded;  // the trimmed line between blanks
+    std::string name;    // what follows its first blank, trimmed
+  };
+  std::vector<Line> lines_;
+};
+
 // `overrides`: the lines of squadids.tavrek.
 std::string FullSquadronName(const std::string& name, const std::vector<std::string>& overrides,
+                             const OrdinalEndings& endings);
+std::string FullSquadronName(const std::string& name, const SquadronNameOverrides& overrides,
                              const OrdinalEndings& endings);
 
 // The lines of squadids.tavrek: from DataFilesFolder, else from the program's data folder.

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
+#include "campaign_data/text.h"
 #include "platform/errors.h"
 #include "tests/campaign_data/campaign_tables_fixture.h"
 #include "tests/support/test_world.h"
@@ -25,6 +28,8 @@ TEST(SquadCountry, IdentifierRulesSetArmyAndNationLaterRulesWinning) {
       {"I_JG521", "2", "", "2", "de"},
       {"5_1_Fighter0", "2", "", "2", "hu"},
       {"H011", "1", "", "2", "hu"},  // "h01" in lower case
+      {"Xh01", "1", "", "2", "hu"},
+      {"H0H1", "1", "", "1", "ru"},
       {"ja011", "2", "", "2", "ja"},
       {"IJN_AG_z0121", "1", "", "2", "in"},
       {"LeLv240", "2", "", "2", "fi"},
@@ -151,6 +156,50 @@ TEST(GetFullName, MissingOverrideFileIsLoggedAndRaised) {
     EXPECT_STREQ(error.what(), "No squadids.tavrek file found.");
   }
   EXPECT_NE(world.form->ErrorText.find("No squadids.tavrek file found."), std::string::npos);
+}
+
+// The override rule as first written: every line trimmed and padded again for every squadron.
+std::optional<std::string> PlainOverrideName(const std::string& key,
+                                             const std::vector<std::string>& overrides) {
+  const std::string unit = Trim(key);
+  std::optional<std::string> name;
+  for (const std::string& raw : overrides) {
+    const std::string line = Trim(raw);
+    if (!Contains(" " + line + " ", key)) continue;
+    const std::string candidate = Trim(Copy(line, Pos(" ", line), static_cast<int>(line.size())));
+    if (!candidate.empty() && !Contains(candidate, unit)) name = candidate;
+  }
+  return name;
+}
+
+TEST(SquadronNameOverrides, AgreeWithTheLineByLineRuleOnRandomLines) {
+  // Few words, so that keys often match, names often repeat the unit and lines have no name.
+  const std::vector<std::string> words{"II_JG52", "JG52", "II", "Group", "", "  ", "\t", "VF-83"};
+  std::mt19937 random(20261211);
+  auto pick = [&random](size_t count) {
+    return std::uniform_int_distribution<size_t>(0, count - 1)(random);
+  };
+  auto text = [&](size_t most) {
+    std::string joined;
+    for (size_t n = pick(most + 1); n > 0; --n)
+      joined += words[pick(words.size())] + (pick(3) == 0 ? "" : " ");
+    return joined;
+  };
+  int named = 0;
+  for (int round = 0; round < 3000; ++round) {
+    std::vector<std::string> lines;
+    for (size_t n = pick(8); n > 0; --n) lines.push_back(text(4));
+    const SquadronNameOverrides overrides(lines);
+    for (int k = 0; k < 10; ++k) {
+      // Half of the keys are one of the unit words alone, as squadron names give them.
+      const std::string key = " " + (pick(2) == 0 ? words[pick(4)] : text(2)) + " ";
+      const std::optional<std::string> expected = PlainOverrideName(key, lines);
+      ASSERT_EQ(overrides.NameFor(key), expected) << '"' << key << '"';
+      named += expected ? 1 : 0;
+    }
+  }
+  EXPECT_GT(named, 1000);
+  EXPECT_LT(named, 29000);
 }
 
 }  // namespace
