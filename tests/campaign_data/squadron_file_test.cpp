@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -567,6 +568,91 @@ TEST(CalculateLinkedMax, MaximumFollowsFlightsPerSquadronOrTheRole) {
     EXPECT_NE(squadrons.SquadronFile().find("/" + std::string(c.maximum) + "-"), std::string::npos)
         << c.name;
   }
+}
+
+// What a scan of the whole class table gives a squadron: GetSquadronInfo on a copy that has
+// only the squadron's name and class, and the service start of the last class named as its
+// upgrade.
+SquadronEntry ScannedSquadron(TMainForm& form, const SquadronEntry& loaded, int at) {
+  const SquadronEntry kept = form.SquadronTable[at];
+  form.SquadronTable[at] = {};
+  form.SquadronTable[at].SquadronName = loaded.SquadronName;
+  form.SquadronTable[at].SquadronClass = loaded.SquadronClass;
+  GetSquadronInfo(form, at);
+  SquadronEntry scanned = form.SquadronTable[at];
+  form.SquadronTable[at] = kept;
+  scanned.TypeUpgradeDate = 999999;
+  for (int c = 0; c <= form.LastAircraftClass; ++c) {
+    const AircraftClassEntry& type = form.AircraftClassTable[c];
+    if (type.ClassName == loaded.TypeUpgrade) {
+      scanned.TypeUpgradeDate = std::stoi(type.ClassServiceStart);
+    }
+  }
+  return scanned;
+}
+
+TEST(LoadSquadrons, EverySquadronGetsWhatAScanOfTheClassTableGivesOnRandomTables) {
+  const std::vector<std::string> names{"LA_5FN", "BF_109G6", "HE_111H6", "PE_2",
+                                       "YAK_9",  "JU_87D",   "IL_2",     "FW_190A4"};
+  std::mt19937 random(20261211);
+  auto pick = [&random](size_t count) {
+    return std::uniform_int_distribution<size_t>(0, count - 1)(random);
+  };
+  for (int round = 0; round < 20; ++round) {
+    SquadronWorld squadrons;
+    TMainForm& form = squadrons.form;
+    // Names come back several times: the last class of a name is the one that counts.
+    form.LastAircraftClass = -1;
+    for (int c = 0; c < 30; ++c) {
+      const std::string& name = names[pick(names.size())];
+      AircraftClassEntry type =
+          AircraftType(name, pick(2) == 0 ? "1" : "2", std::to_string(1 + pick(6)),
+                       name + "-" + std::to_string(c));
+      type.ClassDescription = name + " variant " + std::to_string(c);
+      type.ClassServiceStart = std::to_string(194001 + static_cast<int>(pick(500)));
+      type.ClassUpgrade = pick(3) == 0 ? "none" : names[pick(names.size())];
+      AddAircraftType(form, type);
+    }
+    campaign_tables::InstallAllTypes(form);
+    campaign_tables::WriteProgramData(squadrons.world);
+    const int kSquadrons = 40;
+    for (int i = 0; i < kSquadrons; ++i) {
+      const std::string& name = names[pick(names.size())];
+      const std::string classes[] = {"Class air." + name, "Class air." + name + "X",
+                                     "Class " + name, "Class air.UNKNOWN"};
+      form.SquadronTable[i].SquadronName = "Unit" + std::to_string(i) + "0";
+      form.SquadronTable[i].SquadronClass = classes[pick(4) == 0 ? 1 + pick(3) : 0];
+    }
+    form.LastSquadron = kSquadrons - 1;
+
+    LoadSquadrons(form);
+
+    for (int i = 0; i < kSquadrons; ++i) {
+      const SquadronEntry loaded = form.SquadronTable[i];
+      const SquadronEntry scanned = ScannedSquadron(form, loaded, i);
+      const std::string where = "round " + std::to_string(round) + " squadron " + std::to_string(i);
+      EXPECT_EQ(loaded.TypeDescription, scanned.TypeDescription) << where;
+      EXPECT_EQ(loaded.SquadronRole, scanned.SquadronRole) << where;
+      EXPECT_EQ(loaded.TypeGameName, scanned.TypeGameName) << where;
+      EXPECT_EQ(loaded.TypeServiceStart, scanned.TypeServiceStart) << where;
+      EXPECT_EQ(loaded.TypeUpgradeDate, scanned.TypeUpgradeDate) << where;
+    }
+  }
+}
+
+TEST(LoadSquadrons, ABadServiceDateOfAnyClassOfTheTypeStopsTheLoad) {
+  SquadronWorld squadrons;
+  TMainForm& form = squadrons.form;
+  // An earlier class of the same name with a bad date, a later one with a good date.
+  AircraftClassEntry broken = AircraftType("BF_109G6", "2", "1", "Bf-109G-6");
+  broken.ClassServiceStart = "soon";
+  form.AircraftClassTable[0] = broken;
+  campaign_tables::WriteProgramData(squadrons.world);
+  form.SquadronTable[0].SquadronName = "II_JG520";
+  form.SquadronTable[0].SquadronClass = "Class air.BF_109G6";
+  form.LastSquadron = 0;
+  EXPECT_THROW(LoadSquadrons(form), ConversionError);
+  EXPECT_TRUE(squadrons.Logged("Aircraft class BF_109G6: the service date is not a whole number"));
 }
 
 }  // namespace
