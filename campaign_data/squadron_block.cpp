@@ -1,5 +1,8 @@
 #include "campaign_data/squadron_block.h"
 
+#include <initializer_list>
+#include <string_view>
+
 #include "campaign_data/line_cursor.h"
 #include "campaign_data/text.h"
 #include "platform/ascii.h"
@@ -117,20 +120,30 @@ std::vector<SquadronBlock> ParseSquadronFile(const std::vector<std::string>& lin
 }
 
 std::string SquadronBlockText(const SquadronEntry& squadron, bool skin_line) {
+  std::string text;
+  AppendSquadronBlock(text, squadron, skin_line);
+  return text;
+}
+
+void AppendSquadronBlock(std::string& text, const SquadronEntry& squadron, bool skin_line) {
+  const auto line = [&text](std::initializer_list<std::string_view> parts) {
+    for (const std::string_view part : parts) text += part;
+    text += kCrLf;
+  };
   // The active word fills characters 3 to 14 so that the AI word starts at character 16.
   std::string active = squadron.SquadronActive.substr(0, 12);
   active.resize(12, ' ');
-  const std::vector<std::string> lines{
-      "[" + squadron.SquadronName + "]",
-      "  Planes " + squadron.PlanesAvailable + "/" + squadron.PlanesMax + "-" +
-          squadron.PlanesLost + "+" + IntToStr(squadron.PlanesExtra),
-      "  " + squadron.SquadronSkill,
-      "  " + squadron.SquadronBaseClass,
-      "  " + active + " " + squadron.SquadronAI,
-      "  " + (skin_line ? squadron.SquadronMarkings + squadron.SquadronSkin
-                        : squadron.SquadronWeapons),
-      "  " + squadron.SquadronHomeBase,
-      "  " + squadron.SquadronRadio,
-  };
-  return JoinLinesCrLf(lines);
+  line({"[", squadron.SquadronName, "]"});
+  line({"  Planes ", squadron.PlanesAvailable, "/", squadron.PlanesMax, "-", squadron.PlanesLost,
+        "+", IntToStr(squadron.PlanesExtra)});
+  line({"  ", squadron.SquadronSkill});
+  line({"  ", squadron.SquadronBaseClass});
+  line({"  ", active, " ", squadron.SquadronAI});
+  if (skin_line) {
+    line({"  ", squadron.SquadronMarkings, squadron.SquadronSkin});
+  } else {
+    line({"  ", squadron.SquadronWeapons});
+  }
+  line({"  ", squadron.SquadronHomeBase});
+  line({"  ", squadron.SquadronRadio});
 }

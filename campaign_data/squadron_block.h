@@ -56,3 +56,5 @@ std::vector<SquadronBlock> ParseSquadronFile(const std::vector<std::string>& lin
 // The eight lines of a squadron's block, each ended by CR LF. `skin_line`: line 6 holds the
 // markings and skin (every edition but the oldest), otherwise the weapons.
 std::string SquadronBlockText(const SquadronEntry& squadron, bool skin_line);
+// The same lines added to the end of `text`.
+void AppendSquadronBlock(std::string& text, const SquadronEntry& squadron, bool skin_line);

@@ -126,7 +126,7 @@ void SquadronList(TMainForm& form, const std::string& mode) {
   form.SquadronFileRead = LoadedFile{path, std::move(file.report)};
   form.SquadronFileLayout = LayoutOf(blocks);
   form.SquadronFileEdition = form.GameID;
-  const std::vector<std::string> name_overrides = ReadSquadronIds(form);
+  const SquadronNameOverrides name_overrides(ReadSquadronIds(form));
 
   for (size_t i = 0; i < blocks.size(); ++i) {
     StoreBlock(form, static_cast<int>(i), std::move(blocks[i]));
@@ -150,7 +150,7 @@ void SaveSquadrons(TMainForm& form, int mode) {
   const bool skin_line = WritesSkinLine(form);
   for (int i = 0; i <= form.LastSquadron; ++i) {
     const SquadronEntry& squadron = form.SquadronTable[i];
-    if (!squadron.SquadronName.empty()) text += SquadronBlockText(squadron, skin_line);
+    if (!squadron.SquadronName.empty()) AppendSquadronBlock(text, squadron, skin_line);
   }
   // An empty text would wipe the campaign's squadrons: the table is not loaded, or every
   // squadron of it is blank.
