@@ -85,11 +85,8 @@ struct ObjectFields {
   std::string_view army;
   std::string_view x;
   std::string_view y;
-  std::string Position() const {
-    std::string position;
-    position.reserve(x.size() + 1 + y.size());
-    return position.append(x).append(" ").append(y);
-  }
+  // "x y" into `position`, whose storage is used again.
+  void WritePosition(std::string& position) const { position.assign(x).append(" ").append(y); }
 };
 
 ObjectFields ReadObjectFields(std::string_view line) {
@@ -126,7 +123,7 @@ void LoadStationary(TMainForm& form) {
     const ObjectFields fields = ReadObjectFields(lines[i]);
     object.StationaryLine = lines[i];
     object.StationaryArmy = fields.army;
-    object.StationaryPosition = fields.Position();
+    fields.WritePosition(object.StationaryPosition);
     object.StationaryMissionLine.clear();
   }
   form.LastStationary = lines.size() - 1;
@@ -146,11 +143,16 @@ void StationaryList(TMainForm& form) {
   const ObjectLines lines(form);
   form.LastStationary = -1;
   const NearestLocationIndex locations(form.LocationTable, form.LastLocation, "Beachhead");
+  std::string position;
   for (int i = 0; i < lines.size(); ++i) {
     const ObjectFields fields = ReadObjectFields(lines[i]);
     try {
-      form.StationaryObjectTable[i].StationaryNearestLocation =
-          fields.has_position ? locations.Nearest(fields.Position()) : -1;
+      int nearest = -1;
+      if (fields.has_position) {
+        fields.WritePosition(position);
+        nearest = locations.Nearest(position);
+      }
+      form.StationaryObjectTable[i].StationaryNearestLocation = nearest;
     } catch (const ConversionError& error) {
       // The header is line 1 of the file.
       const std::string message = std::string(kFileName) + " line " + IntToStr(i + 2) + " (\"" +
