@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/main_form.h"
@@ -78,7 +79,7 @@ bool InFrontRadius(TMainForm& form, const LocationEntry& location) {
 
 void PrepareMap(TMainForm& form) {
   if (form.LastLocation < 0) LoadCampaignMap(form);
-  if (form.LocationTable[0].LocationArmy.empty()) {
+  if (std::as_const(form.LocationTable)[0].LocationArmy.empty()) {
     ReadTerritory(form);
     SetTgtNation(form, 0);
     FrontObjects(form);
@@ -104,11 +105,7 @@ struct BaseCheck {
   explicit BaseCheck(TMainForm& checked_form) : form(checked_form) {
     const LocationTableType& locations = Locations(form);
     for (int j = 0; j <= form.LastLocation; ++j) {
-      const std::string& name = locations[j].LocationName;
-      if (Contains(name, "Airstrip") || Contains(name, "Airfield") || Contains(name, "Seaplane") ||
-          Contains(name, "_Port") || Contains(name, "Harbor")) {
-        base_locations.push_back(j);
-      }
+      if (NamesABase(locations[j].LocationName)) base_locations.push_back(j);
     }
   }
 
@@ -300,6 +297,30 @@ void CheckSquadron(BaseCheck& check, int index) {
 }
 
 }  // namespace
+
+bool NamesABase(std::string_view name) {
+  // One pass over the name, each word tried only where its first letter stands.
+  for (size_t at = 0; at < name.size(); ++at) {
+    const std::string_view rest = name.substr(at);
+    switch (name[at]) {
+      case 'A':
+        if (rest.starts_with("Airstrip") || rest.starts_with("Airfield")) return true;
+        break;
+      case 'S':
+        if (rest.starts_with("Seaplane")) return true;
+        break;
+      case '_':
+        if (rest.starts_with("_Port")) return true;
+        break;
+      case 'H':
+        if (rest.starts_with("Harbor")) return true;
+        break;
+      default:
+        break;
+    }
+  }
+  return false;
+}
 
 void SquadronBase(TMainForm& form) {
   PrepareMap(form);

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "campaign_data/random_generator.h"
+#include "campaign_data/text.h"
 #include "platform/errors.h"
 #include "tests/campaign_data/campaign_tables_fixture.h"
 #include "tests/support/campaign_world.h"
@@ -413,6 +415,29 @@ TEST(SquadronBase, DeletedSquadronsAreSkipped) {
   EXPECT_EQ(bases.Squadron(deleted).SquadronHomeBase, "Orel_Airfield");
   EXPECT_EQ(bases.Squadron(deleted).SquadronTakeOffLeg, "");
   ExpectBase(bases.Squadron(after), "Kursk_Airfield", kNear1);
+}
+
+TEST(NamesABase, AgreesWithASearchForEachBaseWordOnRandomNames) {
+  // Pieces of base words, whole and cut, so that most names come near a base word.
+  const std::vector<std::string> pieces{
+      "Air", "strip", "field",  "Airstrip", "Sea", "plane", "Seaplane", "_Po",  "rt",   "_Port",
+      "Har", "bor",   "Harbor", "_",        "A",   "S",     "H",        "Kure", "_Base"};
+  std::mt19937 random(20261211);
+  auto pick = [&random](size_t count) {
+    return std::uniform_int_distribution<size_t>(0, count - 1)(random);
+  };
+  int bases = 0;
+  for (int n = 0; n < 100000; ++n) {
+    std::string name;
+    for (size_t count = pick(6); count > 0; --count) name += pieces[pick(pieces.size())];
+    const bool expected = Contains(name, "Airstrip") || Contains(name, "Airfield") ||
+                          Contains(name, "Seaplane") || Contains(name, "_Port") ||
+                          Contains(name, "Harbor");
+    ASSERT_EQ(NamesABase(name), expected) << name;
+    bases += expected ? 1 : 0;
+  }
+  EXPECT_GT(bases, 10000);
+  EXPECT_LT(bases, 90000);
 }
 
 }  // namespace
