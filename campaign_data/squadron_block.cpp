@@ -1,5 +1,6 @@
 #include "campaign_data/squadron_block.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <string_view>
 
@@ -87,6 +88,8 @@ PlanesCounts ParsePlanesLine(const std::string& line) {
 std::vector<SquadronBlock> ParseSquadronFile(const std::vector<std::string>& lines, bool coop_modes,
                                              int capacity, FileReadReport& report) {
   std::vector<SquadronBlock> blocks;
+  // A block takes eight lines: room for all of them at once.
+  blocks.reserve(std::min(lines.size() / 8 + 1, static_cast<size_t>(std::max(capacity, 0))));
   LineCursor cursor(lines);
   std::string line;
   while (!cursor.AtEnd()) {
