@@ -231,14 +231,35 @@ SquadronNameOverrides::SquadronNameOverrides(const std::vector<std::string>& lin
     const std::string line = Trim(raw);
     lines_.push_back(
         Line{" " + line + " ", Trim(Copy(line, Pos(" ", line), static_cast<int>(line.size())))});
+    const std::string& padded = lines_.back().padded;
+    const int index = static_cast<int>(lines_.size()) - 1;
+    for (size_t blank = 0, next = padded.find(' ', 1); next != std::string::npos;
+         blank = next, next = padded.find(' ', next + 1)) {
+      std::vector<int>& holders = lines_by_word_[padded.substr(blank + 1, next - blank - 1)];
+      if (holders.empty() || holders.back() != index) holders.push_back(index);
+    }
   }
 }
 
 std::optional<std::string> SquadronNameOverrides::NameFor(const std::string& key) const {
   const std::string unit = Trim(key);
+  const auto usable = [&unit](const Line& line) {
+    return !line.name.empty() && !Contains(line.name, unit);
+  };
+  // A key of one word between blanks is in a line exactly when the word stands there between
+  // two blanks.
+  const bool one_word = key.size() >= 2 && key.front() == ' ' && key.find(' ', 1) == key.size() - 1;
+  if (one_word) {
+    const auto found = lines_by_word_.find(key.substr(1, key.size() - 2));
+    if (found == lines_by_word_.end()) return std::nullopt;
+    for (auto index = found->second.rbegin(); index != found->second.rend(); ++index) {
+      const Line& line = lines_[static_cast<size_t>(*index)];
+      if (usable(line)) return line.name;
+    }
+    return std::nullopt;
+  }
   for (auto line = lines_.rbegin(); line != lines_.rend(); ++line) {
-    if (!Contains(line->padded, key)) continue;
-    if (!line->name.empty() && !Contains(line->name, unit)) return line->name;
+    if (Contains(line->padded, key) && usable(*line)) return line->name;
   }
   return std::nullopt;
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class TMainForm;
@@ -47,6 +48,9 @@ class SquadronNameOverrides {
     std::string name;    // what follows its first blank, trimmed
   };
   std::vector<Line> lines_;
+  // Every text that stands between two blanks of a padded line (empty between two blanks in a
+  // row), with the lines that hold it in file order: a key of one word is found here.
+  std::unordered_map<std::string, std::vector<int>> lines_by_word_;
 };
 
 // `overrides`: the lines of squadids.tavrek.
