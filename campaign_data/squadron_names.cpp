@@ -1,6 +1,7 @@
 #include "campaign_data/squadron_names.h"
 
 #include <algorithm>
+#include <bitset>
 #include <optional>
 #include <string_view>
 
@@ -14,9 +15,30 @@
 
 namespace {
 
-bool ContainsAnyOf(std::string_view text, const std::vector<std::string_view>& parts) {
-  return std::any_of(parts.begin(), parts.end(),
-                     [text](std::string_view part) { return Contains(text, part); });
+// The pairs of neighbouring characters of a text, hashed into bits. A part whose first two
+// characters are no pair of the text is not in it, which most parts of the identifier rules
+// are told by one look at a bit.
+class CharacterPairs {
+ public:
+  explicit CharacterPairs(std::string_view text) {
+    for (size_t i = 0; i + 1 < text.size(); ++i) bits_.set(Bit(text[i], text[i + 1]));
+  }
+  bool MayHold(std::string_view part) const {
+    return part.size() < 2 || bits_.test(Bit(part[0], part[1]));
+  }
+
+ private:
+  static size_t Bit(char first, char second) {
+    return (static_cast<unsigned char>(first) * 64u + static_cast<unsigned char>(second)) % 1021u;
+  }
+  std::bitset<1021> bits_;
+};
+
+bool ContainsAnyOf(std::string_view text, const CharacterPairs& pairs,
+                   const std::vector<std::string_view>& parts) {
+  return std::any_of(parts.begin(), parts.end(), [text, &pairs](std::string_view part) {
+    return pairs.MayHold(part) && Contains(text, part);
+  });
 }
 
 void ReplaceFirst(std::string& text, std::string_view old_text, std::string_view new_text) {
@@ -89,8 +111,8 @@ const std::vector<CountryRule>& CountryRules() {
   return rules;
 }
 
-bool Matches(const CountryRule& rule, const std::string& name) {
-  const bool listed = ContainsAnyOf(name, rule.parts);
+bool Matches(const CountryRule& rule, const std::string& name, const CharacterPairs& pairs) {
+  const bool listed = ContainsAnyOf(name, pairs, rule.parts);
   if (rule.extra == nullptr) return listed;
   if (rule.extra_is_condition) return listed && rule.extra(name);
   return listed || rule.extra(name);
@@ -188,8 +210,9 @@ SquadronCountry CountryOfSquadron(const std::string& name, const std::string& ar
   SquadronCountry country{army, nation};
   if (army == "1") country.nation = "ru";
   if (army == "2") country.nation = "de";
+  const CharacterPairs pairs(name);
   for (const CountryRule& rule : CountryRules()) {
-    if (Matches(rule, name)) country = {rule.army, rule.nation};
+    if (Matches(rule, name, pairs)) country = {rule.army, rule.nation};
   }
   return country;
 }

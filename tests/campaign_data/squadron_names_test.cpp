@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <optional>
 #include <random>
 #include <string>
@@ -200,6 +201,79 @@ TEST(SquadronNameOverrides, AgreeWithTheLineByLineRuleOnRandomLines) {
   }
   EXPECT_GT(named, 1000);
   EXPECT_LT(named, 29000);
+}
+
+// The identifier rules as first written: every part of every rule searched in the name.
+SquadronCountry PlainCountryOfSquadron(const std::string& name, const std::string& army,
+                                       const std::string& nation) {
+  struct Rule {
+    std::vector<std::string> parts;
+    const char* army;
+    const char* nation;
+  };
+  const std::vector<Rule> rules{
+      {{"5_1_Fighter", "hu"}, "2", "hu"},
+      {{"ja01", "IJA_"}, "2", "ja"},
+      {{"IN_NN", "IJN_"}, "2", "in"},
+      {{"LeLv", "fi", "f01"}, "2", "fi"},
+      {{"Eskadrila", "ro01"}, "2", "ro"},
+      {{"g01", "JG", "KG", "ZG", "F_22", "Aufkl", "_LG", "_SG", "H_31", "StG", "Jabo"}, "2", "de"},
+      {{"Slovakian", "sk01"}, "2", "sk"},
+      {{"fr01"}, "1", "fr"},
+      {{"PL", "PZL", "ZF", "302WX", "303RF", "306UZ", "308ZF", "309WC", "315PK", "316SZ", "317JH",
+        "318LW"},
+       "1",
+       "pl"},
+      {{"r01", "BAP", "IAP", "ShAP", "AIK"}, "1", "ru"},
+      {{"usa0", "USA_", "FG_", "AVG_FS_", "BG_"}, "1", "us"},
+      {{"UN_NN", "USN_"}, "1", "un"},
+      {{"UM_NN", "USMC_"}, "1", "um"},
+      {{"gb", "RAF", "Squadron", "Sqn"}, "1", "gb"},
+      {{"RN_NN", "sq"}, "1", "rn"},
+      {{"RZ_NN", "FSquadron", "OTUSquadron", "TSquadron", "DBSquadron", "488Squadronfe"},
+       "1",
+       "rz"},
+      {{"DU_NN", "NEI"}, "1", "du"},
+      {{"RAAF"}, "1", "ra"},
+      {{"356squadriglia", "i01"}, "2", "it"},
+  };
+  std::string lower = name;
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  SquadronCountry country{army, nation};
+  if (army == "1") country.nation = "ru";
+  if (army == "2") country.nation = "de";
+  for (size_t r = 0; r < rules.size(); ++r) {
+    bool listed = false;
+    for (const std::string& part : rules[r].parts) listed = listed || Contains(name, part);
+    if (r == 0) listed = listed || Contains(lower, "h01");
+    if (r == 7) listed = listed || (Contains(name, "NN") && !Contains(name, "_NN"));
+    if (r == 9) listed = listed && !Contains(name, "fr01");
+    if (listed) country = {rules[r].army, rules[r].nation};
+  }
+  return country;
+}
+
+TEST(SquadCountry, AgreesWithASearchForEveryPartOnRandomIdentifiers) {
+  // Parts of the rules, whole and cut, and characters that join them into new pairs.
+  const std::vector<std::string> pieces{
+      "JG",   "KG", "_",     "NN",   "01",       "0",   "1",    "r",  "f",    "g",
+      "h",    "H",  "i",     "sq",   "Squadron", "USA", "USN_", "UM", "IJ",   "A_",
+      "N_",   "PL", "ZF",    "Sqn",  "RAAF",     "BAP", "IAP",  "Sh", "fr01", "ja",
+      "LeLv", "sk", "Aufkl", "Stab", "z",        "FS_", "BG_",  "DU", "RZ",   "RN"};
+  std::mt19937 random(20261211);
+  auto pick = [&random](size_t count) {
+    return std::uniform_int_distribution<size_t>(0, count - 1)(random);
+  };
+  const char* armies[] = {"1", "2", "0", ""};
+  for (int n = 0; n < 100000; ++n) {
+    std::string name;
+    for (size_t count = 1 + pick(5); count > 0; --count) name += pieces[pick(pieces.size())];
+    const std::string army = armies[pick(4)];
+    const SquadronCountry expected = PlainCountryOfSquadron(name, army, "xx");
+    const SquadronCountry country = CountryOfSquadron(name, army, "xx");
+    ASSERT_EQ(country.army, expected.army) << name;
+    ASSERT_EQ(country.nation, expected.nation) << name;
+  }
 }
 
 }  // namespace
