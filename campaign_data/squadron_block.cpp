@@ -4,7 +4,6 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "campaign_data/line_cursor.h"
 #include "campaign_data/text.h"
 #include "platform/ascii.h"
 #include "platform/errors.h"
@@ -28,7 +27,35 @@ std::string CountAfter(const std::string& line, char mark, std::string_view stop
   return count.substr(0, count.find_first_of(stops));
 }
 
-void ReadActiveLine(const std::string& line, bool coop_modes, SquadronBlock& block) {
+// Lines of the file one after another, as views; past the last line come empty ones.
+template <typename Lines>
+class ViewCursor {
+ public:
+  explicit ViewCursor(const Lines& lines) : lines_(lines) {}
+  bool AtEnd() const { return next_ >= lines_.size(); }
+  std::string_view Next() {
+    if (AtEnd()) {
+      read_past_end_ = true;
+      last_ = {};
+    } else {
+      last_ = lines_[next_++];
+    }
+    return last_;
+  }
+  // Some Next() found no line left: a record was cut short by the end of the file.
+  bool ReadPastEnd() const { return read_past_end_; }
+  std::string_view Last() const { return last_; }
+  // The 1-based number of the line read last.
+  int LineNumber() const { return static_cast<int>(next_); }
+
+ private:
+  const Lines& lines_;
+  size_t next_ = 0;
+  std::string_view last_;
+  bool read_past_end_ = false;
+};
+
+void ReadActiveLine(std::string_view line, bool coop_modes, SquadronBlock& block) {
   block.active = Copy(line, 3, 12);
   block.ai = Trim(Copy(line, 16, 99));
   if (block.active != kActiveTrue && block.active != kActiveNever) block.active = kActiveFalse;
@@ -36,7 +63,7 @@ void ReadActiveLine(const std::string& line, bool coop_modes, SquadronBlock& blo
   if (block.ai != "AI True") block.ai = "AI False";
 }
 
-void ReadSkinLine(const std::string& line, SquadronBlock& block) {
+void ReadSkinLine(std::string_view line, SquadronBlock& block) {
   const std::string skin_line = Trim(line);
   block.names_skin = Contains(AsciiLowerCase(skin_line), ".bmp");
   if (block.names_skin) {
@@ -48,7 +75,8 @@ void ReadSkinLine(const std::string& line, SquadronBlock& block) {
   }
 }
 
-SquadronBlock ReadBlock(const std::string& header, LineCursor& cursor, bool coop_modes) {
+template <typename Lines>
+SquadronBlock ReadBlock(std::string_view header, ViewCursor<Lines>& cursor, bool coop_modes) {
   SquadronBlock block;
   block.name = Copy(header, 2, Pos("]", header) - 2);
   if (Trim(block.name).empty()) {
@@ -72,26 +100,14 @@ SquadronBlock ReadBlock(const std::string& header, LineCursor& cursor, bool coop
   return block;
 }
 
-}  // namespace
-
-PlanesCounts ParsePlanesLine(const std::string& line) {
-  PlanesCounts counts;
-  counts.available = Copy(line, 9, 1) == "/" ? Copy(line, 8, 1) : Copy(line, 8, 2);
-  counts.maximum = Pos("/", line) > 0 ? CountAfter(line, '/', "-+") : std::string();
-  if (counts.maximum.empty()) counts.maximum = counts.available;
-  counts.minimum = Pos("-", line) > 0 ? CountAfter(line, '-', "+") : std::string();
-  if (counts.minimum.empty()) counts.minimum = "0";
-  if (Pos("+", line) > 0) counts.per_flight = StrToInt(CountAfter(line, '+', ""));
-  return counts;
-}
-
-std::vector<SquadronBlock> ParseSquadronFile(const std::vector<std::string>& lines, bool coop_modes,
-                                             int capacity, FileReadReport& report) {
+template <typename Lines>
+std::vector<SquadronBlock> ParseBlocks(const Lines& lines, bool coop_modes, int capacity,
+                                       FileReadReport& report) {
   std::vector<SquadronBlock> blocks;
   // A block takes eight lines: room for all of them at once.
   blocks.reserve(std::min(lines.size() / 8 + 1, static_cast<size_t>(std::max(capacity, 0))));
-  LineCursor cursor(lines);
-  std::string line;
+  ViewCursor<Lines> cursor(lines);
+  std::string_view line;
   while (!cursor.AtEnd()) {
     if (!Contains(line, "]")) line = cursor.Next();
     if (line.size() > 2) {
@@ -120,6 +136,29 @@ std::vector<SquadronBlock> ParseSquadronFile(const std::vector<std::string>& lin
     blocks[0].ai = "AI False";
   }
   return blocks;
+}
+
+}  // namespace
+
+PlanesCounts ParsePlanesLine(const std::string& line) {
+  PlanesCounts counts;
+  counts.available = Copy(line, 9, 1) == "/" ? Copy(line, 8, 1) : Copy(line, 8, 2);
+  counts.maximum = Pos("/", line) > 0 ? CountAfter(line, '/', "-+") : std::string();
+  if (counts.maximum.empty()) counts.maximum = counts.available;
+  counts.minimum = Pos("-", line) > 0 ? CountAfter(line, '-', "+") : std::string();
+  if (counts.minimum.empty()) counts.minimum = "0";
+  if (Pos("+", line) > 0) counts.per_flight = StrToInt(CountAfter(line, '+', ""));
+  return counts;
+}
+
+std::vector<SquadronBlock> ParseSquadronFile(const std::vector<std::string>& lines, bool coop_modes,
+                                             int capacity, FileReadReport& report) {
+  return ParseBlocks(lines, coop_modes, capacity, report);
+}
+
+std::vector<SquadronBlock> ParseSquadronFile(const TextLines& lines, bool coop_modes, int capacity,
+                                             FileReadReport& report) {
+  return ParseBlocks(lines, coop_modes, capacity, report);
 }
 
 std::string SquadronBlockText(const SquadronEntry& squadron, bool skin_line) {

@@ -52,6 +52,8 @@ struct SquadronBlock {
 // when a Planes line's "+" value is not a number; messages cite the offending line.
 std::vector<SquadronBlock> ParseSquadronFile(const std::vector<std::string>& lines, bool coop_modes,
                                              int capacity, FileReadReport& report);
+std::vector<SquadronBlock> ParseSquadronFile(const TextLines& lines, bool coop_modes, int capacity,
+                                             FileReadReport& report);
 
 // The eight lines of a squadron's block, each ended by CR LF. `skin_line`: line 6 holds the
 // markings and skin (every edition but the oldest), otherwise the weapons.

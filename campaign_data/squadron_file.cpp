@@ -111,7 +111,7 @@ void SquadronList(TMainForm& form, const std::string& mode) {
   InspectedTextFile file = ReadInspectedTextFile(form.FileReads, path);
   try {
     const bool coop_modes = form.Coop.Checked || form.NGenBoot.Checked;
-    blocks = ParseSquadronFile(file.LineCopies(), coop_modes, kSquadronCapacity, file.report);
+    blocks = ParseSquadronFile(file.lines(), coop_modes, kSquadronCapacity, file.report);
   } catch (const ProgramError& error) {
     // Nothing is taken from a corrupt file; a table loaded before stays, and a save of it
     // keeps this file first.

@@ -189,6 +189,74 @@ TEST(SquadronBlocks, BrokenHeadersAndTooManyBlocksAreErrorsNamingTheLine) {
   }
 }
 
+// Everything a parse gives: the blocks field by field, the faults reported, or the error.
+std::string ParseOutcome(const std::vector<std::string>& lines, const TextLines* views) {
+  FileReadReport report;
+  std::string outcome;
+  try {
+    const std::vector<SquadronBlock> blocks = views != nullptr
+                                                  ? ParseSquadronFile(*views, false, 6, report)
+                                                  : ParseSquadronFile(lines, false, 6, report);
+    for (const SquadronBlock& b : blocks) {
+      outcome += b.name + "|" + b.planes.available + "|" + b.planes.maximum + "|" +
+                 b.planes.minimum + "|" + std::to_string(b.planes.per_flight) + "|" + b.skill +
+                 "|" + b.aircraft + "|" + b.active + "|" + b.ai + "|" + b.markings + "|" + b.skin +
+                 "|" + (b.names_skin ? "bmp" : "-") + "|" + b.base + "|" + b.radio + "\n";
+    }
+  } catch (const std::exception& error) {
+    outcome += std::string("error: ") + error.what();
+  }
+  return outcome + "faults: " + report.Faults();
+}
+
+TEST(SquadronBlocks, LineViewsOfAFileParseAsItsLineCopiesOnRandomFiles) {
+  const std::vector<std::string> kinds{"[II_JG520]",
+                                       "[]",
+                                       "[I",
+                                       "  Planes 8/16-4+2",
+                                       "  Planes 8/16-4+x",
+                                       "  Skill 2",
+                                       "  Class air.LA_5FN",
+                                       "  Active True  AI True",
+                                       "  Active Never AI False",
+                                       "  1Skin.bmp",
+                                       "  4xSC250",
+                                       "  Kursk_Airfield",
+                                       "  Radio",
+                                       "  NoRadio",
+                                       "",
+                                       " ]",
+                                       "x"};
+  std::mt19937 random(20261211);
+  auto pick = [&random](size_t count) {
+    return std::uniform_int_distribution<size_t>(0, count - 1)(random);
+  };
+  int parsed = 0;
+  for (int round = 0; round < 3000; ++round) {
+    std::vector<std::string> lines;
+    for (size_t n = pick(10); n > 0; --n) {
+      // Mostly whole blocks, so that files of several squadrons are common.
+      if (pick(3) == 0) {
+        lines.push_back(kinds[pick(kinds.size())]);
+      } else {
+        for (const std::string& line : Block("Unit" + std::to_string(n) + "0",
+                                             "  Active True  AI True", "  1Skin.bmp", "  Radio")) {
+          lines.push_back(line);
+        }
+      }
+    }
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    const TextLines views(text);
+    ASSERT_EQ(views.size(), lines.size());
+    const std::string expected = ParseOutcome(lines, nullptr);
+    ASSERT_EQ(ParseOutcome(lines, &views), expected) << text;
+    parsed += expected.find("error: ") == std::string::npos ? 1 : 0;
+  }
+  EXPECT_GT(parsed, 300);
+  EXPECT_LT(parsed, 2700);
+}
+
 TEST(SquadronList, LoadAndSaveLeaveTheFileAsItWas) {
   SquadronWorld squadrons;
   const std::string original = Fixture("squadrons_round_trip.tavrek");
