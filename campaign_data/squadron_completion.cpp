@@ -90,7 +90,6 @@ bool InstalledTypesKnown(TMainForm& form) {
   return false;
 }
 
-
 constexpr std::string_view kClassPrefix = "Class air.";
 
 // The type named by a class line ("Class air." and the type's name); nothing for another line.
