@@ -5,6 +5,7 @@
 
 #include "campaign_data/file_read_report.h"
 #include "campaign_data/squadron_table.h"
+#include "platform/text_file.h"
 
 // The blocks of squadrons.tavrek, one per squadron, eight lines each:
 //   [<SquadronName>]
