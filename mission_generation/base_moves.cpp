@@ -203,12 +203,17 @@ void BugOut(TMainForm& form, PlanRun& run, const BaseIndex& bases, int i) {
   const std::string home = squadron.SquadronHomeBase;
 
   const BaseGroup group = GroupOf(role);
+  // The locations named like the home base, known by index: the scans below then leave the
+  // large location entries unread.
+  const std::vector<int>& home_places = run.LocationsNamed(home);
+  const auto is_home = [&home_places](int j) {
+    return std::find(home_places.begin(), home_places.end(), j) != home_places.end();
+  };
   const auto fixed_speed = [&speed] { return speed; };
   AcceptedBases accepted(form, i, kBugOutSummary);
   bool taken = false;
   for (int j : bases.SafeNearFront(side)) {
-    const LocationEntry& location = std::as_const(form.LocationTable)[j];
-    if (location.LocationName == home) continue;
+    if (is_home(j)) continue;
     if (taken && form.Random(2) != 0) continue;
     if (!bases.SuitsGroup(j, group)) continue;
     accepted.Accept(j, fixed_speed);
@@ -217,12 +222,12 @@ void BugOut(TMainForm& form, PlanRun& run, const BaseIndex& bases, int i) {
   accepted.Finish(fixed_speed);
   if (taken) return;
   for (int j : bases.SafeSuitable(side, group)) {
-    if (std::as_const(form.LocationTable)[j].LocationName == home) continue;
+    if (is_home(j)) continue;
     AssignMove(form, i, j, speed, kBugOutSummary);
     return;
   }
   for (int j : bases.Relaxed(side, group)) {
-    if (std::as_const(form.LocationTable)[j].LocationName == home) continue;
+    if (is_home(j)) continue;
     AssignMove(form, i, j, speed, kBugOutSummary);
     return;
   }

@@ -78,6 +78,7 @@ int AttackChance(TMainForm& form, PlanRun& run, int i) {
 // What the phase asks of every column before it weighs a squadron against it, read once: the
 // plan changes none of the column's fields, its start or the front.
 struct ColumnFacts {
+  std::string side;   // ColumnArmy
   bool open = false;  // in the mission, no ship, no "C" mark but on armour, a place on the map
   bool near_front = false;  // route point 0 lies within the front radius
 };
@@ -88,6 +89,7 @@ std::vector<ColumnFacts> ReadColumnFacts(const TMainForm& form, const PlanRun& r
     const ColumnEntry& column = form.ColumnTable[c];
     const std::string& place = column.ColumnPlace;
     ColumnFacts& fact = facts[static_cast<size_t>(c)];
+    fact.side = column.ColumnArmy;
     fact.open = column.ColumnInMission == "Y" &&
                 !(column.ColumnMarks == "C" && !IsArmourColumn(column)) && !IsShipColumn(column) &&
                 place != "Blank" && place != "Future" && !run.OffMap(place) &&
@@ -140,7 +142,7 @@ class GroundAttack {
   bool Eligible(int c) {
     const ColumnFacts& facts = columns_[static_cast<size_t>(c)];
     if (run_.ColumnLeftOut(c) || !facts.open) return false;
-    if (form_.ColumnTable[c].ColumnArmy == entry_.SquadronArmy) return false;
+    if (facts.side == entry_.SquadronArmy) return false;
     if (!reach_.Within(run_.RouteStart(c, 0), 0) || !facts.near_front) return false;
     return !taken_.TakenByOther(form_, i_, c);
   }
