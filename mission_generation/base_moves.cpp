@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -205,7 +206,7 @@ void BugOut(TMainForm& form, PlanRun& run, const BaseIndex& bases, int i) {
   const BaseGroup group = GroupOf(role);
   // The locations named like the home base, known by index: the scans below then leave the
   // large location entries unread.
-  const std::vector<int>& home_places = run.LocationsNamed(home);
+  const std::span<const int> home_places = run.LocationsNamed(home);
   const auto is_home = [&home_places](int j) {
     return std::find(home_places.begin(), home_places.end(), j) != home_places.end();
   };
