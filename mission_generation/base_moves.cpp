@@ -64,11 +64,23 @@ bool Suits(const BaseKinds& kinds, const std::string& role, bool relaxed) {
 // The map's locations sorted out once for the base scans, each list in index order.
 class BaseIndex {
  public:
+  // What the scans ask of a location besides its position, read once.
+  struct Traits {
+    std::uint8_t suits = 0;       // a bit per group it suits
+    bool clear_of_enemy = false;  // LocationNearEnemy is "N"
+    bool off_map = false;
+    bool lunga_airstrip = false;  // never an Axis base
+  };
+
   BaseIndex(const TMainForm& form, const PlanRun& run)
-      : suits_(static_cast<size_t>(std::max(form.LastLocation + 1, 0)), 0) {
+      : traits_(static_cast<size_t>(std::max(form.LastLocation + 1, 0))) {
     for (int j = 0; j <= form.LastLocation; ++j) {
       if (!run.Usable(j)) continue;
       const LocationEntry& location = std::as_const(form.LocationTable)[j];
+      Traits& traits = traits_[static_cast<size_t>(j)];
+      traits.clear_of_enemy = location.LocationNearEnemy == "N";
+      traits.off_map = location.LocationOffMap == "Y";
+      traits.lunga_airstrip = location.LocationName == "Lunga_Airstrip";
       const std::string& side = location.LocationArmy;
       const bool safe = location.LocationNearEnemy != "Y";
       if (safe && run.FrontReaches(run.Point(j))) safe_near_front_[side].push_back(j);
@@ -76,7 +88,7 @@ class BaseIndex {
       for (int group = kSeaplanes; group <= kOthers; ++group) {
         const std::string& role = kGroupRoles[static_cast<size_t>(group)];
         if (Suits(kinds, role, false)) {
-          suits_[static_cast<size_t>(j)] |= GroupBit(group);
+          traits.suits |= GroupBit(group);
           suitable_[Key(side, group)].push_back(j);
           if (safe) safe_suitable_[Key(side, group)].push_back(j);
         }
@@ -87,8 +99,9 @@ class BaseIndex {
 
   // SuitableBase(name of location, a role of the group, false).
   bool SuitsGroup(int location, BaseGroup group) const {
-    return (suits_[static_cast<size_t>(location)] & GroupBit(group)) != 0;
+    return (Of(location).suits & GroupBit(group)) != 0;
   }
+  const Traits& Of(int location) const { return traits_[static_cast<size_t>(location)]; }
 
   // Locations of a side within the front radius and not near the enemy.
   const std::vector<int>& SafeNearFront(const std::string& side) const {
@@ -116,7 +129,7 @@ class BaseIndex {
     return found == lists.end() ? kNone : found->second;
   }
 
-  std::vector<std::uint8_t> suits_;  // by location: a bit per group it suits
+  std::vector<Traits> traits_;  // by location
   std::map<std::string, std::vector<int>> safe_near_front_;
   std::map<std::string, std::vector<int>> suitable_;
   std::map<std::string, std::vector<int>> safe_suitable_;
@@ -302,23 +315,24 @@ class Transfer {
     const bool transport = role == "3";
     const auto speed = [this] { return SetSpeed(form_, i_); };
     AcceptedBases accepted(form_, i_, kTransferSummary);
+    const std::span<const int> home_places = run_.LocationsNamed(entry_.SquadronHomeBase);
     bool taken = false;
     // Every base of the list suits the role.
     for (int j : bases_.Suitable(entry_.SquadronArmy, GroupOf(role))) {
-      const LocationEntry& location = std::as_const(form_.LocationTable)[j];
-      if (location.LocationNearEnemy != "N" && !transport && role != "5" && named_base_) continue;
-      if (location.LocationName == entry_.SquadronHomeBase) continue;
+      const BaseIndex::Traits& location = bases_.Of(j);
+      if (!location.clear_of_enemy && !transport && role != "5" && named_base_) continue;
+      if (std::find(home_places.begin(), home_places.end(), j) != home_places.end()) continue;
       if (!transport) {
         const bool drawn = form_.Random(2) == 0;
         if (!(drawn || !taken || forced_ || !named_base_)) continue;
-        if (location.LocationOffMap == "Y") continue;
+        if (location.off_map) continue;
       }
       const WholeMetrePoint& at = run_.Point(j);
       if (MetresBetween(at, *home_) <= kSameBaseMetres && named_base_) continue;
       const bool nearer_front = run_.HasFront() && MetresBetween(at, run_.FrontPoint()) <
                                                        MetresBetween(*home_, run_.FrontPoint());
       if (!(forced_ || !named_base_ || transport || HomeNearFront() || nearer_front)) continue;
-      if (entry_.SquadronArmy == "2" && location.LocationName == "Lunga_Airstrip") continue;
+      if (entry_.SquadronArmy == "2" && location.lunga_airstrip) continue;
       accepted.Accept(j, speed);
       taken = true;
     }
