@@ -1,7 +1,10 @@
 #include "mission_generation/base_moves.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <map>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,7 +21,9 @@
 #include "mission_generation/plan_turn.h"
 #include "mission_generation/planned_legs.h"
 #include "mission_generation/squadron_traits.h"
+#include "mission_generation/waypoint_text.h"
 #include "platform/ascii.h"
+#include "platform/errors.h"
 
 namespace {
 
@@ -37,28 +42,66 @@ BaseGroup GroupOf(const std::string& role) {
 
 const std::array<std::string, 3> kGroupRoles{"6", "2", "1"};
 
+// The kinds of base a location's name offers, whatever its case.
+struct BaseKinds {
+  bool airstrip;
+  bool airfield;
+  bool sea_base;  // seaplane base, port or harbour
+};
+
+BaseKinds KindsOf(const std::string& location_name) {
+  const std::string name = AsciiLowerCase(location_name);
+  return {Contains(name, "airstrip"), Contains(name, "airfield"),
+          ContainsAny(name, {"seaplane_base", "_port", "harbor"})};
+}
+
+bool Suits(const BaseKinds& kinds, const std::string& role, bool relaxed) {
+  if (kinds.airstrip && role != "6" && (relaxed || role != "2")) return true;
+  if (kinds.airfield && role != "6") return true;
+  return kinds.sea_base && role == "6";
+}
+
 // The map's locations sorted out once for the base scans, each list in index order.
 class BaseIndex {
  public:
-  BaseIndex(const TMainForm& form, const PlanRun& run) {
+  // What the scans ask of a location besides its position, read once.
+  struct Traits {
+    std::uint8_t suits = 0;       // a bit per group it suits
+    bool clear_of_enemy = false;  // LocationNearEnemy is "N"
+    bool off_map = false;
+    bool lunga_airstrip = false;  // never an Axis base
+  };
+
+  BaseIndex(const TMainForm& form, const PlanRun& run)
+      : traits_(static_cast<size_t>(std::max(form.LastLocation + 1, 0))) {
     for (int j = 0; j <= form.LastLocation; ++j) {
       if (!run.Usable(j)) continue;
       const LocationEntry& location = std::as_const(form.LocationTable)[j];
+      Traits& traits = traits_[static_cast<size_t>(j)];
+      traits.clear_of_enemy = location.LocationNearEnemy == "N";
+      traits.off_map = location.LocationOffMap == "Y";
+      traits.lunga_airstrip = location.LocationName == "Lunga_Airstrip";
       const std::string& side = location.LocationArmy;
       const bool safe = location.LocationNearEnemy != "Y";
       if (safe && run.FrontReaches(run.Point(j))) safe_near_front_[side].push_back(j);
+      const BaseKinds kinds = KindsOf(location.LocationName);
       for (int group = kSeaplanes; group <= kOthers; ++group) {
         const std::string& role = kGroupRoles[static_cast<size_t>(group)];
-        if (SuitableBase(location.LocationName, role, false)) {
+        if (Suits(kinds, role, false)) {
+          traits.suits |= GroupBit(group);
           suitable_[Key(side, group)].push_back(j);
           if (safe) safe_suitable_[Key(side, group)].push_back(j);
         }
-        if (SuitableBase(location.LocationName, role, true)) {
-          relaxed_[Key(side, group)].push_back(j);
-        }
+        if (Suits(kinds, role, true)) relaxed_[Key(side, group)].push_back(j);
       }
     }
   }
+
+  // SuitableBase(name of location, a role of the group, false).
+  bool SuitsGroup(int location, BaseGroup group) const {
+    return (Of(location).suits & GroupBit(group)) != 0;
+  }
+  const Traits& Of(int location) const { return traits_[static_cast<size_t>(location)]; }
 
   // Locations of a side within the front radius and not near the enemy.
   const std::vector<int>& SafeNearFront(const std::string& side) const {
@@ -75,6 +118,7 @@ class BaseIndex {
   }
 
  private:
+  static std::uint8_t GroupBit(int group) { return static_cast<std::uint8_t>(1U << group); }
   static std::string Key(const std::string& side, int group) {
     return side + "\n" + IntToStr(group);
   }
@@ -85,6 +129,7 @@ class BaseIndex {
     return found == lists.end() ? kNone : found->second;
   }
 
+  std::vector<Traits> traits_;  // by location
   std::map<std::string, std::vector<int>> safe_near_front_;
   std::map<std::string, std::vector<int>> suitable_;
   std::map<std::string, std::vector<int>> safe_suitable_;
@@ -105,6 +150,48 @@ void AssignMove(TMainForm& form, int i, int location, const std::string& speed, 
   squadron.SquadronTaskCode = "3";
   CreateHalfWay(form, i, 0);
 }
+
+// Whether moves of the squadron to usable locations write nothing but its mission fields: its
+// speed, cruise altitude and take-off position all read, so no move leaves a run-log line.
+bool QuietMoves(const TMainForm& form, int i) {
+  if (!HasCruiseSpeed(form, i) || !HasCruiseAltitude(form, i)) return false;
+  try {
+    ReadLegPosition(form.SquadronTable[i].SquadronTakeOffLeg, kTakeOffKeyword, "");
+    return true;
+  } catch (const ConversionError&) {
+    return false;
+  }
+}
+
+// The bases a scan accepts one after another, each move overwriting every field the one before
+// wrote. Quiet moves are therefore made once, to the last base accepted; others are made as
+// they come, so that the run log keeps the lines of each. `speed` gives a move's speed text.
+class AcceptedBases {
+ public:
+  AcceptedBases(TMainForm& form, int squadron, int summary)
+      : form_(form), i_(squadron), summary_(summary), quiet_(QuietMoves(form, squadron)) {}
+
+  template <typename Speed>
+  void Accept(int location, const Speed& speed) {
+    if (quiet_) {
+      last_ = location;
+    } else {
+      AssignMove(form_, i_, location, speed(), summary_);
+    }
+  }
+
+  template <typename Speed>
+  void Finish(const Speed& speed) {
+    if (last_ >= 0) AssignMove(form_, i_, last_, speed(), summary_);
+  }
+
+ private:
+  TMainForm& form_;
+  int i_;
+  int summary_;
+  bool quiet_;
+  int last_ = -1;
+};
 
 bool MustBugOut(const TMainForm& form, const PlanRun& run, const BaseIndex& bases, int i) {
   const SquadronEntry& squadron = form.SquadronTable[i];
@@ -129,23 +216,32 @@ void BugOut(TMainForm& form, PlanRun& run, const BaseIndex& bases, int i) {
   const std::string& role = squadron.SquadronRole;
   const std::string home = squadron.SquadronHomeBase;
 
+  const BaseGroup group = GroupOf(role);
+  // The locations named like the home base, known by index: the scans below then leave the
+  // large location entries unread.
+  const std::span<const int> home_places = run.LocationsNamed(home);
+  const auto is_home = [&home_places](int j) {
+    return std::find(home_places.begin(), home_places.end(), j) != home_places.end();
+  };
+  const auto fixed_speed = [&speed] { return speed; };
+  AcceptedBases accepted(form, i, kBugOutSummary);
   bool taken = false;
   for (int j : bases.SafeNearFront(side)) {
-    const LocationEntry& location = std::as_const(form.LocationTable)[j];
-    if (location.LocationName == home) continue;
+    if (is_home(j)) continue;
     if (taken && form.Random(2) != 0) continue;
-    if (!SuitableBase(location.LocationName, role, false)) continue;
-    AssignMove(form, i, j, speed, kBugOutSummary);
+    if (!bases.SuitsGroup(j, group)) continue;
+    accepted.Accept(j, fixed_speed);
     taken = true;
   }
+  accepted.Finish(fixed_speed);
   if (taken) return;
-  for (int j : bases.SafeSuitable(side, GroupOf(role))) {
-    if (std::as_const(form.LocationTable)[j].LocationName == home) continue;
+  for (int j : bases.SafeSuitable(side, group)) {
+    if (is_home(j)) continue;
     AssignMove(form, i, j, speed, kBugOutSummary);
     return;
   }
-  for (int j : bases.Relaxed(side, GroupOf(role))) {
-    if (std::as_const(form.LocationTable)[j].LocationName == home) continue;
+  for (int j : bases.Relaxed(side, group)) {
+    if (is_home(j)) continue;
     AssignMove(form, i, j, speed, kBugOutSummary);
     return;
   }
@@ -217,26 +313,30 @@ class Transfer {
   void Scan() {
     const std::string& role = entry_.SquadronRole;
     const bool transport = role == "3";
+    const auto speed = [this] { return SetSpeed(form_, i_); };
+    AcceptedBases accepted(form_, i_, kTransferSummary);
+    const std::span<const int> home_places = run_.LocationsNamed(entry_.SquadronHomeBase);
     bool taken = false;
+    // Every base of the list suits the role.
     for (int j : bases_.Suitable(entry_.SquadronArmy, GroupOf(role))) {
-      const LocationEntry& location = std::as_const(form_.LocationTable)[j];
-      if (location.LocationNearEnemy != "N" && !transport && role != "5" && named_base_) continue;
-      if (location.LocationName == entry_.SquadronHomeBase) continue;
-      if (!SuitableBase(location.LocationName, role, false)) continue;
+      const BaseIndex::Traits& location = bases_.Of(j);
+      if (!location.clear_of_enemy && !transport && role != "5" && named_base_) continue;
+      if (std::find(home_places.begin(), home_places.end(), j) != home_places.end()) continue;
       if (!transport) {
         const bool drawn = form_.Random(2) == 0;
         if (!(drawn || !taken || forced_ || !named_base_)) continue;
-        if (location.LocationOffMap == "Y") continue;
+        if (location.off_map) continue;
       }
       const WholeMetrePoint& at = run_.Point(j);
       if (MetresBetween(at, *home_) <= kSameBaseMetres && named_base_) continue;
       const bool nearer_front = run_.HasFront() && MetresBetween(at, run_.FrontPoint()) <
                                                        MetresBetween(*home_, run_.FrontPoint());
       if (!(forced_ || !named_base_ || transport || HomeNearFront() || nearer_front)) continue;
-      if (entry_.SquadronArmy == "2" && location.LocationName == "Lunga_Airstrip") continue;
-      AssignMove(form_, i_, j, SetSpeed(form_, i_), kTransferSummary);
+      if (entry_.SquadronArmy == "2" && location.lunga_airstrip) continue;
+      accepted.Accept(j, speed);
       taken = true;
     }
+    accepted.Finish(speed);
   }
 
   TMainForm& form_;
@@ -253,10 +353,7 @@ class Transfer {
 }  // namespace
 
 bool SuitableBase(const std::string& location_name, const std::string& role, bool relaxed) {
-  const std::string name = AsciiLowerCase(location_name);
-  if (Contains(name, "airstrip") && role != "6" && (relaxed || role != "2")) return true;
-  if (Contains(name, "airfield") && role != "6") return true;
-  return ContainsAny(name, {"seaplane_base", "_port", "harbor"}) && role == "6";
+  return Suits(KindsOf(location_name), role, relaxed);
 }
 
 void PlanBugOuts(TMainForm& form, PlanRun& run) {

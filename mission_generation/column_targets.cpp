@@ -1,5 +1,7 @@
 #include "mission_generation/column_targets.h"
 
+#include <unordered_map>
+
 #include "app/main_form.h"
 #include "campaign_data/geometry.h"
 #include "campaign_data/run_log.h"
@@ -125,7 +127,17 @@ int WholeSpeed(const std::string& speed) {
 }
 
 ColumnTargetsTaken::ColumnTargetsTaken(const TMainForm& form) {
-  for (int s = 0; s <= form.LastSquadron; ++s) groups_[GroupKey(form, s)].push_back(s);
+  std::unordered_map<std::string, int> group_by_key;
+  for (int s = 0; s <= form.LastSquadron; ++s) {
+    const auto [group, added] =
+        group_by_key.emplace(GroupKey(form, s), static_cast<int>(groups_.size()));
+    if (added) groups_.emplace_back();
+    groups_[static_cast<size_t>(group->second)].push_back(s);
+    group_of_.push_back(group->second);
+  }
+  for (int c = 0; c <= form.LastColumn; ++c) {
+    column_names_.push_back(Trim(form.ColumnTable[c].ColumnName));
+  }
 }
 
 std::string ColumnTargetsTaken::GroupKey(const TMainForm& form, int squadron) {
@@ -134,10 +146,10 @@ std::string ColumnTargetsTaken::GroupKey(const TMainForm& form, int squadron) {
 }
 
 bool ColumnTargetsTaken::TakenByOther(const TMainForm& form, int squadron, int column) const {
-  const auto group = groups_.find(GroupKey(form, squadron));
-  if (group == groups_.end()) return false;
-  const std::string name = Trim(form.ColumnTable[column].ColumnName);
-  for (int other : group->second) {
+  const std::vector<int>& group =
+      groups_.at(static_cast<size_t>(group_of_.at(static_cast<size_t>(squadron))));
+  const std::string& name = column_names_.at(static_cast<size_t>(column));
+  for (int other : group) {
     if (other != squadron && Contains(form.SquadronTable[other].SquadronTargetLeg, name)) {
       return true;
     }

@@ -4,7 +4,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 class TMainForm;
@@ -71,7 +70,8 @@ int InterceptionWalk(TMainForm& form, int squadron, int column, int location,
 int WholeSpeed(const std::string& speed);
 
 // Squadrons of one role, home base and side do not attack one column twice: a column is taken
-// when another squadron of the group holds the column's name in its target leg.
+// when another squadron of the group holds the column's name in its target leg. The groups and
+// the column names are read when the phase starts; the phases change neither.
 class ColumnTargetsTaken {
  public:
   explicit ColumnTargetsTaken(const TMainForm& form);
@@ -79,5 +79,7 @@ class ColumnTargetsTaken {
 
  private:
   static std::string GroupKey(const TMainForm& form, int squadron);
-  std::unordered_map<std::string, std::vector<int>> groups_;
+  std::vector<std::vector<int>> groups_;
+  std::vector<int> group_of_;              // by squadron
+  std::vector<std::string> column_names_;  // trimmed, by column
 };

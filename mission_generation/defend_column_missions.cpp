@@ -1,8 +1,11 @@
 #include "mission_generation/defend_column_missions.h"
 
+#include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "app/main_form.h"
 #include "campaign_data/geometry.h"
@@ -17,6 +20,7 @@
 #include "mission_generation/plan_turn.h"
 #include "mission_generation/planned_legs.h"
 #include "mission_generation/squadron_traits.h"
+#include "platform/errors.h"
 
 namespace {
 
@@ -62,11 +66,36 @@ bool Qualifies(const TMainForm& form, int i) {
   return !chose_this_target && (preference == kPreferRandom || preference == kPreferDefense);
 }
 
+// Route point 1 of a column as the scan measures it, with its first two points read once for
+// every squadron; no phase changes a column's route.
+struct ColumnStart {
+  bool routed = false;                    // points 0 to 3 hold positions
+  std::string point;                      // the first two fields of point 1
+  std::optional<WholeMetrePoint> metres;  // of `point`, when it reads
+};
+
+std::vector<ColumnStart> ReadColumnStarts(const TMainForm& form) {
+  std::vector<ColumnStart> starts(static_cast<size_t>(std::max(form.LastColumn + 1, 0)));
+  for (int c = 0; c <= form.LastColumn; ++c) {
+    const ColumnEntry& column = form.ColumnTable[c];
+    ColumnStart& start = starts[static_cast<size_t>(c)];
+    start.routed = FirstPointsRouted(column);
+    start.point = FirstTwoFields(column.ColumnRoute[1]);
+    try {
+      if (!start.point.empty()) start.metres = ReadWholeMetres(start.point);
+    } catch (const ConversionError&) {
+      start.metres.reset();
+    }
+  }
+  return starts;
+}
+
 class ColumnDefence {
  public:
-  ColumnDefence(TMainForm& form, PlanRun& run, int squadron)
+  ColumnDefence(TMainForm& form, PlanRun& run, const std::vector<ColumnStart>& starts, int squadron)
       : form_(form),
         run_(run),
+        starts_(starts),
         i_(squadron),
         entry_(form.SquadronTable[squadron]),
         reach_(form, squadron),
@@ -80,18 +109,30 @@ class ColumnDefence {
   }
 
  private:
+  // The target's position is read the first time it is asked for; it does not move while the
+  // squadron's columns are scanned.
   bool TargetOutOfReach() {
     const int target = entry_.SquadronTargetLocation;
     if (target < 0) return true;
-    return !reach_.Within(std::as_const(form_.LocationTable)[target].LocationPosition, 0);
+    const std::string& position = std::as_const(form_.LocationTable)[target].LocationPosition;
+    if (position.empty()) return true;
+    if (!target_point_) target_point_ = ReadWholeMetres(position);
+    return !reach_.Within(position, *target_point_, 0);
+  }
+
+  // reach_.Within(start.point, rule), with the point read in advance where it reads.
+  bool Reaches(const ColumnStart& start, int range_rule) {
+    if (!start.metres) return reach_.Within(start.point, range_rule);
+    return reach_.Within(start.point, *start.metres, range_rule);
   }
 
   bool FirstScanMatch(int c) {
     const ColumnEntry& column = form_.ColumnTable[c];
-    if (run_.ColumnLeftOut(c) || !FirstPointsRouted(column)) return false;
-    const std::string point = FirstTwoFields(column.ColumnRoute[1]);
-    if (column.ColumnArmy != entry_.SquadronArmy || !reach_.Within(point, 0)) return false;
-    if (!reach_.Within(point, 2) && entry_.TypePayload5 == "none") return false;
+    const ColumnStart& start = starts_[static_cast<size_t>(c)];
+    if (run_.ColumnLeftOut(c) || !start.routed) return false;
+    const std::string& point = start.point;
+    if (column.ColumnArmy != entry_.SquadronArmy || !Reaches(start, 0)) return false;
+    if (!Reaches(start, 2) && entry_.TypePayload5 == "none") return false;
     if (point.size() <= 3 || column.ColumnInMission != "Y") return false;
     const bool takes =
         TargetOutOfReach() || form_.Random(16) == 0 ||
@@ -109,7 +150,7 @@ class ColumnDefence {
     }
     for (int c = 0; c <= form_.LastColumn; ++c) {
       const ColumnEntry& column = form_.ColumnTable[c];
-      if (!run_.ColumnLeftOut(c) && FirstPointsRouted(column) &&
+      if (!run_.ColumnLeftOut(c) && starts_[static_cast<size_t>(c)].routed &&
           column.ColumnUnitName == entry_.SquadronHomeBase && column.ColumnInMission == "Y") {
         candidate = c;
       }
@@ -184,10 +225,12 @@ class ColumnDefence {
 
   TMainForm& form_;
   PlanRun& run_;
+  const std::vector<ColumnStart>& starts_;
   int i_;
   SquadronEntry& entry_;
   SquadronReach reach_;
   std::string speed_;
+  std::optional<WholeMetrePoint> target_point_;
 };
 
 }  // namespace
@@ -195,10 +238,11 @@ class ColumnDefence {
 void PlanColumnDefence(TMainForm& form, PlanRun& run) {
   ErrorLog(form, "Check for Defend Column Missions.");
   ColumnPresence columns("the column defence");
+  const std::vector<ColumnStart> starts = ReadColumnStarts(form);
   for (int i = form.LastSquadron; i >= 0; --i) {
     if (run.LeftOut(i) || form.SquadronTable[i].SquadronInMission != "Y") continue;
     if (!Qualifies(form, i) || !columns.Present(form)) continue;
     if (form.ColumnDensity.Text == "None") continue;
-    PlanTurn(form, i, "Column defence", [&] { ColumnDefence(form, run, i).Plan(); });
+    PlanTurn(form, i, "Column defence", [&] { ColumnDefence(form, run, starts, i).Plan(); });
   }
 }

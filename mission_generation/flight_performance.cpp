@@ -112,6 +112,15 @@ int AltitudeSet(TMainForm& form, int squadron) {
   }
 }
 
+bool HasCruiseAltitude(const TMainForm& form, int squadron) {
+  try {
+    CruiseAltitude(form, squadron);
+    return true;
+  } catch (const ConversionError&) {
+    return false;
+  }
+}
+
 std::string SetSpeed(TMainForm& form, int squadron) {
   const std::string speed =
       SpeedText(form.SquadronTable[squadron].TypeCruiseSpeed, form.CruiseBox, squadron);

@@ -14,6 +14,9 @@ class TMainForm;
 // Cruise altitude of the squadron's flights, metres. A box or type text that does not begin
 // with a number gives 3000 m (logged); so does a squadron for which no rule names an altitude.
 int AltitudeSet(TMainForm& form, int squadron);
+// Whether AltitudeSet reads the squadron's cruise altitude from its texts rather than falling
+// back to 3000 m.
+bool HasCruiseAltitude(const TMainForm& form, int squadron);
 // Cruise speed as decimal text without unit ("300.00"). A text whose whole km/h are not a
 // positive number gives "350.00" (logged).
 std::string SetSpeed(TMainForm& form, int squadron);

@@ -1,7 +1,9 @@
 #include "mission_generation/ground_attack_missions.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "app/main_form.h"
 #include "campaign_data/run_log.h"
@@ -73,12 +75,38 @@ int AttackChance(TMainForm& form, PlanRun& run, int i) {
   return chance;
 }
 
+// What the phase asks of every column before it weighs a squadron against it, read once: the
+// plan changes none of the column's fields, its start or the front.
+struct ColumnFacts {
+  std::string side;   // ColumnArmy
+  bool open = false;  // in the mission, no ship, no "C" mark but on armour, a place on the map
+  bool near_front = false;  // route point 0 lies within the front radius
+};
+
+std::vector<ColumnFacts> ReadColumnFacts(const TMainForm& form, const PlanRun& run) {
+  std::vector<ColumnFacts> facts(static_cast<size_t>(std::max(form.LastColumn + 1, 0)));
+  for (int c = 0; c <= form.LastColumn; ++c) {
+    const ColumnEntry& column = form.ColumnTable[c];
+    const std::string& place = column.ColumnPlace;
+    ColumnFacts& fact = facts[static_cast<size_t>(c)];
+    fact.side = column.ColumnArmy;
+    fact.open = column.ColumnInMission == "Y" &&
+                !(column.ColumnMarks == "C" && !IsArmourColumn(column)) && !IsShipColumn(column) &&
+                place != "Blank" && place != "Future" && !run.OffMap(place) &&
+                !Contains(place, "English_");
+    fact.near_front = run.NearFront(run.RouteStart(c, 0));
+  }
+  return facts;
+}
+
 class GroundAttack {
  public:
-  GroundAttack(TMainForm& form, PlanRun& run, const ColumnTargetsTaken& taken, int squadron)
+  GroundAttack(TMainForm& form, PlanRun& run, const ColumnTargetsTaken& taken,
+               const std::vector<ColumnFacts>& columns, int squadron)
       : form_(form),
         run_(run),
         taken_(taken),
+        columns_(columns),
         i_(squadron),
         entry_(form.SquadronTable[squadron]),
         reach_(form, squadron),
@@ -112,14 +140,10 @@ class GroundAttack {
 
  private:
   bool Eligible(int c) {
-    const ColumnEntry& column = form_.ColumnTable[c];
-    if (run_.ColumnLeftOut(c) || column.ColumnInMission != "Y") return false;
-    if (column.ColumnMarks == "C" && !IsArmourColumn(column)) return false;
-    if (column.ColumnArmy == entry_.SquadronArmy || IsShipColumn(column)) return false;
-    if (column.ColumnPlace == "Blank" || column.ColumnPlace == "Future") return false;
-    if (run_.OffMap(column.ColumnPlace) || Contains(column.ColumnPlace, "English_")) return false;
-    const RoutePosition& start = run_.RouteStart(c, 0);
-    if (!reach_.Within(start, 0) || !run_.NearFront(start)) return false;
+    const ColumnFacts& facts = columns_[static_cast<size_t>(c)];
+    if (run_.ColumnLeftOut(c) || !facts.open) return false;
+    if (facts.side == entry_.SquadronArmy) return false;
+    if (!reach_.Within(run_.RouteStart(c, 0), 0) || !facts.near_front) return false;
     return !taken_.TakenByOther(form_, i_, c);
   }
 
@@ -184,6 +208,7 @@ class GroundAttack {
   TMainForm& form_;
   PlanRun& run_;
   const ColumnTargetsTaken& taken_;
+  const std::vector<ColumnFacts>& columns_;
   int i_;
   SquadronEntry& entry_;
   SquadronReach reach_;
@@ -192,8 +217,8 @@ class GroundAttack {
 };
 
 void PlanGroundAttack(TMainForm& form, PlanRun& run, const ColumnTargetsTaken& taken,
-                      ColumnPresence& columns, int i) {
-  GroundAttack attack(form, run, taken, i);
+                      const std::vector<ColumnFacts>& facts, ColumnPresence& columns, int i) {
+  GroundAttack attack(form, run, taken, facts, i);
   const int chance = AttackChance(form, run, i);
   if (chance <= 2) return;
   for (int k = 2; k <= chance; ++k) {
@@ -222,8 +247,10 @@ void PlanGroundAttacks(TMainForm& form, PlanRun& run) {
   ErrorLog(form, "Check for Ground Attack Missions.");
   ColumnPresence columns("the ground attacks");
   const ColumnTargetsTaken taken(form);
+  const std::vector<ColumnFacts> facts = ReadColumnFacts(form, run);
   for (int i = 0; i <= form.LastSquadron; ++i) {
     if (run.LeftOut(i) || form.SquadronTable[i].SquadronInMission != "Y") continue;
-    PlanTurn(form, i, "Ground attack", [&] { PlanGroundAttack(form, run, taken, columns, i); });
+    PlanTurn(form, i, "Ground attack",
+             [&] { PlanGroundAttack(form, run, taken, facts, columns, i); });
   }
 }

@@ -52,6 +52,46 @@ class TargetCandidates : public std::vector<TargetCandidate> {
  public:
   int highest_draw = 0;
   PointGrid grid{{}};
+
+  void Add(const TargetCandidate& candidate) {
+    push_back(candidate);
+    xs_.push_back(candidate.point.x);
+    ys_.push_back(candidate.point.y);
+    // A draw of n answers 0..n-1, and 0 for n of 1 or less.
+    const int most = std::max(candidate.value - 1, 0);
+    most_drawn_.push_back(most);
+    highest_draw = std::max(highest_draw, candidate.value - 1);
+  }
+
+  // Steps from candidate `k` over those that leave a scan as it is: out of reach, or surely
+  // in reach with a draw that cannot beat `best`. Answers the first candidate that needs a
+  // closer look (near the edge of reach, or with a draw that may win), or size(); `reached`
+  // grows by the candidates stepped over in reach, each of which draws.
+  size_t PassOver(size_t k, const SquadronReach::SquaredLimit& limit, int best,
+                  std::uint64_t& reached) const {
+    constexpr long long kAxis = SquadronReach::SquaredLimit::kSquaredAxis;
+    std::uint64_t within_count = 0;
+    for (; k < xs_.size(); ++k) {
+      const long long dx = xs_[k] - limit.centre.x;
+      const long long dy = ys_[k] - limit.centre.y;
+      const bool far = dx > kAxis || dx < -kAxis || dy > kAxis || dy < -kAxis;
+      // Clamped, so that the squares of a far point stay in range; such a point is measured.
+      const long long cx = std::clamp(dx, -kAxis, kAxis);
+      const long long cy = std::clamp(dy, -kAxis, kAxis);
+      const long long squared = cx * cx + cy * cy;
+      const bool within = squared < limit.surely_within;
+      const bool beyond = squared > limit.surely_beyond;
+      if (far || (!within && !beyond) || (within && most_drawn_[k] > best)) break;
+      within_count += within ? 1 : 0;
+    }
+    reached += within_count;
+    return k;
+  }
+
+ private:
+  std::vector<long long> xs_;
+  std::vector<long long> ys_;
+  std::vector<int> most_drawn_;  // the highest number each candidate can draw
 };
 
 class Selection {
@@ -124,20 +164,32 @@ class Selection {
     };
     // Once the best worth drawn is at least what any location can draw, only a drop zone for
     // paratroopers can still win, so the rest of the scan only spends a draw per location.
+    // For the same reason the candidates a draw cannot make win are stepped over in bulk, their
+    // draws only counted; the generator steps past them before the next draw it answers.
     const bool beaten_by_worth_only = !carries_paratroops_;
     long long drawn = 0;
-    auto next = near_front_.begin();
-    for (; next != near_front_.end(); ++next) {
+    std::uint64_t passed = 0;
+    size_t next = 0;
+    while (next < near_front_.size()) {
       if (beaten_by_worth_only && best_ >= near_front_.highest_draw) break;
-      const TargetCandidate& candidate = *next;
+      if (beaten_by_worth_only) {
+        const std::uint64_t before = passed;
+        next = near_front_.PassOver(next, squared, best_, passed);
+        drawn += static_cast<long long>(passed - before);
+        if (next == near_front_.size()) break;
+      }
+      const TargetCandidate& candidate = near_front_[next++];
       if (!reached(candidate)) continue;
       ++drawn;
+      form_.Rand.Skip(passed);
+      passed = 0;
       const int draw = form_.Random(candidate.value);
       if (draw <= best_ && !(carries_paratroops_ && candidate.drop_zone)) continue;
       if (candidate.barred) continue;
       Weigh(candidate.location);
     }
-    if (next == near_front_.end()) return;
+    form_.Rand.Skip(passed);
+    if (next == near_front_.size()) return;
     const long long all_reached = near_front_.grid.CountInDisk(
         squared.centre, squared.surely_within, squared.surely_beyond,
         [&](int k) { return reached(near_front_[static_cast<size_t>(k)]); });
@@ -491,10 +543,8 @@ TargetCandidates LocationsNearFront(const TMainForm& form, const PlanRun& run) {
     const std::string& name = location.LocationName;
     const bool barred = location.LocationOffMap == "Y" || location.LocationBridgeState != 0 ||
                         Contains(name, "English_");
-    near_front.push_back(
+    near_front.Add(
         {j, run.Point(j), location.LocationTargetValue, barred, Contains(name, "_Dropzone")});
-    // A draw of n answers 0..n-1, and 0 for n of 1 or less.
-    near_front.highest_draw = std::max(near_front.highest_draw, location.LocationTargetValue - 1);
   }
   std::vector<WholeMetrePoint> points;
   points.reserve(near_front.size());

@@ -56,10 +56,14 @@ PlanRun::PlanRun(TMainForm& form_in)
 
 void PlanRun::IndexLocations() {
   const bool british_bases_on_map = form.NormandyBaseOption && form.MapName == "Normandy";
-  points_.assign(static_cast<size_t>(std::max(form.LastLocation + 1, 0)), std::nullopt);
+  const size_t locations = static_cast<size_t>(std::max(form.LastLocation + 1, 0));
+  points_.assign(locations, std::nullopt);
+  std::vector<int> number_of(locations);
+  name_numbers_.reserve(locations);
   for (int j = 0; j <= form.LastLocation; ++j) {
     const LocationEntry& location = std::as_const(form.LocationTable)[j];
-    locations_by_name_[location.LocationName].push_back(j);
+    const auto named = name_numbers_.emplace(location.LocationName, name_numbers_.size()).first;
+    number_of[static_cast<size_t>(j)] = named->second;
     if (location.LocationOffMap == "Y" &&
         !(british_bases_on_map && Contains(location.LocationName, "English_"))) {
       off_map_names_.insert(location.LocationName);
@@ -70,12 +74,22 @@ void PlanRun::IndexLocations() {
                          "\" is not a map position.");
     }
   }
+  // Counting sort by name number keeps each name's locations in index order.
+  named_starts_.assign(name_numbers_.size() + 1, 0);
+  for (int number : number_of) ++named_starts_[static_cast<size_t>(number) + 1];
+  for (size_t n = 1; n < named_starts_.size(); ++n) named_starts_[n] += named_starts_[n - 1];
+  named_entries_.resize(locations);
+  std::vector<int> next(named_starts_.begin(), named_starts_.end() - 1);
+  for (size_t j = 0; j < locations; ++j) {
+    named_entries_[static_cast<size_t>(next[static_cast<size_t>(number_of[j])]++)] =
+        static_cast<int>(j);
+  }
 }
 
 bool PlanRun::RereadPosition(int location) {
   std::optional<WholeMetrePoint>& point = points_[static_cast<size_t>(location)];
   try {
-    point = ReadWholeMetres(Trim(std::as_const(form.LocationTable)[location].LocationPosition));
+    point = ReadWholeMetres(TrimView(std::as_const(form.LocationTable)[location].LocationPosition));
   } catch (const ConversionError&) {
     point.reset();
   }
@@ -135,13 +149,17 @@ void PlanRun::IndexColumns() {
   }
 }
 
-const std::vector<int>& PlanRun::LocationsNamed(const std::string& name) const {
-  const auto found = locations_by_name_.find(name);
-  return found == locations_by_name_.end() ? kNone : found->second;
+std::span<const int> PlanRun::LocationsNamed(const std::string& name) const {
+  const auto found = name_numbers_.find(name);
+  if (found == name_numbers_.end()) return {};
+  const size_t number = static_cast<size_t>(found->second);
+  return std::span<const int>(named_entries_)
+      .subspan(static_cast<size_t>(named_starts_[number]),
+               static_cast<size_t>(named_starts_[number + 1] - named_starts_[number]));
 }
 
 int PlanRun::LastLocationNamed(const std::string& name) const {
-  const std::vector<int>& named = LocationsNamed(name);
+  const std::span<const int> named = LocationsNamed(name);
   return named.empty() ? -1 : named.back();
 }
 

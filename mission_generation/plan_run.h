@@ -3,6 +3,7 @@
 #include <array>
 #include <limits>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -50,7 +51,8 @@ class PlanRun {
 
   // ---- Map locations (0..LastLocation) ------------------------------------------------------
 
-  const std::vector<int>& LocationsNamed(const std::string& name) const;
+  // The locations of that name in index order.
+  std::span<const int> LocationsNamed(const std::string& name) const;
   // The last location of that name; -1 when there is none.
   int LastLocationNamed(const std::string& name) const;
   // OffMapCheck's answer, without a walk through the table.
@@ -116,7 +118,11 @@ class PlanRun {
   std::array<std::array<int, 8>, 3> tally_{};
   std::array<int, 3> sea_search_steps_{};
 
-  std::unordered_map<std::string, std::vector<int>> locations_by_name_;
+  // Each distinct name numbered; the locations of name n are named_entries_[named_starts_[n]]
+  // up to named_entries_[named_starts_[n + 1]].
+  std::unordered_map<std::string, int> name_numbers_;
+  std::vector<int> named_starts_;
+  std::vector<int> named_entries_;
   std::unordered_set<std::string> off_map_names_;
   std::vector<std::optional<WholeMetrePoint>> points_;
   std::optional<WholeMetrePoint> front_;

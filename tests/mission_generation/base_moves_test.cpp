@@ -3,11 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
+#include <vector>
 
 #include "app/main_form.h"
+#include "campaign_data/text.h"
 #include "mission_generation/base_moves.h"
 #include "tests/mission_generation/planner_campaign.h"
+#include "tests/support/installed_program.h"
 
 namespace {
 
@@ -185,6 +189,127 @@ TEST(Transfers, ASquadronThatBugsOutIsNotTransferred) {
   PlanTransfers(form, run);
   EXPECT_EQ(form.SquadronTable[s].SquadronNewBase, "Allied_Town_Airfield");
   EXPECT_EQ(form.SquadronTable[s].SquadronBriefing, "S17 Allied_Town_Airfield");
+}
+
+// ---- Moves over many accepted bases -------------------------------------------------------------
+
+// A random map of bases and towns on both sides, with squadrons of every role on random bases,
+// some of which the enemy has taken. `altitude` is every squadron type's transit altitude.
+void FillRandomCampaign(PlannerCampaign& campaign, std::uint32_t seed,
+                        const std::string& altitude) {
+  TMainForm& form = campaign.form();
+  std::mt19937 random(seed);
+  const auto pick = [&random](int n) {
+    return static_cast<int>(random() % static_cast<unsigned>(n));
+  };
+  const char* const kinds[] = {"_Airfield", "_Airstrip", "_Harbor", "_SeaPlane_Base", "_Town"};
+  std::vector<int> bases;
+  for (int k = 0; k < 60; ++k) {
+    const int j = ++form.LastLocation;
+    LocationEntry& location = form.LocationTable[j];
+    const int x_km = 5 + pick(90);
+    location.LocationName = "Place" + IntToStr(k) + kinds[pick(5)];
+    location.LocationArmy = x_km < 45 ? "1" : x_km > 55 ? "2" : "0";
+    location.LocationPosition =
+        IntToStr(x_km * 1000LL) + ".00 " + IntToStr((5 + pick(90)) * 1000LL) + ".00";
+    location.LocationOffMap = pick(10) == 0 ? "Y" : "N";
+    if (!Contains(location.LocationName, "_Town")) bases.push_back(j);
+  }
+  for (int k = 0; k < 40; ++k) {
+    const int base = bases[static_cast<size_t>(pick(static_cast<int>(bases.size())))];
+    const std::string side = form.LocationTable[base].LocationArmy == "2" ? "2" : "1";
+    const int s = campaign.AddSquadron("Squadron" + IntToStr(k), side, IntToStr(1 + pick(7)), base);
+    form.SquadronTable[s].TypeTransitAlt = altitude;
+  }
+  // Bases lost to the enemy: their squadrons must leave.
+  for (int k = 0; k < 8; ++k) {
+    LocationEntry& lost =
+        form.LocationTable[bases[static_cast<size_t>(pick(static_cast<int>(bases.size())))]];
+    lost.LocationArmy = lost.LocationArmy == "1" ? "2" : "1";
+  }
+  form.BugOutRadius = 15;
+  form.ActionRadius.Text = "30 Kilometers";
+}
+
+std::vector<std::string> WithoutAltitudeLines(const std::vector<std::string>& lines) {
+  std::vector<std::string> kept;
+  for (const std::string& line : lines) {
+    if (!Contains(line, "Altitude Set for")) kept.push_back(line);
+  }
+  return kept;
+}
+
+// A squadron whose transit altitude cannot be read falls back to 3000 m, the altitude the
+// readable one names, and logs the fall-back on every move: its moves are made one by one as
+// the scan accepts each base. The moves of readable squadrons must end just the same.
+TEST(BaseMoves, MovesOverManyBasesEndAsMovesMadeOneByOne) {
+  int moved = 0;
+  int fallback_lines = 0;
+  for (std::uint32_t seed = 1; seed <= 40; ++seed) {
+    PlannerCampaign quiet;
+    PlannerCampaign logged;
+    FillRandomCampaign(quiet, seed, "3000 Meters");
+    FillRandomCampaign(logged, seed, "high");
+    for (PlannerCampaign* campaign : {&quiet, &logged}) {
+      TMainForm& form = campaign->form();
+      PlanRun& run = campaign->Prepare();
+      for (int s = 0; s <= form.LastSquadron; ++s) campaign->Fly(s);
+      form.Rand.SetSeed(seed * 7919);
+      PlanBugOuts(form, run);
+      PlanTransfers(form, run);
+    }
+    const TMainForm& a = quiet.form();
+    const TMainForm& b = logged.form();
+    ASSERT_EQ(a.Rand.Seed(), b.Rand.Seed()) << seed;
+    for (int s = 0; s <= a.LastSquadron; ++s) {
+      const SquadronEntry& x = a.SquadronTable[s];
+      const SquadronEntry& y = b.SquadronTable[s];
+      const std::string at = "seed " + IntToStr(seed) + ", squadron " + IntToStr(s);
+      EXPECT_EQ(x.SquadronMoveKind, y.SquadronMoveKind) << at;
+      EXPECT_EQ(x.SquadronTargetLocation, y.SquadronTargetLocation) << at;
+      EXPECT_EQ(x.SquadronNewBase, y.SquadronNewBase) << at;
+      EXPECT_EQ(x.SquadronTargetLeg, y.SquadronTargetLeg) << at;
+      EXPECT_EQ(x.SquadronHalfWayLeg, y.SquadronHalfWayLeg) << at;
+      EXPECT_EQ(x.SquadronMissionType, y.SquadronMissionType) << at;
+      EXPECT_EQ(x.SquadronBriefing, y.SquadronBriefing) << at;
+      EXPECT_EQ(x.SquadronTaskCode, y.SquadronTaskCode) << at;
+      EXPECT_EQ(x.SquadronEscortOf, y.SquadronEscortOf) << at;
+      moved += x.SquadronMoveKind == 2;
+    }
+    const std::vector<std::string> quiet_log = RunLogMessages(a);
+    const std::vector<std::string> logged_log = RunLogMessages(b);
+    EXPECT_EQ(WithoutAltitudeLines(quiet_log), quiet_log) << seed;
+    EXPECT_EQ(WithoutAltitudeLines(logged_log), quiet_log) << seed;
+    fallback_lines += static_cast<int>(logged_log.size() - quiet_log.size());
+  }
+  // Many squadrons moved, and many of them accepted more than one base on the way.
+  EXPECT_GT(moved, 100);
+  EXPECT_GT(fallback_lines, 2 * moved);
+}
+
+// A squadron without a readable cruise speed logs its fall-back speed on every move, twice: for
+// the speed of the move and for its half-way point.
+TEST(BaseMoves, EveryAcceptedBaseLogsAnUnreadableSpeed) {
+  PlannerCampaign campaign;
+  TMainForm& form = campaign.form();
+  form.LocationTable[C::kAlliedTown].LocationName = "Allied_Town_Airfield";
+  const int s = campaign.AddSquadron("Transports", "1", "3", C::kAlliedAirfield);
+  PlanRun& run = campaign.Prepare();
+  campaign.Fly(s);
+  // After the prologue, which would leave the squadron out for it.
+  form.SquadronTable[s].TypeCruiseSpeed = "slow kph";
+  const size_t before = RunLogMessages(form).size();
+  PlanTransfers(form, run);
+  const std::vector<std::string> log = RunLogMessages(form);
+  int speed_lines = 0;
+  for (size_t k = before; k < log.size(); ++k)
+    speed_lines += log[k] == "Speed Set for Transports [0] failed.";
+  // One for the transfer itself, two for each of the two bases (the town's airfield, the
+  // airstrip) the transport accepts in turn.
+  EXPECT_EQ(speed_lines, 5);
+  EXPECT_EQ(form.SquadronTable[s].SquadronNewBase, "Allied_Airstrip");
+  EXPECT_EQ(form.SquadronTable[s].SquadronTargetLeg,
+            "  NORMFLY 15000.00 80000.00 <ALTITUDE> 350.00\r\n");
 }
 
 }  // namespace

@@ -30,6 +30,49 @@ std::vector<std::string> Lines(const std::string& leg) {
   return lines;
 }
 
+// ---- Columns taken by another squadron of the group -------------------------------------------
+
+// Squadron 0 asks about the column; squadron 1 differs from it as the case says and carries
+// the column's name (" 0_Chief ", trimmed) in its target leg when the case says so.
+struct TakenCase {
+  const char* name;
+  const char* other_role;
+  int other_base;
+  const char* other_side;
+  bool other_carries_the_name;
+  bool asker_carries_the_name;
+  bool taken;
+};
+
+class ColumnTakenTest : public ::testing::TestWithParam<TakenCase> {};
+
+TEST_P(ColumnTakenTest, OnlyAnotherSquadronOfTheGroupTakesTheColumn) {
+  const TakenCase& c = GetParam();
+  PlannerCampaign campaign;
+  TMainForm& form = campaign.form();
+  const int asker = campaign.AddSquadron("Asker", "1", "4", C::kAlliedAirfield);
+  const int other = campaign.AddSquadron("Other", c.other_side, c.other_role, c.other_base);
+  const int column = campaign.AddColumn("Armor.T34", "2", "Axis_Town", "Front_Town",
+                                        campaign.StraightRoute(C::kAxisTown, C::kFrontTown, 3));
+  form.ColumnTable[column].ColumnName = " " + form.ColumnTable[column].ColumnName + " ";
+  const std::string leg = "  GATTACK 1.00 2.00 500.0 300.00 0_Chief 1\r\n";
+  if (c.other_carries_the_name) form.SquadronTable[other].SquadronTargetLeg = leg;
+  if (c.asker_carries_the_name) form.SquadronTable[asker].SquadronTargetLeg = leg;
+  const ColumnTargetsTaken taken(form);
+  EXPECT_EQ(taken.TakenByOther(form, asker, column), c.taken);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Planner, ColumnTakenTest,
+    ::testing::Values(
+        TakenCase{"ByAnotherOfTheGroup", "4", C::kAlliedAirfield, "1", true, false, true},
+        TakenCase{"NotByItself", "4", C::kAlliedAirfield, "1", false, true, false},
+        TakenCase{"NotWhenNobodyHasIt", "4", C::kAlliedAirfield, "1", false, false, false},
+        TakenCase{"NotByAnotherRole", "7", C::kAlliedAirfield, "1", true, false, false},
+        TakenCase{"NotFromAnotherBase", "4", C::kAlliedAirstrip, "1", true, false, false},
+        TakenCase{"NotByTheOtherSide", "4", C::kAlliedAirfield, "2", true, false, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // ---- Where the flight meets the column -------------------------------------------------------
 
 struct WalkCase {

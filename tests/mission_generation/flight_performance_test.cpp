@@ -128,6 +128,7 @@ TEST(AltitudeSet, TypeSideBoxWeaponsAndThePlayersBox) {
     squadron.TypePayload2 = "2xSC250";
     EXPECT_EQ(AltitudeSet(form, c.squadron), c.altitude) << c.name;
     EXPECT_EQ(AltitudeSet(form, c.squadron), c.altitude) << c.name << " (asked again)";
+    EXPECT_TRUE(HasCruiseAltitude(form, c.squadron)) << c.name;
     EXPECT_EQ(form.ErrorText, "") << c.name;
   }
 }
@@ -140,6 +141,7 @@ TEST(AltitudeSet, ATextWithoutANumberGives3000AndIsLogged) {
   squadron.SquadronArmy = "2";
   squadron.TypeTransitAlt = "2500 Meters";
   form.GAltitudeBox.Text = "Transit Altitude";
+  EXPECT_FALSE(HasCruiseAltitude(form, 2));
   EXPECT_EQ(AltitudeSet(form, 2), 3000);
   EXPECT_EQ(AltitudeSet(form, 2), 3000);
   EXPECT_EQ(RunLogMessages(form), (std::vector<std::string>{"Altitude Set for I_JG3 [2] failed.",
@@ -147,6 +149,7 @@ TEST(AltitudeSet, ATextWithoutANumberGives3000AndIsLogged) {
 
   form.GAltitudeBox.Text = "Default";
   squadron.TypeTransitAlt = "high";
+  EXPECT_FALSE(HasCruiseAltitude(form, 2));
   EXPECT_EQ(AltitudeSet(form, 2), 3000);
   EXPECT_EQ(RunLogMessages(form).size(), 3u);
 }

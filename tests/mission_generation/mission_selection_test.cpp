@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
 #include <ostream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -227,6 +229,74 @@ TEST(MissionSelection, WithoutAFrontCentreNothingIsFound) {
   EXPECT_TRUE(squadron.SquadronTargetLeg.empty());
   EXPECT_NE(campaign.form().ErrorText.find("The map has no usable front centre"),
             std::string::npos);
+}
+
+// ---- The scan against the plain walk -----------------------------------------------------------
+
+// What a selection leaves behind that the scan decides: the target and mission, and the
+// generator's seed after every draw.
+struct SelectionOutcome {
+  int target;
+  std::string task;
+  std::uint32_t seed;
+  bool operator==(const SelectionOutcome&) const = default;
+};
+
+// A map of a few hundred places of every side and worth around the front centre, and one
+// squadron on a random place of side 1 within reach of the front. The player's squadron (index
+// 0, with no wish of its own) walks every place and draws for each one it reaches; any other
+// squadron's scan must draw and choose just the same.
+SelectionOutcome SelectOnARandomMap(std::uint32_t seed, bool as_player) {
+  PlannerCampaign campaign;
+  TMainForm& form = campaign.form();
+  std::mt19937 random(seed);
+  const auto pick = [&random](int n) {
+    return static_cast<int>(random() % static_cast<unsigned>(n));
+  };
+  const char* const kinds[] = {"_Town", "_Bridge", "_Dropzone", "_Airfield", "_Factory"};
+  std::vector<int> own_places;
+  for (int k = 0; k < 300; ++k) {
+    const int j = ++form.LastLocation;
+    LocationEntry& location = form.LocationTable[j];
+    location.LocationName = "Place" + IntToStr(k) + kinds[pick(5)];
+    location.LocationArmy = IntToStr(pick(3));
+    location.LocationPosition = IntToStr(pick(100000)) + ".00 " + IntToStr(pick(100000)) + ".00";
+    location.LocationOffMap = pick(20) == 0 ? "Y" : "N";
+    location.LocationTargetValue = pick(4) == 0 ? 0 : pick(12);
+    const WholeMetrePoint at = ReadWholeMetres(location.LocationPosition);
+    const long long dx = at.x - 50000;
+    const long long dy = at.y - 50000;
+    if (location.LocationArmy == "1" && dx * dx + dy * dy < 40000LL * 40000LL) {
+      own_places.push_back(j);
+    }
+  }
+  form.ActionRadius.Text = "60 Kilometers";
+  form.ActionRadiusKm = 45;
+  if (!as_player) campaign.AddSquadron("Player", "1", "1", C::kAlliedAirfield);
+  const char* const roles[] = {"2", "3", "4", "5", "6", "7"};
+  const int base = own_places[static_cast<size_t>(pick(static_cast<int>(own_places.size())))];
+  const int s = campaign.AddSquadron("Tested", "1", roles[pick(6)], base);
+  SquadronEntry& squadron = form.SquadronTable[s];
+  if (pick(3) == 0) squadron.TypePayload4 = "Paratroops";
+  if (pick(2) == 0) squadron.SquadronActive = "Active True ";
+  PlanRun& run = campaign.Prepare();
+  campaign.Fly(s);
+  form.Rand.SetSeed(seed);
+  SelectMissions(form, run);
+  return {squadron.SquadronTargetLocation, squadron.SquadronTaskCode, form.Rand.Seed()};
+}
+
+TEST(MissionSelection, TheScanDrawsAndChoosesAsTheWalkOverEveryPlace) {
+  int targets = 0;
+  for (std::uint32_t seed = 1; seed <= 150; ++seed) {
+    const SelectionOutcome walked = SelectOnARandomMap(seed, true);
+    const SelectionOutcome scanned = SelectOnARandomMap(seed, false);
+    EXPECT_EQ(scanned.target, walked.target) << seed;
+    EXPECT_EQ(scanned.task, walked.task) << seed;
+    EXPECT_EQ(scanned.seed, walked.seed) << seed;
+    targets += walked.target >= 0;
+  }
+  EXPECT_GT(targets, 100);
 }
 
 }  // namespace

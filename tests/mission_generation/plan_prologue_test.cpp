@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -193,6 +194,32 @@ TEST(PlanPrologue, LocationWithoutReadablePositionIsNeverNearTheEnemy) {
   EXPECT_NE(form.ErrorText.find("Location Axis_Town [4] left out of the plan: its position "
                                 "\"near the river\" is not a map position."),
             std::string::npos);
+}
+
+// The plan's index of locations by name against a walk through the table.
+TEST(PlanPrologue, LocationsByNameMatchAWalkThroughTheTable) {
+  PlannerCampaign campaign;
+  TMainForm& form = campaign.form();
+  std::mt19937 random(11);
+  std::uniform_int_distribution<int> name(0, 120);
+  for (int j = 0; j < 500; ++j) {
+    LocationEntry& location = form.LocationTable[j];
+    location.LocationName = j % 97 == 0 ? "" : "Place_" + IntToStr(name(random));
+    location.LocationArmy = "1";
+    location.LocationPosition = IntToStr(j * 100) + ".00 0.00";
+  }
+  form.LastLocation = 499;
+  const PlanRun run(form);
+  for (int n = -1; n <= 125; ++n) {
+    const std::string wanted = n < 0 ? "" : "Place_" + IntToStr(n);
+    std::vector<int> walked;
+    for (int j = 0; j <= form.LastLocation; ++j) {
+      if (form.LocationTable[j].LocationName == wanted) walked.push_back(j);
+    }
+    const std::span<const int> indexed = run.LocationsNamed(wanted);
+    EXPECT_EQ(std::vector<int>(indexed.begin(), indexed.end()), walked) << wanted;
+    EXPECT_EQ(run.LastLocationNamed(wanted), walked.empty() ? -1 : walked.back()) << wanted;
+  }
 }
 
 }  // namespace
