@@ -6,7 +6,22 @@
 
 namespace {
 
-constexpr std::string_view kMarkedCharacters = "@*&#^\\[]";
+// The characters that mark fields and sections in the roster and gunner files.
+bool IsMarkedCharacter(char c) {
+  switch (c) {
+    case '@':
+    case '*':
+    case '&':
+    case '#':
+    case '^':
+    case '\\':
+    case '[':
+    case ']':
+      return true;
+    default:
+      return false;
+  }
+}
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
@@ -53,14 +68,14 @@ std::string RosterSafeText(std::string_view text) {
 
 void MakeRosterSafe(std::string& text) {
   for (char& c : text) {
-    if (kMarkedCharacters.find(c) != std::string_view::npos) c = '_';
+    if (IsMarkedCharacter(c)) c = '_';
   }
 }
 
 std::string WithoutRosterMarkers(std::string_view text) {
   std::string kept;
   for (const char c : text) {
-    if (kMarkedCharacters.find(c) == std::string_view::npos) kept += c;
+    if (!IsMarkedCharacter(c)) kept += c;
   }
   return kept;
 }

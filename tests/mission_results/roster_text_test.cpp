@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -34,6 +35,16 @@ TEST(RosterSafeText, MarkersAndBracketsBecomeUnderscores) {
   EXPECT_EQ(RosterSafeText("J@ck *Ace* & [Co] #1 ^ \\"), "J_ck _Ace_ _ _Co_ _1 _ _");
   EXPECT_EQ(RosterSafeText("O'Brien-Smith"), "O'Brien-Smith");
   EXPECT_EQ(WithoutRosterMarkers("[Ivan] @Petrov*"), "Ivan Petrov");
+}
+
+TEST(RosterSafeText, EveryByteButTheEightMarkersIsKept) {
+  const std::string_view markers = "@*&#^\\[]";
+  for (int code = 0; code < 256; ++code) {
+    const std::string one(1, static_cast<char>(code));
+    const bool marker = markers.find(one[0]) != std::string_view::npos;
+    EXPECT_EQ(RosterSafeText(one), marker ? "_" : one) << code;
+    EXPECT_EQ(WithoutRosterMarkers("a" + one + "b"), marker ? "ab" : "a" + one + "b") << code;
+  }
 }
 
 TEST(IsSectionHeader, OnlyALineThatStartsWithABracket) {
