@@ -130,6 +130,28 @@ std::string CheckedPilotPaint(TMainForm& form, SkinFiles& skins, int squadron,
   return std::string(value);
 }
 
+// The checked paint of each pilot read. Pilots of a squadron mostly keep one paint, so the
+// answer for the last squadron and value serves the next pilot too.
+class PilotPaints {
+ public:
+  explicit PilotPaints(TMainForm& form) : form_(form), skins_(form) {}
+  const std::string& Checked(int squadron, std::string_view value) {
+    if (squadron != squadron_ || value != value_) {
+      squadron_ = squadron;
+      value_.assign(value);
+      paint_ = CheckedPilotPaint(form_, skins_, squadron, value);
+    }
+    return paint_;
+  }
+
+ private:
+  TMainForm& form_;
+  SkinFiles skins_;
+  int squadron_ = -1;
+  std::string value_;
+  std::string paint_;
+};
+
 std::vector<std::string> SkinChoices(const TMainForm& form, int squadron) {
   return BitmapChoices(std::string(kDefaultSkin), SkinFolder(form, squadron));
 }
@@ -252,11 +274,11 @@ void LoadPaints(TMainForm& form) {
     SetPilotPaints(form, s, squadron.SquadronMarkings + squadron.SquadronSkin);
   }
   if (form.CampaignFolder.empty()) return;
-  SkinFiles skins(form);
+  PilotPaints paints(form);
   ReadSquadronBlocks(form, form.CampaignFolder + "paints.tavrek",
-                     [&form, &skins](PilotSlot pilot, std::string_view value) {
+                     [&form, &paints](PilotSlot pilot, std::string_view value) {
                        form.PilotRoster[RosterIndex(pilot.squadron, pilot.slot)].RosterSkin =
-                           CheckedPilotPaint(form, skins, pilot.squadron, value);
+                           paints.Checked(pilot.squadron, value);
                      });
 }
 
