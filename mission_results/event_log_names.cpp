@@ -90,11 +90,16 @@ std::string ConvertUnicode(TMainForm& form, const std::string& text) {
 }
 
 std::string FixPilotName(TMainForm& form, const std::string& name) {
-  std::string fixed = ConvertUnicode(form, name);
-  for (char& c : fixed) {
+  std::string fixed = name;
+  FixPilotNameInPlace(form, fixed);
+  return fixed;
+}
+
+void FixPilotNameInPlace(TMainForm& form, std::string& name) {
+  if (name.find(kEscape) != std::string::npos) name = ConvertUnicode(form, name);
+  for (char& c : name) {
     if (IsControlOrMarker(c)) c = '_';
   }
-  return fixed;
 }
 
 std::string TranslateLocation(TMainForm& form, const std::string& text,

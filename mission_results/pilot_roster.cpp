@@ -137,8 +137,8 @@ void ReadRoster(TMainForm& form, const TextLines& lines) {
     if (!IsCompletePilotLine(line)) report.IncompleteLine(line_number, line);
     PilotEntry& pilot = form.PilotRoster[RosterIndex(squadron, slot)];
     ReadPilotLine(line, pilot);
-    pilot.RosterName = FixPilotName(form, pilot.RosterName);
-    MakeRosterSafe(pilot.RosterName);
+    // The fixed name holds none of the roster's marker characters.
+    FixPilotNameInPlace(form, pilot.RosterName);
     MakeRosterSafe(pilot.RosterHomeTown);
   }
   end_section();

@@ -1,6 +1,7 @@
 #include "mission_results/roster_text.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "campaign_data/text.h"
 
@@ -116,14 +117,31 @@ size_t PilotLineLength(const PilotEntry& pilot) {
 }
 
 void AppendPilotLine(std::string& text, const PilotEntry& pilot) {
-  text.append(pilot.RosterMarker).append(" ");
-  text.append(pilot.RosterKills).append(" ");
-  text.append(pilot.RosterGroundKills).append(" ");
-  text.append(pilot.RosterSorties).append(" ");
-  text.append(pilot.RosterName).append(" @");
-  text.append(pilot.RosterPhoto).append(" *");
-  text.append(pilot.RosterRank).append(pilot.RosterMedalCount).append(" &");
-  text.append(pilot.RosterBirthDate).append(pilot.RosterHomeTown);
+  // Sized once and filled in place: a roster is some sixteen thousand of these lines.
+  const size_t start = text.size();
+  text.resize(start + PilotLineLength(pilot));
+  char* out = text.data() + start;
+  const auto put = [&out](std::string_view part) {
+    std::memcpy(out, part.data(), part.size());
+    out += part.size();
+  };
+  put(pilot.RosterMarker);
+  put(" ");
+  put(pilot.RosterKills);
+  put(" ");
+  put(pilot.RosterGroundKills);
+  put(" ");
+  put(pilot.RosterSorties);
+  put(" ");
+  put(pilot.RosterName);
+  put(" @");
+  put(pilot.RosterPhoto);
+  put(" *");
+  put(pilot.RosterRank);
+  put(pilot.RosterMedalCount);
+  put(" &");
+  put(pilot.RosterBirthDate);
+  put(pilot.RosterHomeTown);
 }
 
 std::string PilotLine(const PilotEntry& pilot) {
@@ -141,6 +159,12 @@ std::string_view CopyView(std::string_view text, int column, int count) {
   return text.substr(static_cast<size_t>(column - 1), static_cast<size_t>(count));
 }
 
+// Pos of one character: its column, 0 when the text lacks it.
+int CharPos(char c, std::string_view text) {
+  const size_t found = text.find(c);
+  return found == std::string_view::npos ? 0 : static_cast<int>(found) + 1;
+}
+
 std::string_view TrimmedCopy(std::string_view text, int column, int count) {
   return TrimView(CopyView(text, column, count));
 }
@@ -153,15 +177,15 @@ void ReadPilotLine(std::string_view line, PilotEntry& pilot) {
   pilot.RosterGroundKills.assign(TrimmedCopy(line, 7, 3));
   pilot.RosterSorties.assign(TrimmedCopy(line, 11, 3));
   std::string_view name = TrimmedCopy(line, 15, 99);
-  const int star = Pos("*", line);
+  const int star = CharPos('*', line);
   if (star > 0) {
     pilot.RosterRank.assign(TrimmedCopy(line, star + 1, 1));
     pilot.RosterMedalCount.assign(TrimmedCopy(line, star + 2, 1));
   }
-  const int at = Pos("@", line);
-  if (at > 0) name = TrimmedCopy(line, 15, Pos("@", name) - 1);
+  const int at = CharPos('@', line);
+  if (at > 0) name = TrimmedCopy(line, 15, CharPos('@', name) - 1);
   if (TrimView(pilot.RosterMedalCount).empty()) pilot.RosterMedalCount = "0";
-  const int ampersand = Pos("&", line);
+  const int ampersand = CharPos('&', line);
   if (ampersand > 0) {
     pilot.RosterBirthDate.assign(TrimmedCopy(line, ampersand + 1, 4));
     pilot.RosterHomeTown.assign(TrimmedCopy(line, ampersand + 5, 99));
@@ -169,7 +193,7 @@ void ReadPilotLine(std::string_view line, PilotEntry& pilot) {
   if (TrimView(pilot.RosterHomeTown).empty()) pilot.RosterHomeTown = "Unknown";
   if (at > 0) {
     const std::string_view after_at = TrimmedCopy(line, at + 1, 99);
-    pilot.RosterPhoto.assign(TrimmedCopy(after_at, 1, Pos("*", after_at) - 1));
+    pilot.RosterPhoto.assign(TrimmedCopy(after_at, 1, CharPos('*', after_at) - 1));
   } else {
     pilot.RosterPhoto.clear();
   }
