@@ -311,25 +311,17 @@ bool SavingPilotsAgainChangesNothing(const TMainForm& form) {
 }
 
 void SavePilot(TMainForm& form, int mode) {
-  // The repairs come first and in the same order as before, as they may draw names; the text
-  // is then written into one buffer of its final size.
-  const SquadronTableType& squadrons = std::as_const(form.SquadronTable);
+  // The repairs are made in the order of the roster, as they may draw names. Each squadron's
+  // lines are written as soon as its slots are repaired, while they are at hand: a repair
+  // changes no slot but its own.
+  constexpr size_t kUsualLineLength = 80;
   const PilotRosterType& roster = std::as_const(form.PilotRoster);
-  size_t size = 0;
+  std::string text;
+  text.reserve(static_cast<size_t>(form.LastSquadron + 1) * 17 * kUsualLineLength);
   for (int squadron = 0; squadron <= form.LastSquadron; ++squadron) {
-    const std::string& name = squadrons[squadron].SquadronName;
+    const std::string& name = std::as_const(form.SquadronTable)[squadron].SquadronName;
     if (name.empty()) continue;
     for (int slot = 0; slot < 16; ++slot) RepairPilot(form, squadron, slot);
-    size += name.size() + 2 + kCrLf.size();
-    for (int slot = 0; slot < 16; ++slot) {
-      size += PilotLineLength(roster[RosterIndex(squadron, slot)]) + kCrLf.size();
-    }
-  }
-  std::string text;
-  text.reserve(size);
-  for (int squadron = 0; squadron <= form.LastSquadron; ++squadron) {
-    const std::string& name = squadrons[squadron].SquadronName;
-    if (name.empty()) continue;
     text.append("[").append(name).append("]").append(kCrLf);
     for (int slot = 0; slot < 16; ++slot) {
       AppendPilotLine(text, roster[RosterIndex(squadron, slot)]);

@@ -207,6 +207,51 @@ TEST(SavePilot, ASaveRightAfterAnotherIsKnownToChangeNothingOnlyWhereItDoesNot) 
   }
 }
 
+// The roster file holds the pilots as the repairs of all squadrons, one after the other, leave
+// them: rosters of broken and empty slots drawn at random, against a file written from the
+// slots after every squadron was repaired.
+TEST(SavePilot, WritesThePilotsAsTheRepairsOfEverySquadronLeaveThem) {
+  for (unsigned seed = 1; seed <= 8; ++seed) {
+    RosterWorld saved;
+    RosterWorld reference;
+    std::mt19937 random(seed);
+    std::string file;
+    for (int squadron = 0; squadron < 4; ++squadron) {
+      const std::string name = squadron == 2 ? "" : "Sq_" + std::to_string(squadron);
+      file += "[" + name + "]\r\n";
+      const int lines = std::uniform_int_distribution<int>(10, 16)(random);
+      for (int n = 0; n < lines; ++n) {
+        // Few names, so that repairs also find theirs taken.
+        file += RandomPilotLine(random, n % 3) + "\r\n";
+      }
+    }
+    for (RosterWorld* w : {&saved, &reference}) {
+      for (int squadron = 0; squadron < 4; ++squadron) {
+        w->AddSquadron({.name = squadron == 2 ? "" : "Sq_" + std::to_string(squadron),
+                        .nation = squadron % 2 == 0 ? "fr" : "us"});
+      }
+      w->WriteCampaignFile("pilot.tavrek", file);
+      LoadPilots(w->form);
+    }
+    SavePilot(saved.form, 0);
+    std::string expected;
+    for (int squadron = 0; squadron < 4; ++squadron) {
+      RepairSquadronPilots(reference.form, squadron);
+    }
+    for (int squadron = 0; squadron < 4; ++squadron) {
+      const std::string& name = reference.form.SquadronTable[squadron].SquadronName;
+      if (name.empty()) continue;
+      expected += "[" + name + "]\r\n";
+      for (int slot = 0; slot < 16; ++slot) {
+        expected += PilotLine(reference.Pilot(squadron, slot)) + "\r\n";
+      }
+    }
+    EXPECT_EQ(saved.CampaignFile("pilot.tavrek"), expected) << "seed " << seed;
+    EXPECT_EQ(saved.Log(), reference.Log()) << "seed " << seed;
+    EXPECT_EQ(saved.form.Rand.Seed(), reference.form.Rand.Seed()) << "seed " << seed;
+  }
+}
+
 TEST(SavePilot, AnEmptySlotGetsANewPilotOfItsStartRank) {
   RosterWorld w;
   w.AddSquadron({.name = "USMC_VMF_3110", .nation = "um"});
