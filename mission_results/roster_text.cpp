@@ -159,6 +159,16 @@ std::string_view CopyView(std::string_view text, int column, int count) {
   return text.substr(static_cast<size_t>(column - 1), static_cast<size_t>(count));
 }
 
+// Where the first blank followed by `mark` starts, at `from` or later; npos for none. The mark
+// is looked for, as it is rarer than the blank.
+size_t FindFieldMark(std::string_view line, char mark, size_t from) {
+  for (size_t found = line.find(mark, from + 1); found != std::string_view::npos;
+       found = line.find(mark, found + 1)) {
+    if (line[found - 1] == ' ') return found - 1;
+  }
+  return std::string_view::npos;
+}
+
 // Pos of one character: its column, 0 when the text lacks it.
 int CharPos(char c, std::string_view text) {
   const size_t found = text.find(c);
@@ -206,10 +216,13 @@ bool IsCompletePilotLine(std::string_view line) {
     if (line[blank - 1] != ' ') return false;
   }
   for (const int column : {3, 7, 11}) {
-    if (!AllDigits(line.substr(column - 1, 3))) return false;
+    if (!IsDigit(line[column - 1]) || !IsDigit(line[column]) || !IsDigit(line[column + 1])) {
+      return false;
+    }
   }
-  const size_t at = line.find(" @", 14);
-  const size_t star = at == std::string_view::npos ? at : line.find(" *", at + 2);
-  const size_t ampersand = star == std::string_view::npos ? star : line.find(" &", star + 2);
+  const size_t at = FindFieldMark(line, '@', 14);
+  const size_t star = at == std::string_view::npos ? at : FindFieldMark(line, '*', at + 2);
+  const size_t ampersand =
+      star == std::string_view::npos ? star : FindFieldMark(line, '&', star + 2);
   return ampersand != std::string_view::npos;
 }

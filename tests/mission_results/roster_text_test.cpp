@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <random>
 #include <string>
 #include <string_view>
 
@@ -144,6 +146,43 @@ TEST(IsCompletePilotLine, EveryFieldInItsPlace) {
   EXPECT_FALSE(IsCompletePilotLine("  000 000 001 A B @DGen\\Photo &1920X"));
   EXPECT_FALSE(IsCompletePilotLine("  000 000 001 A B &1920X *00 @DGen\\Photo"));
   EXPECT_FALSE(IsCompletePilotLine("garbage"));
+}
+
+// The check as first written, with a search for each two-character field mark.
+bool IsCompletePilotLineBySearch(std::string_view line) {
+  if (line.size() < 15) return false;
+  for (const int blank : {2, 6, 10, 14}) {
+    if (line[blank - 1] != ' ') return false;
+  }
+  for (const int column : {3, 7, 11}) {
+    for (const char c : line.substr(column - 1, 3)) {
+      if (c < '0' || c > '9') return false;
+    }
+  }
+  const size_t at = line.find(" @", 14);
+  const size_t star = at == std::string_view::npos ? at : line.find(" *", at + 2);
+  const size_t ampersand = star == std::string_view::npos ? star : line.find(" &", star + 2);
+  return ampersand != std::string_view::npos;
+}
+
+TEST(IsCompletePilotLine, AgreesWithASearchForEachMarkOnLinesDrawnAtRandom) {
+  // Lines built of pieces that put the marks, blanks and digits anywhere, in any order.
+  const char* const pieces[] = {" ",   "  ",     "0",           "12",          "999", "a",
+                                "@",   " @",     "*",           " *",          "&",   " &",
+                                "@*&", " @ * &", "Ivan Petrov", "DGen\\Photo", "1920"};
+  std::mt19937 random(2024);
+  int complete = 0;
+  for (int n = 0; n < 20000; ++n) {
+    std::string line = n % 2 == 0 ? "  000 012 345 " : "";
+    const int count = static_cast<int>(random() % 12);
+    for (int k = 0; k < count; ++k) line += pieces[random() % std::size(pieces)];
+    const bool expected = IsCompletePilotLineBySearch(line);
+    complete += expected ? 1 : 0;
+    ASSERT_EQ(IsCompletePilotLine(line), expected) << "\"" << line << "\"";
+  }
+  // Both answers are common among the lines drawn.
+  EXPECT_GT(complete, 1000);
+  EXPECT_LT(complete, 19000);
 }
 
 }  // namespace
