@@ -175,8 +175,15 @@ int CharPos(char c, std::string_view text) {
   return found == std::string_view::npos ? 0 : static_cast<int>(found) + 1;
 }
 
+// CopyView trimmed as TrimView trims, in one step: a pilot line is cut into some ten of these.
 std::string_view TrimmedCopy(std::string_view text, int column, int count) {
-  return TrimView(CopyView(text, column, count));
+  const std::string_view copy = CopyView(text, column, count);
+  const auto trimmed = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+  size_t begin = 0;
+  size_t end = copy.size();
+  while (end > 0 && trimmed(copy[end - 1])) --end;
+  while (begin < end && trimmed(copy[begin])) ++begin;
+  return copy.substr(begin, end - begin);
 }
 
 }  // namespace

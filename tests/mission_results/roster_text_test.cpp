@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "campaign_data/text.h"
+
 namespace {
 
 TEST(RepairedCounter, PadsNumbersHoldsLargeOnesAndStartsOthersAgain) {
@@ -146,6 +148,62 @@ TEST(IsCompletePilotLine, EveryFieldInItsPlace) {
   EXPECT_FALSE(IsCompletePilotLine("  000 000 001 A B @DGen\\Photo &1920X"));
   EXPECT_FALSE(IsCompletePilotLine("  000 000 001 A B &1920X *00 @DGen\\Photo"));
   EXPECT_FALSE(IsCompletePilotLine("garbage"));
+}
+
+// ReadPilotLine as first written, from the text helpers' Copy, Trim and Pos.
+void ReadPilotLineByCopies(std::string_view line, PilotEntry& pilot) {
+  pilot.RosterMarker = Copy(line, 1, 1);
+  pilot.RosterKills = Trim(Copy(line, 3, 3));
+  pilot.RosterGroundKills = Trim(Copy(line, 7, 3));
+  pilot.RosterSorties = Trim(Copy(line, 11, 3));
+  std::string name = Trim(Copy(line, 15, 99));
+  const int star = Pos("*", line);
+  if (star > 0) {
+    pilot.RosterRank = Trim(Copy(line, star + 1, 1));
+    pilot.RosterMedalCount = Trim(Copy(line, star + 2, 1));
+  }
+  const int at = Pos("@", line);
+  if (at > 0) name = Trim(Copy(line, 15, Pos("@", name) - 1));
+  if (Trim(pilot.RosterMedalCount).empty()) pilot.RosterMedalCount = "0";
+  const int ampersand = Pos("&", line);
+  if (ampersand > 0) {
+    pilot.RosterBirthDate = Trim(Copy(line, ampersand + 1, 4));
+    pilot.RosterHomeTown = Trim(Copy(line, ampersand + 5, 99));
+  }
+  if (Trim(pilot.RosterHomeTown).empty()) pilot.RosterHomeTown = "Unknown";
+  if (at > 0) {
+    const std::string after_at = Trim(Copy(line, at + 1, 99));
+    pilot.RosterPhoto = Trim(Copy(after_at, 1, Pos("*", after_at) - 1));
+  } else {
+    pilot.RosterPhoto.clear();
+  }
+  pilot.RosterName = name;
+}
+
+TEST(ReadPilotLine, AgreesWithTheTextHelpersOnLinesDrawnAtRandom) {
+  const char* const pieces[] = {" ",  "  ",   "\t",  "\x01",        "0",           "12",   "999",
+                                "a",  "\xE9", "@",   " @",          "*",           " *",   "&",
+                                " &", "@*&",  " * ", "Ivan Petrov", "DGen\\Photo", "1920", "Tula"};
+  std::mt19937 random(1931);
+  for (int n = 0; n < 20000; ++n) {
+    std::string line = n % 3 == 0 ? "^ 001 012 345 " : "";
+    const int count = static_cast<int>(random() % 14);
+    for (int k = 0; k < count; ++k) line += pieces[random() % std::size(pieces)];
+    // Long names and towns reach past the fields' widths.
+    if (n % 7 == 0) line.insert(line.size() / 2, std::string(random() % 120, 'x'));
+    PilotEntry read;
+    PilotEntry expected;
+    // Fields the line does not reach keep what the slot held.
+    for (PilotEntry* pilot : {&read, &expected}) {
+      pilot->RosterRank = "3";
+      pilot->RosterMedalCount = n % 2 == 0 ? "1" : " ";
+      pilot->RosterBirthDate = "1911";
+      pilot->RosterHomeTown = n % 5 == 0 ? "" : "Kazan";
+    }
+    ReadPilotLine(line, read);
+    ReadPilotLineByCopies(line, expected);
+    ASSERT_EQ(PilotLine(read), PilotLine(expected)) << "\"" << line << "\"";
+  }
 }
 
 // The check as first written, with a search for each two-character field mark.
