@@ -33,17 +33,30 @@ SlotOrder UnchangedOrder() {
   return order;
 }
 
-// Slot k of the squadron takes the pilot of slot order[k]: each cycle of the order is followed
-// with one exchange per pilot.
+// Slot k of the squadron takes the pilot of slot order[k]. Along each cycle of the order the
+// first pilot steps out, every slot takes its pilot and the last slot the one who stepped out:
+// each field moves once per slot, where exchanges would move it three times.
 void PutInOrder(TMainForm& form, int squadron, const SlotOrder& order) {
   if (order == UnchangedOrder()) return;
   std::array<bool, 16> placed{};
   for (int start = 0; start < 16; ++start) {
-    if (placed[start]) continue;
+    if (placed[start] || order[start] == start) continue;
+    std::array<std::string, kPilotFields.size()> stepped_out;
+    PilotEntry& first = Pilot(form, squadron, start);
+    for (size_t k = 0; k < kPilotFields.size(); ++k) {
+      stepped_out[k] = std::move(first.*kPilotFields[k]);
+    }
+    int slot = start;
     placed[start] = true;
-    for (int slot = start; order[slot] != start; slot = order[slot]) {
-      PilotSwap(form, squadron, squadron, slot, order[slot]);
+    for (; order[slot] != start; slot = order[slot]) {
+      PilotEntry& to = Pilot(form, squadron, slot);
+      PilotEntry& from = Pilot(form, squadron, order[slot]);
+      for (std::string PilotEntry::*field : kPilotFields) to.*field = std::move(from.*field);
       placed[order[slot]] = true;
+    }
+    PilotEntry& last = Pilot(form, squadron, slot);
+    for (size_t k = 0; k < kPilotFields.size(); ++k) {
+      last.*kPilotFields[k] = std::move(stepped_out[k]);
     }
   }
 }

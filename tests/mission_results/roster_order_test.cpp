@@ -280,6 +280,50 @@ TEST(PilotSort, RandomStandingsEndWhereTheExchangesOneByOneLeaveThem) {
   }
 }
 
+// In every mode and whatever order the sort makes, each pilot's fields move together and every
+// slot keeps its seat.
+TEST(PilotSort, EveryPilotMovesWholeAndTheSeatsStay) {
+  std::mt19937 random(4242);
+  for (int round = 0; round < 24; ++round) {
+    RosterWorld w;
+    w.form.Coop.Checked = round % 3 == 1;
+    w.form.Dogfight.Checked = round % 3 == 2;
+    for (int squadron = 0; squadron < 3; ++squadron) {
+      w.AddSquadron({.name = "Sq" + IntToStr(squadron), .nation = "us", .role = "2"});
+      for (int slot = 0; slot < 16; ++slot) {
+        const std::string n = ZeroPad(squadron * 16 + slot, 3);
+        PilotEntry& pilot = w.Pilot(squadron, slot);
+        pilot =
+            MakePilot("P" + n, IntToStr(static_cast<int>(random() % 7)),
+                      ZeroPad(static_cast<int>(random() % 4), 3), random() % 4 == 0 ? "^" : " ");
+        pilot.RosterSorties = n;
+        pilot.RosterGroundKills = n;
+        pilot.RosterMedalCount = IntToStr(static_cast<int>(random() % 9));
+        pilot.RosterPhoto = "Photo" + n;
+        pilot.RosterBirthDate = "1" + n;
+        pilot.RosterHomeTown = "Town" + n;
+        pilot.RosterSkin = "1Skin" + n + ".bmp";
+        pilot.RosterNoseArt = "Art" + n + ".bmp";
+        pilot.RosterSeat = "Seat" + IntToStr(slot);
+      }
+    }
+    w.form.PlayerName = w.Pilot(0, static_cast<int>(random() % 16)).RosterName;
+    PilotSort(w.form);
+    for (int squadron = 0; squadron < 3; ++squadron) {
+      for (int slot = 0; slot < 16; ++slot) {
+        const PilotEntry& p = w.Pilot(squadron, slot);
+        const std::string n = p.RosterName.substr(1);
+        EXPECT_EQ(
+            p.RosterSorties + p.RosterGroundKills + p.RosterPhoto + p.RosterBirthDate +
+                p.RosterHomeTown + p.RosterSkin + p.RosterNoseArt,
+            n + n + "Photo" + n + "1" + n + "Town" + n + "1Skin" + n + ".bmp" + "Art" + n + ".bmp")
+            << "round " << round << ", squadron " << squadron << " slot " << slot;
+        EXPECT_EQ(p.RosterSeat, "Seat" + IntToStr(slot)) << "round " << round;
+      }
+    }
+  }
+}
+
 TEST(PilotSwap, ExchangesEveryFieldButTheSeat) {
   RosterWorld w;
   w.AddSquadron({.name = "A0", .nation = "us"});
