@@ -21,6 +21,7 @@
 #include "mission_results/roster_text.h"
 #include "platform/errors.h"
 #include "platform/file_system.h"
+#include "platform/folder_cache.h"
 #include "platform/text_file.h"
 
 namespace {
@@ -34,6 +35,8 @@ std::string RosterPath(const TMainForm& form) {
 // Sixteen new pilots for every squadron, ranked by their slots. A new pilot's record draws his
 // name once more, so his name is checked again after it.
 void BuildRoster(TMainForm& form) {
+  // Every new pilot's portrait is looked for in the game folder: its folders are listed once.
+  const FolderCacheScope known_folders(form.Folders);
   std::string text;
   RosterNameIndex names(form);
   for (int squadron = 0; squadron <= form.LastSquadron; ++squadron) {

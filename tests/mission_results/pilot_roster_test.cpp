@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "campaign_data/text.h"
 #include "mission_results/bomber_crew.h"
 #include "mission_results/human_gunners.h"
 #include "mission_results/name_lists.h"
@@ -305,6 +306,31 @@ TEST(LoadPilots, ANewCampaignGetsSixteenRankedPilotsPerSquadron) {
       EXPECT_EQ(roster, first_roster) << "one seed gives one roster";
     }
   }
+}
+
+// The portraits of a new roster are looked up in the game folder as it is, without regard to
+// case: only the odd numbers of the nation's folder are installed, some in capitals.
+TEST(LoadPilots, ANewRosterKeepsExactlyThePortraitsTheGameFolderHolds) {
+  RosterWorld w;
+  w.AddSquadron({.name = "USN_VF_830", .nation = "un"});
+  w.AddSquadron({.name = "USN_VF_831", .nation = "un"});
+  for (int number = 1; number <= 30; number += 2) {
+    w.WriteGameFile("DGen/UN/" + ZeroPad(number, 2) + (number % 3 == 0 ? ".BMP" : ".bmp"),
+                    "portrait");
+  }
+  LoadPilots(w.form);
+  std::set<std::string> photos;
+  for (int squadron = 0; squadron < 2; ++squadron) {
+    for (int slot = 0; slot < 16; ++slot) {
+      const std::string& photo = w.Pilot(squadron, slot).RosterPhoto;
+      photos.insert(photo);
+      if (photo == "DGen\\Photo") continue;
+      ASSERT_EQ(photo.substr(0, 8), "DGen\\UN\\") << photo;
+      EXPECT_EQ(std::stoi(photo.substr(8)) % 2, 1) << photo;
+    }
+  }
+  EXPECT_EQ(photos.count("DGen\\Photo"), 1u) << "the even numbers are missing";
+  EXPECT_GT(photos.size(), 6u) << "the odd numbers are found, in either case";
 }
 
 TEST(LoadPilots, ANewRosterHasNoNameTwiceEvenFromAShortList) {
