@@ -284,7 +284,8 @@ void LoadMissingCampaignTables(TMainForm& form, bool sort_pilots) {
     SaveSquadrons(form, 0);
     LoadPilots(form);
     if (sort_pilots) PilotSort(form);
-    SavePilot(form, 0);
+    // PilotSort ends with a save; a second one is made only where it would differ.
+    if (!sort_pilots || !SavingPilotsAgainChangesNothing(form)) SavePilot(form, 0);
   }
 }
 

@@ -1,6 +1,7 @@
 #include "campaign_setup/nose_art.h"
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -20,24 +21,34 @@ std::string& NoseArtOf(TMainForm& form, PilotSlot pilot) {
   return form.PilotRoster[RosterIndex(pilot.squadron, pilot.slot)].RosterNoseArt;
 }
 
+// American bombers and ground-attack units only.
+bool CarriesNoseArt(const SquadronEntry& entry) {
+  const bool carrier_role = entry.SquadronRole == "2" || entry.SquadronRole == "4";
+  return carrier_role && (entry.SquadronNation == "us" || entry.SquadronNation == "um" ||
+                          entry.SquadronNation == "un");
+}
+
 }  // namespace
 
 void LoadNoseArt(TMainForm& form) {
   if (form.CampaignFolder.empty()) return;
   ReadSquadronBlocks(form, form.CampaignFolder + "noseart.tavrek",
-                     [&form](PilotSlot pilot, const std::string& value) {
-                       NoseArtOf(form, pilot) = value;
-                       NoseArtCheck(form, pilot.squadron, pilot.slot);
+                     [&form](PilotSlot pilot, std::string_view value) {
+                       const SquadronEntry& entry =
+                           std::as_const(form.SquadronTable)[pilot.squadron];
+                       std::string& nose_art = NoseArtOf(form, pilot);
+                       if (CarriesNoseArt(entry) && Contains(value, ".bmp")) {
+                         nose_art.assign(value);
+                       } else {
+                         nose_art = "None";
+                       }
                      });
 }
 
 void NoseArtCheck(TMainForm& form, int squadron, int slot) {
   const SquadronEntry& entry = std::as_const(form.SquadronTable)[squadron];
   std::string& nose_art = NoseArtOf(form, {squadron, slot});
-  const bool carrier_role = entry.SquadronRole == "2" || entry.SquadronRole == "4";
-  const bool american =
-      entry.SquadronNation == "us" || entry.SquadronNation == "um" || entry.SquadronNation == "un";
-  if (!carrier_role || !american || !Contains(nose_art, ".bmp")) nose_art = "None";
+  if (!CarriesNoseArt(entry) || !Contains(nose_art, ".bmp")) nose_art = "None";
 }
 
 void NoseArtBoxSetup(TMainForm& form) {

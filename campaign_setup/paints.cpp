@@ -74,43 +74,83 @@ void SaveSquadronsAndPilots(TMainForm& form) {
   SavePilot(form, 0);
 }
 
-// The bitmaps each skin folder holds, read once per operation, in lower case.
+// The bitmaps each skin folder holds, read once per operation, in lower case. Squadrons of one
+// aircraft share its folder; each squadron's is looked up once.
 class SkinFiles {
  public:
   explicit SkinFiles(const TMainForm& form) : form_(form) {}
-  bool Exists(int squadron, const std::string& file) {
+  bool Exists(int squadron, std::string_view file) {
+    lowered_.assign(file);
+    for (char& c : lowered_) c = AsciiLower(c);
+    return FilesOf(squadron).count(lowered_) > 0;
+  }
+
+ private:
+  using Names = std::unordered_set<std::string>;
+
+  const Names& FilesOf(int squadron) {
+    if (const auto known = of_squadron_.find(squadron); known != of_squadron_.end()) {
+      return *known->second;
+    }
     const std::string folder = SkinFolder(form_, squadron);
     auto found = folders_.find(folder);
     if (found == folders_.end()) {
-      std::unordered_set<std::string> names;
+      Names names;
       for (const std::string& name : ListDirectory(folder, "*")) {
         names.insert(AsciiLowerCase(name));
       }
       found = folders_.emplace(folder, std::move(names)).first;
     }
-    return found->second.count(AsciiLowerCase(file)) > 0;
+    of_squadron_.emplace(squadron, &found->second);
+    return found->second;
   }
 
- private:
   const TMainForm& form_;
-  std::unordered_map<std::string, std::unordered_set<std::string>> folders_;
+  std::unordered_map<std::string, Names> folders_;
+  std::unordered_map<int, const Names*> of_squadron_;
+  std::string lowered_;
 };
+
+// The bitmap of a paint value: all but its markings digit.
+std::string_view PaintBitmap(std::string_view value) {
+  return value.empty() ? value : value.substr(1);
+}
 
 // A pilot's saved paint falls back to his squadron's skin, then to the default, when its
 // bitmap is no longer there.
-std::string CheckedPilotPaint(TMainForm& form, SkinFiles& skins, int squadron, std::string value) {
+std::string CheckedPilotPaint(TMainForm& form, SkinFiles& skins, int squadron,
+                              std::string_view value) {
   const SquadronEntry& entry = std::as_const(form.SquadronTable)[squadron];
-  if (!skins.Exists(squadron, Copy(value, 2, static_cast<int>(value.size())))) {
+  if (!skins.Exists(squadron, PaintBitmap(value))) value = kDefaultPaint;
+  if (value == kDefaultPaint && entry.SquadronSkin != kDefaultSkin) {
+    std::string squadron_paint = entry.SquadronMarkings + entry.SquadronSkin;
+    if (skins.Exists(squadron, PaintBitmap(squadron_paint))) return squadron_paint;
     value = kDefaultPaint;
   }
-  if (value == kDefaultPaint && entry.SquadronSkin != kDefaultSkin) {
-    value = entry.SquadronMarkings + entry.SquadronSkin;
-    if (!skins.Exists(squadron, Copy(value, 2, static_cast<int>(value.size())))) {
-      value = kDefaultPaint;
-    }
-  }
-  return value;
+  return std::string(value);
 }
+
+// The checked paint of each pilot read. Pilots of a squadron mostly keep one paint, so the
+// answer for the last squadron and value serves the next pilot too.
+class PilotPaints {
+ public:
+  explicit PilotPaints(TMainForm& form) : form_(form), skins_(form) {}
+  const std::string& Checked(int squadron, std::string_view value) {
+    if (squadron != squadron_ || value != value_) {
+      squadron_ = squadron;
+      value_.assign(value);
+      paint_ = CheckedPilotPaint(form_, skins_, squadron, value);
+    }
+    return paint_;
+  }
+
+ private:
+  TMainForm& form_;
+  SkinFiles skins_;
+  int squadron_ = -1;
+  std::string value_;
+  std::string paint_;
+};
 
 std::vector<std::string> SkinChoices(const TMainForm& form, int squadron) {
   return BitmapChoices(std::string(kDefaultSkin), SkinFolder(form, squadron));
@@ -234,11 +274,11 @@ void LoadPaints(TMainForm& form) {
     SetPilotPaints(form, s, squadron.SquadronMarkings + squadron.SquadronSkin);
   }
   if (form.CampaignFolder.empty()) return;
-  SkinFiles skins(form);
+  PilotPaints paints(form);
   ReadSquadronBlocks(form, form.CampaignFolder + "paints.tavrek",
-                     [&form, &skins](PilotSlot pilot, const std::string& value) {
+                     [&form, &paints](PilotSlot pilot, std::string_view value) {
                        form.PilotRoster[RosterIndex(pilot.squadron, pilot.slot)].RosterSkin =
-                           CheckedPilotPaint(form, skins, pilot.squadron, value);
+                           paints.Checked(pilot.squadron, value);
                      });
 }
 

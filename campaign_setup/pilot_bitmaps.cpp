@@ -22,17 +22,17 @@ std::optional<PilotSlot> SelectedPilot(const TMainForm& form) {
 }
 
 void ReadSquadronBlocks(const TMainForm& form, const std::string& path,
-                        const std::function<void(PilotSlot, const std::string&)>& take) {
+                        const std::function<void(PilotSlot, std::string_view)>& take) {
   if (!FileExists(path)) return;
   PilotSlot at;
-  for (const std::string& line : ReadTextLines(path)) {
-    if (Contains(line, "[")) {
+  for (const std::string_view line : ReadTextLineViews(path)) {
+    if (line.find('[') != std::string_view::npos) {
       ++at.squadron;
       at.slot = 0;
       continue;
     }
     if (at.squadron < 0 || at.squadron > form.LastSquadron || at.slot >= kPaintedPilots) continue;
-    take(at, Trim(line));
+    take(at, TrimView(line));
     ++at.slot;
   }
 }

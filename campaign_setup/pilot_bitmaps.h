@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class TMainForm;
@@ -30,7 +31,7 @@ std::optional<PilotSlot> SelectedPilot(const TMainForm& form);
 // to `take`. Blocks past the table and lines past the 16 slots are left; a missing file gives
 // nothing.
 void ReadSquadronBlocks(const TMainForm& form, const std::string& path,
-                        const std::function<void(PilotSlot, const std::string&)>& take);
+                        const std::function<void(PilotSlot, std::string_view)>& take);
 
 // `first` followed by the ".bmp" files of the folder, in the folder's order.
 std::vector<std::string> BitmapChoices(const std::string& first, const std::string& folder);

@@ -73,6 +73,13 @@ std::string CareerBlock(TMainForm& form, int squadron, const PilotEntry& pilot,
   return block + CareerRecordEnd();
 }
 
+// Room for the sections of skins or nose art of every squadron, so that the text is rarely
+// moved as it grows.
+size_t SectionsEstimate(const TMainForm& form) {
+  constexpr size_t kUsualLineLength = 24;
+  return static_cast<size_t>(form.LastSquadron + 1) * 17 * kUsualLineLength;
+}
+
 }  // namespace
 
 std::string CareerRecordFields(const PilotEntry& pilot) {
@@ -134,6 +141,7 @@ void WriteCareerRoster(TMainForm& form) {
 
 void WritePaints(TMainForm& form) {
   std::string text;
+  text.reserve(SectionsEstimate(form));
   for (int squadron = 0; squadron <= form.LastSquadron; ++squadron) {
     const std::string& name = form.SquadronTable[squadron].SquadronName;
     if (name.empty()) continue;
@@ -148,6 +156,7 @@ void WritePaints(TMainForm& form) {
 
 void WriteNoseArt(TMainForm& form) {
   std::string text;
+  text.reserve(SectionsEstimate(form));
   for (int squadron = 0; squadron <= form.LastSquadron; ++squadron) {
     const std::string& name = form.SquadronTable[squadron].SquadronName;
     if (name.empty()) continue;

@@ -45,6 +45,24 @@ constexpr std::array<std::string_view, 16> kLocationSuffixes = {
     "_Dropzone"};
 constexpr int kReplacementsPerSuffix = 31;
 
+// A control character, or one that marks fields or sections in the roster files.
+bool IsControlOrMarker(char c) {
+  switch (c) {
+    case '*':
+    case '&':
+    case '\\':
+    case '^':
+    case '@':
+    case '#':
+    case '[':
+    case ']':
+    case 0x7F:
+      return true;
+    default:
+      return static_cast<unsigned char>(c) < 0x20;
+  }
+}
+
 }  // namespace
 
 std::string ConvertUnicode(TMainForm& form, const std::string& text) {
@@ -72,12 +90,16 @@ std::string ConvertUnicode(TMainForm& form, const std::string& text) {
 }
 
 std::string FixPilotName(TMainForm& form, const std::string& name) {
-  std::string fixed = ConvertUnicode(form, name);
-  for (char& c : fixed) {
-    const bool control = static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
-    if (control || std::string_view("*&\\^@#[]").find(c) != std::string_view::npos) c = '_';
-  }
+  std::string fixed = name;
+  FixPilotNameInPlace(form, fixed);
   return fixed;
+}
+
+void FixPilotNameInPlace(TMainForm& form, std::string& name) {
+  if (name.find(kEscape) != std::string::npos) name = ConvertUnicode(form, name);
+  for (char& c : name) {
+    if (IsControlOrMarker(c)) c = '_';
+  }
 }
 
 std::string TranslateLocation(TMainForm& form, const std::string& text,

@@ -13,5 +13,7 @@ std::string ConvertUnicode(TMainForm& form, const std::string& text);
 // characters that mark fields or sections there ("*", "&", "\", "^", "@", "#", "[", "]") and
 // control characters replaced by "_".
 std::string FixPilotName(TMainForm& form, const std::string& name);
+// The same change made to the name where it is held.
+void FixPilotNameInPlace(TMainForm& form, std::string& name);
 // Replaces location-name suffixes by words of the chosen language, or Russian for "Yes".
 std::string TranslateLocation(TMainForm& form, const std::string& text, const std::string& russian);

@@ -21,6 +21,7 @@
 #include "mission_results/roster_text.h"
 #include "platform/errors.h"
 #include "platform/file_system.h"
+#include "platform/folder_cache.h"
 #include "platform/text_file.h"
 
 namespace {
@@ -34,6 +35,8 @@ std::string RosterPath(const TMainForm& form) {
 // Sixteen new pilots for every squadron, ranked by their slots. A new pilot's record draws his
 // name once more, so his name is checked again after it.
 void BuildRoster(TMainForm& form) {
+  // Every new pilot's portrait is looked for in the game folder: its folders are listed once.
+  const FolderCacheScope known_folders(form.Folders);
   std::string text;
   RosterNameIndex names(form);
   for (int squadron = 0; squadron <= form.LastSquadron; ++squadron) {
@@ -137,8 +140,8 @@ void ReadRoster(TMainForm& form, const TextLines& lines) {
     if (!IsCompletePilotLine(line)) report.IncompleteLine(line_number, line);
     PilotEntry& pilot = form.PilotRoster[RosterIndex(squadron, slot)];
     ReadPilotLine(line, pilot);
-    pilot.RosterName = FixPilotName(form, pilot.RosterName);
-    MakeRosterSafe(pilot.RosterName);
+    // The fixed name holds none of the roster's marker characters.
+    FixPilotNameInPlace(form, pilot.RosterName);
     MakeRosterSafe(pilot.RosterHomeTown);
   }
   end_section();
@@ -298,26 +301,30 @@ void RepairSquadronPilots(TMainForm& form, int squadron) {
   for (int slot = 0; slot < 16; ++slot) NoseArtCheck(form, squadron, slot);
 }
 
-void SavePilot(TMainForm& form, int mode) {
-  // The repairs come first and in the same order as before, as they may draw names; the text
-  // is then written into one buffer of its final size.
-  const SquadronTableType& squadrons = std::as_const(form.SquadronTable);
-  const PilotRosterType& roster = std::as_const(form.PilotRoster);
-  size_t size = 0;
+bool SavingPilotsAgainChangesNothing(const TMainForm& form) {
+  bool named_squadron = false;
   for (int squadron = 0; squadron <= form.LastSquadron; ++squadron) {
-    const std::string& name = squadrons[squadron].SquadronName;
-    if (name.empty()) continue;
-    for (int slot = 0; slot < 16; ++slot) RepairPilot(form, squadron, slot);
-    size += name.size() + 2 + kCrLf.size();
+    if (form.SquadronTable[squadron].SquadronName.empty()) continue;
+    named_squadron = true;
     for (int slot = 0; slot < 16; ++slot) {
-      size += PilotLineLength(roster[RosterIndex(squadron, slot)]) + kCrLf.size();
+      if (form.PilotRoster[RosterIndex(squadron, slot)].RosterName.empty()) return false;
     }
   }
+  return named_squadron;
+}
+
+void SavePilot(TMainForm& form, int mode) {
+  // The repairs are made in the order of the roster, as they may draw names. Each squadron's
+  // lines are written as soon as its slots are repaired, while they are at hand: a repair
+  // changes no slot but its own.
+  constexpr size_t kUsualLineLength = 80;
+  const PilotRosterType& roster = std::as_const(form.PilotRoster);
   std::string text;
-  text.reserve(size);
+  text.reserve(static_cast<size_t>(form.LastSquadron + 1) * 17 * kUsualLineLength);
   for (int squadron = 0; squadron <= form.LastSquadron; ++squadron) {
-    const std::string& name = squadrons[squadron].SquadronName;
+    const std::string& name = std::as_const(form.SquadronTable)[squadron].SquadronName;
     if (name.empty()) continue;
+    for (int slot = 0; slot < 16; ++slot) RepairPilot(form, squadron, slot);
     text.append("[").append(name).append("]").append(kCrLf);
     for (int slot = 0; slot < 16; ++slot) {
       AppendPilotLine(text, roster[RosterIndex(squadron, slot)]);

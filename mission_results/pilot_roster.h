@@ -11,6 +11,11 @@ void LoadPilots(TMainForm& form);
 // Fixes incomplete entries, writes pilot.tavrek and then the skin and nose-art files; when mode
 // is greater than 0 it also writes squadron.dat, the roster file of the game's career.
 void SavePilot(TMainForm& form, int mode);
+// Whether a SavePilot(form, 0) made right after another one would only repeat it: a squadron
+// is named, so the roster was written and nothing is logged, and every pilot of a named
+// squadron has a name, so the repairs draw no new pilot. The files, the run log and the random
+// draws then stay as the first save left them.
+bool SavingPilotsAgainChangesNothing(const TMainForm& form);
 // What SavePilot does to the entries of one squadron, without writing any file: repairs its
 // slots and passes their nose art through NoseArtCheck. A squadron without a name is left alone.
 void RepairSquadronPilots(TMainForm& form, int squadron);

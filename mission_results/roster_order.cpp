@@ -33,17 +33,30 @@ SlotOrder UnchangedOrder() {
   return order;
 }
 
-// Slot k of the squadron takes the pilot of slot order[k]: each cycle of the order is followed
-// with one exchange per pilot.
+// Slot k of the squadron takes the pilot of slot order[k]. Along each cycle of the order the
+// first pilot steps out, every slot takes its pilot and the last slot the one who stepped out:
+// each field moves once per slot, where exchanges would move it three times.
 void PutInOrder(TMainForm& form, int squadron, const SlotOrder& order) {
   if (order == UnchangedOrder()) return;
   std::array<bool, 16> placed{};
   for (int start = 0; start < 16; ++start) {
-    if (placed[start]) continue;
+    if (placed[start] || order[start] == start) continue;
+    std::array<std::string, kPilotFields.size()> stepped_out;
+    PilotEntry& first = Pilot(form, squadron, start);
+    for (size_t k = 0; k < kPilotFields.size(); ++k) {
+      stepped_out[k] = std::move(first.*kPilotFields[k]);
+    }
+    int slot = start;
     placed[start] = true;
-    for (int slot = start; order[slot] != start; slot = order[slot]) {
-      PilotSwap(form, squadron, squadron, slot, order[slot]);
+    for (; order[slot] != start; slot = order[slot]) {
+      PilotEntry& to = Pilot(form, squadron, slot);
+      PilotEntry& from = Pilot(form, squadron, order[slot]);
+      for (std::string PilotEntry::*field : kPilotFields) to.*field = std::move(from.*field);
       placed[order[slot]] = true;
+    }
+    PilotEntry& last = Pilot(form, squadron, slot);
+    for (size_t k = 0; k < kPilotFields.size(); ++k) {
+      last.*kPilotFields[k] = std::move(stepped_out[k]);
     }
   }
 }
@@ -58,6 +71,21 @@ int CompareText(std::string_view a, std::string_view b) {
     if (x != y) return x < y ? -1 : 1;
   }
   return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+// Each slot's place among the squadron's distinct values of `less`: slots of equal value share
+// one, and a value that sorts first has a lower one. The exchange pass then compares numbers.
+template <typename Less>
+std::array<int, 16> DenseOrder(Less less) {
+  SlotOrder sorted = UnchangedOrder();
+  std::sort(sorted.begin(), sorted.end(), less);
+  std::array<int, 16> place{};
+  int value = 0;
+  for (int k = 1; k < 16; ++k) {
+    if (less(sorted[k - 1], sorted[k])) ++value;
+    place[sorted[k]] = value;
+  }
+  return place;
 }
 
 // The exchange pass: for every slot i, every other slot j that ranks below it (rank code, then
@@ -78,21 +106,20 @@ SlotOrder ExchangeOrder(const TMainForm& form, int squadron) {
     const PilotEntry& pilot = form.PilotRoster[RosterIndex(squadron, slot)];
     standing[slot] = {pilot.RosterRank, pilot.RosterKills, pilot.RosterMarker};
   }
+  const std::array<int, 16> seniority = DenseOrder([&standing](int a, int b) {
+    const int rank = CompareText(standing[a].rank, standing[b].rank);
+    return rank < 0 || (rank == 0 && CompareText(standing[a].kills, standing[b].kills) < 0);
+  });
+  const std::array<int, 16> marker = online ? DenseOrder([&standing](int a, int b) {
+    return CompareText(standing[a].marker, standing[b].marker) < 0;
+  })
+                                            : std::array<int, 16>{};
   SlotOrder order = UnchangedOrder();
   for (int i = 0; i < 16; ++i) {
     for (int j = 0; j < 16; ++j) {
       if (j == i) continue;
-      const Standing& at_i = standing[order[i]];
-      const Standing& at_j = standing[order[j]];
-      if (!coop) {
-        const int rank = CompareText(at_j.rank, at_i.rank);
-        if (rank < 0 || (rank == 0 && CompareText(at_j.kills, at_i.kills) < 0)) {
-          std::swap(order[i], order[j]);
-        }
-      }
-      if (online && CompareText(standing[order[j]].marker, standing[order[i]].marker) > 0) {
-        std::swap(order[i], order[j]);
-      }
+      if (!coop && seniority[order[j]] < seniority[order[i]]) std::swap(order[i], order[j]);
+      if (online && marker[order[j]] > marker[order[i]]) std::swap(order[i], order[j]);
     }
   }
   return order;

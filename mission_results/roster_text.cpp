@@ -1,12 +1,28 @@
 #include "mission_results/roster_text.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "campaign_data/text.h"
 
 namespace {
 
-constexpr std::string_view kMarkedCharacters = "@*&#^\\[]";
+// The characters that mark fields and sections in the roster and gunner files.
+bool IsMarkedCharacter(char c) {
+  switch (c) {
+    case '@':
+    case '*':
+    case '&':
+    case '#':
+    case '^':
+    case '\\':
+    case '[':
+    case ']':
+      return true;
+    default:
+      return false;
+  }
+}
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
@@ -53,14 +69,14 @@ std::string RosterSafeText(std::string_view text) {
 
 void MakeRosterSafe(std::string& text) {
   for (char& c : text) {
-    if (kMarkedCharacters.find(c) != std::string_view::npos) c = '_';
+    if (IsMarkedCharacter(c)) c = '_';
   }
 }
 
 std::string WithoutRosterMarkers(std::string_view text) {
   std::string kept;
   for (const char c : text) {
-    if (kMarkedCharacters.find(c) == std::string_view::npos) kept += c;
+    if (!IsMarkedCharacter(c)) kept += c;
   }
   return kept;
 }
@@ -101,14 +117,31 @@ size_t PilotLineLength(const PilotEntry& pilot) {
 }
 
 void AppendPilotLine(std::string& text, const PilotEntry& pilot) {
-  text.append(pilot.RosterMarker).append(" ");
-  text.append(pilot.RosterKills).append(" ");
-  text.append(pilot.RosterGroundKills).append(" ");
-  text.append(pilot.RosterSorties).append(" ");
-  text.append(pilot.RosterName).append(" @");
-  text.append(pilot.RosterPhoto).append(" *");
-  text.append(pilot.RosterRank).append(pilot.RosterMedalCount).append(" &");
-  text.append(pilot.RosterBirthDate).append(pilot.RosterHomeTown);
+  // Sized once and filled in place: a roster is some sixteen thousand of these lines.
+  const size_t start = text.size();
+  text.resize(start + PilotLineLength(pilot));
+  char* out = text.data() + start;
+  const auto put = [&out](std::string_view part) {
+    std::memcpy(out, part.data(), part.size());
+    out += part.size();
+  };
+  put(pilot.RosterMarker);
+  put(" ");
+  put(pilot.RosterKills);
+  put(" ");
+  put(pilot.RosterGroundKills);
+  put(" ");
+  put(pilot.RosterSorties);
+  put(" ");
+  put(pilot.RosterName);
+  put(" @");
+  put(pilot.RosterPhoto);
+  put(" *");
+  put(pilot.RosterRank);
+  put(pilot.RosterMedalCount);
+  put(" &");
+  put(pilot.RosterBirthDate);
+  put(pilot.RosterHomeTown);
 }
 
 std::string PilotLine(const PilotEntry& pilot) {
@@ -126,8 +159,31 @@ std::string_view CopyView(std::string_view text, int column, int count) {
   return text.substr(static_cast<size_t>(column - 1), static_cast<size_t>(count));
 }
 
+// Where the first blank followed by `mark` starts, at `from` or later; npos for none. The mark
+// is looked for, as it is rarer than the blank.
+size_t FindFieldMark(std::string_view line, char mark, size_t from) {
+  for (size_t found = line.find(mark, from + 1); found != std::string_view::npos;
+       found = line.find(mark, found + 1)) {
+    if (line[found - 1] == ' ') return found - 1;
+  }
+  return std::string_view::npos;
+}
+
+// Pos of one character: its column, 0 when the text lacks it.
+int CharPos(char c, std::string_view text) {
+  const size_t found = text.find(c);
+  return found == std::string_view::npos ? 0 : static_cast<int>(found) + 1;
+}
+
+// CopyView trimmed as TrimView trims, in one step: a pilot line is cut into some ten of these.
 std::string_view TrimmedCopy(std::string_view text, int column, int count) {
-  return TrimView(CopyView(text, column, count));
+  const std::string_view copy = CopyView(text, column, count);
+  const auto trimmed = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+  size_t begin = 0;
+  size_t end = copy.size();
+  while (end > 0 && trimmed(copy[end - 1])) --end;
+  while (begin < end && trimmed(copy[begin])) ++begin;
+  return copy.substr(begin, end - begin);
 }
 
 }  // namespace
@@ -138,15 +194,15 @@ void ReadPilotLine(std::string_view line, PilotEntry& pilot) {
   pilot.RosterGroundKills.assign(TrimmedCopy(line, 7, 3));
   pilot.RosterSorties.assign(TrimmedCopy(line, 11, 3));
   std::string_view name = TrimmedCopy(line, 15, 99);
-  const int star = Pos("*", line);
+  const int star = CharPos('*', line);
   if (star > 0) {
     pilot.RosterRank.assign(TrimmedCopy(line, star + 1, 1));
     pilot.RosterMedalCount.assign(TrimmedCopy(line, star + 2, 1));
   }
-  const int at = Pos("@", line);
-  if (at > 0) name = TrimmedCopy(line, 15, Pos("@", name) - 1);
+  const int at = CharPos('@', line);
+  if (at > 0) name = TrimmedCopy(line, 15, CharPos('@', name) - 1);
   if (TrimView(pilot.RosterMedalCount).empty()) pilot.RosterMedalCount = "0";
-  const int ampersand = Pos("&", line);
+  const int ampersand = CharPos('&', line);
   if (ampersand > 0) {
     pilot.RosterBirthDate.assign(TrimmedCopy(line, ampersand + 1, 4));
     pilot.RosterHomeTown.assign(TrimmedCopy(line, ampersand + 5, 99));
@@ -154,7 +210,7 @@ void ReadPilotLine(std::string_view line, PilotEntry& pilot) {
   if (TrimView(pilot.RosterHomeTown).empty()) pilot.RosterHomeTown = "Unknown";
   if (at > 0) {
     const std::string_view after_at = TrimmedCopy(line, at + 1, 99);
-    pilot.RosterPhoto.assign(TrimmedCopy(after_at, 1, Pos("*", after_at) - 1));
+    pilot.RosterPhoto.assign(TrimmedCopy(after_at, 1, CharPos('*', after_at) - 1));
   } else {
     pilot.RosterPhoto.clear();
   }
@@ -167,10 +223,13 @@ bool IsCompletePilotLine(std::string_view line) {
     if (line[blank - 1] != ' ') return false;
   }
   for (const int column : {3, 7, 11}) {
-    if (!AllDigits(line.substr(column - 1, 3))) return false;
+    if (!IsDigit(line[column - 1]) || !IsDigit(line[column]) || !IsDigit(line[column + 1])) {
+      return false;
+    }
   }
-  const size_t at = line.find(" @", 14);
-  const size_t star = at == std::string_view::npos ? at : line.find(" *", at + 2);
-  const size_t ampersand = star == std::string_view::npos ? star : line.find(" &", star + 2);
+  const size_t at = FindFieldMark(line, '@', 14);
+  const size_t star = at == std::string_view::npos ? at : FindFieldMark(line, '*', at + 2);
+  const size_t ampersand =
+      star == std::string_view::npos ? star : FindFieldMark(line, '&', star + 2);
   return ampersand != std::string_view::npos;
 }

@@ -5,7 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <memory>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "platform/errors.h"
 #include "platform/file_system.h"
@@ -43,6 +47,64 @@ TEST(LoadPaints, APilotsPaintFallsBackToHisSquadronsSkinThenToTheDefault) {
   for (const Case& c : cases) {
     EXPECT_EQ(w.Pilot(c.squadron, c.slot).RosterSkin, c.paint)
         << "squadron " << c.squadron << " slot " << c.slot;
+  }
+}
+
+// Every pilot's paint is checked as if it were the only one of the file, whatever the pilots
+// before him fly: files of paints drawn at random against files of one pilot each.
+TEST(LoadPaints, EachPilotGetsThePaintHisValueGivesAlone) {
+  const char* const kValues[] = {"1Personal.bmp",
+                                 "0Personal.bmp",
+                                 "1PERSONAL.BMP",
+                                 "1Gone.bmp",
+                                 "1default.bmp",
+                                 "0default.bmp",
+                                 "1Avenger.bmp",
+                                 "",
+                                 "1",
+                                 "0VMF-311.bmp"};
+  const char* const kSquadrons[] = {"[VMF_311]", "[VMF_312]", "[VMTB_232]"};
+  for (unsigned seed = 1; seed <= 6; ++seed) {
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<size_t> pick(0, std::size(kValues) - 1);
+    std::vector<std::vector<std::string>> values(3);
+    std::string file;
+    for (int squadron = 0; squadron < 3; ++squadron) {
+      file += std::string(kSquadrons[squadron]) + "\r\n";
+      for (int slot = 0; slot < 16; ++slot) {
+        // Runs of one value, as a squadron's pilots mostly fly one paint.
+        values[squadron].push_back(slot > 0 && random() % 3 != 0 ? values[squadron].back()
+                                                                 : kValues[pick(random)]);
+        file += "  " + values[squadron].back() + "\r\n";
+      }
+    }
+    const auto world = [seed] {
+      auto w = std::make_unique<PaintWorld>();
+      w->WriteSkin("F4U-1C", "VMF-311.bmp");
+      w->WriteSkin("F4U-1C", "Personal.bmp");
+      w->WriteSkin("TBF-1C", "Avenger.bmp");
+      w->Squadron(0).SquadronSkin = "VMF-311.bmp";
+      w->Squadron(0).SquadronMarkings = "0";
+      w->Squadron(2).SquadronSkin = seed % 2 == 0 ? "Avenger.bmp" : "Lost.bmp";
+      return w;
+    };
+    const auto all = world();
+    all->campaign.Write("paints.tavrek", file);
+    LoadPaints(all->form);
+    for (int squadron = 0; squadron < 3; ++squadron) {
+      for (int slot = 0; slot < 16; ++slot) {
+        const auto alone = world();
+        std::string one;
+        for (int before = 0; before <= squadron; ++before)
+          one += kSquadrons[before] + std::string("\r\n");
+        for (int gap = 0; gap < slot; ++gap) one += "  1default.bmp\r\n";
+        alone->campaign.Write("paints.tavrek", one + "  " + values[squadron][slot] + "\r\n");
+        LoadPaints(alone->form);
+        EXPECT_EQ(all->Pilot(squadron, slot).RosterSkin, alone->Pilot(squadron, slot).RosterSkin)
+            << "seed " << seed << ", squadron " << squadron << " slot " << slot << ": "
+            << values[squadron][slot];
+      }
+    }
   }
 }
 

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
+
 #include "app/main_form.h"
 #include "mission_results/event_log_block.h"
 #include "mission_results/event_log_names.h"
@@ -167,6 +170,18 @@ TEST(EventLogNames, PilotNamesLoseEveryCharacterTheRosterFilesMark) {
   EXPECT_EQ(FixPilotName(form, "Bad\\uZZZZ"), "Bad_uZZZZ");
   EXPECT_EQ(FixPilotName(form, "Tab\tand\\u000D"), "Tab_and?");
   EXPECT_EQ(FixPilotName(form, "Keep_Underscore"), "Keep_Underscore");
+}
+
+TEST(EventLogNames, EveryControlCharacterAndMarkerOfAPilotNameIsReplaced) {
+  ResultsCampaign campaign;
+  TMainForm& form = campaign.form();
+  const std::string_view markers = "*&\\^@#[]";
+  for (int code = 0; code < 256; ++code) {
+    const std::string one(1, static_cast<char>(code));
+    const bool replaced =
+        code < 0x20 || code == 0x7F || markers.find(one[0]) != std::string_view::npos;
+    EXPECT_EQ(FixPilotName(form, "A" + one + "z"), replaced ? "A_z" : "A" + one + "z") << code;
+  }
 }
 
 TEST(EventLogNames, LocationSuffixesBecomeTheLanguagesWords) {

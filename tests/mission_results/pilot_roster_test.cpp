@@ -3,14 +3,17 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "campaign_data/text.h"
 #include "mission_results/bomber_crew.h"
 #include "mission_results/human_gunners.h"
 #include "mission_results/name_lists.h"
 #include "mission_results/new_pilots.h"
+#include "mission_results/roster_text.h"
 #include "platform/file_system.h"
 #include "platform/text_file.h"
 #include "tests/mission_results/roster_world.h"
@@ -110,6 +113,146 @@ TEST(SavePilot, ASquadronWithoutANameGetsNoSectionAndNoSquadronsMeansNoWrite) {
   EXPECT_TRUE(w.Logged("Pilots not saved: no squadron is loaded."));
 }
 
+// What a save leaves behind: the roster files, the run log, every pilot and the random state.
+struct SavedState {
+  std::vector<std::string> files;
+  std::vector<std::string> log;
+  std::vector<std::string> pilots;
+  std::uint32_t seed = 0;
+  bool operator==(const SavedState&) const = default;
+};
+
+SavedState StateAfterSave(RosterWorld& w) {
+  SavedState state;
+  for (const char* file : {"pilot.tavrek", "paints.tavrek", "noseart.tavrek"}) {
+    state.files.push_back(FileExists(w.campaign.Path() + file) ? w.CampaignFile(file) : "-");
+  }
+  state.log = w.Log();
+  for (int squadron = 0; squadron <= w.form.LastSquadron; ++squadron) {
+    for (int slot = 0; slot < 17; ++slot) {
+      const PilotEntry& pilot = w.Pilot(squadron, slot);
+      state.pilots.push_back(PilotLine(pilot) + "|" + pilot.RosterSkin + "|" + pilot.RosterNoseArt +
+                             "|" + pilot.RosterSeat);
+    }
+  }
+  state.seed = w.form.Rand.Seed();
+  return state;
+}
+
+// A pilot line with fields a save repairs or keeps, drawn at random: counters of any width,
+// odd markers, ranks and birth years, missing field marks, empty and blank lines.
+std::string RandomPilotLine(std::mt19937& random, int number) {
+  const auto pick = [&random](std::initializer_list<const char*> choices) {
+    std::uniform_int_distribution<size_t> at(0, choices.size() - 1);
+    return std::string(choices.begin()[at(random)]);
+  };
+  const std::string line =
+      pick({" ", "^", "d", "x", "  "}) + " " + pick({"000", "7", "1234", "abc", "012"}) + " " +
+      pick({"003", "", "-1"}) + " " + pick({"140", "42", "9999"}) + " " +
+      pick({"Pilot ", "J@ck *", "Ivan [Ace] "}) + std::to_string(number) +
+      pick({" @DGen\\Photo", "", " @"}) + pick({" *", " *x", ""}) + pick({"00", "5", "12", "3x"}) +
+      pick({" &", ""}) + pick({"1920", "16", ""}) + pick({"Town", "", "T&wn"});
+  return pick({"", "", "", "", "", "", "", "", "", "blank"}) == "blank" ? "   " : line;
+}
+
+TEST(SavePilot, ASaveRightAfterAnotherIsKnownToChangeNothingOnlyWhereItDoesNot) {
+  struct Case {
+    const char* what;
+    std::vector<SquadronSetup> squadrons;
+    bool roster_file;
+    bool repeats;    // what the check answers after the first save
+    int most_lines;  // of a section of the roster file
+  };
+  const Case cases[] = {
+      {"a roster of named squadrons",
+       {{.name = "A_NN0", .nation = "fr"}, {.name = "B_NN0", .nation = "us", .role = "2"}},
+       true,
+       true,
+       17},
+      {"one squadron without a name",
+       {{.name = "A_NN0", .nation = "fr"}, {.name = "", .nation = "fr"}},
+       true,
+       true,
+       17},
+      {"no squadron loaded", {}, true, false, 17},
+      {"only squadrons without a name", {{.name = "", .nation = "fr"}}, true, false, 17},
+      // No name is drawn for a nation without name lists: the empty slots stay empty.
+      {"empty slots of an unknown nation", {{.name = "X_NN0", .nation = "zz"}}, true, false, 15},
+      {"a new roster", {{.name = "A_NN0", .nation = "ru"}}, false, true, 17},
+  };
+  for (const Case& c : cases) {
+    for (unsigned seed = 1; seed <= 12; ++seed) {
+      RosterWorld w;
+      for (const SquadronSetup& squadron : c.squadrons) w.AddSquadron(squadron);
+      std::mt19937 random(seed);
+      if (c.roster_file) {
+        std::string text;
+        for (const SquadronSetup& squadron : c.squadrons) {
+          text += "[" + squadron.name + "]\r\n";
+          const int lines = std::uniform_int_distribution<int>(12, c.most_lines)(random);
+          for (int n = 0; n < lines; ++n) text += RandomPilotLine(random, n) + "\r\n";
+        }
+        w.WriteCampaignFile("pilot.tavrek", text);
+      }
+      w.form.Coop.Checked = seed % 3 == 0;
+      LoadPilots(w.form);
+      PilotSort(w.form);
+      const SavedState first = StateAfterSave(w);
+      const bool repeats = SavingPilotsAgainChangesNothing(w.form);
+      EXPECT_EQ(repeats, c.repeats) << c.what << ", seed " << seed;
+      SavePilot(w.form, 0);
+      if (repeats) {
+        EXPECT_TRUE(StateAfterSave(w) == first) << c.what << ", seed " << seed;
+      }
+    }
+  }
+}
+
+// The roster file holds the pilots as the repairs of all squadrons, one after the other, leave
+// them: rosters of broken and empty slots drawn at random, against a file written from the
+// slots after every squadron was repaired.
+TEST(SavePilot, WritesThePilotsAsTheRepairsOfEverySquadronLeaveThem) {
+  for (unsigned seed = 1; seed <= 8; ++seed) {
+    RosterWorld saved;
+    RosterWorld reference;
+    std::mt19937 random(seed);
+    std::string file;
+    for (int squadron = 0; squadron < 4; ++squadron) {
+      const std::string name = squadron == 2 ? "" : "Sq_" + std::to_string(squadron);
+      file += "[" + name + "]\r\n";
+      const int lines = std::uniform_int_distribution<int>(10, 16)(random);
+      for (int n = 0; n < lines; ++n) {
+        // Few names, so that repairs also find theirs taken.
+        file += RandomPilotLine(random, n % 3) + "\r\n";
+      }
+    }
+    for (RosterWorld* w : {&saved, &reference}) {
+      for (int squadron = 0; squadron < 4; ++squadron) {
+        w->AddSquadron({.name = squadron == 2 ? "" : "Sq_" + std::to_string(squadron),
+                        .nation = squadron % 2 == 0 ? "fr" : "us"});
+      }
+      w->WriteCampaignFile("pilot.tavrek", file);
+      LoadPilots(w->form);
+    }
+    SavePilot(saved.form, 0);
+    std::string expected;
+    for (int squadron = 0; squadron < 4; ++squadron) {
+      RepairSquadronPilots(reference.form, squadron);
+    }
+    for (int squadron = 0; squadron < 4; ++squadron) {
+      const std::string& name = reference.form.SquadronTable[squadron].SquadronName;
+      if (name.empty()) continue;
+      expected += "[" + name + "]\r\n";
+      for (int slot = 0; slot < 16; ++slot) {
+        expected += PilotLine(reference.Pilot(squadron, slot)) + "\r\n";
+      }
+    }
+    EXPECT_EQ(saved.CampaignFile("pilot.tavrek"), expected) << "seed " << seed;
+    EXPECT_EQ(saved.Log(), reference.Log()) << "seed " << seed;
+    EXPECT_EQ(saved.form.Rand.Seed(), reference.form.Rand.Seed()) << "seed " << seed;
+  }
+}
+
 TEST(SavePilot, AnEmptySlotGetsANewPilotOfItsStartRank) {
   RosterWorld w;
   w.AddSquadron({.name = "USMC_VMF_3110", .nation = "um"});
@@ -163,6 +306,31 @@ TEST(LoadPilots, ANewCampaignGetsSixteenRankedPilotsPerSquadron) {
       EXPECT_EQ(roster, first_roster) << "one seed gives one roster";
     }
   }
+}
+
+// The portraits of a new roster are looked up in the game folder as it is, without regard to
+// case: only the odd numbers of the nation's folder are installed, some in capitals.
+TEST(LoadPilots, ANewRosterKeepsExactlyThePortraitsTheGameFolderHolds) {
+  RosterWorld w;
+  w.AddSquadron({.name = "USN_VF_830", .nation = "un"});
+  w.AddSquadron({.name = "USN_VF_831", .nation = "un"});
+  for (int number = 1; number <= 30; number += 2) {
+    w.WriteGameFile("DGen/UN/" + ZeroPad(number, 2) + (number % 3 == 0 ? ".BMP" : ".bmp"),
+                    "portrait");
+  }
+  LoadPilots(w.form);
+  std::set<std::string> photos;
+  for (int squadron = 0; squadron < 2; ++squadron) {
+    for (int slot = 0; slot < 16; ++slot) {
+      const std::string& photo = w.Pilot(squadron, slot).RosterPhoto;
+      photos.insert(photo);
+      if (photo == "DGen\\Photo") continue;
+      ASSERT_EQ(photo.substr(0, 8), "DGen\\UN\\") << photo;
+      EXPECT_EQ(std::stoi(photo.substr(8)) % 2, 1) << photo;
+    }
+  }
+  EXPECT_EQ(photos.count("DGen\\Photo"), 1u) << "the even numbers are missing";
+  EXPECT_GT(photos.size(), 6u) << "the odd numbers are found, in either case";
 }
 
 TEST(LoadPilots, ANewRosterHasNoNameTwiceEvenFromAShortList) {

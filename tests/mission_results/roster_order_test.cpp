@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -228,6 +230,96 @@ TEST(PilotSort, EqualPilotsEndWhereTheExchangesOneByOneLeaveThem) {
       ExchangeInPlace(reference, squadron, coop);
       EXPECT_EQ(AllFields(sorted, squadron), AllFields(reference, squadron))
           << (coop ? "co-op" : "dogfight") << ", squadron " << squadron;
+    }
+  }
+}
+
+// The same on standings drawn at random: codes of any length, bytes above 127 (compared as
+// unsigned), empty texts and many ties.
+TEST(PilotSort, RandomStandingsEndWhereTheExchangesOneByOneLeaveThem) {
+  const char* const ranks[] = {"0", "1", "2", "6", "10", "", " ", "x", "\xE9"};
+  const char* const kills[] = {"000", "001", "010", "999", "7", "", "\xFF", "0a"};
+  const char* const markers[] = {" ", "^", "d", "", "^^", "\x80", "D"};
+  std::mt19937 random(77);
+  const auto draw = [&random](const auto& choices) {
+    return std::string(choices[random() % std::size(choices)]);
+  };
+  for (int round = 0; round < 40; ++round) {
+    const bool coop = round % 2 == 0;
+    RosterWorld sorted;
+    RosterWorld reference;
+    std::vector<PilotEntry> pilots;
+    for (int n = 0; n < 3 * 16; ++n) {
+      // Few distinct values in some rounds, so that ties are common.
+      const int spread = round % 4 == 0 ? 2 : 100;
+      PilotEntry pilot = MakePilot("P" + IntToStr(n), draw(ranks), draw(kills), draw(markers));
+      if (n % spread != 0 && n > 0) {
+        pilot.RosterRank = pilots.back().RosterRank;
+        pilot.RosterKills = pilots.back().RosterKills;
+      }
+      pilot.RosterSeat = IntToStr(n % 16);
+      pilots.push_back(pilot);
+    }
+    for (RosterWorld* w : {&sorted, &reference}) {
+      w->form.Coop.Checked = coop;
+      w->form.Dogfight.Checked = !coop;
+      w->form.PlayerName = "Nobody";
+      for (int squadron = 0; squadron < 3; ++squadron) {
+        w->AddSquadron({.name = "Sq" + IntToStr(squadron), .nation = "us"});
+        for (int slot = 0; slot < 16; ++slot)
+          w->Pilot(squadron, slot) = pilots[squadron * 16 + slot];
+      }
+    }
+    PilotSort(sorted.form);
+    for (int squadron = 0; squadron < 3; ++squadron) {
+      ExchangeInPlace(reference, squadron, coop);
+      // By the names alone: the save that ends the sort repairs the codes it finds broken.
+      EXPECT_EQ(Order(sorted, squadron), Order(reference, squadron))
+          << "round " << round << ", squadron " << squadron;
+    }
+  }
+}
+
+// In every mode and whatever order the sort makes, each pilot's fields move together and every
+// slot keeps its seat.
+TEST(PilotSort, EveryPilotMovesWholeAndTheSeatsStay) {
+  std::mt19937 random(4242);
+  for (int round = 0; round < 24; ++round) {
+    RosterWorld w;
+    w.form.Coop.Checked = round % 3 == 1;
+    w.form.Dogfight.Checked = round % 3 == 2;
+    for (int squadron = 0; squadron < 3; ++squadron) {
+      w.AddSquadron({.name = "Sq" + IntToStr(squadron), .nation = "us", .role = "2"});
+      for (int slot = 0; slot < 16; ++slot) {
+        const std::string n = ZeroPad(squadron * 16 + slot, 3);
+        PilotEntry& pilot = w.Pilot(squadron, slot);
+        pilot =
+            MakePilot("P" + n, IntToStr(static_cast<int>(random() % 7)),
+                      ZeroPad(static_cast<int>(random() % 4), 3), random() % 4 == 0 ? "^" : " ");
+        pilot.RosterSorties = n;
+        pilot.RosterGroundKills = n;
+        pilot.RosterMedalCount = IntToStr(static_cast<int>(random() % 9));
+        pilot.RosterPhoto = "Photo" + n;
+        pilot.RosterBirthDate = "1" + n;
+        pilot.RosterHomeTown = "Town" + n;
+        pilot.RosterSkin = "1Skin" + n + ".bmp";
+        pilot.RosterNoseArt = "Art" + n + ".bmp";
+        pilot.RosterSeat = "Seat" + IntToStr(slot);
+      }
+    }
+    w.form.PlayerName = w.Pilot(0, static_cast<int>(random() % 16)).RosterName;
+    PilotSort(w.form);
+    for (int squadron = 0; squadron < 3; ++squadron) {
+      for (int slot = 0; slot < 16; ++slot) {
+        const PilotEntry& p = w.Pilot(squadron, slot);
+        const std::string n = p.RosterName.substr(1);
+        EXPECT_EQ(
+            p.RosterSorties + p.RosterGroundKills + p.RosterPhoto + p.RosterBirthDate +
+                p.RosterHomeTown + p.RosterSkin + p.RosterNoseArt,
+            n + n + "Photo" + n + "1" + n + "Town" + n + "1Skin" + n + ".bmp" + "Art" + n + ".bmp")
+            << "round " << round << ", squadron " << squadron << " slot " << slot;
+        EXPECT_EQ(p.RosterSeat, "Seat" + IntToStr(slot)) << "round " << round;
+      }
     }
   }
 }

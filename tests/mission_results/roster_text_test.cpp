@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <random>
 #include <string>
+#include <string_view>
+
+#include "campaign_data/text.h"
 
 namespace {
 
@@ -34,6 +39,16 @@ TEST(RosterSafeText, MarkersAndBracketsBecomeUnderscores) {
   EXPECT_EQ(RosterSafeText("J@ck *Ace* & [Co] #1 ^ \\"), "J_ck _Ace_ _ _Co_ _1 _ _");
   EXPECT_EQ(RosterSafeText("O'Brien-Smith"), "O'Brien-Smith");
   EXPECT_EQ(WithoutRosterMarkers("[Ivan] @Petrov*"), "Ivan Petrov");
+}
+
+TEST(RosterSafeText, EveryByteButTheEightMarkersIsKept) {
+  const std::string_view markers = "@*&#^\\[]";
+  for (int code = 0; code < 256; ++code) {
+    const std::string one(1, static_cast<char>(code));
+    const bool marker = markers.find(one[0]) != std::string_view::npos;
+    EXPECT_EQ(RosterSafeText(one), marker ? "_" : one) << code;
+    EXPECT_EQ(WithoutRosterMarkers("a" + one + "b"), marker ? "ab" : "a" + one + "b") << code;
+  }
 }
 
 TEST(IsSectionHeader, OnlyALineThatStartsWithABracket) {
@@ -133,6 +148,99 @@ TEST(IsCompletePilotLine, EveryFieldInItsPlace) {
   EXPECT_FALSE(IsCompletePilotLine("  000 000 001 A B @DGen\\Photo &1920X"));
   EXPECT_FALSE(IsCompletePilotLine("  000 000 001 A B &1920X *00 @DGen\\Photo"));
   EXPECT_FALSE(IsCompletePilotLine("garbage"));
+}
+
+// ReadPilotLine as first written, from the text helpers' Copy, Trim and Pos.
+void ReadPilotLineByCopies(std::string_view line, PilotEntry& pilot) {
+  pilot.RosterMarker = Copy(line, 1, 1);
+  pilot.RosterKills = Trim(Copy(line, 3, 3));
+  pilot.RosterGroundKills = Trim(Copy(line, 7, 3));
+  pilot.RosterSorties = Trim(Copy(line, 11, 3));
+  std::string name = Trim(Copy(line, 15, 99));
+  const int star = Pos("*", line);
+  if (star > 0) {
+    pilot.RosterRank = Trim(Copy(line, star + 1, 1));
+    pilot.RosterMedalCount = Trim(Copy(line, star + 2, 1));
+  }
+  const int at = Pos("@", line);
+  if (at > 0) name = Trim(Copy(line, 15, Pos("@", name) - 1));
+  if (Trim(pilot.RosterMedalCount).empty()) pilot.RosterMedalCount = "0";
+  const int ampersand = Pos("&", line);
+  if (ampersand > 0) {
+    pilot.RosterBirthDate = Trim(Copy(line, ampersand + 1, 4));
+    pilot.RosterHomeTown = Trim(Copy(line, ampersand + 5, 99));
+  }
+  if (Trim(pilot.RosterHomeTown).empty()) pilot.RosterHomeTown = "Unknown";
+  if (at > 0) {
+    const std::string after_at = Trim(Copy(line, at + 1, 99));
+    pilot.RosterPhoto = Trim(Copy(after_at, 1, Pos("*", after_at) - 1));
+  } else {
+    pilot.RosterPhoto.clear();
+  }
+  pilot.RosterName = name;
+}
+
+TEST(ReadPilotLine, AgreesWithTheTextHelpersOnLinesDrawnAtRandom) {
+  const char* const pieces[] = {" ",  "  ",   "\t",  "\x01",        "0",           "12",   "999",
+                                "a",  "\xE9", "@",   " @",          "*",           " *",   "&",
+                                " &", "@*&",  " * ", "Ivan Petrov", "DGen\\Photo", "1920", "Tula"};
+  std::mt19937 random(1931);
+  for (int n = 0; n < 20000; ++n) {
+    std::string line = n % 3 == 0 ? "^ 001 012 345 " : "";
+    const int count = static_cast<int>(random() % 14);
+    for (int k = 0; k < count; ++k) line += pieces[random() % std::size(pieces)];
+    // Long names and towns reach past the fields' widths.
+    if (n % 7 == 0) line.insert(line.size() / 2, std::string(random() % 120, 'x'));
+    PilotEntry read;
+    PilotEntry expected;
+    // Fields the line does not reach keep what the slot held.
+    for (PilotEntry* pilot : {&read, &expected}) {
+      pilot->RosterRank = "3";
+      pilot->RosterMedalCount = n % 2 == 0 ? "1" : " ";
+      pilot->RosterBirthDate = "1911";
+      pilot->RosterHomeTown = n % 5 == 0 ? "" : "Kazan";
+    }
+    ReadPilotLine(line, read);
+    ReadPilotLineByCopies(line, expected);
+    ASSERT_EQ(PilotLine(read), PilotLine(expected)) << "\"" << line << "\"";
+  }
+}
+
+// The check as first written, with a search for each two-character field mark.
+bool IsCompletePilotLineBySearch(std::string_view line) {
+  if (line.size() < 15) return false;
+  for (const int blank : {2, 6, 10, 14}) {
+    if (line[blank - 1] != ' ') return false;
+  }
+  for (const int column : {3, 7, 11}) {
+    for (const char c : line.substr(column - 1, 3)) {
+      if (c < '0' || c > '9') return false;
+    }
+  }
+  const size_t at = line.find(" @", 14);
+  const size_t star = at == std::string_view::npos ? at : line.find(" *", at + 2);
+  const size_t ampersand = star == std::string_view::npos ? star : line.find(" &", star + 2);
+  return ampersand != std::string_view::npos;
+}
+
+TEST(IsCompletePilotLine, AgreesWithASearchForEachMarkOnLinesDrawnAtRandom) {
+  // Lines built of pieces that put the marks, blanks and digits anywhere, in any order.
+  const char* const pieces[] = {" ",   "  ",     "0",           "12",          "999", "a",
+                                "@",   " @",     "*",           " *",          "&",   " &",
+                                "@*&", " @ * &", "Ivan Petrov", "DGen\\Photo", "1920"};
+  std::mt19937 random(2024);
+  int complete = 0;
+  for (int n = 0; n < 20000; ++n) {
+    std::string line = n % 2 == 0 ? "  000 012 345 " : "";
+    const int count = static_cast<int>(random() % 12);
+    for (int k = 0; k < count; ++k) line += pieces[random() % std::size(pieces)];
+    const bool expected = IsCompletePilotLineBySearch(line);
+    complete += expected ? 1 : 0;
+    ASSERT_EQ(IsCompletePilotLine(line), expected) << "\"" << line << "\"";
+  }
+  // Both answers are common among the lines drawn.
+  EXPECT_GT(complete, 1000);
+  EXPECT_LT(complete, 19000);
 }
 
 }  // namespace
