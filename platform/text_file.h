@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -120,15 +121,21 @@ void ForEachTextLine(std::string_view text, LineFunction line) {
   text = WithoutByteOrderMark(text);
   const size_t eof_mark = text.find('\x1a');
   if (eof_mark != std::string_view::npos) text = text.substr(0, eof_mark);
-  const char* const data = text.data();
-  const size_t size = text.size();
-  size_t start = 0;
-  for (size_t i = 0; i < size; ++i) {
-    const char c = data[i];
-    if (c != '\n' && c != '\r') continue;
-    line(text.substr(start, i - start));
-    if (c == '\r' && i + 1 < size && data[i + 1] == '\n') ++i;
-    start = i + 1;
+  // A line ends at CR, LF or CR LF. The next LF is found once and kept, and each CR is looked
+  // for only before it, so text of lone CRs is still read in one pass.
+  const char* next = text.data();
+  const char* const end = next + text.size();
+  const char* newline = nullptr;
+  while (next < end) {
+    if (newline == nullptr || newline < next) {
+      const void* found = std::memchr(next, '\n', static_cast<size_t>(end - next));
+      newline = found != nullptr ? static_cast<const char*>(found) : end;
+    }
+    const void* found = std::memchr(next, '\r', static_cast<size_t>(newline - next));
+    const char* const stop = found != nullptr ? static_cast<const char*>(found) : newline;
+    line(std::string_view(next, static_cast<size_t>(stop - next)));
+    if (stop == end) break;
+    next = stop + 1;
+    if (*stop == '\r' && next < end && *next == '\n') ++next;
   }
-  if (start < size) line(text.substr(start));
 }

@@ -6,6 +6,9 @@
 
 #include <csignal>
 #include <filesystem>
+#include <random>
+#include <string>
+#include <string_view>
 
 #include "platform/errors.h"
 #include "platform/file_system.h"
@@ -40,6 +43,37 @@ TEST(SplitTextLines, LineEndsAndTheEndOfText) {
       {"one\r\n\xEF\xBB\xBFtwo", {"one", "\xEF\xBB\xBFtwo"}},
   };
   for (const auto& c : cases) EXPECT_EQ(SplitTextLines(c.text), c.lines) << c.text;
+}
+
+// Every character looked at in turn: the plain reading of where lines end.
+Lines SplitCharacterByCharacter(std::string_view text) {
+  Lines lines;
+  std::string current;
+  bool open = false;
+  for (size_t i = 0; i < text.size() && text[i] != '\x1a'; ++i) {
+    if (text[i] == '\r' || text[i] == '\n') {
+      lines.push_back(current);
+      current.clear();
+      open = false;
+      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      current += text[i];
+      open = true;
+    }
+  }
+  if (open) lines.push_back(current);
+  return lines;
+}
+
+TEST(SplitTextLines, AgreesWithACharacterByCharacterSplitOnRandomText) {
+  std::mt19937 random(11);
+  const std::string alphabet = "ab \r\n\r\n\r\x1a";
+  for (int round = 0; round < 3000; ++round) {
+    std::string text(random() % 40, ' ');
+    for (char& c : text) c = alphabet[random() % alphabet.size()];
+    EXPECT_EQ(SplitTextLines(text), SplitCharacterByCharacter(text))
+        << testing::PrintToString(text);
+  }
 }
 
 TEST(TextFiles, ReadThroughAnyCaseAndWriteWhole) {
