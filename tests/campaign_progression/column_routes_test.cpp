@@ -478,6 +478,7 @@ TEST(RouteFileCache, AnswersAsAFreshReadAlsoAfterTheFileChanges) {
     }
   };
   const std::string path = write("[Bexley to Carrow]");
+  const RouteFileScope operation(form.ParsedRouteFiles);
   const auto first = form.ParsedRouteFiles.Sections(form, path);
   const auto again = form.ParsedRouteFiles.Sections(form, path);
   EXPECT_EQ(first, again);
@@ -498,6 +499,38 @@ TEST(RouteFileCache, AnswersAsAFreshReadAlsoAfterTheFileChanges) {
   expect_as_fresh(*changed, path);
   EXPECT_EQ(changed->Sections()[1].to, "Dorne");
   EXPECT_TRUE(changed->To("Carrow").empty());
+}
+
+// Files are kept only while a scope is open: outside one every use reads the file, an inner
+// scope's end keeps what the outer one read, and the last scope's end forgets it.
+TEST(RouteFileCache, KeepsFilesOnlyWhileAnOperationRuns) {
+  RoutesWorld world;
+  TMainForm& form = *world.form;
+  RouteFileCache& cache = form.ParsedRouteFiles;
+  const std::string path = world.program_folder.Write(
+      "data/Scoped.rds", JoinLinesCrLf({"[Alden to Bexley]", "1.00 2.00 3.00"}));
+
+  const auto outside = cache.Sections(form, path);
+  EXPECT_NE(cache.Sections(form, path), outside);
+  std::shared_ptr<const RouteSections> kept;
+  {
+    const RouteFileScope operation(cache);
+    kept = cache.Sections(form, path);
+    EXPECT_NE(kept, outside);
+    {
+      const RouteFileScope step(cache);
+      EXPECT_EQ(cache.Sections(form, path), kept);
+    }
+    EXPECT_EQ(cache.Sections(form, path), kept);
+  }
+  const auto after = cache.Sections(form, path);
+  EXPECT_NE(after, kept);
+  ASSERT_EQ(after->Sections().size(), 1u);
+  EXPECT_EQ(after->Sections()[0].to, "Bexley");
+  {
+    const RouteFileScope next_operation(cache);
+    EXPECT_NE(cache.Sections(form, path), kept);
+  }
 }
 
 }  // namespace
