@@ -361,6 +361,23 @@ TEST(ColumnRoads, ADogfightMissionGetsNoColumns) {
   EXPECT_EQ(world.Column(0).ColumnInMission, "");
 }
 
+// The work list of route points is used again column after column: a short route read after a
+// longer, marked one carries none of its points or marks.
+TEST(ColumnRoads, AShortRouteReadAfterALongerOneKeepsNothingOfIt) {
+  RoutesWorld world;
+  TMainForm& form = *world.form;
+  world.AddColumn("Vehicles.USACarsColumnA", "1", "Bexley");  // six points, the fifth marked
+  const int trucks = world.AddColumn("Vehicles.JapanCarsColumnB", "2", "Bexley");
+  ColumnRoads(form);
+  for (int w = 0; w < kColumnRouteCapacity; ++w) {
+    EXPECT_EQ(form.RoutePointMark[w], "") << "work point " << w;
+  }
+  const ColumnEntry& column = world.Column(trucks);
+  EXPECT_EQ(column.ColumnLastRoutePoint, 2);
+  for (int w = 0; w < 3; ++w) EXPECT_THAT(column.ColumnRoute[w], Not(HasSubstr("-"))) << w;
+  for (int w = 3; w < kColumnRouteCapacity; ++w) EXPECT_EQ(column.ColumnRoute[w], "") << w;
+}
+
 TEST(ColumnRoads, ArmourStartingAtOnePlaceSpreadsOut) {
   RoutesWorld world;
   TMainForm& form = *world.form;
