@@ -74,9 +74,9 @@ bool IsSupplyColumn(const std::string& type) {
                              "JapanCarsColumnA", "RussiaCarsColumnE", "USACarsColumnC"});
 }
 
-// Columns and transport squadrons of the object's side at its place keep it going.
-bool SupportedAtPlace(const TMainForm& form, const CheckContext& context, const Place& place,
-                      const std::string& side, const std::string& line) {
+// A supply column, or a ship at a harbour, of the side at the place.
+bool ColumnSupportAt(const TMainForm& form, const CheckContext& context, const Place& place,
+                     const std::string& side) {
   for (const int c : context.columns.At(place.name)) {
     const ColumnEntry& column = form.ColumnTable[c];
     if (column.ColumnArmy != side) continue;
@@ -87,14 +87,24 @@ bool SupportedAtPlace(const TMainForm& form, const CheckContext& context, const 
       return true;
     }
   }
-  if (TransportType(line) == "Y") {
-    for (const char* water : {"_Harbor", "_Port", "_Bay"}) {
-      for (const int c : context.columns.At(place.name + water)) {
-        const ColumnEntry& column = form.ColumnTable[c];
-        if (column.ColumnArmy == side && Contains(column.ColumnType, "Ship")) return true;
-      }
+  return false;
+}
+
+// A ship of the side in the place's harbour, port or bay: it serves a transport's objects.
+bool ShipInWatersOf(const TMainForm& form, const CheckContext& context, const Place& place,
+                    const std::string& side) {
+  for (const char* water : {"_Harbor", "_Port", "_Bay"}) {
+    for (const int c : context.columns.At(place.name + water)) {
+      const ColumnEntry& column = form.ColumnTable[c];
+      if (column.ColumnArmy == side && Contains(column.ColumnType, "Ship")) return true;
     }
   }
+  return false;
+}
+
+// A transport squadron of the side with aircraft based at the place.
+bool TransportSquadronAt(const TMainForm& form, const CheckContext& context, const Place& place,
+                         const std::string& side) {
   for (const int s : context.SquadronsAt(place.name)) {
     const SquadronEntry& squadron = form.SquadronTable[s];
     if (squadron.SquadronRole == "3" && StrToInt(squadron.PlanesFlight) > 0 &&
@@ -104,6 +114,47 @@ bool SupportedAtPlace(const TMainForm& form, const CheckContext& context, const 
   }
   return false;
 }
+
+// Columns and transport squadrons of the object's side at its place keep it going. The check
+// changes neither columns nor squadrons, so the answers for a place and side are kept for the
+// next object there.
+class PlaceSupport {
+ public:
+  PlaceSupport(const TMainForm& form, const CheckContext& context)
+      : form_(form), context_(context) {}
+
+  // Only for a known place.
+  bool Supported(const Place& place, const std::string& side, const std::string& line) {
+    Answers& answers = answers_[Key(place, side)];
+    if (answers.on_land == kUnknown) {
+      answers.on_land = ColumnSupportAt(form_, context_, place, side) ||
+                                TransportSquadronAt(form_, context_, place, side)
+                            ? 1
+                            : 0;
+    }
+    if (answers.on_land == 1) return true;
+    if (TransportType(line) != "Y") return false;
+    if (answers.afloat == kUnknown) answers.afloat = ShipInWatersOf(form_, context_, place, side);
+    return answers.afloat == 1;
+  }
+
+ private:
+  static constexpr signed char kUnknown = -1;
+  struct Answers {
+    signed char on_land = kUnknown;
+    signed char afloat = kUnknown;
+  };
+
+  // The side is one character or none.
+  static long long Key(const Place& place, const std::string& side) {
+    const long long side_code = side.empty() ? 0 : static_cast<unsigned char>(side[0]) + 1;
+    return static_cast<long long>(place.index) * 512 + side_code;
+  }
+
+  const TMainForm& form_;
+  const CheckContext& context_;
+  std::unordered_map<long long, Answers> answers_;
+};
 
 std::string NationSuffix(const std::string& nation) {
   if (nation == "um" || nation == "un") return " us";
@@ -220,7 +271,7 @@ int ObjectWeight(const std::string& line) {
 class StationaryChecker {
  public:
   explicit StationaryChecker(TMainForm& form)
-      : form_(form), context_(form), facts_(form, context_.places) {}
+      : form_(form), context_(form), facts_(form, context_.places), support_(form, context_) {}
 
   void Check(int n, const std::string& file_line) {
     StationaryEntry& object = form_.StationaryObjectTable[n];
@@ -231,7 +282,7 @@ class StationaryChecker {
     const std::string& side = fields.side;
     std::string line = file_line;
 
-    if (place.known && SupportedAtPlace(form_, context_, place, side, line)) {
+    if (place.known && support_.Supported(place, side, line)) {
       line = ActivatedLine(line);
     }
     if (place.owner != side && place.owner != "0") line = DeactivatedLine(line);
@@ -279,6 +330,7 @@ class StationaryChecker {
   TMainForm& form_;
   const CheckContext context_;
   PlaceFacts facts_;
+  PlaceSupport support_;
   const std::string none_;
 };
 
