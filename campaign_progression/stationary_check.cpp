@@ -1,6 +1,7 @@
 #include "campaign_progression/stationary_check.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -116,26 +117,32 @@ bool TransportSquadronAt(const TMainForm& form, const CheckContext& context, con
 }
 
 // Columns and transport squadrons of the object's side at its place keep it going. The check
-// changes neither columns nor squadrons, so the answers for a place and side are kept for the
-// next object there.
+// changes neither columns nor squadrons, so the answers for a place and side "0", "1" or "2"
+// are kept for the next object there.
 class PlaceSupport {
  public:
   PlaceSupport(const TMainForm& form, const CheckContext& context)
-      : form_(form), context_(context) {}
+      : form_(form),
+        context_(context),
+        answers_(static_cast<size_t>(std::max(form.LastLocation + 1, 0))) {}
 
   // Only for a known place.
   bool Supported(const Place& place, const std::string& side, const std::string& line) {
-    Answers& answers = answers_[Key(place, side)];
+    Answers* const kept = Kept(place, side);
+    Answers answers = kept != nullptr ? *kept : Answers{};
     if (answers.on_land == kUnknown) {
       answers.on_land = ColumnSupportAt(form_, context_, place, side) ||
                                 TransportSquadronAt(form_, context_, place, side)
                             ? 1
                             : 0;
     }
-    if (answers.on_land == 1) return true;
-    if (TransportType(line) != "Y") return false;
-    if (answers.afloat == kUnknown) answers.afloat = ShipInWatersOf(form_, context_, place, side);
-    return answers.afloat == 1;
+    bool supported = answers.on_land == 1;
+    if (!supported && TransportType(line) == "Y") {
+      if (answers.afloat == kUnknown) answers.afloat = ShipInWatersOf(form_, context_, place, side);
+      supported = answers.afloat == 1;
+    }
+    if (kept != nullptr) *kept = answers;
+    return supported;
   }
 
  private:
@@ -145,15 +152,14 @@ class PlaceSupport {
     signed char afloat = kUnknown;
   };
 
-  // The side is one character or none.
-  static long long Key(const Place& place, const std::string& side) {
-    const long long side_code = side.empty() ? 0 : static_cast<unsigned char>(side[0]) + 1;
-    return static_cast<long long>(place.index) * 512 + side_code;
+  Answers* Kept(const Place& place, const std::string& side) {
+    if (side.size() != 1 || side[0] < '0' || side[0] > '2') return nullptr;
+    return &answers_[static_cast<size_t>(place.index)][static_cast<size_t>(side[0] - '0')];
   }
 
   const TMainForm& form_;
   const CheckContext& context_;
-  std::unordered_map<long long, Answers> answers_;
+  std::vector<std::array<Answers, 3>> answers_;  // by location, then side
 };
 
 std::string NationSuffix(const std::string& nation) {
