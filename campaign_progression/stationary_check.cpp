@@ -126,21 +126,17 @@ class PlaceSupport {
         context_(context),
         answers_(static_cast<size_t>(std::max(form.LastLocation + 1, 0))) {}
 
-  // Only for a known place.
+  // Only for a known place. The three kinds of support are asked in the order of the rule, as
+  // a squadron's flight size that is no number stops the check at the same object.
   bool Supported(const Place& place, const std::string& side, const std::string& line) {
     Answers* const kept = Kept(place, side);
     Answers answers = kept != nullptr ? *kept : Answers{};
-    if (answers.on_land == kUnknown) {
-      answers.on_land = ColumnSupportAt(form_, context_, place, side) ||
-                                TransportSquadronAt(form_, context_, place, side)
-                            ? 1
-                            : 0;
-    }
-    bool supported = answers.on_land == 1;
-    if (!supported && TransportType(line) == "Y") {
-      if (answers.afloat == kUnknown) answers.afloat = ShipInWatersOf(form_, context_, place, side);
-      supported = answers.afloat == 1;
-    }
+    const bool supported =
+        Answer(answers.columns, [&] { return ColumnSupportAt(form_, context_, place, side); }) ||
+        (TransportType(line) == "Y" &&
+         Answer(answers.afloat, [&] { return ShipInWatersOf(form_, context_, place, side); })) ||
+        Answer(answers.squadrons,
+               [&] { return TransportSquadronAt(form_, context_, place, side); });
     if (kept != nullptr) *kept = answers;
     return supported;
   }
@@ -148,9 +144,16 @@ class PlaceSupport {
  private:
   static constexpr signed char kUnknown = -1;
   struct Answers {
-    signed char on_land = kUnknown;
+    signed char columns = kUnknown;
     signed char afloat = kUnknown;
+    signed char squadrons = kUnknown;
   };
+
+  template <typename Ask>
+  static bool Answer(signed char& answer, Ask ask) {
+    if (answer == kUnknown) answer = ask() ? 1 : 0;
+    return answer == 1;
+  }
 
   Answers* Kept(const Place& place, const std::string& side) {
     if (side.size() != 1 || side[0] < '0' || side[0] > '2') return nullptr;

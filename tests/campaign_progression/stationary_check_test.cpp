@@ -235,6 +235,30 @@ TEST(StationaryCheck, ObjectsSharingPlacesComeOutAsEachCheckedAlone) {
   EXPECT_LT(placed, static_cast<int>(objects.size()));
 }
 
+// Columns are asked first, then ships in the harbour for a transport's objects, and transport
+// squadrons last: a squadron whose flight size is no number stops the check only at an object
+// that nothing else supports, also after an object at the same place that something did.
+TEST(StationaryCheck, TransportSquadronsAreAskedOnlyWhenNothingElseSupportsTheObject) {
+  const std::string transport = "X 0_Static ships.Ship$Tramp 2 30100.00 50000.00 0.0 0.0 0 1 10.0";
+  const std::string gun =
+      "X 1_Static vehicles.artillery.Artillery$Flak 2 30100.00 50000.00 0.0 0.0";
+  for (const bool with_gun : {false, true}) {
+    CheckWorld world(with_gun ? std::vector<std::string>{transport, gun}
+                              : std::vector<std::string>{transport});
+    TMainForm& form = *world.form;
+    world.AddColumn("Ships.Destroyer", "2", "Bexley_Harbor");
+    world.Base(0, "VMR_2530", "2", "Bexley", "C_47", "um", "3");
+    form.SquadronTable[0].PlanesFlight = "eight";
+    SCOPED_TRACE(with_gun ? "with the gun" : "the transport alone");
+    if (with_gun) {
+      EXPECT_THROW(StationaryCheck(form), ConversionError);
+    } else {
+      StationaryCheck(form);
+      EXPECT_EQ(world.Object(0).StationaryLine.substr(0, 2), "  ");
+    }
+  }
+}
+
 TEST(StationaryCheck, AMapWithoutFrontCentreEndsTheCampaign) {
   CheckWorld world({});
   TMainForm& form = *world.form;
