@@ -26,6 +26,7 @@
 #include "campaign_progression/column_routes.h"
 #include "campaign_progression/front_objects.h"
 #include "campaign_progression/ground_combat.h"
+#include "campaign_progression/route_sections.h"
 #include "campaign_progression/stationary_check.h"
 #include "campaign_progression/territory.h"
 #include "campaign_progression/territory_capture.h"
@@ -222,6 +223,8 @@ void BM_ColumnRoads(benchmark::State& state) {
   ColumnLocation(*form, "No");
   DetermineRetreat(*form);
   const ColumnTableType columns = form->ColumnTable;
+  // The route files as a run has them: parsed once, before the routing measured here.
+  const RouteFileScope route_files(form->ParsedRouteFiles);
   for (auto _ : state) {
     state.PauseTiming();
     form->ColumnTable = columns;
@@ -239,6 +242,8 @@ void BM_GroundWarStep(benchmark::State& state) {
   auto form = Shared().OfSize(size).NewForm(Shared().Platform());
   TMainForm& f = *form;
   for (auto _ : state) {
+    // A pass parses the route files once for the front guns and the routes.
+    const RouteFileScope route_files(f.ParsedRouteFiles);
     TargetLocations(f);
     ReadTerritory(f);
     SetTgtNation(f, 0);

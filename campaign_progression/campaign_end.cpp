@@ -1,6 +1,7 @@
 #include "campaign_progression/campaign_end.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/main_form.h"
@@ -229,7 +230,7 @@ void GrandCampaign(TMainForm& form) {
   const LocationTableType& locations = form.LocationTable;
   for (int i = 0; i <= form.LastLocation; ++i) {
     const LocationEntry& place = locations[i];
-    const std::string name = Trim(place.LocationName);
+    const std::string_view name = TrimView(place.LocationName);
     if (name == form.DeTrigger && place.LocationArmy == "1") axis_trigger_taken = true;
     if (name == form.RuTrigger && place.LocationArmy == "2") allied_trigger_taken = true;
     if (place.LocationArmy == "1") RaiseBaseState(bases.allied, place, form);

@@ -23,6 +23,7 @@ struct CampaignProgressionState {
   std::array<std::string, 3> AttackRendezvous{"Off", "", ""};
   std::string MissionTimeOverride;  // the mission's start hour set by the timetable
   std::string TimeTableCapture;     // "Y" when a timetable capture applied in this run
-  // The map's route files as last read, for the front guns and the column routing.
+  // The map's route files read in the current operation (RouteFileScope), for the front guns
+  // and the column routing.
   RouteFileCache ParsedRouteFiles;
 };

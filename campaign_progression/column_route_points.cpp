@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -87,8 +88,14 @@ void ColumnRouting::LimitMove(int c, bool& ferry_taken) {
 // the index of the last one (-1 for none).
 int ColumnRouting::ReadRoutePoints(int c) {
   ColumnEntry& column = form_.ColumnTable[c];
-  for (int w = 0; w < kWorkPoints; ++w) form_.RoutePointMark[w].clear();
-  route_points_.assign(kWorkPoints, std::string());
+  // Only the points an earlier move of this routing wrote need clearing (all at the first).
+  route_points_.resize(kWorkPoints);
+  const int filled = work_points_written_ < 0 ? kWorkPoints : work_points_written_;
+  for (int w = 0; w < filled; ++w) {
+    form_.RoutePointMark[w].clear();
+    route_points_[static_cast<size_t>(w)].clear();
+  }
+  work_points_written_ = 0;
   int n = -1;
   const RouteSections* routes = routes_.For(RouteFiles::NetworkOf(column.ColumnType));
   if (routes == nullptr) return n;
@@ -116,6 +123,7 @@ int ColumnRouting::ReadRoutePoints(int c) {
         return n;
       }
       ++n;
+      work_points_written_ = n + 1;
       std::string x = point.x;
       std::string y = point.y;
       std::string z = point.z;
@@ -140,6 +148,8 @@ int ColumnRouting::ReadRoutePoints(int c) {
 
 void ColumnRouting::LimitMovesAndReadRoutes() {
   bool ferry_taken = false;
+  // No column changes its place in this phase.
+  const ColumnsByPlace columns_at(form_);
   for (int c = 0; c <= form_.LastColumn; ++c) {
     ColumnEntry& column = form_.ColumnTable[c];
     LimitMove(c, ferry_taken);
@@ -148,7 +158,9 @@ void ColumnRouting::LimitMovesAndReadRoutes() {
       skip = true;
       ErrorLog(form_, column.ColumnType + " does not spawn due to possible collision.");
     }
-    for (int k = 0; k < c && !skip; ++k) {
+    // Only a train away from "Blank" can collide with an earlier column.
+    const bool may_collide = Contains(column.ColumnType, "Train") && column.ColumnPlace != "Blank";
+    for (int k = 0; k < c && !skip && may_collide; ++k) {
       const ColumnEntry& earlier = form_.ColumnTable[k];
       const bool swapping = column.ColumnDestination == earlier.ColumnPlace &&
                             earlier.ColumnDestination == column.ColumnPlace;
@@ -181,11 +193,10 @@ void ColumnRouting::LimitMovesAndReadRoutes() {
     if (Contains(column.ColumnType, "Armor") && column.ColumnStatus == "A")
       column.ColumnStatus.clear();
     if (Trim(column.ColumnStatus).empty()) {
-      for (int k = 0; k <= form_.LastColumn; ++k) {
+      for (const int k : columns_at.At(column.ColumnDestination)) {
         ColumnEntry& other = form_.ColumnTable[k];
-        if (other.ColumnPlace == column.ColumnDestination && other.ColumnStatus != "F" &&
-            other.ColumnStatus != "L" && other.ColumnPlace != form_.PatrolText[0] &&
-            other.ColumnArmy != column.ColumnArmy) {
+        if (other.ColumnStatus != "F" && other.ColumnStatus != "L" &&
+            other.ColumnPlace != form_.PatrolText[0] && other.ColumnArmy != column.ColumnArmy) {
           other.ColumnStatus = "Y";
           other.ColumnHeading = column.ColumnArmy;
         }
@@ -328,16 +339,12 @@ void ColumnRouting::CopyEngagedStretch(int c, int n) {
 
 void ColumnRouting::SpreadArmour() {
   if (form_.Dogfight.Checked) return;
+  // Armour columns met so far at each place; no column changes its place here.
+  std::unordered_map<std::string, int> armour_at;
   for (int c = 0; c <= form_.LastColumn; ++c) {
     ColumnEntry& column = form_.ColumnTable[c];
     if (!Contains(column.ColumnType, "Armor")) continue;
-    int others_here = 0;
-    for (int k = 0; k < c; ++k) {
-      const ColumnEntry& other = form_.ColumnTable[k];
-      if (Contains(other.ColumnType, "Armor") && other.ColumnPlace == column.ColumnPlace) {
-        ++others_here;
-      }
-    }
+    const int others_here = armour_at[column.ColumnPlace]++;
     const std::string first = Trim(column.ColumnRoute[0]);
     if (first.empty()) continue;
     std::string start = first;

@@ -45,4 +45,7 @@ class ColumnRouting {
   RouteFiles routes_;
   std::unordered_set<std::string> sides_at_place_;  // place + "\n" + side
   std::vector<std::string> route_points_;           // the points of the move being read
+  // Work points (and their marks) the last read filled; -1 before the first read, when any
+  // may hold a value.
+  int work_points_written_ = -1;
 };

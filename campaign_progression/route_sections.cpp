@@ -1,6 +1,7 @@
 #include "campaign_progression/route_sections.h"
 
 #include <algorithm>
+#include <iterator>
 #include <string_view>
 
 #include "app/main_form.h"
@@ -24,12 +25,14 @@ bool IsHeader(std::string_view line) {
 }
 
 bool ReadHeader(std::string_view line, RouteSection& section) {
-  const std::string text = Trim(line);
+  const std::string_view text = TrimView(line);
   const size_t open = text.find('[');
   const size_t to = text.find(" to ", open);
-  if (open == std::string::npos || to == std::string::npos || !EndsWith(text, "]")) return false;
-  section.from = Trim(std::string_view(text).substr(open + 1, to - open - 1));
-  section.to = Trim(std::string_view(text).substr(to + 4, text.size() - to - 5));
+  if (open == std::string_view::npos || to == std::string_view::npos || !EndsWith(text, "]")) {
+    return false;
+  }
+  section.from = Trim(text.substr(open + 1, to - open - 1));
+  section.to = Trim(text.substr(to + 4, text.size() - to - 5));
   return !section.from.empty() && !section.to.empty();
 }
 
@@ -84,7 +87,10 @@ RouteSections::RouteSections(const std::string& path) {
   std::vector<RoutePoint> points;
   RouteSection* current = nullptr;
   const auto close_section = [&] {
-    if (current != nullptr) current->points.assign(points.begin(), points.end());
+    if (current != nullptr) {
+      current->points.assign(std::make_move_iterator(points.begin()),
+                             std::make_move_iterator(points.end()));
+    }
     points.clear();
   };
   for (size_t n = 0; n < lines.size(); ++n) {
@@ -142,6 +148,7 @@ const std::vector<int>& RouteSections::To(const std::string& place) const {
 
 std::shared_ptr<const RouteSections> RouteFileCache::Sections(TMainForm& form,
                                                               const std::string& path) {
+  if (open_scopes_ == 0) return std::make_shared<const RouteSections>(form, path);
   const std::filesystem::path resolved = ResolvePath(path);
   FileStamp before;
   const bool stamped = StampOfPath(resolved, before);

@@ -52,28 +52,46 @@ class RouteSections {
   std::vector<std::string> problems_;
 };
 
-// Route files read once and used again while the file on disk is still the one read (same
-// file, size and modification and change times); a file written or replaced since is read
-// anew. A file used again logs its bad lines again, as a new read would.
+// Route files read once per operation. While a RouteFileScope is open, a file used again gives
+// the sections read the first time, as long as the file on disk is still the one read (same
+// file, size and modification and change times); a file written or replaced since is read anew.
+// Outside a scope every use reads the file, and closing the last scope forgets every file. A
+// file used again logs its bad lines again, as a new read would.
 class RouteFileCache {
  public:
   // The sections of the file at `path`; throws FileError when it cannot be read.
   std::shared_ptr<const RouteSections> Sections(TMainForm& form, const std::string& path);
 
  private:
+  friend class RouteFileScope;
   struct Entry {
     FileStamp stamp;
     std::shared_ptr<const RouteSections> sections;
   };
 
+  int open_scopes_ = 0;
   std::unordered_map<std::string, Entry> entries_;
+};
+
+// Keeps the route files read through `cache` for as long as it lives (scopes may nest).
+class RouteFileScope {
+ public:
+  explicit RouteFileScope(RouteFileCache& cache) : cache_(cache) { ++cache_.open_scopes_; }
+  ~RouteFileScope() {
+    if (--cache_.open_scopes_ == 0) cache_.entries_.clear();
+  }
+  RouteFileScope(const RouteFileScope&) = delete;
+  RouteFileScope& operator=(const RouteFileScope&) = delete;
+
+ private:
+  RouteFileCache& cache_;
 };
 
 enum class RouteNetwork { kRoads, kRails, kSeaRoutes };
 
 // The route files of the current map, each taken from the form's RouteFileCache on first use and
-// kept for the operation. A
-// missing file goes the fatal-error way (a command-line run goes on without its routes).
+// kept for the operation. A missing file goes the fatal-error way (a command-line run goes on
+// without its routes).
 class RouteFiles {
  public:
   explicit RouteFiles(TMainForm& form) : form_(form) {}

@@ -1,6 +1,7 @@
 #include "campaign_progression/stationary_check.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -58,12 +59,14 @@ class CheckContext {
   std::vector<std::string> not_in_service;  // armour type names
 };
 
-// The object's place: its nearest location, or none.
+// The object's place: its nearest location, or none (then its texts are empty). The texts are
+// the location's own.
 struct Place {
+  int index = -1;
   bool known = false;
-  std::string name;   // N
-  std::string owner;  // O
-  std::string position;
+  const std::string& name;   // N
+  const std::string& owner;  // O
+  const std::string& position;
 };
 
 bool IsSupplyColumn(const std::string& type) {
@@ -72,9 +75,9 @@ bool IsSupplyColumn(const std::string& type) {
                              "JapanCarsColumnA", "RussiaCarsColumnE", "USACarsColumnC"});
 }
 
-// Columns and transport squadrons of the object's side at its place keep it going.
-bool SupportedAtPlace(const TMainForm& form, const CheckContext& context, const Place& place,
-                      const std::string& side, const std::string& line) {
+// A supply column, or a ship at a harbour, of the side at the place.
+bool ColumnSupportAt(const TMainForm& form, const CheckContext& context, const Place& place,
+                     const std::string& side) {
   for (const int c : context.columns.At(place.name)) {
     const ColumnEntry& column = form.ColumnTable[c];
     if (column.ColumnArmy != side) continue;
@@ -85,14 +88,24 @@ bool SupportedAtPlace(const TMainForm& form, const CheckContext& context, const 
       return true;
     }
   }
-  if (TransportType(line) == "Y") {
-    for (const char* water : {"_Harbor", "_Port", "_Bay"}) {
-      for (const int c : context.columns.At(place.name + water)) {
-        const ColumnEntry& column = form.ColumnTable[c];
-        if (column.ColumnArmy == side && Contains(column.ColumnType, "Ship")) return true;
-      }
+  return false;
+}
+
+// A ship of the side in the place's harbour, port or bay: it serves a transport's objects.
+bool ShipInWatersOf(const TMainForm& form, const CheckContext& context, const Place& place,
+                    const std::string& side) {
+  for (const char* water : {"_Harbor", "_Port", "_Bay"}) {
+    for (const int c : context.columns.At(place.name + water)) {
+      const ColumnEntry& column = form.ColumnTable[c];
+      if (column.ColumnArmy == side && Contains(column.ColumnType, "Ship")) return true;
     }
   }
+  return false;
+}
+
+// A transport squadron of the side with aircraft based at the place.
+bool TransportSquadronAt(const TMainForm& form, const CheckContext& context, const Place& place,
+                         const std::string& side) {
   for (const int s : context.SquadronsAt(place.name)) {
     const SquadronEntry& squadron = form.SquadronTable[s];
     if (squadron.SquadronRole == "3" && StrToInt(squadron.PlanesFlight) > 0 &&
@@ -102,6 +115,55 @@ bool SupportedAtPlace(const TMainForm& form, const CheckContext& context, const 
   }
   return false;
 }
+
+// Columns and transport squadrons of the object's side at its place keep it going. The check
+// changes neither columns nor squadrons, so the answers for a place and side "0", "1" or "2"
+// are kept for the next object there.
+class PlaceSupport {
+ public:
+  PlaceSupport(const TMainForm& form, const CheckContext& context)
+      : form_(form),
+        context_(context),
+        answers_(static_cast<size_t>(std::max(form.LastLocation + 1, 0))) {}
+
+  // Only for a known place. The three kinds of support are asked in the order of the rule, as
+  // a squadron's flight size that is no number stops the check at the same object.
+  bool Supported(const Place& place, const std::string& side, const std::string& line) {
+    Answers* const kept = Kept(place, side);
+    Answers answers = kept != nullptr ? *kept : Answers{};
+    const bool supported =
+        Answer(answers.columns, [&] { return ColumnSupportAt(form_, context_, place, side); }) ||
+        (TransportType(line) == "Y" &&
+         Answer(answers.afloat, [&] { return ShipInWatersOf(form_, context_, place, side); })) ||
+        Answer(answers.squadrons,
+               [&] { return TransportSquadronAt(form_, context_, place, side); });
+    if (kept != nullptr) *kept = answers;
+    return supported;
+  }
+
+ private:
+  static constexpr signed char kUnknown = -1;
+  struct Answers {
+    signed char columns = kUnknown;
+    signed char afloat = kUnknown;
+    signed char squadrons = kUnknown;
+  };
+
+  template <typename Ask>
+  static bool Answer(signed char& answer, Ask ask) {
+    if (answer == kUnknown) answer = ask() ? 1 : 0;
+    return answer == 1;
+  }
+
+  Answers* Kept(const Place& place, const std::string& side) {
+    if (side.size() != 1 || side[0] < '0' || side[0] > '2') return nullptr;
+    return &answers_[static_cast<size_t>(place.index)][static_cast<size_t>(side[0] - '0')];
+  }
+
+  const TMainForm& form_;
+  const CheckContext& context_;
+  std::vector<std::array<Answers, 3>> answers_;  // by location, then side
+};
 
 std::string NationSuffix(const std::string& nation) {
   if (nation == "um" || nation == "un") return " us";
@@ -149,8 +211,41 @@ void ParkPlanes(TMainForm& form, const CheckContext& context, const Place& place
   if (previous_type.empty()) line = DeactivatedLine(line);
 }
 
+// What the check asks of a location, worked out for the first object there: many objects share
+// a place.
+class PlaceFacts {
+ public:
+  PlaceFacts(TMainForm& form, const PlaceIndex& places)
+      : form_(form),
+        places_(places),
+        off_map_(static_cast<size_t>(std::max(form.LastLocation + 1, 0)), kUnknown),
+        near_front_(off_map_.size(), kUnknown) {}
+
+  // Only for a known place.
+  bool OffMap(const Place& place) {
+    signed char& answer = off_map_[static_cast<size_t>(place.index)];
+    if (answer == kUnknown) answer = places_.OffMap(place.name) ? 1 : 0;
+    return answer == 1;
+  }
+  // Within the action radius of the front centre; only for a known place.
+  bool NearFront(const Place& place) {
+    signed char& answer = near_front_[static_cast<size_t>(place.index)];
+    if (answer == kUnknown) {
+      answer = TDistance(form_, place.position, form_.FrontCenterPosition, "Y") == "Y" ? 1 : 0;
+    }
+    return answer == 1;
+  }
+
+ private:
+  static constexpr signed char kUnknown = -1;
+  TMainForm& form_;
+  const PlaceIndex& places_;
+  std::vector<signed char> off_map_;
+  std::vector<signed char> near_front_;
+};
+
 // Whether the object is always placed (0), never (99), or on the density draw.
-int KeepDraw(TMainForm& form, const CheckContext& context, const Place& place,
+int KeepDraw(TMainForm& form, const CheckContext& context, PlaceFacts& facts, const Place& place,
              const std::string& side, const std::string& line) {
   int keep = form.Random(form.StationaryDensityLevel) + 1;
   if (ContainsAny(place.name, {"Airfield", "Airstrip"}) &&
@@ -164,7 +259,7 @@ int KeepDraw(TMainForm& form, const CheckContext& context, const Place& place,
     keep = 0;
   }
   if (IsSupplyTruckLine(line)) keep = 0;
-  if (!place.known || context.places.OffMap(place.name)) keep = 99;
+  if (!place.known || facts.OffMap(place)) keep = 99;
   if (form.MapName == "Normandy" && place.name == "English_Airstrip" &&
       !form.NormandyBase.Checked) {
     keep = 99;
@@ -184,7 +279,8 @@ int ObjectWeight(const std::string& line) {
 
 class StationaryChecker {
  public:
-  explicit StationaryChecker(TMainForm& form) : form_(form), context_(form) {}
+  explicit StationaryChecker(TMainForm& form)
+      : form_(form), context_(form), facts_(form, context_.places), support_(form, context_) {}
 
   void Check(int n, const std::string& file_line) {
     StationaryEntry& object = form_.StationaryObjectTable[n];
@@ -195,7 +291,7 @@ class StationaryChecker {
     const std::string& side = fields.side;
     std::string line = file_line;
 
-    if (place.known && SupportedAtPlace(form_, context_, place, side, line)) {
+    if (place.known && support_.Supported(place, side, line)) {
       line = ActivatedLine(line);
     }
     if (place.owner != side && place.owner != "0") line = DeactivatedLine(line);
@@ -211,18 +307,16 @@ class StationaryChecker {
       }
     }
     const bool closed = Contains(place.name, "English_") || place.name == "Channel_Harbor";
-    if ((closed && !form_.NormandyBaseOption) || !place.known ||
-        context_.places.OffMap(place.name)) {
+    if ((closed && !form_.NormandyBaseOption) || !place.known || facts_.OffMap(place)) {
       line = DeactivatedLine(line);
     }
     object.StationaryLine = line;
     object.StationaryMissionLine.clear();
 
-    const int keep = KeepDraw(form_, context_, place, side, line);
+    const int keep = KeepDraw(form_, context_, facts_, place, side, line);
     const bool carrier_deck = Contains(line, "Ship$Rwy");
     const bool held = side == place.owner || side == "0" || place.owner == "0" || carrier_deck;
-    const bool near_front =
-        place.known && TDistance(form_, place.position, form_.FrontCenterPosition, "Y") == "Y";
+    const bool near_front = place.known && facts_.NearFront(place);
     const bool chosen =
         (!IsInactiveLine(line) && ((near_front && keep < 2) || keep == 0)) || carrier_deck;
     if (form_.StationaryDensityLevel < 99 && held && chosen) {
@@ -237,18 +331,16 @@ class StationaryChecker {
 
  private:
   Place PlaceOf(int l) const {
-    Place place;
-    if (l < 0 || l > form_.LastLocation) return place;
+    if (l < 0 || l > form_.LastLocation) return Place{-1, false, none_, none_, none_};
     const LocationEntry& location = std::as_const(form_.LocationTable)[l];
-    place.known = true;
-    place.name = location.LocationName;
-    place.owner = location.LocationArmy;
-    place.position = location.LocationPosition;
-    return place;
+    return Place{l, true, location.LocationName, location.LocationArmy, location.LocationPosition};
   }
 
   TMainForm& form_;
   const CheckContext context_;
+  PlaceFacts facts_;
+  PlaceSupport support_;
+  const std::string none_;
 };
 
 // Airfields whose radio station of their own side is switched off.

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
+#include "campaign_data/aircraft_classes.h"
 #include "mission_generation/base_directory.h"
 
 // The working texts and values of one run of the mission file builder. The section writers
@@ -20,6 +23,9 @@ struct MissionBuild {
   std::set<int> player_slots_flown;
   // Set once a flight has saved the whole roster; see SaveFlightRoster.
   bool roster_saved = false;
+
+  // The reference payload list, read at its first use (nothing inside when the file is missing).
+  std::optional<std::optional<std::vector<AllPayloadsLine>>> all_payloads;
 
   // Time and weather as the briefings quote them.
   std::string weather_sentence;

@@ -25,6 +25,7 @@
 #include "campaign_progression/column_routes.h"
 #include "campaign_progression/front_objects.h"
 #include "campaign_progression/ground_combat.h"
+#include "campaign_progression/route_sections.h"
 #include "campaign_progression/stationary_check.h"
 #include "campaign_progression/territory.h"
 #include "campaign_progression/territory_capture.h"
@@ -49,6 +50,7 @@
 #include "mission_results/pilot_roster.h"
 #include "platform/ascii.h"
 #include "platform/errors.h"
+#include "platform/file_read_cache.h"
 #include "platform/file_system.h"
 
 namespace {
@@ -330,6 +332,11 @@ void BetweenMissionCompiler(TMainForm& form) {
       form.AutoGeneration.Checked && form.DGENBoot.Checked && !form.CommandLineRun();
   if (career_generator_without_arguments || form.NewCampaignFlag == "Y") passes = 1;
 
+  // A file the run reads again unchanged (the reload before the passes and every pass read the
+  // same reference and campaign files) is read once, and a route file parsed once; both are
+  // forgotten when the run ends.
+  const FileReadScope read_once(form.FileReads);
+  const RouteFileScope route_files(form.ParsedRouteFiles);
   // Each pass is all or nothing together with the work before it (the grand-campaign check,
   // before the first) and after it (the ground war, or the rebuilds after the last).
   for (int pass = passes; pass >= 1; --pass) {

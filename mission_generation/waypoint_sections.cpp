@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/main_form.h"
+#include "campaign_data/aircraft_classes.h"
 #include "campaign_data/run_log.h"
 #include "campaign_data/text.h"
 #include "campaign_data/text_helpers.h"
@@ -146,8 +147,16 @@ void LinkEscort(TMainForm& form, SquadronRun& run) {
   }
 }
 
+// The squadron's payload category as PayloadType gives it, from the payload list of the run.
+std::string RunPayloadType(TMainForm& form, MissionBuild& build, int squadron) {
+  if (!build.all_payloads) build.all_payloads = ReadAllPayloads(form);
+  if (!*build.all_payloads) return "X";
+  const SquadronEntry& entry = form.SquadronTable[squadron];
+  return PayloadCategory(**build.all_payloads, entry.SquadronClass, entry.SquadronWeapons);
+}
+
 // Later flights of a bomber squadron follow its first flight.
-void FormBomberFlights(TMainForm& form, const SquadronRun& run) {
+void FormBomberFlights(TMainForm& form, MissionBuild& build, const SquadronRun& run) {
   const int i = run.squadron;
   SquadronEntry& squadron = form.SquadronTable[i];
   const int task = TaskCode(squadron);
@@ -157,7 +166,7 @@ void FormBomberFlights(TMainForm& form, const SquadronRun& run) {
   if (!formation_task || Trim(squadron.SquadronHalfWayLeg).empty()) return;
   if (!(role == "7" || role == "2" || role == "4")) return;
   if (role == "4") {
-    const std::string payload = PayloadType(form, i);
+    const std::string payload = RunPayloadType(form, build, i);
     if (payload != "R" && payload != "T" && payload != "B") return;
   }
   if (run.flight == 0) {
@@ -247,12 +256,12 @@ AltitudeSteps StepsOfRole(const std::string& role) {
   return {0, 0};
 }
 
-void FillLegAltitudes(TMainForm& form, SquadronRun& run) {
+void FillLegAltitudes(TMainForm& form, MissionBuild& build, SquadronRun& run) {
   const int i = run.squadron;
   SquadronEntry& squadron = form.SquadronTable[i];
   const AltitudeSteps steps = StepsOfRole(squadron.SquadronRole);
   const int cruise = AltitudeSet(form, i);
-  const std::string payload = PayloadType(form, i);
+  const std::string payload = RunPayloadType(form, build, i);
   const int task = TaskCode(squadron);
   const std::string& role = squadron.SquadronRole;
   run.alt1 = cruise + run.flight * steps.cruise;
@@ -406,7 +415,7 @@ void WriteWaypointSection(TMainForm& form, MissionBuild& build, SquadronRun& run
                                "\r\n";
   }
   LinkEscort(form, run);
-  FormBomberFlights(form, run);
+  FormBomberFlights(form, build, run);
   if (squadron.SquadronMoveKind > 0) {
     squadron.SquadronLandingLeg =
         "LANDING " + LocationPosition(form, squadron.SquadronTargetLocation);
@@ -418,7 +427,7 @@ void WriteWaypointSection(TMainForm& form, MissionBuild& build, SquadronRun& run
     squadron.SquadronJoinLeg.clear();
   }
   ScrambleAttack(form, build, run);
-  FillLegAltitudes(form, run);
+  FillLegAltitudes(form, build, run);
   AppendSection(form, build, run);
   AppendLandingLines(form, build, run);
 }

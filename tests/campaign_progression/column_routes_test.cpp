@@ -361,6 +361,23 @@ TEST(ColumnRoads, ADogfightMissionGetsNoColumns) {
   EXPECT_EQ(world.Column(0).ColumnInMission, "");
 }
 
+// The work list of route points is used again column after column: a short route read after a
+// longer, marked one carries none of its points or marks.
+TEST(ColumnRoads, AShortRouteReadAfterALongerOneKeepsNothingOfIt) {
+  RoutesWorld world;
+  TMainForm& form = *world.form;
+  world.AddColumn("Vehicles.USACarsColumnA", "1", "Bexley");  // six points, the fifth marked
+  const int trucks = world.AddColumn("Vehicles.JapanCarsColumnB", "2", "Bexley");
+  ColumnRoads(form);
+  for (int w = 0; w < kColumnRouteCapacity; ++w) {
+    EXPECT_EQ(form.RoutePointMark[w], "") << "work point " << w;
+  }
+  const ColumnEntry& column = world.Column(trucks);
+  EXPECT_EQ(column.ColumnLastRoutePoint, 2);
+  for (int w = 0; w < 3; ++w) EXPECT_THAT(column.ColumnRoute[w], Not(HasSubstr("-"))) << w;
+  for (int w = 3; w < kColumnRouteCapacity; ++w) EXPECT_EQ(column.ColumnRoute[w], "") << w;
+}
+
 TEST(ColumnRoads, ArmourStartingAtOnePlaceSpreadsOut) {
   RoutesWorld world;
   TMainForm& form = *world.form;
@@ -478,6 +495,7 @@ TEST(RouteFileCache, AnswersAsAFreshReadAlsoAfterTheFileChanges) {
     }
   };
   const std::string path = write("[Bexley to Carrow]");
+  const RouteFileScope operation(form.ParsedRouteFiles);
   const auto first = form.ParsedRouteFiles.Sections(form, path);
   const auto again = form.ParsedRouteFiles.Sections(form, path);
   EXPECT_EQ(first, again);
@@ -498,6 +516,38 @@ TEST(RouteFileCache, AnswersAsAFreshReadAlsoAfterTheFileChanges) {
   expect_as_fresh(*changed, path);
   EXPECT_EQ(changed->Sections()[1].to, "Dorne");
   EXPECT_TRUE(changed->To("Carrow").empty());
+}
+
+// Files are kept only while a scope is open: outside one every use reads the file, an inner
+// scope's end keeps what the outer one read, and the last scope's end forgets it.
+TEST(RouteFileCache, KeepsFilesOnlyWhileAnOperationRuns) {
+  RoutesWorld world;
+  TMainForm& form = *world.form;
+  RouteFileCache& cache = form.ParsedRouteFiles;
+  const std::string path = world.program_folder.Write(
+      "data/Scoped.rds", JoinLinesCrLf({"[Alden to Bexley]", "1.00 2.00 3.00"}));
+
+  const auto outside = cache.Sections(form, path);
+  EXPECT_NE(cache.Sections(form, path), outside);
+  std::shared_ptr<const RouteSections> kept;
+  {
+    const RouteFileScope operation(cache);
+    kept = cache.Sections(form, path);
+    EXPECT_NE(kept, outside);
+    {
+      const RouteFileScope step(cache);
+      EXPECT_EQ(cache.Sections(form, path), kept);
+    }
+    EXPECT_EQ(cache.Sections(form, path), kept);
+  }
+  const auto after = cache.Sections(form, path);
+  EXPECT_NE(after, kept);
+  ASSERT_EQ(after->Sections().size(), 1u);
+  EXPECT_EQ(after->Sections()[0].to, "Bexley");
+  {
+    const RouteFileScope next_operation(cache);
+    EXPECT_NE(cache.Sections(form, path), kept);
+  }
 }
 
 }  // namespace

@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "campaign_data/random_generator.h"
 #include "campaign_data/stationary_file.h"
+#include "campaign_data/text.h"
 #include "platform/errors.h"
 #include "tests/campaign_progression/riverland.h"
 
@@ -180,6 +182,81 @@ TEST(StationaryCheck, AnObjectWithoutAPlaceIsSwitchedOffAndTheFileMustExist) {
   std::filesystem::remove(world.campaign.Path() + "stationary.tavrek");
   EXPECT_THROW(StationaryCheck(form), ProgramError);
   EXPECT_THAT(form.ErrorText, HasSubstr("] No stationary.tavrek file found.\r\n"));
+}
+
+// Many objects share a place, and what the check finds out about a place is kept for the next
+// object there: every object of a shared file comes out as it does checked alone. Density 1
+// makes the draw keep every object near the front, so nothing depends on the draws.
+TEST(StationaryCheck, ObjectsSharingPlacesComeOutAsEachCheckedAlone) {
+  const std::vector<std::string> positions = {"10100.00 50000.00", "8100.00 52000.00",
+                                              "9100.00 48000.00",  "30100.00 50000.00",
+                                              "30000.00 45100.00", "10000.00 72100.00"};
+  const std::vector<std::string> kinds = {"vehicles.stationary.Stationary$DiamondT_US",
+                                          "ships.Ship$Tramp", "vehicles.artillery.Artillery$Flak"};
+  std::vector<std::string> objects;
+  for (const std::string& position : positions) {
+    for (const char* side : {"1", "2", "0"}) {
+      for (const std::string& kind : kinds) {
+        objects.push_back("X " + IntToStr(objects.size()) + "_Static " + kind + " " + side + " " +
+                          position + " 0.0 0.0");
+      }
+    }
+  }
+  const auto check = [](const std::vector<std::string>& lines) {
+    auto world = std::make_unique<CheckWorld>(lines);
+    TMainForm& form = *world->form;
+    form.StationaryDensityLevel = 1;
+    form.ActionRadius.Text = "12 Kilometers";
+    world->AddColumn("Vehicles.USACarsColumnA", "1", "Alden");
+    world->AddColumn("Ships.Tramp", "2", "Bexley_Harbor");
+    world->AddColumn("Ships.Destroyer", "1", "Bexley_Harbor");
+    world->Base(0, "VMR_2530", "1", "Alden_Airfield", "C_47", "um", "3");
+    world->Base(1, "VMF_3110", "2", "Bexley", "F4U1C", "um", "3");
+    StationaryCheck(form);
+    return world;
+  };
+  const auto together = check(objects);
+  int switched_on = 0;
+  int placed = 0;
+  for (size_t n = 0; n < objects.size(); ++n) {
+    const auto alone = check({objects[n]});
+    const StationaryEntry& shared = together->Object(static_cast<int>(n));
+    SCOPED_TRACE(objects[n]);
+    EXPECT_EQ(shared.StationaryLine.substr(2), alone->Object(0).StationaryLine.substr(2));
+    EXPECT_EQ(shared.StationaryLine.substr(0, 2), alone->Object(0).StationaryLine.substr(0, 2));
+    EXPECT_EQ(shared.StationaryMissionLine.empty(), alone->Object(0).StationaryMissionLine.empty());
+    switched_on += shared.StationaryLine.substr(0, 2) == "  " ? 1 : 0;
+    placed += shared.StationaryMissionLine.empty() ? 0 : 1;
+  }
+  // Both outcomes occur, so the comparison means something.
+  EXPECT_GT(switched_on, 0);
+  EXPECT_LT(switched_on, static_cast<int>(objects.size()));
+  EXPECT_GT(placed, 0);
+  EXPECT_LT(placed, static_cast<int>(objects.size()));
+}
+
+// Columns are asked first, then ships in the harbour for a transport's objects, and transport
+// squadrons last: a squadron whose flight size is no number stops the check only at an object
+// that nothing else supports, also after an object at the same place that something did.
+TEST(StationaryCheck, TransportSquadronsAreAskedOnlyWhenNothingElseSupportsTheObject) {
+  const std::string transport = "X 0_Static ships.Ship$Tramp 2 30100.00 50000.00 0.0 0.0 0 1 10.0";
+  const std::string gun =
+      "X 1_Static vehicles.artillery.Artillery$Flak 2 30100.00 50000.00 0.0 0.0";
+  for (const bool with_gun : {false, true}) {
+    CheckWorld world(with_gun ? std::vector<std::string>{transport, gun}
+                              : std::vector<std::string>{transport});
+    TMainForm& form = *world.form;
+    world.AddColumn("Ships.Destroyer", "2", "Bexley_Harbor");
+    world.Base(0, "VMR_2530", "2", "Bexley", "C_47", "um", "3");
+    form.SquadronTable[0].PlanesFlight = "eight";
+    SCOPED_TRACE(with_gun ? "with the gun" : "the transport alone");
+    if (with_gun) {
+      EXPECT_THROW(StationaryCheck(form), ConversionError);
+    } else {
+      StationaryCheck(form);
+      EXPECT_EQ(world.Object(0).StationaryLine.substr(0, 2), "  ");
+    }
+  }
 }
 
 TEST(StationaryCheck, AMapWithoutFrontCentreEndsTheCampaign) {
