@@ -4,6 +4,7 @@
 #include <string>
 
 #include "campaign_progression/route_sections.h"
+#include "campaign_progression/territory_places.h"
 
 // Territory, front and ground-war state and the news it writes.
 struct CampaignProgressionState {
@@ -25,4 +26,6 @@ struct CampaignProgressionState {
   std::string TimeTableCapture;     // "Y" when a timetable capture applied in this run
   // The map's route files as last read, for the front guns and the column routing.
   RouteFileCache ParsedRouteFiles;
+  // The map's places as the owner rules last sorted them.
+  TerritoryPlaces OwnerRulePlaces;
 };
