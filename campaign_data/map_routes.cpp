@@ -2,15 +2,15 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
+#include <memory>
 #include <optional>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
 #include "app/main_form.h"
 #include "campaign_data/file_read_report.h"
+#include "campaign_data/flat_name_map.h"
 #include "campaign_data/geometry.h"
 #include "campaign_data/nearest_location.h"
 #include "campaign_data/reference_tables.h"
@@ -137,15 +137,12 @@ class LocationBuild {
                             std::string(lines()[i]) + "\" names no route; the section is skipped.");
       }
     }
-    index_by_name_.reserve(index_by_name_.size() + 2 * headers_.size());
+    index_by_name_.Reserve(index_by_name_.size() + 2 * headers_.size());
     ReadRouteStarts(kind.network);
     ReadRouteEnds(kind.network);
   }
 
-  int Find(std::string_view name) const {
-    const auto found = index_by_name_.find(name);
-    return found == index_by_name_.end() ? -1 : found->second;
-  }
+  int Find(std::string_view name) const { return index_by_name_.Find(name); }
 
  private:
   void ReadRouteStarts(Network network) {
@@ -230,7 +227,7 @@ class LocationBuild {
     location.LocationName = name;
     location.LocationPosition = position;
     location.LocationOffMap.clear();
-    index_by_name_.emplace(name, index);
+    index_by_name_.Insert(name, index);
     return index;
   }
 
@@ -255,16 +252,11 @@ class LocationBuild {
     form_.FrontCenterIndex = index;
   }
 
-  struct NameHash {
-    using is_transparent = void;
-    size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
-  };
-
   TMainForm& form_;
   const bool full_;
   const MapAxisRule axis_;
   // Keys are views of the names in the route files, which files_read_ keeps.
-  std::unordered_map<std::string_view, int, NameHash, std::equal_to<>> index_by_name_;
+  FlatNameMap index_by_name_;
   bool capacity_reported_ = false;
   std::string path_;
   std::shared_ptr<const TextLines> file_ = std::make_shared<const TextLines>();
