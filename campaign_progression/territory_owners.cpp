@@ -155,8 +155,12 @@ void DeriveOwners(TMainForm& form) {
   places.Refresh(std::as_const(form.LocationTable), form.LastLocation);
   // The places that judge the surroundings, switched on while they have an owner.
   NearestOwnedPlace& owned = places.Judges();
-  owned.SwitchAll(
-      [&form](int index) { return std::as_const(form.LocationTable)[index].LocationArmy != "0"; });
+  // The owners read in table order: the tree asks for them in its own order, all over the table.
+  std::vector<bool> held(static_cast<size_t>(form.LastLocation + 1));
+  for (int i = 0; i <= form.LastLocation; ++i) {
+    held[static_cast<size_t>(i)] = std::as_const(form.LocationTable)[i].LocationArmy != "0";
+  }
+  owned.SwitchAll([&held](int index) { return held[static_cast<size_t>(index)]; });
   if (places.AnyTakesOwner()) {
     for (const int i : places.Unreadable()) {
       ErrorLog(form, "Failed Target X/Y Coordinates for " +
