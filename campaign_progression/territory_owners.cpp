@@ -156,11 +156,11 @@ void DeriveOwners(TMainForm& form) {
   // The places that judge the surroundings, switched on while they have an owner.
   NearestOwnedPlace& owned = places.Judges();
   // The owners read in table order: the tree asks for them in its own order, all over the table.
-  std::vector<bool> held(static_cast<size_t>(form.LastLocation + 1));
+  std::vector<unsigned char> held(static_cast<size_t>(form.LastLocation + 1));
   for (int i = 0; i <= form.LastLocation; ++i) {
     held[static_cast<size_t>(i)] = std::as_const(form.LocationTable)[i].LocationArmy != "0";
   }
-  owned.SwitchAll([&held](int index) { return held[static_cast<size_t>(index)]; });
+  owned.SwitchAll([&held](int index) { return held[static_cast<size_t>(index)] != 0; });
   if (places.AnyTakesOwner()) {
     for (const int i : places.Unreadable()) {
       ErrorLog(form, "Failed Target X/Y Coordinates for " +
