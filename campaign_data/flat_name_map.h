@@ -19,10 +19,14 @@ class FlatNameMap {
     if (2 * count > slots_.size()) Rehash(SlotCountFor(count));
   }
 
+  // The hash `name` is filed under, for the calls below that take one: a caller that knows its
+  // names ahead hashes them once and asks for their slots early.
+  static size_t HashOf(std::string_view name) { return std::hash<std::string_view>{}(name); }
+
   // The number given to `name`, -1 when it has none.
-  int Find(std::string_view name) const {
+  int Find(std::string_view name) const { return Find(name, HashOf(name)); }
+  int Find(std::string_view name, size_t hash) const {
     if (slots_.empty()) return -1;
-    const size_t hash = Hash(name);
     const std::uint32_t tag = Tag(hash);
     for (size_t at = hash & mask_;; at = (at + 1) & mask_) {
       const Slot& slot = slots_[at];
@@ -34,10 +38,17 @@ class FlatNameMap {
   }
 
   // Gives `name`, which has no number yet, the number `value`.
-  void Insert(std::string_view name, int value) {
+  void Insert(std::string_view name, int value) { Insert(name, value, HashOf(name)); }
+  void Insert(std::string_view name, int value, size_t hash) {
     if (2 * (entries_.size() + 1) > slots_.size()) Rehash(SlotCountFor(entries_.size() + 1));
     entries_.emplace_back(name, value);
-    Place(Hash(name), static_cast<std::uint32_t>(entries_.size()));
+    Place(hash, static_cast<std::uint32_t>(entries_.size()));
+  }
+
+  // Starts loading the first slot a look-up of this hash reads, so that a Find a little later
+  // need not wait for memory.
+  void Prefetch(size_t hash) const {
+    if (!slots_.empty()) __builtin_prefetch(&slots_[hash & mask_]);
   }
 
   size_t size() const { return entries_.size(); }
@@ -48,7 +59,6 @@ class FlatNameMap {
     std::uint32_t entry = 0;  // 1 + index into entries_, 0 for a free slot
   };
 
-  static size_t Hash(std::string_view name) { return std::hash<std::string_view>{}(name); }
   // The bits of the hash the slot index does not use for small tables.
   static std::uint32_t Tag(size_t hash) {
     return static_cast<std::uint32_t>(static_cast<std::uint64_t>(hash) >> 32);
@@ -70,7 +80,7 @@ class FlatNameMap {
     slots_.assign(slot_count, Slot{});
     mask_ = slot_count - 1;
     for (size_t e = 0; e < entries_.size(); ++e) {
-      Place(Hash(entries_[e].first), static_cast<std::uint32_t>(e + 1));
+      Place(HashOf(entries_[e].first), static_cast<std::uint32_t>(e + 1));
     }
   }
 

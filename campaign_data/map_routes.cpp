@@ -128,10 +128,14 @@ class LocationBuild {
     files_read_.push_back(file_);
     headers_.clear();
     ends_.clear();
+    hashes_.clear();
     for (int i = 0; i < static_cast<int>(lines().size()); ++i) {
       if (!IsHeader(lines()[static_cast<size_t>(i)])) continue;
       headers_.push_back(i);
       ends_.push_back(RouteEnds(lines()[i]));
+      hashes_.push_back(ends_.back() ? NameHashes{FlatNameMap::HashOf(ends_.back()->first),
+                                                  FlatNameMap::HashOf(ends_.back()->second)}
+                                     : NameHashes{});
       if (!ends_.back()) {
         ErrorLog(form_, "Route file " + path + ", line " + IntToStr(i + 1) + ": \"" +
                             std::string(lines()[i]) + "\" names no route; the section is skipped.");
@@ -149,14 +153,18 @@ class LocationBuild {
     long long extreme = axis_.axis_at_least ? kFarAway : -kFarAway;
     for (size_t h = 0; h < headers_.size(); ++h) {
       const int header = headers_[h];
+      if (h + kLookAhead < headers_.size()) {
+        index_by_name_.Prefetch(hashes_[h + kLookAhead].start);
+      }
       const auto& ends = ends_[h];
-      if (!ends || Find(ends->first) >= 0) continue;
+      const size_t hash = hashes_[h].start;
+      if (!ends || index_by_name_.Find(ends->first, hash) >= 0) continue;
       const std::string_view name = ends->first;
       // A bridge stands at the third waypoint of the route leaving it.
       const int source = header + (ContainsBridge(name) ? 3 : 1);
       ReadWaypointPosition(lines().LineOrEmpty(static_cast<size_t>(source)), position_);
       const std::string& position = RequireWaypoint(position_, source, name);
-      const int index = Append(name, position);
+      const int index = Append(name, hash, position);
       if (index < 0 || !full_ || !axis_.known) continue;
       const long long coordinate = AxisCoordinate(position, source);
       if (name == form_.FrontCenterName) SetFrontCenter(index, position, coordinate);
@@ -172,8 +180,12 @@ class LocationBuild {
     long long extreme = axis_.axis_at_least ? -kFarAway : kFarAway;
     for (size_t h = 0; h < headers_.size(); ++h) {
       const int header = headers_[h];
+      if (h + kLookAhead < headers_.size()) {
+        index_by_name_.Prefetch(hashes_[h + kLookAhead].destination);
+      }
       const auto& ends = ends_[h];
       if (!ends) continue;
+      const size_t hash = hashes_[h].destination;
       const std::string_view name = ends->second;
       const int section_end =
           h + 1 < headers_.size() ? headers_[h + 1] : static_cast<int>(lines().size());
@@ -182,9 +194,9 @@ class LocationBuild {
       ReadWaypointPosition(last > header ? lines()[static_cast<size_t>(last)] : std::string_view(),
                            position_);
       const std::string& position = RequireWaypoint(position_, std::max(last, header + 1), name);
-      int index = Find(name);
+      int index = index_by_name_.Find(name, hash);
       const bool appended = index < 0;
-      if (appended) index = Append(name, position);
+      if (appended) index = Append(name, hash, position);
       if (index < 0 || !full_ || !axis_.known) continue;
       const long long coordinate = AxisCoordinate(position, last);
       if (appended && form_.FrontCenterIndex == -1 && name == form_.FrontCenterName) {
@@ -212,7 +224,7 @@ class LocationBuild {
 
   const TextLines& lines() const { return *file_; }
 
-  int Append(std::string_view name, const std::string& position) {
+  int Append(std::string_view name, size_t hash, const std::string& position) {
     if (form_.LastLocation + 1 >= kLocationCapacity) {
       if (!capacity_reported_) {
         ErrorLog(form_, "The map " + form_.MapName + " has more than " +
@@ -227,7 +239,7 @@ class LocationBuild {
     location.LocationName = name;
     location.LocationPosition = position;
     location.LocationOffMap.clear();
-    index_by_name_.Insert(name, index);
+    index_by_name_.Insert(name, index, hash);
     return index;
   }
 
@@ -264,6 +276,14 @@ class LocationBuild {
   std::string position_;                            // the waypoint being read, its storage reused
   std::vector<int> headers_;                        // line numbers of the section headers
   std::vector<std::optional<RouteEndNames>> ends_;  // per header, views into file_
+  // Per header, the hashes of its two names: the look-ups ask for the slots of the names a
+  // few sections ahead, whose slots lie anywhere in a table too large for the caches.
+  struct NameHashes {
+    size_t start = 0;
+    size_t destination = 0;
+  };
+  static constexpr size_t kLookAhead = 8;
+  std::vector<NameHashes> hashes_;
 };
 
 // Patrol areas of the ".prd" file: area 0 belongs to army "1", area 1 to army "2".
