@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "app/main_form.h"
 #include "campaign_data/damaged_files.h"
@@ -121,7 +122,7 @@ void LoadPayloads(TMainForm& form) {
   for (const std::string_view line : file.lines()) {
     const std::string_view name = Columns(line, 1, 29);
     for (int i = 0; i <= form.LastAircraftClass; ++i) {
-      if (form.AircraftClassTable[i].ClassName == name) {
+      if (std::as_const(form.AircraftClassTable)[i].ClassName == name) {
         ReadPayloadLine(line, form.AircraftClassTable[i]);
       }
     }

@@ -417,11 +417,11 @@ void PatrolRadiusCheck(TMainForm& form) {
 }
 
 void EnemyAirfieldCheck(TMainForm& form) {
-  const std::string& player_army = form.SquadronTable[0].SquadronArmy;
+  const std::string& player_army = std::as_const(form.SquadronTable)[0].SquadronArmy;
   bool found = false;
   int nearest_km = 99999999;
   for (int j = 0; j <= form.LastLocation; ++j) {
-    const LocationEntry& location = form.LocationTable[j];
+    const LocationEntry& location = std::as_const(form.LocationTable)[j];
     if (!Contains(location.LocationName, "Airstrip") &&
         !Contains(location.LocationName, "Airfield")) {
       continue;
