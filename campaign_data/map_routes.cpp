@@ -39,7 +39,7 @@ constexpr std::array<RouteFileKind, 3> kRouteFiles{{
 }};
 
 bool IsHeader(std::string_view line) {
-  return Contains(line, "[");
+  return line.find('[') != std::string_view::npos;
 }
 
 // The two locations a route joins, as views into its header line.
