@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "app/main_form.h"
 #include "campaign_data/damaged_files.h"
@@ -119,12 +120,17 @@ void LoadPayloads(TMainForm& form) {
     file.report.Add(std::string(kTypesFromDamagedClasses));
   }
   form.PayloadFileRead = LoadedFile{path, std::move(file.report)};
+  // Every line applies to each type of its name. A loadout leaves the names as they are, so
+  // the list views them for the whole read.
+  std::vector<std::string_view> names;
+  names.reserve(static_cast<size_t>(form.LastAircraftClass + 1));
+  for (int i = 0; i <= form.LastAircraftClass; ++i) {
+    names.push_back(std::as_const(form.AircraftClassTable)[i].ClassName);
+  }
   for (const std::string_view line : file.lines()) {
     const std::string_view name = Columns(line, 1, 29);
-    for (int i = 0; i <= form.LastAircraftClass; ++i) {
-      if (std::as_const(form.AircraftClassTable)[i].ClassName == name) {
-        ReadPayloadLine(line, form.AircraftClassTable[i]);
-      }
+    for (size_t i = 0; i < names.size(); ++i) {
+      if (names[i] == name) ReadPayloadLine(line, form.AircraftClassTable[static_cast<int>(i)]);
     }
   }
 }
