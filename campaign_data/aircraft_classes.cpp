@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "app/main_form.h"
 #include "campaign_data/damaged_files.h"
@@ -18,8 +22,18 @@ namespace {
 constexpr std::string_view kTypesFromDamagedClasses =
     "its aircraft types come from a class.tavrek that was not read whole";
 
-std::string OrDefault(std::string value, const std::string& fallback) {
-  return value.empty() ? fallback : value;
+// Columns column..column+count-1 of a fixed-width line (the first column is 1), trimmed;
+// nothing for a line that ends before them.
+std::string_view Columns(std::string_view line, int column, int count) {
+  if (static_cast<size_t>(column) > line.size()) return {};
+  return TrimView(line.substr(static_cast<size_t>(column - 1), static_cast<size_t>(count)));
+}
+
+// The field set to the columns' text, or to `fallback` when they are blank.
+void SetField(std::string& field, std::string_view line, int column, int count,
+              std::string_view fallback = {}) {
+  const std::string_view value = Columns(line, column, count);
+  field.assign(value.empty() ? fallback : value);
 }
 
 // The text in exactly `width` columns: cut, or padded with blanks.
@@ -30,21 +44,21 @@ std::string Fit(const std::string& text, int width) {
 }
 
 void ReadClassLine(std::string_view line, AircraftClassEntry& entry) {
-  entry.ClassName = Trim(Copy(line, 1, 24));
-  entry.ClassDescription = Trim(Copy(line, 25, 23));
-  entry.ClassCountry = Trim(Copy(line, 48, 2));
-  entry.ClassArmy = Trim(Copy(line, 51, 1));
-  entry.ClassFamily = Trim(Copy(line, 53, 1));
-  entry.ClassFlyable = Trim(Copy(line, 55, 1));
-  entry.ClassServiceStart = Trim(Copy(line, 57, 6));
-  entry.ClassServiceEnd = Trim(Copy(line, 64, 6));
-  entry.ClassUpgrade = OrDefault(Trim(Copy(line, 71, 25)), "none");
-  entry.ClassGameName = Trim(Copy(line, 96, 20));
-  entry.ClassDowngrade = OrDefault(Trim(Copy(line, 116, 25)), "none");
-  entry.ClassTransitAlt = OrDefault(Trim(Copy(line, 141, 12)), "Default");
-  entry.ClassCruiseSpeed = OrDefault(Trim(Copy(line, 153, 12)), "Default");
-  entry.ClassRange = OrDefault(Trim(Copy(line, 165, 12)), "Default");
-  entry.ClassIngressSpeed = OrDefault(Trim(Copy(line, 177, 12)), entry.ClassCruiseSpeed);
+  SetField(entry.ClassName, line, 1, 24);
+  SetField(entry.ClassDescription, line, 25, 23);
+  SetField(entry.ClassCountry, line, 48, 2);
+  SetField(entry.ClassArmy, line, 51, 1);
+  SetField(entry.ClassFamily, line, 53, 1);
+  SetField(entry.ClassFlyable, line, 55, 1);
+  SetField(entry.ClassServiceStart, line, 57, 6);
+  SetField(entry.ClassServiceEnd, line, 64, 6);
+  SetField(entry.ClassUpgrade, line, 71, 25, "none");
+  SetField(entry.ClassGameName, line, 96, 20);
+  SetField(entry.ClassDowngrade, line, 116, 25, "none");
+  SetField(entry.ClassTransitAlt, line, 141, 12, "Default");
+  SetField(entry.ClassCruiseSpeed, line, 153, 12, "Default");
+  SetField(entry.ClassRange, line, 165, 12, "Default");
+  SetField(entry.ClassIngressSpeed, line, 177, 12, entry.ClassCruiseSpeed);
 }
 
 // Columns 1-24 and 25-47, as they are read. A description that fits in 22 columns leaves
@@ -75,12 +89,12 @@ void SetDefaultPayloads(AircraftClassEntry& entry) {
 }
 
 void ReadPayloadLine(std::string_view line, AircraftClassEntry& entry) {
-  entry.Payload2 = OrDefault(Trim(Copy(line, 30, 20)), "default");
-  entry.Payload3 = OrDefault(Trim(Copy(line, 50, 20)), "default");
-  entry.Payload4 = OrDefault(Trim(Copy(line, 70, 20)), "default");
-  entry.Payload5 = OrDefault(Trim(Copy(line, 90, 20)), "none");
-  entry.Payload6 = OrDefault(Trim(Copy(line, 110, 20)), "none");
-  entry.PayloadDefault = OrDefault(Trim(Copy(line, 130, 20)), "default");
+  SetField(entry.Payload2, line, 30, 20, "default");
+  SetField(entry.Payload3, line, 50, 20, "default");
+  SetField(entry.Payload4, line, 70, 20, "default");
+  SetField(entry.Payload5, line, 90, 20, "none");
+  SetField(entry.Payload6, line, 110, 20, "none");
+  SetField(entry.PayloadDefault, line, 130, 20, "default");
 }
 
 std::string PayloadLine(const AircraftClassEntry& entry) {
@@ -106,12 +120,17 @@ void LoadPayloads(TMainForm& form) {
     file.report.Add(std::string(kTypesFromDamagedClasses));
   }
   form.PayloadFileRead = LoadedFile{path, std::move(file.report)};
+  // Every line applies to each type of its name. A loadout leaves the names as they are, so
+  // the list views them for the whole read.
+  std::vector<std::string_view> names;
+  names.reserve(static_cast<size_t>(form.LastAircraftClass + 1));
+  for (int i = 0; i <= form.LastAircraftClass; ++i) {
+    names.push_back(std::as_const(form.AircraftClassTable)[i].ClassName);
+  }
   for (const std::string_view line : file.lines()) {
-    const std::string name = Trim(Copy(line, 1, 29));
-    for (int i = 0; i <= form.LastAircraftClass; ++i) {
-      if (form.AircraftClassTable[i].ClassName == name) {
-        ReadPayloadLine(line, form.AircraftClassTable[i]);
-      }
+    const std::string_view name = Columns(line, 1, 29);
+    for (size_t i = 0; i < names.size(); ++i) {
+      if (names[i] == name) ReadPayloadLine(line, form.AircraftClassTable[static_cast<int>(i)]);
     }
   }
 }

@@ -21,8 +21,8 @@ constexpr std::string_view kBadCoordinates = "Warning: bad coordinates.";
 // A position text split at its first blank; only the first 40 characters of y are looked at,
 // which keeps trailing fields of a waypoint line out.
 struct PositionTexts {
-  std::string x;
-  std::string y;
+  std::string_view x;  // views into the position text
+  std::string_view y;
 };
 
 PositionTexts SplitPosition(std::string_view position) {
@@ -30,7 +30,7 @@ PositionTexts SplitPosition(std::string_view position) {
   if (blank == std::string_view::npos) {
     throw ConversionError("'" + std::string(position) + "' is not a valid map position");
   }
-  return {Trim(position.substr(0, blank)), Trim(position.substr(blank + 1, 40))};
+  return {TrimView(position.substr(0, blank)), TrimView(position.substr(blank + 1, 40))};
 }
 
 bool HasTwoNumbers(std::string_view position) {
@@ -116,12 +116,12 @@ std::string BandedColumn(int col) {
 }  // namespace
 
 long long ReadWholeMetreNumber(std::string_view number) {
-  const std::string text = Trim(number);
+  const std::string_view text = TrimView(number);
   const size_t point = text.find('.');
-  if (point == std::string::npos) {
-    throw ConversionError("'" + text + "' is not a valid map coordinate");
+  if (point == std::string_view::npos) {
+    throw ConversionError("'" + std::string(text) + "' is not a valid map coordinate");
   }
-  return StrToInt(std::string_view(text).substr(0, point));
+  return StrToInt(text.substr(0, point));
 }
 
 WholeMetrePoint ReadWholeMetres(std::string_view position) {

@@ -2,15 +2,15 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
+#include <memory>
 #include <optional>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
 #include "app/main_form.h"
 #include "campaign_data/file_read_report.h"
+#include "campaign_data/flat_name_map.h"
 #include "campaign_data/geometry.h"
 #include "campaign_data/nearest_location.h"
 #include "campaign_data/reference_tables.h"
@@ -39,7 +39,7 @@ constexpr std::array<RouteFileKind, 3> kRouteFiles{{
 }};
 
 bool IsHeader(std::string_view line) {
-  return Contains(line, "[");
+  return line.find('[') != std::string_view::npos;
 }
 
 // The two locations a route joins, as views into its header line.
@@ -128,38 +128,43 @@ class LocationBuild {
     files_read_.push_back(file_);
     headers_.clear();
     ends_.clear();
+    hashes_.clear();
     for (int i = 0; i < static_cast<int>(lines().size()); ++i) {
       if (!IsHeader(lines()[static_cast<size_t>(i)])) continue;
       headers_.push_back(i);
       ends_.push_back(RouteEnds(lines()[i]));
+      hashes_.push_back(ends_.back() ? NameHashes{FlatNameMap::HashOf(ends_.back()->first),
+                                                  FlatNameMap::HashOf(ends_.back()->second)}
+                                     : NameHashes{});
       if (!ends_.back()) {
         ErrorLog(form_, "Route file " + path + ", line " + IntToStr(i + 1) + ": \"" +
                             std::string(lines()[i]) + "\" names no route; the section is skipped.");
       }
     }
-    index_by_name_.reserve(index_by_name_.size() + 2 * headers_.size());
+    index_by_name_.Reserve(index_by_name_.size() + 2 * headers_.size());
     ReadRouteStarts(kind.network);
     ReadRouteEnds(kind.network);
   }
 
-  int Find(std::string_view name) const {
-    const auto found = index_by_name_.find(name);
-    return found == index_by_name_.end() ? -1 : found->second;
-  }
+  int Find(std::string_view name) const { return index_by_name_.Find(name); }
 
  private:
   void ReadRouteStarts(Network network) {
     long long extreme = axis_.axis_at_least ? kFarAway : -kFarAway;
     for (size_t h = 0; h < headers_.size(); ++h) {
       const int header = headers_[h];
+      if (h + kLookAhead < headers_.size()) {
+        index_by_name_.Prefetch(hashes_[h + kLookAhead].start);
+      }
       const auto& ends = ends_[h];
-      if (!ends || Find(ends->first) >= 0) continue;
+      const size_t hash = hashes_[h].start;
+      if (!ends || index_by_name_.Find(ends->first, hash) >= 0) continue;
       const std::string_view name = ends->first;
       // A bridge stands at the third waypoint of the route leaving it.
       const int source = header + (ContainsBridge(name) ? 3 : 1);
       ReadWaypointPosition(lines().LineOrEmpty(static_cast<size_t>(source)), position_);
       const std::string& position = RequireWaypoint(position_, source, name);
-      const int index = Append(name, position);
+      const int index = Append(name, hash, position);
       if (index < 0 || !full_ || !axis_.known) continue;
       const long long coordinate = AxisCoordinate(position, source);
       if (name == form_.FrontCenterName) SetFrontCenter(index, position, coordinate);
@@ -175,8 +180,12 @@ class LocationBuild {
     long long extreme = axis_.axis_at_least ? -kFarAway : kFarAway;
     for (size_t h = 0; h < headers_.size(); ++h) {
       const int header = headers_[h];
+      if (h + kLookAhead < headers_.size()) {
+        index_by_name_.Prefetch(hashes_[h + kLookAhead].destination);
+      }
       const auto& ends = ends_[h];
       if (!ends) continue;
+      const size_t hash = hashes_[h].destination;
       const std::string_view name = ends->second;
       const int section_end =
           h + 1 < headers_.size() ? headers_[h + 1] : static_cast<int>(lines().size());
@@ -185,9 +194,9 @@ class LocationBuild {
       ReadWaypointPosition(last > header ? lines()[static_cast<size_t>(last)] : std::string_view(),
                            position_);
       const std::string& position = RequireWaypoint(position_, std::max(last, header + 1), name);
-      int index = Find(name);
+      int index = index_by_name_.Find(name, hash);
       const bool appended = index < 0;
-      if (appended) index = Append(name, position);
+      if (appended) index = Append(name, hash, position);
       if (index < 0 || !full_ || !axis_.known) continue;
       const long long coordinate = AxisCoordinate(position, last);
       if (appended && form_.FrontCenterIndex == -1 && name == form_.FrontCenterName) {
@@ -215,7 +224,7 @@ class LocationBuild {
 
   const TextLines& lines() const { return *file_; }
 
-  int Append(std::string_view name, const std::string& position) {
+  int Append(std::string_view name, size_t hash, const std::string& position) {
     if (form_.LastLocation + 1 >= kLocationCapacity) {
       if (!capacity_reported_) {
         ErrorLog(form_, "The map " + form_.MapName + " has more than " +
@@ -230,7 +239,7 @@ class LocationBuild {
     location.LocationName = name;
     location.LocationPosition = position;
     location.LocationOffMap.clear();
-    index_by_name_.emplace(name, index);
+    index_by_name_.Insert(name, index, hash);
     return index;
   }
 
@@ -255,16 +264,11 @@ class LocationBuild {
     form_.FrontCenterIndex = index;
   }
 
-  struct NameHash {
-    using is_transparent = void;
-    size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
-  };
-
   TMainForm& form_;
   const bool full_;
   const MapAxisRule axis_;
   // Keys are views of the names in the route files, which files_read_ keeps.
-  std::unordered_map<std::string_view, int, NameHash, std::equal_to<>> index_by_name_;
+  FlatNameMap index_by_name_;
   bool capacity_reported_ = false;
   std::string path_;
   std::shared_ptr<const TextLines> file_ = std::make_shared<const TextLines>();
@@ -272,6 +276,14 @@ class LocationBuild {
   std::string position_;                            // the waypoint being read, its storage reused
   std::vector<int> headers_;                        // line numbers of the section headers
   std::vector<std::optional<RouteEndNames>> ends_;  // per header, views into file_
+  // Per header, the hashes of its two names: the look-ups ask for the slots of the names a
+  // few sections ahead, whose slots lie anywhere in a table too large for the caches.
+  struct NameHashes {
+    size_t start = 0;
+    size_t destination = 0;
+  };
+  static constexpr size_t kLookAhead = 8;
+  std::vector<NameHashes> hashes_;
 };
 
 // Patrol areas of the ".prd" file: area 0 belongs to army "1", area 1 to army "2".
@@ -405,11 +417,11 @@ void PatrolRadiusCheck(TMainForm& form) {
 }
 
 void EnemyAirfieldCheck(TMainForm& form) {
-  const std::string& player_army = form.SquadronTable[0].SquadronArmy;
+  const std::string& player_army = std::as_const(form.SquadronTable)[0].SquadronArmy;
   bool found = false;
   int nearest_km = 99999999;
   for (int j = 0; j <= form.LastLocation; ++j) {
-    const LocationEntry& location = form.LocationTable[j];
+    const LocationEntry& location = std::as_const(form.LocationTable)[j];
     if (!Contains(location.LocationName, "Airstrip") &&
         !Contains(location.LocationName, "Airfield")) {
       continue;

@@ -74,7 +74,7 @@ int ReadMessageFile(TMainForm& form, const std::string& path,
   int stored = 0;
   size_t next = 0;
   while (next < lines.size()) {
-    std::string text = Trim(lines[next++]);
+    std::string_view text = TrimView(lines[next++]);
     bool file_ended = false;
     for (int header = 0; header < kMessageSectionCount; ++header) {
       if (text != kSectionHeaders[header]) continue;
@@ -84,13 +84,13 @@ int ReadMessageFile(TMainForm& form, const std::string& path,
         file_ended = true;
         break;
       }
-      text = Trim(lines[next++]);
+      text = TrimView(lines[next++]);
     }
     if (file_ended) break;
     if (section < 0 || line_number >= kMessageLinesPerSection) {
       if (!text.empty()) ++ignored;
     } else {
-      for (MessageTexts* table : tables) (*table)[section][line_number] = text;
+      for (MessageTexts* table : tables) (*table)[section][line_number].assign(text);
       if (!text.empty()) ++stored;
     }
     ++line_number;

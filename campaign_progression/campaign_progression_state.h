@@ -4,6 +4,7 @@
 #include <string>
 
 #include "campaign_progression/route_sections.h"
+#include "campaign_progression/territory_places.h"
 
 // Territory, front and ground-war state and the news it writes.
 struct CampaignProgressionState {
@@ -26,4 +27,6 @@ struct CampaignProgressionState {
   // The map's route files read in the current operation (RouteFileScope), for the front guns
   // and the column routing.
   RouteFileCache ParsedRouteFiles;
+  // The map's places as the owner rules last sorted them.
+  TerritoryPlaces OwnerRulePlaces;
 };

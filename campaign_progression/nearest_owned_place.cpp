@@ -37,6 +37,12 @@ void NearestOwnedPlace::Build() {
   CountOn(0, static_cast<int>(places_.size()));
 }
 
+void NearestOwnedPlace::Clear() {
+  places_.clear();
+  on_below_.clear();
+  position_of_.clear();
+}
+
 void NearestOwnedPlace::BuildRange(int begin, int end, int depth) {
   if (end - begin <= 1) return;
   const int middle = Middle(begin, end);

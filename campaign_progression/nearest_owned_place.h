@@ -12,6 +12,14 @@ class NearestOwnedPlace {
   // Places are added before Build; `index` identifies a place (its location index).
   void Add(long long x, long long y, int index, bool on);
   void Build();
+  // No places: Add and Build start over.
+  void Clear();
+  // Switches every place on or off by is_on(index), a call per place.
+  template <typename IsOn>
+  void SwitchAll(IsOn is_on) {
+    for (Place& place : places_) place.on = is_on(place.index);
+    CountOn(0, static_cast<int>(places_.size()));
+  }
   // Switches a place added under `index` on or off; other indexes are ignored.
   void Switch(int index, bool on);
   // The index of the nearest switched-on place, -1 when none is on.

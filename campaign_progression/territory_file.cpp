@@ -10,15 +10,15 @@ constexpr std::string_view kAxis = "axis=";
 constexpr size_t kValueLimit = 99;
 
 // The text after the first `key`, at most 99 characters, trimmed.
-std::string ValueAfter(std::string_view line, std::string_view key) {
+std::string_view ValueAfter(std::string_view line, std::string_view key) {
   const size_t at = line.find(key);
   if (at == std::string_view::npos) {
     throw ConversionError("it has no \"" + std::string(key) + "\"");
   }
-  return Trim(line.substr(at + key.size(), kValueLimit));
+  return TrimView(line.substr(at + key.size(), kValueLimit));
 }
 
-int Troops(const std::string& text, std::string_view key) {
+int Troops(std::string_view text, std::string_view key) {
   try {
     return StrToInt(text);
   } catch (const ConversionError&) {
@@ -29,7 +29,7 @@ int Troops(const std::string& text, std::string_view key) {
 }  // namespace
 
 TerritoryRecord ParseTerritoryLine(std::string_view line) {
-  if (Trim(line).empty()) throw ConversionError("it is empty");
+  if (TrimView(line).empty()) throw ConversionError("it is empty");
   TerritoryRecord record;
   const size_t blank = line.find(' ');
   record.name = line.substr(0, blank);
@@ -39,8 +39,8 @@ TerritoryRecord ParseTerritoryLine(std::string_view line) {
     throw ConversionError("its owner is not 0, 1 or 2");
   }
   record.owner = owner.front();
-  const std::string allied = ValueAfter(line, kAllied);
-  record.allied = Troops(Trim(allied.substr(0, allied.find(' '))), kAllied);
+  const std::string_view allied = ValueAfter(line, kAllied);
+  record.allied = Troops(TrimView(allied.substr(0, allied.find(' '))), kAllied);
   record.axis = Troops(ValueAfter(line, kAxis), kAxis);
   return record;
 }

@@ -10,8 +10,8 @@
 #include "campaign_data/map_routes.h"
 #include "campaign_data/run_log.h"
 #include "campaign_data/text.h"
-#include "campaign_progression/location_kinds.h"
 #include "campaign_progression/nearest_owned_place.h"
+#include "campaign_progression/territory_places.h"
 #include "platform/errors.h"
 
 namespace {
@@ -25,17 +25,6 @@ bool IsOneOf(const std::string& text, std::initializer_list<std::string_view> na
     if (text == name) return true;
   }
   return false;
-}
-
-// Places that take the owner of the land around them.
-bool TakesOwnerOfSurroundings(const std::string& name) {
-  return ContainsAny(name, {"Station", "_Rail", "Harbor", "Seaplane_Base", "_Port", "Beachhead"});
-}
-
-// Places whose owner the surroundings are judged by (when they have one).
-bool JudgesSurroundings(const std::string& name) {
-  return !ContainsAny(name, {"Station", "_Rail", "Ocean", "Sea", "_Port", "Seaplane_Base", "Harbor",
-                             "_Bay", "Beachhead"});
 }
 
 // A sea or rail place of the rebuild: no owner and no troops.
@@ -92,7 +81,8 @@ std::vector<WholeMetrePoint> ReadAllPositions(TMainForm& form) {
   return points;
 }
 
-// The fixed owners of named places; they win over every other rule.
+// The fixed owners of named places; they win over every other rule. A name added here goes into
+// MayHaveFixedOwner (territory_places.cpp) too, or the rule is never asked.
 void ApplyFixedOwner(const TMainForm& form, LocationEntry& location) {
   const std::string& name = location.LocationName;
   auto garrison = [&location](const char* owner) {
@@ -161,46 +151,39 @@ bool RebuildOwnersFromFront(TMainForm& form) {
 }
 
 void DeriveOwners(TMainForm& form) {
+  TerritoryPlaces& places = form.OwnerRulePlaces;
+  places.Refresh(std::as_const(form.LocationTable), form.LastLocation);
   // The places that judge the surroundings, switched on while they have an owner.
-  NearestOwnedPlace owned;
-  std::vector<bool> readable(static_cast<size_t>(form.LastLocation + 1), false);
-  std::vector<WholeMetrePoint> points(static_cast<size_t>(form.LastLocation + 1));
-  bool any_asks = false;
+  NearestOwnedPlace& owned = places.Judges();
+  // The owners read in table order: the tree asks for them in its own order, all over the table.
+  std::vector<unsigned char> held(static_cast<size_t>(form.LastLocation + 1));
   for (int i = 0; i <= form.LastLocation; ++i) {
-    const LocationEntry& location = std::as_const(form.LocationTable)[i];
-    any_asks = any_asks || TakesOwnerOfSurroundings(location.LocationName);
-    try {
-      points[static_cast<size_t>(i)] = ReadWholeMetres(location.LocationPosition);
-      readable[static_cast<size_t>(i)] = true;
-    } catch (const ConversionError&) {
-      continue;
-    }
-    if (JudgesSurroundings(location.LocationName)) {
-      owned.Add(points[i].x, points[i].y, i, location.LocationArmy != "0");
-    }
+    held[static_cast<size_t>(i)] = std::as_const(form.LocationTable)[i].LocationArmy != "0";
   }
-  owned.Build();
-  if (any_asks) {
-    for (int i = 0; i <= form.LastLocation; ++i) {
-      if (!readable[static_cast<size_t>(i)]) {
-        ErrorLog(form, "Failed Target X/Y Coordinates for " +
-                           std::as_const(form.LocationTable)[i].LocationName + ".");
-      }
+  owned.SwitchAll([&held](int index) { return held[static_cast<size_t>(index)] != 0; });
+  if (places.AnyTakesOwner()) {
+    for (const int i : places.Unreadable()) {
+      ErrorLog(form, "Failed Target X/Y Coordinates for " +
+                         std::as_const(form.LocationTable)[i].LocationName + ".");
     }
   }
 
+  // Walking down from the last place, as each owner found here counts for the places below it.
+  // Only the ruled places can change: every other one keeps its owner and its switch.
   const std::unordered_map<std::string, std::string> column_sides = ColumnSideByPlace(form);
-  for (int i = form.LastLocation; i >= 0; --i) {
+  const std::vector<int>& ruled = places.Ruled();
+  for (auto at = ruled.rbegin(); at != ruled.rend(); ++at) {
+    const int i = *at;
     LocationEntry& location = form.LocationTable[i];
-    const std::string& name = location.LocationName;
-    if (TakesOwnerOfSurroundings(name) && readable[static_cast<size_t>(i)]) {
-      const int nearest = owned.Nearest(points[i].x, points[i].y);
+    if (places.TakesOwner(i) && places.Readable(i)) {
+      const WholeMetrePoint& point = places.Point(i);
+      const int nearest = owned.Nearest(point.x, point.y);
       if (nearest >= 0)
         location.LocationArmy = std::as_const(form.LocationTable)[nearest].LocationArmy;
     }
-    if (IsSeaNode(name)) {
+    if (places.IsSea(i)) {
       location.LocationArmy = "0";
-      const auto column = column_sides.find(name);
+      const auto column = column_sides.find(location.LocationName);
       if (form.NewCampaignFlag != "Y" && column != column_sides.end()) {
         location.LocationArmy = column->second;
       }

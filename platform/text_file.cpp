@@ -230,34 +230,6 @@ void WriteFileWithMode(std::string_view path, std::string_view content,
   FileChanged();
 }
 
-bool ReplaceFileTail(std::string_view path, size_t expected_size, size_t keep,
-                     std::string_view tail) {
-  const fs::path resolved = ResolvePath(path);
-  const int fd = ::open(resolved.c_str(), O_WRONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  struct stat info {};
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
-      static_cast<size_t>(info.st_size) != expected_size) {
-    ::close(fd);
-    return false;
-  }
-  bool written = true;
-  for (size_t offset = keep; !tail.empty();) {
-    const ssize_t n = ::pwrite(fd, tail.data(), tail.size(), static_cast<off_t>(offset));
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      written = false;
-      break;
-    }
-    tail.remove_prefix(static_cast<size_t>(n));
-    offset += static_cast<size_t>(n);
-  }
-  const int write_error = errno;
-  const bool closed = ::close(fd) == 0;
-  if (!written || !closed) Fail("Cannot write file: ", path, written ? errno : write_error);
-  return true;
-}
-
 void WriteTextFile(std::string_view path, std::string_view content) {
   WriteFileWithMode(path, content, std::nullopt);
 }

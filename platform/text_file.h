@@ -105,12 +105,6 @@ void WriteTextFile(std::string_view path, std::string_view content);
 void WriteFileWithMode(std::string_view path, std::string_view content,
                        std::optional<std::filesystem::perms> mode);
 
-// Writes `tail` over the file from byte `keep` on, when the file holds exactly `expected_size`
-// bytes (keep <= expected_size); the bytes before `keep` stay as they are. Returns false, writing
-// nothing, when the file is missing or of another size. Throws FileError when the write fails.
-bool ReplaceFileTail(std::string_view path, size_t expected_size, size_t keep,
-                     std::string_view tail);
-
 // Joins lines, each followed by CR LF.
 std::string JoinLinesCrLf(const std::vector<std::string>& lines);
 

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
+
+#include "campaign_data/text.h"
 
 #include "campaign_data/reference_tables.h"
 #include "platform/errors.h"
@@ -72,6 +75,65 @@ TEST(AircraftClasses, LoadThenSaveLeavesBothFilesByteForByte) {
   SavePayloads(form);
   EXPECT_EQ(world.program_folder.Read("data/class.tavrek"), ReferenceFixture("class.tavrek"));
   EXPECT_EQ(world.program_folder.Read("data/payloads.tavrek"), ReferenceFixture("payloads.tavrek"));
+}
+
+// Every field of random lines of every length is the trimmed text of its columns, or its
+// default when they are blank, as reading the columns one by one gives.
+TEST(AircraftClasses, FieldsOfRandomLinesAreTheirTrimmedColumns) {
+  TestWorld world;
+  TMainForm& form = *world.form;
+  std::mt19937 random(3);
+  const std::string alphabet = "ab  Z9.\t";
+  auto random_line = [&](size_t length) {
+    std::string line;
+    for (size_t i = 0; i < length; ++i) line += alphabet[random() % alphabet.size()];
+    return line;
+  };
+  std::vector<std::string> classes, payloads;
+  for (int i = 0; i < 60; ++i) {
+    // The name leads with its number, so every type gets its own payload line, which
+    // repeats the type's name columns.
+    classes.push_back(IntToStr(i) + "_" + random_line(random() % 200));
+    std::string name_columns = classes.back().substr(0, 24);
+    name_columns.resize(29, ' ');
+    payloads.push_back(name_columns + random_line(random() % 130));
+  }
+  world.program_folder.Write("data/class.tavrek", JoinLinesCrLf(classes));
+  world.program_folder.Write("data/payloads.tavrek", JoinLinesCrLf(payloads));
+  LoadPlaneInfo(form);
+  ASSERT_EQ(form.LastAircraftClass, 59);
+  auto field = [](const std::string& line, int column, int count, const std::string& fallback) {
+    const std::string text = Trim(Copy(line, column, count));
+    return text.empty() ? fallback : text;
+  };
+  for (int i = 0; i < 60; ++i) {
+    SCOPED_TRACE("type " + IntToStr(i));
+    const AircraftClassEntry& entry = form.AircraftClassTable[i];
+    const std::string& c = classes[static_cast<size_t>(i)];
+    EXPECT_EQ(entry.ClassName, field(c, 1, 24, ""));
+    EXPECT_EQ(entry.ClassDescription, field(c, 25, 23, ""));
+    EXPECT_EQ(entry.ClassCountry, field(c, 48, 2, ""));
+    EXPECT_EQ(entry.ClassArmy, field(c, 51, 1, ""));
+    EXPECT_EQ(entry.ClassFamily, field(c, 53, 1, ""));
+    EXPECT_EQ(entry.ClassFlyable, field(c, 55, 1, ""));
+    EXPECT_EQ(entry.ClassServiceStart, field(c, 57, 6, ""));
+    EXPECT_EQ(entry.ClassServiceEnd, field(c, 64, 6, ""));
+    EXPECT_EQ(entry.ClassUpgrade, field(c, 71, 25, "none"));
+    EXPECT_EQ(entry.ClassGameName, field(c, 96, 20, ""));
+    EXPECT_EQ(entry.ClassDowngrade, field(c, 116, 25, "none"));
+    EXPECT_EQ(entry.ClassTransitAlt, field(c, 141, 12, "Default"));
+    EXPECT_EQ(entry.ClassCruiseSpeed, field(c, 153, 12, "Default"));
+    EXPECT_EQ(entry.ClassRange, field(c, 165, 12, "Default"));
+    EXPECT_EQ(entry.ClassIngressSpeed, field(c, 177, 12, field(c, 153, 12, "Default")));
+    const std::string& p = payloads[static_cast<size_t>(i)];
+    ASSERT_EQ(field(p, 1, 29, ""), entry.ClassName);
+    EXPECT_EQ(entry.Payload2, field(p, 30, 20, "default"));
+    EXPECT_EQ(entry.Payload3, field(p, 50, 20, "default"));
+    EXPECT_EQ(entry.Payload4, field(p, 70, 20, "default"));
+    EXPECT_EQ(entry.Payload5, field(p, 90, 20, "none"));
+    EXPECT_EQ(entry.Payload6, field(p, 110, 20, "none"));
+    EXPECT_EQ(entry.PayloadDefault, field(p, 130, 20, "default"));
+  }
 }
 
 TEST(AircraftClasses, BlankColumnsTakeTheirDefaultsAndAreWrittenBackFilledIn) {

@@ -50,16 +50,6 @@ TEST(TextLines, ReadFromAFileAsTheLineListReadsIt) {
   EXPECT_THROW(ReadTextLineViews(folder.Path() + "missing.rds"), FileError);
 }
 
-TEST(ReplaceFileTail, WritesOverTheEndOnlyWhenTheFileHasTheExpectedSize) {
-  TempFolder folder;
-  const std::string path = folder.Write("log.txt", "one\r\n\r\n");
-  EXPECT_TRUE(ReplaceFileTail(path, 7, 5, "two\r\n\r\n"));
-  EXPECT_EQ(folder.Read("log.txt"), "one\r\ntwo\r\n\r\n");
-  EXPECT_FALSE(ReplaceFileTail(path, 7, 5, "three\r\n\r\n"));
-  EXPECT_EQ(folder.Read("log.txt"), "one\r\ntwo\r\n\r\n");
-  EXPECT_FALSE(ReplaceFileTail(folder.Path() + "missing.txt", 0, 0, "x"));
-}
-
 TEST(FileReadCache, WithinAScopeAFileIsReadOnceWhileItStaysTheSame) {
   TempFolder folder;
   const std::string path = folder.Write("armor.tavrek", "T34\r\n");
