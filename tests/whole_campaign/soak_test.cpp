@@ -1,15 +1,12 @@
-// Two hundred missions flown by random scripts: every cycle keeps the invariants, and a cycle
-// late in the run takes no longer than one early in it. The sample's war is decided within a
-// few days, so the player starts a new career whenever one has ended, as the game lets him.
+// Two hundred missions flown by random scripts: every cycle keeps the invariants. The sample's
+// war is decided within a few days, so the player starts a new career whenever one has ended,
+// as the game lets him.
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <chrono>
 #include <random>
 #include <string>
-#include <vector>
 
 #include "platform/text_file.h"
 #include "tests/support/campaign_invariants.h"
@@ -29,29 +26,19 @@ std::string Setting(const std::string& path, const std::string& key) {
   return "";
 }
 
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
-TEST(OfflineCareerSoak, TwoHundredRandomMissionsKeepTheInvariantsAndAFlatCycleTime) {
+TEST(OfflineCareerSoak, TwoHundredRandomMissionsKeepTheInvariants) {
   constexpr int kCycles = 200;
-  constexpr int kWindow = 20;
   CareerRun run;
   ASSERT_EQ(run.Create(7), 0) << run.RunLog();
   CampaignCycleCheck check(run.CampaignFolder(),
                            ReadFileBytes(SourceDataFolder() + "timetable.tavrek"));
   std::mt19937 random(20261211);
-  std::vector<double> seconds;
   int careers = 1;
   for (int cycle = 1; cycle <= kCycles; ++cycle) {
     SCOPED_TRACE("cycle " + std::to_string(cycle));
     check.Begin();
     const FlightTally tally = run.Fly(RandomHappenings(random));
-    const auto start = std::chrono::steady_clock::now();
     const int status = run.Next(static_cast<unsigned>(random()));
-    seconds.push_back(
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     if (status != 0) {
       ASSERT_THAT(run.RunLog(), HasSubstr("] Campaign ended: ")) << run.RunLog();
       ++careers;
@@ -66,11 +53,6 @@ TEST(OfflineCareerSoak, TwoHundredRandomMissionsKeepTheInvariantsAndAFlatCycleTi
               run.LastFlightStamp());
   }
   EXPECT_GT(careers, 1);
-  const double first = Median({seconds.begin(), seconds.begin() + kWindow});
-  const double last = Median({seconds.end() - kWindow, seconds.end()});
-  // Generous: the machine is shared, and a sanitizer build is slower throughout.
-  EXPECT_LT(last, 3 * first + 0.05)
-      << "median cycle " << first << " s at first, " << last << " s at the end";
 }
 
 }  // namespace
