@@ -5,6 +5,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/cache_scope.h"
 #include "platform/text_file.h"
 
 class TMainForm;
@@ -63,7 +64,7 @@ class RouteFileCache {
   std::shared_ptr<const RouteSections> Sections(TMainForm& form, const std::string& path);
 
  private:
-  friend class RouteFileScope;
+  friend class CacheScope<RouteFileCache>;
   struct Entry {
     FileStamp stamp;
     std::shared_ptr<const RouteSections> sections;
@@ -73,19 +74,7 @@ class RouteFileCache {
   std::unordered_map<std::string, Entry> entries_;
 };
 
-// Keeps the route files read through `cache` for as long as it lives (scopes may nest).
-class RouteFileScope {
- public:
-  explicit RouteFileScope(RouteFileCache& cache) : cache_(cache) { ++cache_.open_scopes_; }
-  ~RouteFileScope() {
-    if (--cache_.open_scopes_ == 0) cache_.entries_.clear();
-  }
-  RouteFileScope(const RouteFileScope&) = delete;
-  RouteFileScope& operator=(const RouteFileScope&) = delete;
-
- private:
-  RouteFileCache& cache_;
-};
+using RouteFileScope = CacheScope<RouteFileCache>;
 
 enum class RouteNetwork { kRoads, kRails, kSeaRoutes };
 

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "platform/cache_scope.h"
 #include "platform/text_file.h"
 
 // Text files read once per operation. While a FileReadScope is open, a file read again gives
@@ -17,7 +18,7 @@ class FileReadCache {
   std::shared_ptr<const TextLines> Lines(std::string_view path);
 
  private:
-  friend class FileReadScope;
+  friend class CacheScope<FileReadCache>;
   struct Entry {
     FileStamp stamp;
     std::shared_ptr<const TextLines> lines;
@@ -27,16 +28,4 @@ class FileReadCache {
   std::unordered_map<std::string, Entry> entries_;
 };
 
-// Keeps the files read through `cache` for as long as it lives (scopes may nest).
-class FileReadScope {
- public:
-  explicit FileReadScope(FileReadCache& cache) : cache_(cache) { ++cache_.open_scopes_; }
-  ~FileReadScope() {
-    if (--cache_.open_scopes_ == 0) cache_.entries_.clear();
-  }
-  FileReadScope(const FileReadScope&) = delete;
-  FileReadScope& operator=(const FileReadScope&) = delete;
-
- private:
-  FileReadCache& cache_;
-};
+using FileReadScope = CacheScope<FileReadCache>;
