@@ -5,7 +5,8 @@
 // `size` locations (a long road through land places, every 25th an airfield and every 50th a
 // harbour, a railway and a sea lane), and a campaign of `size` static objects, 1029 squadrons
 // and 1024 columns on it, with a game folder beside it. The Allied side holds the western half
-// of the map.
+// of the map. The campaign has been loaded once, as a campaign being played has: the first load
+// writes the pilot roster, which every later one reads.
 
 #include <unistd.h>
 
@@ -20,6 +21,8 @@
 
 #include "app/main_form.h"
 #include "campaign_data/messages.h"
+#include "campaign_data/startup.h"
+#include "platform/dialogs.h"
 #include "platform/platform_services.h"
 
 namespace bench {
@@ -117,10 +120,11 @@ class GeneratedCampaign {
     front_ = land_[land_count / 2 + 1].name;
     WriteMap();
     WriteCampaign(random);
-    fs::copy(folder_ / "campaign", folder_ / "campaign_as_generated", fs::copy_options::recursive);
     MakeGameFolder();
     // The program folder holds the program, as the settings' save checks.
     WriteFile(folder_ / "tavrek", "");
+    LoadFirstTime();
+    fs::copy(folder_ / "campaign", folder_ / "campaign_as_loaded", fs::copy_options::recursive);
   }
   ~GeneratedCampaign() {
     std::error_code ignored;
@@ -129,17 +133,16 @@ class GeneratedCampaign {
   GeneratedCampaign(const GeneratedCampaign&) = delete;
   GeneratedCampaign& operator=(const GeneratedCampaign&) = delete;
 
-  // The campaign as generated and a game folder without missions again, after a run changed
-  // them.
+  // The campaign as its first load left it and a game folder without missions again, after a
+  // run changed them.
   void Restore() const {
     fs::remove_all(folder_ / "campaign");
-    fs::copy(folder_ / "campaign_as_generated", folder_ / "campaign", fs::copy_options::recursive);
+    fs::copy(folder_ / "campaign_as_loaded", folder_ / "campaign", fs::copy_options::recursive);
     MakeGameFolder();
   }
   const fs::path& Folder() const { return folder_; }
 
-  // Every file a campaign load reads. The roster and its paint and nose-art files exist once
-  // the campaign has been loaded a first time.
+  // Every file a campaign load reads.
   std::vector<std::string> LoadedFiles() const {
     std::vector<std::string> files;
     for (const char* name :
@@ -173,6 +176,13 @@ class GeneratedCampaign {
     std::string text;
     for (size_t i = 0; i + 1 < places.size(); ++i) text += Section(places[i], places[i + 1]);
     return text;
+  }
+
+  // The roster, with its paint and nose-art files, written by the campaign's first load.
+  void LoadFirstTime() const {
+    const std::unique_ptr<PlatformServices> platform =
+        PlatformServices::ForThisMachine(std::make_unique<HeadlessDialogs>());
+    InitializeCampaign(*NewBenchmarkForm(*platform, folder_));
   }
 
   // The game's career folders of every nation, and its co-op and dogfight folders.

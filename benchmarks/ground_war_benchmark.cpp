@@ -117,15 +117,24 @@ class Campaign {
   }
 
  private:
+  void CopyShippedData() const {
+    fs::create_directories(folder_ / "data");
+    fs::copy(fs::path(TAVREK_SOURCE_DIR) / "data", folder_ / "data",
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+  }
+
   void CopySample() const {
     const fs::path source(TAVREK_SOURCE_DIR);
     const auto options = fs::copy_options::recursive | fs::copy_options::overwrite_existing;
     fs::create_directories(folder_ / "campaign");
-    fs::copy(source / "data", folder_ / "data", options);
+    CopyShippedData();
     fs::copy(source / "sample" / "campaign" / "Okinawa45", folder_ / "campaign", options);
   }
 
+  // The shipped reference data (the column routing places its columns' objects from
+  // gobjects.tavrek), with the generated map and an armour table of its own over it.
   void Generate() const {
+    CopyShippedData();
     std::mt19937 random(static_cast<unsigned>(size_));
     std::uniform_int_distribution<long long> spread(0, kMapMetres);
     std::vector<std::pair<long long, long long>> positions;

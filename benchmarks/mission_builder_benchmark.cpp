@@ -28,7 +28,7 @@ constexpr int kSquadrons = 1028;
 constexpr int kColumns = 1024;
 constexpr int kMapMetres = 400000;
 
-const fs::path kShippedData = fs::path(__FILE__).parent_path().parent_path() / "data";
+const fs::path kShippedData = fs::path(TAVREK_SOURCE_DIR) / "data";
 
 std::string Position(long long x, long long y) {
   return IntToStr(x) + ".00 " + IntToStr(y) + ".00";

@@ -3,7 +3,8 @@
 // of the tables: 1029 squadrons, 1024 ground columns and as many map locations as static
 // objects, up to 50000. Beside each, the bare reading and writing of the same files' bytes, the
 // floor a pass stands on: the ratio of the two shows what the pass adds to its files' input and
-// output. Every run starts from the campaign as generated and a game folder without missions.
+// output. Every run starts from the campaign as its first load left it, with its pilot roster,
+// and a game folder without missions.
 
 #include <benchmark/benchmark.h>
 #include <unistd.h>

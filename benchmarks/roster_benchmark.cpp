@@ -20,7 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kShippedData = fs::path(__FILE__).parent_path().parent_path() / "data";
+const fs::path kShippedData = fs::path(TAVREK_SOURCE_DIR) / "data";
 
 struct RosterCampaign {
   explicit RosterCampaign(int squadrons) : squadron_count(squadrons) {

@@ -3,7 +3,8 @@
 // squadron's flight, builds the mission and installs it in the game. Measured on the shipped
 // sample and on a generated campaign at the capacity of the tables (1029 squadrons, 1024 ground
 // columns, 50000 locations and static objects). Every iteration starts from the same files: the
-// campaign after its first mission, with that mission flown.
+// campaign after its first mission, with that mission flown. Every repetition starts from the
+// program folder as it was made, and generates and flies that first mission anew.
 
 #include <benchmark/benchmark.h>
 #include <unistd.h>
@@ -33,9 +34,28 @@ namespace fs = std::filesystem;
 
 constexpr int kLogLines = 10000;
 
+// A campaign with every file of its program folder as it was made, to be put back before a
+// repetition: one that ran before left its missions, the settings that name the log it scored
+// and the roster that log changed.
 template <typename Campaign>
-GeneratedCampaigns<Campaign>& Shared() {
-  static GeneratedCampaigns<Campaign> campaigns;
+class CampaignAsMade {
+ public:
+  explicit CampaignAsMade(int size) : campaign_(size), as_made_(FilesBelow(Root())) {}
+
+  std::string Root() const { return campaign_.Folder().string() + "/"; }
+  void Restore() const { RestoreFilesBelow(Root(), as_made_); }
+  std::unique_ptr<TMainForm> NewForm(PlatformServices& platform) const {
+    return campaign_.NewForm(platform);
+  }
+
+ private:
+  Campaign campaign_;
+  FileTree as_made_;
+};
+
+template <typename Campaign>
+GeneratedCampaigns<CampaignAsMade<Campaign>>& Shared() {
+  static GeneratedCampaigns<CampaignAsMade<Campaign>> campaigns;
   return campaigns;
 }
 
@@ -122,10 +142,11 @@ std::string FlownLog(const std::string& mission, const std::string& mission_path
 
 template <typename Campaign>
 void WholeCycle(benchmark::State& state, int size) {
-  const Campaign& campaign = Shared<Campaign>().OfSize(size);
+  const CampaignAsMade<Campaign>& campaign = Shared<Campaign>().OfSize(size);
+  campaign.Restore();
   auto form = Shared<Campaign>().ProgramForm(campaign);
   form->TimeSettingsBox.Text = "Normal";
-  const std::string root = campaign.Folder().string() + "/";
+  const std::string root = campaign.Root();
   // An installed program folder holds the program, which saving the settings asks for.
   if (!FileExists(root + "tavrek")) WriteTextFile(root + "tavrek", "");
   // The game's settings name its event log.
