@@ -315,20 +315,27 @@ bool SavingPilotsAgainChangesNothing(const TMainForm& form) {
 
 void SavePilot(TMainForm& form, int mode) {
   // The repairs are made in the order of the roster, as they may draw names. Each squadron's
-  // lines are written as soon as its slots are repaired, while they are at hand: a repair
-  // changes no slot but its own.
+  // lines of all three files are made as soon as its slots are repaired, while they are at
+  // hand: a repair changes no slot but its own, and the career roster written in between
+  // reads no nose art.
   constexpr size_t kUsualLineLength = 80;
   const PilotRosterType& roster = std::as_const(form.PilotRoster);
   std::string text;
   text.reserve(static_cast<size_t>(form.LastSquadron + 1) * 17 * kUsualLineLength);
+  PaintAndNoseArtFiles paints_and_nose_art(form);
   for (int squadron = 0; squadron <= form.LastSquadron; ++squadron) {
     const std::string& name = std::as_const(form.SquadronTable)[squadron].SquadronName;
     if (name.empty()) continue;
     for (int slot = 0; slot < 16; ++slot) RepairPilot(form, squadron, slot);
+    const bool carries_nose_art = SquadronCarriesNoseArt(form, squadron);
     text.append("[").append(name).append("]").append(kCrLf);
+    paints_and_nose_art.BeginSquadron(name);
     for (int slot = 0; slot < 16; ++slot) {
-      AppendPilotLine(text, roster[RosterIndex(squadron, slot)]);
+      PilotEntry& pilot = form.PilotRoster[RosterIndex(squadron, slot)];
+      CheckNoseArt(carries_nose_art, pilot.RosterNoseArt);
+      AppendPilotLine(text, pilot);
       text += kCrLf;
+      paints_and_nose_art.AddPilot(pilot);
     }
   }
   // An empty text would wipe the campaign's pilots: no squadron is loaded.
@@ -337,9 +344,6 @@ void SavePilot(TMainForm& form, int mode) {
     return;
   }
   WriteTextFile(RosterPath(form), text);
-  if (mode > 0 && !form.PilotRoster[RosterIndex(0, 0)].RosterName.empty()) {
-    WriteCareerRoster(form);
-  }
-  WritePaints(form);
-  WriteNoseArt(form);
+  if (mode > 0 && !roster[RosterIndex(0, 0)].RosterName.empty()) WriteCareerRoster(form);
+  paints_and_nose_art.Write(form);
 }
