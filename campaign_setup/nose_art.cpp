@@ -46,9 +46,15 @@ void LoadNoseArt(TMainForm& form) {
 }
 
 void NoseArtCheck(TMainForm& form, int squadron, int slot) {
-  const SquadronEntry& entry = std::as_const(form.SquadronTable)[squadron];
-  std::string& nose_art = NoseArtOf(form, {squadron, slot});
-  if (!CarriesNoseArt(entry) || !Contains(nose_art, ".bmp")) nose_art = "None";
+  CheckNoseArt(SquadronCarriesNoseArt(form, squadron), NoseArtOf(form, {squadron, slot}));
+}
+
+bool SquadronCarriesNoseArt(const TMainForm& form, int squadron) {
+  return CarriesNoseArt(std::as_const(form.SquadronTable)[squadron]);
+}
+
+void CheckNoseArt(bool carried, std::string& nose_art) {
+  if (!carried || !Contains(nose_art, ".bmp")) nose_art = "None";
 }
 
 void NoseArtBoxSetup(TMainForm& form) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 class TMainForm;
 
 // Nose art: bitmaps of the game's "PaintSchemes\NoseArt\" folder, available to the pilots of
@@ -10,6 +12,10 @@ class TMainForm;
 void LoadNoseArt(TMainForm& form);
 // Clears nose art the squadron cannot carry.
 void NoseArtCheck(TMainForm& form, int squadron, int slot);
+// Whether the squadron's pilots may carry nose art at all; NoseArtCheck keeps none otherwise.
+bool SquadronCarriesNoseArt(const TMainForm& form, int squadron);
+// NoseArtCheck for a pilot whose squadron is known to carry nose art or not.
+void CheckNoseArt(bool carried, std::string& nose_art);
 // Fills the pilot editor's nose-art choice for the current pilot.
 void NoseArtBoxSetup(TMainForm& form);
 // Nose-art choice changed: sets the current pilot's nose art.

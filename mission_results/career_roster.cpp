@@ -139,34 +139,23 @@ void WriteCareerRoster(TMainForm& form) {
   WriteTextFile(form.CampaignFolder + "squadron.dat", text);
 }
 
-void WritePaints(TMainForm& form) {
-  std::string text;
-  text.reserve(SectionsEstimate(form));
-  for (int squadron = 0; squadron <= form.LastSquadron; ++squadron) {
-    const std::string& name = form.SquadronTable[squadron].SquadronName;
-    if (name.empty()) continue;
-    text.append("[").append(name).append("]").append(kLineEnd);
-    for (int slot = 0; slot < 16; ++slot) {
-      text.append("  ").append(form.PilotRoster[RosterIndex(squadron, slot)].RosterSkin);
-      text += kLineEnd;
-    }
-  }
-  WriteTextFile(form.CampaignFolder + "paints.tavrek", text);
+PaintAndNoseArtFiles::PaintAndNoseArtFiles(const TMainForm& form) {
+  paints_.reserve(SectionsEstimate(form));
+  nose_art_.reserve(SectionsEstimate(form));
 }
 
-void WriteNoseArt(TMainForm& form) {
-  std::string text;
-  text.reserve(SectionsEstimate(form));
-  for (int squadron = 0; squadron <= form.LastSquadron; ++squadron) {
-    const std::string& name = form.SquadronTable[squadron].SquadronName;
-    if (name.empty()) continue;
-    text.append("[").append(name).append("]").append(kLineEnd);
-    for (int slot = 0; slot < 16; ++slot) {
-      NoseArtCheck(form, squadron, slot);
-      text.append("  ").append(
-          TrimView(form.PilotRoster[RosterIndex(squadron, slot)].RosterNoseArt));
-      text += kLineEnd;
-    }
+void PaintAndNoseArtFiles::BeginSquadron(const std::string& name) {
+  for (std::string* text : {&paints_, &nose_art_}) {
+    text->append("[").append(name).append("]").append(kLineEnd);
   }
-  WriteTextFile(form.CampaignFolder + "noseart.tavrek", text);
+}
+
+void PaintAndNoseArtFiles::AddPilot(const PilotEntry& pilot) {
+  paints_.append("  ").append(pilot.RosterSkin).append(kLineEnd);
+  nose_art_.append("  ").append(TrimView(pilot.RosterNoseArt)).append(kLineEnd);
+}
+
+void PaintAndNoseArtFiles::Write(const TMainForm& form) const {
+  WriteTextFile(form.CampaignFolder + "paints.tavrek", paints_);
+  WriteTextFile(form.CampaignFolder + "noseart.tavrek", nose_art_);
 }

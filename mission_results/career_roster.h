@@ -14,11 +14,23 @@ class TMainForm;
 // them, each pilot with his career events from events.dat. A successor who joined the player's
 // squadron on the previous campaign day is also told in the next briefing's news.
 void WriteCareerRoster(TMainForm& form);
-// Every named squadron's section of sixteen skins, also when its skins are empty, so that the
-// sections after it stay with their squadrons.
-void WritePaints(TMainForm& form);
-// Every named squadron's section of sixteen nose-art entries, each checked first.
-void WriteNoseArt(TMainForm& form);
+
+// paints.tavrek and noseart.tavrek, filled a squadron at a time while the roster is written.
+// Every named squadron gets a section of sixteen lines in both, also when its skins are empty,
+// so that the sections after it stay with their squadrons.
+class PaintAndNoseArtFiles {
+ public:
+  explicit PaintAndNoseArtFiles(const TMainForm& form);
+  // Opens the squadron's section in both files.
+  void BeginSquadron(const std::string& name);
+  // The pilot's skin and nose art (taken as already checked), each on a line of its own.
+  void AddPilot(const PilotEntry& pilot);
+  void Write(const TMainForm& form) const;
+
+ private:
+  std::string paints_;
+  std::string nose_art_;
+};
 
 // The labelled lines that open a pilot's record in squadron.dat and archive.dat ("FIRST NAME:
 // " to "MEDALS: "), each with its line end.

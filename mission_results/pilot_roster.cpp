@@ -13,11 +13,11 @@
 #include "campaign_setup/nose_art.h"
 #include "campaign_setup/paints.h"
 #include "mission_results/bomber_crew.h"
-#include "mission_results/career_roster.h"
 #include "mission_results/event_log_names.h"
 #include "mission_results/name_lists.h"
 #include "mission_results/new_pilots.h"
 #include "mission_results/player_name.h"
+#include "mission_results/roster_save.h"
 #include "mission_results/roster_text.h"
 #include "platform/errors.h"
 #include "platform/file_system.h"
@@ -27,10 +27,6 @@
 namespace {
 
 constexpr char kRosterFile[] = "pilot.tavrek";
-
-std::string RosterPath(const TMainForm& form) {
-  return form.CampaignFolder + kRosterFile;
-}
 
 // Sixteen new pilots for every squadron, ranked by their slots. A new pilot's record draws his
 // name once more, so his name is checked again after it.
@@ -57,7 +53,7 @@ void BuildRoster(TMainForm& form) {
       text += kCrLf;
     }
   }
-  WriteTextFile(RosterPath(form), text);
+  WriteTextFile(RosterFilePath(form), text);
   ErrorLog(form, "New pilot roster written for " + IntToStr(form.LastSquadron + 1) + " squadrons.");
 }
 
@@ -246,46 +242,16 @@ void SeatPlayer(TMainForm& form) {
   player.RosterBirthDate = Trim(Copy(fields[3], 1, 99));
 }
 
-// Nearly every stored counter is whole already; only the others are rebuilt.
-void RepairCounter(std::string& counter) {
-  if (!IsThreeDigitCount(counter)) counter = RepairedCounter(counter);
-}
-
-// One character: the first of the marker as trimmed, a blank for none.
-void RepairMarker(std::string& marker) {
-  if (marker.size() == 1 && static_cast<unsigned char>(marker[0]) >= ' ') return;
-  const std::string_view trimmed = TrimView(marker);
-  marker = trimmed.empty() ? std::string(" ") : std::string(trimmed.substr(0, 1));
-}
-
-// What a slot must hold for its line to be read back the same.
-void RepairPilot(TMainForm& form, int squadron, int slot) {
-  PilotEntry& pilot = form.PilotRoster[RosterIndex(squadron, slot)];
-  if (pilot.RosterName.empty()) {
-    PilotName(form, squadron, slot);
-    PilotNameCheck(form, squadron, slot);
-    pilot.RosterRank = StartRank(form, squadron, slot);
-    pilot.RosterMedalCount = "0";
-  }
-  RepairCounter(pilot.RosterKills);
-  RepairCounter(pilot.RosterGroundKills);
-  RepairCounter(pilot.RosterSorties);
-  RepairMarker(pilot.RosterMarker);
-  if (!IsSingleDigit(pilot.RosterRank)) pilot.RosterRank = "0";
-  if (!IsSingleDigit(pilot.RosterMedalCount)) pilot.RosterMedalCount = "0";
-  if (pilot.RosterBirthDate.size() != 4) pilot.RosterBirthDate = "1920";
-}
-
 }  // namespace
 
 void LoadPilots(TMainForm& form) {
   PlayerNameCheck(form);
-  if (!FileExists(RosterPath(form))) BuildRoster(form);
-  if (!FileExists(RosterPath(form))) {
+  if (!FileExists(RosterFilePath(form))) BuildRoster(form);
+  if (!FileExists(RosterFilePath(form))) {
     ErrorLog(form, "No pilot.tavrek found.");
     throw ProgramError("No pilot.tavrek found." + std::string(kCrLf));
   }
-  ReadRoster(form, ReadTextLineViews(RosterPath(form)));
+  ReadRoster(form, ReadTextLineViews(RosterFilePath(form)));
   LoadPaints(form);
   LoadNoseArt(form);
   ReplaceLostPilots(form);
@@ -314,32 +280,8 @@ bool SavingPilotsAgainChangesNothing(const TMainForm& form) {
 }
 
 void SavePilot(TMainForm& form, int mode) {
-  // The repairs are made in the order of the roster, as they may draw names. Each squadron's
-  // lines are written as soon as its slots are repaired, while they are at hand: a repair
-  // changes no slot but its own.
-  constexpr size_t kUsualLineLength = 80;
-  const PilotRosterType& roster = std::as_const(form.PilotRoster);
-  std::string text;
-  text.reserve(static_cast<size_t>(form.LastSquadron + 1) * 17 * kUsualLineLength);
-  for (int squadron = 0; squadron <= form.LastSquadron; ++squadron) {
-    const std::string& name = std::as_const(form.SquadronTable)[squadron].SquadronName;
-    if (name.empty()) continue;
-    for (int slot = 0; slot < 16; ++slot) RepairPilot(form, squadron, slot);
-    text.append("[").append(name).append("]").append(kCrLf);
-    for (int slot = 0; slot < 16; ++slot) {
-      AppendPilotLine(text, roster[RosterIndex(squadron, slot)]);
-      text += kCrLf;
-    }
-  }
-  // An empty text would wipe the campaign's pilots: no squadron is loaded.
-  if (text.empty()) {
-    ErrorLog(form, "Pilots not saved: no squadron is loaded.");
-    return;
-  }
-  WriteTextFile(RosterPath(form), text);
-  if (mode > 0 && !form.PilotRoster[RosterIndex(0, 0)].RosterName.empty()) {
-    WriteCareerRoster(form);
-  }
-  WritePaints(form);
-  WriteNoseArt(form);
+  RosterSave save(form);
+  for (int squadron = 0; squadron <= form.LastSquadron; ++squadron)
+    save.AddSquadron(form, squadron);
+  save.Write(form, mode);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <numeric>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -11,6 +12,7 @@
 #include "campaign_data/squadron_file.h"
 #include "campaign_data/text.h"
 #include "mission_results/pilot_roster.h"
+#include "mission_results/roster_save.h"
 
 namespace {
 
@@ -210,6 +212,13 @@ void FitPlayerToFlightSize(TMainForm& form, int player_slot) {
   if (Contains(unit.SquadronClass, "FW_190A8MSTL")) exchange(0);
 }
 
+// The player's rank code as a number, while squadron 0 holds him.
+std::optional<int> PlayerRank(TMainForm& form) {
+  const int player_slot = PlayerSlot(form);
+  if (player_slot < 0) return std::nullopt;
+  return StrToIntDef(Trim(Pilot(form, 0, player_slot).RosterRank), 0);
+}
+
 }  // namespace
 
 void PilotSwap(TMainForm& form, int squadron1, int squadron2, int slot1, int slot2) {
@@ -220,26 +229,37 @@ void PilotSwap(TMainForm& form, int squadron1, int squadron2, int slot1, int slo
 }
 
 void PilotSort(TMainForm& form) {
+  // Each squadron is saved right after it is put in order, while its pilots are at hand. The
+  // sorting draws nothing at random and reads no other squadron, and the repairs of the save
+  // change only their own squadron, so the files and draws are those of a save made after all
+  // the sorting. Squadron 0 takes the player into his slot before it is saved; the rank code
+  // he had before that is the one the squadrons after it leave as the player's rank.
   const bool online = form.Coop.Checked || form.Dogfight.Checked;
   const int first = form.SquadronManagement.Checked ? 1 : 0;
-  for (int squadron = first; squadron <= form.LastSquadron; ++squadron) {
-    if (form.SquadronTable[squadron].PlanesExtra < 1) FlightSizeCheck(form, squadron);
-    SlotOrder order = ExchangeOrder(form, squadron);
-    // The player's slot is read from squadron 0 as the exchanges left it.
-    if (squadron == 0) {
+  std::optional<int> sorted_player_rank;
+  RosterSave save(form);
+  for (int squadron = 0; squadron <= form.LastSquadron; ++squadron) {
+    if (squadron >= first) {
+      if (form.SquadronTable[squadron].PlanesExtra < 1) FlightSizeCheck(form, squadron);
+      SlotOrder order = ExchangeOrder(form, squadron);
+      // The player's slot is read from squadron 0 as the exchanges left it.
+      if (squadron == 0) {
+        PutInOrder(form, squadron, order);
+        order = UnchangedOrder();
+      }
+      const std::optional<int> player_rank = squadron == 0 ? PlayerRank(form) : sorted_player_rank;
+      if (player_rank) form.PlayerRankIndex = *player_rank;
+      if (!online) FormFlights(form, squadron, order);
       PutInOrder(form, squadron, order);
-      order = UnchangedOrder();
     }
-    if (const int player_slot = PlayerSlot(form); player_slot >= 0) {
-      form.PlayerRankIndex = StrToIntDef(Trim(Pilot(form, 0, player_slot).RosterRank), 0);
+    if (squadron == 0) {
+      sorted_player_rank = PlayerRank(form);
+      if (int player_slot = PlayerSlot(form); player_slot >= 0) {
+        if (!online) player_slot = PlacePlayer(form, player_slot);
+        FitPlayerToFlightSize(form, player_slot);
+      }
     }
-    if (!online) FormFlights(form, squadron, order);
-    PutInOrder(form, squadron, order);
+    save.AddSquadron(form, squadron);
   }
-  int player_slot = form.LastSquadron >= 0 ? PlayerSlot(form) : -1;
-  if (player_slot >= 0) {
-    if (!online) player_slot = PlacePlayer(form, player_slot);
-    FitPlayerToFlightSize(form, player_slot);
-  }
-  SavePilot(form, 0);
+  save.Write(form, 0);
 }
