@@ -299,27 +299,7 @@ void CheckSquadron(BaseCheck& check, int index) {
 }  // namespace
 
 bool NamesABase(std::string_view name) {
-  // One pass over the name, each word tried only where its first letter stands.
-  for (size_t at = 0; at < name.size(); ++at) {
-    const std::string_view rest = name.substr(at);
-    switch (name[at]) {
-      case 'A':
-        if (rest.starts_with("Airstrip") || rest.starts_with("Airfield")) return true;
-        break;
-      case 'S':
-        if (rest.starts_with("Seaplane")) return true;
-        break;
-      case '_':
-        if (rest.starts_with("_Port")) return true;
-        break;
-      case 'H':
-        if (rest.starts_with("Harbor")) return true;
-        break;
-      default:
-        break;
-    }
-  }
-  return false;
+  return ContainsAny(name, {"Airstrip", "Airfield", "Seaplane", "_Port", "Harbor"});
 }
 
 void SquadronBase(TMainForm& form) {

@@ -91,27 +91,7 @@ bool IsSupplyTruckLine(std::string_view line) {
 }
 
 bool IsFuelCarrierLine(std::string_view line) {
-  // One pass over the line, each name tried only where its first letter stands.
-  for (size_t at = 0; at < line.size(); ++at) {
-    const std::string_view rest = line.substr(at);
-    switch (line[at]) {
-      case 'T':
-        if (rest.starts_with("Tanker")) return true;
-        break;
-      case 'W':
-        if (rest.starts_with("Wagon8")) return true;
-        break;
-      case 'Z':
-        if (rest.starts_with("ZIS6_fuel")) return true;
-        break;
-      case 'O':
-        if (rest.starts_with("OpelBlitz6700A_fuel")) return true;
-        break;
-      default:
-        break;
-    }
-  }
-  return false;
+  return ContainsAny(line, {"Tanker", "Wagon8", "ZIS6_fuel", "OpelBlitz6700A_fuel"});
 }
 
 std::vector<std::string> ReadStationaryObjects(TMainForm& form) {

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+#include <string_view>
+
+#include "campaign_data/text.h"
 #include "tests/support/test_world.h"
 
 namespace {
@@ -97,6 +102,28 @@ TEST(ArticleFix, LeavesCapitalAInsideAWordAlone) {
       {"USA Infantry and A Engineer", "USA Infantry and An Engineer"},
   };
   for (const Case& c : cases) EXPECT_EQ(ArticleFix(c.text), c.expected) << c.text;
+}
+
+// The one-pass search answers as searching for each part in turn, on random texts made of the
+// parts' own letters so that near misses and overlaps are common.
+TEST(ContainsAny, AnswersAsSearchingForEachPartInTurn) {
+  std::mt19937 random(5);
+  const std::string letters = "_AHPSaioprt";
+  for (int round = 0; round < 5000; ++round) {
+    std::string text(random() % 14, ' ');
+    for (char& c : text) c = letters[random() % letters.size()];
+    bool expected = false;
+    for (const std::string_view part : {"Airstrip", "_Port", "Harbor", "ta", "a"}) {
+      expected = expected || text.find(part) != std::string::npos;
+    }
+    EXPECT_EQ(ContainsAny(text, {"Airstrip", "_Port", "Harbor", "ta", "a"}), expected) << text;
+    const bool without_a = Contains(text, "_Port") || Contains(text, "ta");
+    EXPECT_EQ(ContainsAny(text, {"_Port", "ta"}), without_a) << text;
+  }
+  EXPECT_TRUE(ContainsAny("", {"x", ""}));
+  EXPECT_FALSE(ContainsAny("", {"x"}));
+  EXPECT_FALSE(ContainsAny("Harbo", {"Harbor"}));
+  EXPECT_TRUE(ContainsAny("Naha_Harbor", {"Airfield", "Harbor"}));
 }
 
 }  // namespace
