@@ -58,14 +58,7 @@ bool Contains(std::string_view text, std::string_view part) {
 
 bool ContainsAny(std::string_view text, std::initializer_list<std::string_view> parts) {
   for (const std::string_view part : parts) {
-    if (part.empty()) return true;
-  }
-  // One pass over the text, each part tried only where its first character stands.
-  for (size_t at = 0; at < text.size(); ++at) {
-    const std::string_view rest = text.substr(at);
-    for (const std::string_view part : parts) {
-      if (part.front() == rest.front() && rest.starts_with(part)) return true;
-    }
+    if (Contains(text, part)) return true;
   }
   return false;
 }
