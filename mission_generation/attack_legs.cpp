@@ -91,7 +91,8 @@ std::string LiftCruiseAltitude(std::string leg, int cruise_altitude, int lifted_
   return leg;
 }
 
-AttackFlight ReadAttackFlight(TMainForm& form, int squadron, int flight) {
+AttackFlight ReadAttackFlight(TMainForm& form, int squadron, int flight,
+                              PayloadCategories& payloads) {
   const SquadronEntry& entry = form.SquadronTable[squadron];
   const std::string& target_name =
       std::as_const(form.LocationTable)[entry.SquadronTargetLocation].LocationName;
@@ -100,7 +101,7 @@ AttackFlight ReadAttackFlight(TMainForm& form, int squadron, int flight) {
   attack.task_code = TaskCode(entry);
   attack.escorts_bombers = FighterEscortingBombers(form, squadron);
   attack.sea_target = Contains(target_name, "_Sea") || Contains(target_name, "_Ocean");
-  attack.payload = PayloadType(form, squadron);
+  attack.payload = payloads.Of(form, squadron);
   attack.cruise_altitude = AltitudeSet(form, squadron);
   attack.flight = flight;
   attack.ingress_egress_rule = form.IECoordinates.Text;
@@ -198,12 +199,17 @@ bool WritesIngressEgress(const AttackFlight& flight) {
 }
 
 void CreateBombWay(TMainForm& form, int squadron, int flight) {
+  PayloadCategories payloads;
+  CreateBombWay(form, squadron, flight, payloads);
+}
+
+void CreateBombWay(TMainForm& form, int squadron, int flight, PayloadCategories& payloads) {
   SquadronEntry& entry = form.SquadronTable[squadron];
   const std::optional<BaseAndTarget> positions =
       ReadBaseAndTargetOrLog(form, squadron, "Attack run");
   if (!positions) return;
 
-  const AttackFlight attack = ReadAttackFlight(form, squadron, flight);
+  const AttackFlight attack = ReadAttackFlight(form, squadron, flight, payloads);
   const AttackOffsets offsets = AttackRunOffsets(attack);
   const AttackAltitudes altitudes = AttackRunAltitudes(attack);
   const std::string cruise_speed = SetSpeed(form, squadron);

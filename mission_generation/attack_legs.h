@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+class PayloadCategories;
 class TMainForm;
 
 // The attack run around a flight's target line, the patrol circuit, and the lift of its cruise
@@ -51,3 +52,5 @@ bool WritesIngressEgress(const AttackFlight& flight);
 // Rewrites SquadronTargetLeg around the planner's target line. A squadron without a take-off
 // position or target keeps its leg, and the run log says why.
 void CreateBombWay(TMainForm& form, int squadron, int flight);
+// The same, with the payload categories of the running operation.
+void CreateBombWay(TMainForm& form, int squadron, int flight, PayloadCategories& payloads);

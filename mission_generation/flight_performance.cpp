@@ -92,13 +92,19 @@ bool HasPositiveWholeSpeed(const std::string& speed) {
   return whole > 0;
 }
 
+void LogSpeedFailure(TMainForm& form, int index, const std::string& failure_log_start) {
+  ErrorLog(form, failure_log_start + form.SquadronTable[index].SquadronName + " [" +
+                     IntToStr(index) + "] failed.");
+}
+
 std::string CheckedSpeed(TMainForm& form, int index, const std::string& speed,
                          const std::string& failure_log_start) {
   if (HasPositiveWholeSpeed(speed)) return speed;
-  ErrorLog(form, failure_log_start + form.SquadronTable[index].SquadronName + " [" +
-                     IntToStr(index) + "] failed.");
+  LogSpeedFailure(form, index, failure_log_start);
   return kFailedSpeed;
 }
+
+const char kCruiseSpeedLogStart[] = "Speed Set for ";
 
 }  // namespace
 
@@ -124,7 +130,7 @@ bool HasCruiseAltitude(const TMainForm& form, int squadron) {
 std::string SetSpeed(TMainForm& form, int squadron) {
   const std::string speed =
       SpeedText(form.SquadronTable[squadron].TypeCruiseSpeed, form.CruiseBox, squadron);
-  return CheckedSpeed(form, squadron, speed, "Speed Set for ");
+  return CheckedSpeed(form, squadron, speed, kCruiseSpeedLogStart);
 }
 
 std::string SetIngressSpeed(TMainForm& form, int squadron) {
@@ -134,10 +140,7 @@ std::string SetIngressSpeed(TMainForm& form, int squadron) {
 }
 
 std::string PayloadType(TMainForm& form, int squadron) {
-  const auto all_payloads = ReadAllPayloads(form);
-  if (!all_payloads) return "X";
-  const SquadronEntry& entry = form.SquadronTable[squadron];
-  return PayloadCategory(*all_payloads, entry.SquadronClass, entry.SquadronWeapons);
+  return PayloadCategories().Of(form, squadron);
 }
 
 std::string PayloadCategory(const std::vector<AllPayloadsLine>& lines,
@@ -155,4 +158,25 @@ std::string PayloadCategory(const std::vector<AllPayloadsLine>& lines,
 bool HasCruiseSpeed(const TMainForm& form, int squadron) {
   return HasPositiveWholeSpeed(
       SpeedText(form.SquadronTable[squadron].TypeCruiseSpeed, form.CruiseBox, squadron));
+}
+
+const std::string& CruiseSpeeds::Of(TMainForm& form, int squadron) {
+  const auto index = static_cast<size_t>(squadron);
+  if (answers_.size() <= index) answers_.resize(index + 1);
+  std::optional<Answer>& answer = answers_[index];
+  if (!answer) {
+    const std::string speed =
+        SpeedText(form.SquadronTable[squadron].TypeCruiseSpeed, form.CruiseBox, squadron);
+    const bool failed = !HasPositiveWholeSpeed(speed);
+    answer = Answer{failed ? std::string(kFailedSpeed) : speed, failed};
+  }
+  if (answer->failed) LogSpeedFailure(form, squadron, kCruiseSpeedLogStart);
+  return answer->speed;
+}
+
+std::string PayloadCategories::Of(TMainForm& form, int squadron) {
+  if (!lines_) lines_ = ReadAllPayloads(form);
+  if (!*lines_) return "X";
+  const SquadronEntry& entry = form.SquadronTable[squadron];
+  return PayloadCategory(**lines_, entry.SquadronClass, entry.SquadronWeapons);
 }

@@ -1,9 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
-struct AllPayloadsLine;
+#include "campaign_data/aircraft_classes.h"
 
 class TMainForm;
 
@@ -32,3 +33,28 @@ std::string PayloadCategory(const std::vector<AllPayloadsLine>& lines,
 // Whether SetSpeed finds a cruise speed of whole positive km/h for the squadron rather than
 // falling back to its default.
 bool HasCruiseSpeed(const TMainForm& form, int squadron);
+
+// SetSpeed for a pass that asks the same squadrons many times while their speed texts stay as
+// they are: each squadron's answer is worked out once. A squadron whose speed fails logs the
+// same line on every look-up, as SetSpeed does.
+class CruiseSpeeds {
+ public:
+  const std::string& Of(TMainForm& form, int squadron);
+
+ private:
+  struct Answer {
+    std::string speed;
+    bool failed = false;
+  };
+  std::vector<std::optional<Answer>> answers_;
+};
+
+// PayloadType for one operation: allpayloads.tavrek is read at the first look-up and its lines
+// (or its absence) serve every later one.
+class PayloadCategories {
+ public:
+  std::string Of(TMainForm& form, int squadron);
+
+ private:
+  std::optional<std::optional<std::vector<AllPayloadsLine>>> lines_;
+};

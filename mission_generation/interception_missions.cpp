@@ -79,8 +79,14 @@ class HomePositions {
 
 class AttackerInterception {
  public:
-  AttackerInterception(TMainForm& form, PlanRun& run, const HomePositions& homes, int fighter)
-      : form_(form), run_(run), homes_(homes), i_(fighter), fighter_(form.SquadronTable[fighter]) {}
+  AttackerInterception(TMainForm& form, PlanRun& run, const HomePositions& homes,
+                       CruiseSpeeds& speeds, int fighter)
+      : form_(form),
+        run_(run),
+        homes_(homes),
+        speeds_(speeds),
+        i_(fighter),
+        fighter_(form.SquadronTable[fighter]) {}
 
   void Plan() {
     if (!Eligible()) return;
@@ -154,7 +160,7 @@ class AttackerInterception {
     const double fighter_time =
         GetDistance(homes_.Of(i_), target) / static_cast<double>(WholeSpeed(speed_));
     const double attacker_time =
-        GetDistance(homes_.Of(j), target) / static_cast<double>(WholeSpeed(SetSpeed(form_, j)));
+        GetDistance(homes_.Of(j), target) / static_cast<double>(WholeSpeed(speeds_.Of(form_, j)));
     return fighter_time <= attacker_time;
   }
 
@@ -202,6 +208,7 @@ class AttackerInterception {
   TMainForm& form_;
   PlanRun& run_;
   const HomePositions& homes_;
+  CruiseSpeeds& speeds_;
   int i_;
   SquadronEntry& fighter_;
   std::string speed_;
@@ -263,9 +270,11 @@ void ConsiderPlayerInterceptor(TMainForm& form, int i) {
 
 void PlanInterceptions(TMainForm& form, PlanRun& run) {
   const HomePositions homes(form, run);
+  CruiseSpeeds speeds;
   for (int i = form.LastSquadron; i >= 0; --i) {
     if (run.LeftOut(i)) continue;
-    PlanTurn(form, i, "Interception", [&] { AttackerInterception(form, run, homes, i).Plan(); });
+    PlanTurn(form, i, "Interception",
+             [&] { AttackerInterception(form, run, homes, speeds, i).Plan(); });
   }
 }
 

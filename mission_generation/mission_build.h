@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "campaign_data/aircraft_classes.h"
 #include "mission_generation/base_directory.h"
+#include "mission_generation/flight_performance.h"
 
 // The working texts and values of one run of the mission file builder. The section writers
 // fill them in the order the builder calls them; nothing of them outlives the run.
@@ -24,8 +24,8 @@ struct MissionBuild {
   // Set once a flight has saved the whole roster; see SaveFlightRoster.
   bool roster_saved = false;
 
-  // The reference payload list, read at its first use (nothing inside when the file is missing).
-  std::optional<std::optional<std::vector<AllPayloadsLine>>> all_payloads;
+  // The squadrons' payload categories, from the reference payload list read at its first use.
+  PayloadCategories payload_categories;
 
   // Time and weather as the briefings quote them.
   std::string weather_sentence;

@@ -13,12 +13,13 @@ namespace {
 
 constexpr int kLongApproachBriefsLines[] = {12, 23};
 
-IngressFlight ReadIngressFlight(TMainForm& form, int squadron, int flight) {
+IngressFlight ReadIngressFlight(TMainForm& form, int squadron, int flight,
+                                PayloadCategories& payloads) {
   const SquadronEntry& entry = form.SquadronTable[squadron];
   IngressFlight ingress;
   ingress.role = entry.SquadronRole;
   ingress.task_code = TaskCode(entry);
-  ingress.payload = PayloadType(form, squadron);
+  ingress.payload = payloads.Of(form, squadron);
   for (int line : kLongApproachBriefsLines) {
     if (MissionTypeIsBriefs(form, squadron, line)) ingress.long_approach_mission = true;
   }
@@ -52,7 +53,12 @@ int InitialPointAltitude(const IngressFlight& flight) {
 }
 
 void CreateTargetIngress(TMainForm& form, int squadron, int flight) {
-  const IngressFlight ingress = ReadIngressFlight(form, squadron, flight);
+  PayloadCategories payloads;
+  CreateTargetIngress(form, squadron, flight, payloads);
+}
+
+void CreateTargetIngress(TMainForm& form, int squadron, int flight, PayloadCategories& payloads) {
+  const IngressFlight ingress = ReadIngressFlight(form, squadron, flight, payloads);
   const std::string speed = SetSpeed(form, squadron);
   SquadronEntry& entry = form.SquadronTable[squadron];
   const std::optional<BaseAndTarget> positions =

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+class PayloadCategories;
 class TMainForm;
 
 // Attack runs do not start from the route's last cruise point: the flight first goes to a
@@ -28,3 +29,5 @@ int InitialPointAltitude(const IngressFlight& flight);
 // Puts the flight's initial point in front of SquadronTargetLeg. A squadron without a take-off
 // position or target keeps its leg, and the run log says why.
 void CreateTargetIngress(TMainForm& form, int squadron, int flight);
+// The same, with the payload categories of the running operation.
+void CreateTargetIngress(TMainForm& form, int squadron, int flight, PayloadCategories& payloads);

@@ -62,11 +62,11 @@ std::string WithoutFollowLink(const std::string& line) {
   return kept;
 }
 
-void TargetRun(TMainForm& form, const SquadronRun& run) {
+void TargetRun(TMainForm& form, MissionBuild& build, const SquadronRun& run) {
   const int i = run.squadron;
   const SquadronEntry& squadron = form.SquadronTable[i];
   if (HasBriefs(form, i, std::begin(kTargetRunBriefs), std::end(kTargetRunBriefs))) {
-    CreateTargetIngress(form, i, run.flight);
+    CreateTargetIngress(form, i, run.flight, build.payload_categories);
     return;
   }
   if (!squadron.SquadronTargetObject.empty() || Contains(squadron.SquadronWeapons, "glider") ||
@@ -78,7 +78,7 @@ void TargetRun(TMainForm& form, const SquadronRun& run) {
   const int task = TaskCode(squadron);
   if (role == "2" || role == "4" || role == "7" || MissionTypeIsBriefs(form, i, kBombRunBriefs) ||
       (task == 3 && role == "1") || FighterEscortingBombers(form, i) || task == 7 || task == 6) {
-    CreateBombWay(form, i, run.flight);
+    CreateBombWay(form, i, run.flight, build.payload_categories);
   }
 }
 
@@ -147,14 +147,6 @@ void LinkEscort(TMainForm& form, SquadronRun& run) {
   }
 }
 
-// The squadron's payload category as PayloadType gives it, from the payload list of the run.
-std::string RunPayloadType(TMainForm& form, MissionBuild& build, int squadron) {
-  if (!build.all_payloads) build.all_payloads = ReadAllPayloads(form);
-  if (!*build.all_payloads) return "X";
-  const SquadronEntry& entry = form.SquadronTable[squadron];
-  return PayloadCategory(**build.all_payloads, entry.SquadronClass, entry.SquadronWeapons);
-}
-
 // Later flights of a bomber squadron follow its first flight.
 void FormBomberFlights(TMainForm& form, MissionBuild& build, const SquadronRun& run) {
   const int i = run.squadron;
@@ -166,7 +158,7 @@ void FormBomberFlights(TMainForm& form, MissionBuild& build, const SquadronRun& 
   if (!formation_task || Trim(squadron.SquadronHalfWayLeg).empty()) return;
   if (!(role == "7" || role == "2" || role == "4")) return;
   if (role == "4") {
-    const std::string payload = RunPayloadType(form, build, i);
+    const std::string payload = build.payload_categories.Of(form, i);
     if (payload != "R" && payload != "T" && payload != "B") return;
   }
   if (run.flight == 0) {
@@ -261,7 +253,7 @@ void FillLegAltitudes(TMainForm& form, MissionBuild& build, SquadronRun& run) {
   SquadronEntry& squadron = form.SquadronTable[i];
   const AltitudeSteps steps = StepsOfRole(squadron.SquadronRole);
   const int cruise = AltitudeSet(form, i);
-  const std::string payload = RunPayloadType(form, build, i);
+  const std::string payload = build.payload_categories.Of(form, i);
   const int task = TaskCode(squadron);
   const std::string& role = squadron.SquadronRole;
   run.alt1 = cruise + run.flight * steps.cruise;
@@ -374,7 +366,7 @@ void PrepareFlightLegs(TMainForm& form, MissionBuild& build, SquadronRun& run) {
   SquadronEntry& squadron = form.SquadronTable[i];
   run.follow_suffix = run.flight == 0 ? "" : squadron.SquadronName + "0 1";
   run.saved_target = squadron.SquadronTargetLeg;
-  TargetRun(form, run);
+  TargetRun(form, build, run);
 
   run.takeoff_position = PositionAfter(run.saved_takeoff, kTakeOffKeyword);
   if (squadron.SquadronRendezvousLeg.empty()) {

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
+#include <vector>
 
+#include "campaign_data/aircraft_classes.h"
 #include "tests/support/installed_program.h"
 #include "tests/support/test_world.h"
 
@@ -258,6 +261,80 @@ TEST(PayloadType, TheCampaignDataFolderComesFirstAndNoFileGivesX) {
   campaign_data.Write("allpayloads.tavrek", PayloadLine("B5N2", "B", "1xType91"));
   form.CampaignDataFolder = campaign_data.Path();
   EXPECT_EQ(PayloadType(form, 0), "B");
+}
+
+// Random speed texts, some of which fail, looked up in a random order: one CruiseSpeeds answers
+// and logs as SetSpeed called afresh each time does.
+TEST(CruiseSpeeds, AnswersAndLogsAsSetSpeedDoes) {
+  const std::string type_speeds[] = {"Default",  "320.00 kph", "410 kph",
+                                     "fast kph", " kph",       "0.00 kph"};
+  const std::string boxes[] = {"Default", "280.00 kph", "slow kph"};
+  constexpr int kSquadrons = 12;
+  size_t failure_lines = 0;
+  for (unsigned seed = 1; seed <= 20; ++seed) {
+    std::mt19937 random(seed);
+    TestWorld cached_world;
+    TestWorld fresh_world;
+    TMainForm& cached = *cached_world.form;
+    TMainForm& fresh = *fresh_world.form;
+    const std::string box = boxes[random() % std::size(boxes)];
+    cached.CruiseBox.Text = box;
+    fresh.CruiseBox.Text = box;
+    for (int s = 0; s < kSquadrons; ++s) {
+      const std::string speed = type_speeds[random() % std::size(type_speeds)];
+      for (TMainForm* form : {&cached, &fresh}) {
+        form->SquadronTable[s].SquadronName = "Sq" + std::to_string(s);
+        form->SquadronTable[s].TypeCruiseSpeed = speed;
+      }
+    }
+    CruiseSpeeds speeds;
+    for (int look_up = 0; look_up < 60; ++look_up) {
+      const int s = static_cast<int>(random() % kSquadrons);
+      ASSERT_EQ(speeds.Of(cached, s), SetSpeed(fresh, s)) << "seed " << seed << " squadron " << s;
+    }
+    EXPECT_EQ(RunLogMessages(cached), RunLogMessages(fresh)) << "seed " << seed;
+    failure_lines += RunLogMessages(fresh).size();
+  }
+  EXPECT_GT(failure_lines, 0U) << "the cases should take the failing path";
+}
+
+// Random payload lists and squadrons: one PayloadCategories gives, look-up after look-up, what
+// reading the list afresh and searching it gives, with or without the file.
+TEST(PayloadCategories, AnswersAsAFreshReadOfTheList) {
+  const std::string types[] = {"Ju-87B-2", "B5N2", "Bf-109E-4", "Il-2"};
+  const std::string categories[] = {"B", "T", "D", "A", "R"};
+  const std::string weapons[] = {"1sc500", "1xType91", "4sc50", "default"};
+  int categories_found = 0;
+  for (unsigned seed = 1; seed <= 20; ++seed) {
+    std::mt19937 random(seed);
+    TestWorld world;
+    TMainForm& form = *world.form;
+    const bool with_file = seed % 4 != 0;
+    if (with_file) {
+      std::string list;
+      for (int line = 0; line < 12; ++line) {
+        list += PayloadLine(types[random() % std::size(types)],
+                            categories[random() % std::size(categories)],
+                            weapons[random() % std::size(weapons)]);
+      }
+      world.program_folder.Write("data/allpayloads.tavrek", list);
+    }
+    PayloadCategories payloads;
+    for (int look_up = 0; look_up < 40; ++look_up) {
+      const int s = static_cast<int>(random() % 8);
+      SquadronEntry& entry = form.SquadronTable[s];
+      entry.SquadronClass = "Class air." + types[random() % std::size(types)];
+      entry.SquadronWeapons = weapons[random() % std::size(weapons)];
+      const auto lines = ReadAllPayloads(form);
+      const std::string expected =
+          lines ? PayloadCategory(*lines, entry.SquadronClass, entry.SquadronWeapons) : "X";
+      ASSERT_EQ(payloads.Of(form, s), expected) << "seed " << seed << " squadron " << s;
+      ASSERT_EQ(PayloadType(form, s), expected) << "seed " << seed << " squadron " << s;
+      if (expected != "X") ++categories_found;
+    }
+    EXPECT_EQ(form.ErrorText, "") << "seed " << seed;
+  }
+  EXPECT_GT(categories_found, 0) << "the cases should find some categories";
 }
 
 }  // namespace
