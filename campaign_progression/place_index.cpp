@@ -1,5 +1,6 @@
 #include "campaign_progression/place_index.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "app/main_form.h"
@@ -7,9 +8,10 @@
 
 PlaceIndex::PlaceIndex(TMainForm& form) {
   const bool british_bases_on_map = form.NormandyBaseOption && form.MapName == "Normandy";
+  first_.reserve(static_cast<size_t>(std::max(form.LastLocation + 1, 0)));
   for (int i = 0; i <= form.LastLocation; ++i) {
     const LocationEntry& location = std::as_const(form.LocationTable)[i];
-    first_.emplace(location.LocationName, i);
+    first_.try_emplace(location.LocationName, i);
     if (location.LocationOffMap != "Y") continue;
     if (british_bases_on_map && Contains(location.LocationName, "English_")) continue;
     off_map_.insert(location.LocationName);
