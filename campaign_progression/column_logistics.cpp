@@ -40,6 +40,14 @@ std::string TownBefore(const std::string& place, const std::string& word) {
   return Copy(place, 1, Pos(word, place) - 2);
 }
 
+// A place without its first "_Station" ("Kursk_Station_2" -> "Kursk_2").
+std::string StationTown(const std::string& place) {
+  std::string town = place;
+  const size_t at = town.find("_Station");
+  if (at != std::string::npos) town.erase(at, 8);
+  return town;
+}
+
 class ColumnLogistics {
  public:
   explicit ColumnLogistics(TMainForm& form)
@@ -75,6 +83,8 @@ class ColumnLogistics {
     DeployAtDepot(c);
     DeployInZone(c);
   }
+
+  const PlaceIndex& Places() const { return places_; }
 
   // Ships take contested places, trains on the enemy's ground are lost, columns meeting the
   // enemy are engaged.
@@ -176,12 +186,9 @@ class ColumnLogistics {
     if (l < 0 || std::as_const(form_.LocationTable)[l].LocationArmy != column.ColumnArmy) return;
     for (int k = 0; k <= form_.LastColumn; ++k) {
       const ColumnEntry& train = form_.ColumnTable[k];
-      std::string station = train.ColumnPlace;
-      const size_t at = station.find("_Station");
-      if (at != std::string::npos) station.erase(at, 8);
       if (!Contains(train.ColumnType, "Train") || used_[static_cast<size_t>(k)] ||
           !Contains(train.ColumnType, "_Equipment") || train.ColumnArmy != column.ColumnArmy ||
-          station != column.ColumnPlace) {
+          StationTown(train.ColumnPlace) != column.ColumnPlace) {
         continue;
       }
       for (int type = 0; type <= form_.LastArmor; ++type) {
@@ -351,10 +358,10 @@ class ColumnLogistics {
 }  // namespace
 
 void ColumnLocation(TMainForm& form, const std::string& mode) {
-  {
-    ColumnLogistics logistics(form);
-    for (int c = 0; c <= form.LastColumn; ++c) logistics.PrepareColumn(c);
-  }
+  // No step here renames a location or moves one off the map, so one look at the location
+  // table serves the whole call.
+  ColumnLogistics logistics(form);
+  for (int c = 0; c <= form.LastColumn; ++c) logistics.PrepareColumn(c);
   if (mode == "Yes") {
     std::vector<int> bringing_troops;
     for (int c = 0; c <= form.LastColumn; ++c) {
@@ -362,9 +369,8 @@ void ColumnLocation(TMainForm& form, const std::string& mode) {
         bringing_troops.push_back(c);
       }
     }
-    TroopBuildup(form, bringing_troops);
+    TroopBuildup(form, bringing_troops, logistics.Places());
   }
-  ColumnLogistics logistics(form);
   logistics.MeetEnemy();
   logistics.SetHeadings();
   SetRoF(form);

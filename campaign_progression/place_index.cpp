@@ -1,5 +1,6 @@
 #include "campaign_progression/place_index.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "app/main_form.h"
@@ -7,18 +8,24 @@
 
 PlaceIndex::PlaceIndex(TMainForm& form) {
   const bool british_bases_on_map = form.NormandyBaseOption && form.MapName == "Normandy";
+  places_.reserve(static_cast<size_t>(std::max(form.LastLocation + 1, 0)));
   for (int i = 0; i <= form.LastLocation; ++i) {
     const LocationEntry& location = std::as_const(form.LocationTable)[i];
-    first_.emplace(location.LocationName, i);
+    Place& place = places_.try_emplace(location.LocationName, Place{i, false}).first->second;
     if (location.LocationOffMap != "Y") continue;
     if (british_bases_on_map && Contains(location.LocationName, "English_")) continue;
-    off_map_.insert(location.LocationName);
+    place.off_map = true;
   }
 }
 
 int PlaceIndex::Find(const std::string& name) const {
-  const auto found = first_.find(name);
-  return found == first_.end() ? -1 : found->second;
+  const auto found = places_.find(name);
+  return found == places_.end() ? -1 : found->second.first;
+}
+
+bool PlaceIndex::OffMap(const std::string& name) const {
+  const auto found = places_.find(name);
+  return found != places_.end() && found->second.off_map;
 }
 
 ColumnsByPlace::ColumnsByPlace(const TMainForm& form) {

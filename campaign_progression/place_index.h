@@ -2,7 +2,6 @@
 
 #include <string>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 class TMainForm;
@@ -17,11 +16,14 @@ class PlaceIndex {
   int Find(const std::string& name) const;
   bool Has(const std::string& name) const { return Find(name) >= 0; }
   // The same answer as OffMapCheck: "Y" when a location of this name lies off the map.
-  bool OffMap(const std::string& name) const { return off_map_.count(name) > 0; }
+  bool OffMap(const std::string& name) const;
 
  private:
-  std::unordered_map<std::string, int> first_;
-  std::unordered_set<std::string> off_map_;
+  struct Place {
+    int first;     // the lowest index with the name
+    bool off_map;  // any location of the name lies off the map
+  };
+  std::unordered_map<std::string, Place> places_;
 };
 
 // The columns standing at each place, in index order.

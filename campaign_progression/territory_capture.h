@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+class PlaceIndex;
 class TMainForm;
 
 // Territory capture and the front centre.
@@ -18,6 +19,8 @@ void ParatroopCapture(TMainForm& form, const std::string& line, const std::strin
 void TroopBuildup(TMainForm& form, int column);
 // The same for several columns in turn, with one write of the territory files at the end.
 void TroopBuildup(TMainForm& form, const std::vector<int>& columns);
+// The same with the caller's index of the unchanged location table.
+void TroopBuildup(TMainForm& form, const std::vector<int>& columns, const PlaceIndex& places);
 // Puts every ground column down anew near the front (after the front moved) and rewrites
 // stationary.tavrek and columns.tavrek.
 void ResetObjects(TMainForm& form);

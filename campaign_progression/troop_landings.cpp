@@ -112,8 +112,12 @@ void TroopBuildup(TMainForm& form, int column) {
 
 void TroopBuildup(TMainForm& form, const std::vector<int>& columns) {
   if (columns.empty()) return;
+  TroopBuildup(form, columns, PlaceIndex(form));
+}
+
+void TroopBuildup(TMainForm& form, const std::vector<int>& columns, const PlaceIndex& places) {
+  if (columns.empty()) return;
   const int cap = TroopCap(form);
-  const PlaceIndex places(form);
   for (const int c : columns) {
     const ColumnEntry& column = form.ColumnTable[c];
     const std::string town = TownOfPlace(column.ColumnPlace);

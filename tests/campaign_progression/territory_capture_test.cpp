@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "campaign_data/random_generator.h"
 #include "campaign_data/text.h"
+#include "campaign_progression/place_index.h"
 #include "platform/errors.h"
 #include "platform/file_system.h"
 #include "platform/text_file.h"
@@ -147,6 +150,36 @@ TEST(TroopBuildup, ColumnsBringTroopsToTheTownTheyStandAtOrBeside) {
   EXPECT_EQ(world.At("Alden").TerritoryStrength[1], 1000);  // both sides are capped
   EXPECT_EQ(world.At("Alden_Rail_Station").TerritoryStrength[1], 0);
   EXPECT_THAT(world.CampaignFile("territory.tavrek"), HasSubstr("Bexley 2 allied=0 axis=15\r\n"));
+}
+
+// A caller that already holds an index of the location table gets the same troops and the same
+// territory file as one that leaves the index to TroopBuildup.
+TEST(TroopBuildup, TheCallersPlaceIndexGivesTheSameTroopsAsItsOwn) {
+  const auto build_up = [](bool callers_index) {
+    RiverlandWorld world;
+    TMainForm& form = *world.form;
+    world.Hold({{"Bexley", "2", 0, 5}, {"Alden", "1", 990, 0}});
+    world.At("Bexley_Rail_Station").LocationName = "Bexley_Station";
+    const std::vector<int> columns = {
+        world.AddColumn("Trains.Cargo", "2", "Bexley_Station"),
+        world.AddColumn("Vehicles.USACarsColumnA", "1", "Bexley"),
+        world.AddColumn("Vehicles.USACarsColumnA", "1", "Alden"),
+        world.AddColumn("Ships.Cargo", "1", "Nowhere_Town"),
+    };
+    if (callers_index) {
+      TroopBuildup(form, columns, PlaceIndex(form));
+    } else {
+      TroopBuildup(form, columns);
+    }
+    return std::make_pair(world.At("Bexley").TerritoryStrength,
+                          world.CampaignFile("territory.tavrek"));
+  };
+  const auto own = build_up(false);
+  const auto given = build_up(true);
+  EXPECT_EQ(own.first[2], 15);  // the index found the town behind the station
+  EXPECT_EQ(given.first, own.first);
+  EXPECT_EQ(given.second, own.second);
+  EXPECT_THAT(given.second, HasSubstr("Alden 1 allied=1000 axis=0\r\n"));
 }
 
 struct Landing {
