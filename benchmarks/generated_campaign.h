@@ -53,6 +53,14 @@ inline std::unique_ptr<TMainForm> NewBenchmarkForm(PlatformServices& platform,
   return form;
 }
 
+// The campaign of the program folder loaded once, as its first start does: that writes its
+// pilot roster with the paint and nose-art files, which a campaign in play always has.
+inline void LoadFirstTime(const fs::path& folder) {
+  const std::unique_ptr<PlatformServices> platform =
+      PlatformServices::ForThisMachine(std::make_unique<HeadlessDialogs>());
+  InitializeCampaign(*NewBenchmarkForm(*platform, folder));
+}
+
 inline std::string Coordinate(int metres) {
   return std::to_string(metres) + ".00";
 }
@@ -123,7 +131,7 @@ class GeneratedCampaign {
     MakeGameFolder();
     // The program folder holds the program, as the settings' save checks.
     WriteFile(folder_ / "tavrek", "");
-    LoadFirstTime();
+    LoadFirstTime(folder_);
     fs::copy(folder_ / "campaign", folder_ / "campaign_as_loaded", fs::copy_options::recursive);
   }
   ~GeneratedCampaign() {
@@ -176,13 +184,6 @@ class GeneratedCampaign {
     std::string text;
     for (size_t i = 0; i + 1 < places.size(); ++i) text += Section(places[i], places[i + 1]);
     return text;
-  }
-
-  // The roster, with its paint and nose-art files, written by the campaign's first load.
-  void LoadFirstTime() const {
-    const std::unique_ptr<PlatformServices> platform =
-        PlatformServices::ForThisMachine(std::make_unique<HeadlessDialogs>());
-    InitializeCampaign(*NewBenchmarkForm(*platform, folder_));
   }
 
   // The game's career folders of every nation, and its co-op and dogfight folders.

@@ -25,10 +25,15 @@ class SampleCopy {
     const auto all = fs::copy_options::recursive | fs::copy_options::overwrite_existing;
     fs::create_directories(folder_ / "data");
     fs::copy(source / "data", folder_ / "data", all);
-    fs::create_directories(folder_ / "campaign_as_shipped");
-    fs::copy(source / "sample" / "campaign" / "Okinawa45", folder_ / "campaign_as_shipped", all);
+    fs::create_directories(folder_ / "campaign_as_started");
+    fs::copy(source / "sample" / "campaign" / "Okinawa45", folder_ / "campaign_as_started", all);
     // The program folder holds the program, as the settings' save checks.
     std::ofstream(folder_ / "tavrek").flush();
+    Restore();
+    // Every run starts from the campaign as its first start leaves it, with its pilot roster.
+    bench::LoadFirstTime(folder_);
+    fs::remove_all(folder_ / "campaign_as_started");
+    fs::copy(folder_ / "campaign", folder_ / "campaign_as_started", all);
     Restore();
   }
   ~SampleCopy() {
@@ -38,14 +43,14 @@ class SampleCopy {
   SampleCopy(const SampleCopy&) = delete;
   SampleCopy& operator=(const SampleCopy&) = delete;
 
-  // Puts the campaign back as shipped, with a game folder without missions.
+  // Puts the campaign back as after its first start, with a game folder without missions.
   void Restore() const {
     namespace fs = std::filesystem;
     const fs::path source = TAVREK_SOURCE_DIR;
     const auto all = fs::copy_options::recursive | fs::copy_options::overwrite_existing;
     fs::remove_all(folder_ / "campaign");
     fs::remove_all(folder_ / "game");
-    fs::copy(folder_ / "campaign_as_shipped", folder_ / "campaign", all);
+    fs::copy(folder_ / "campaign_as_started", folder_ / "campaign", all);
     fs::create_directories(folder_ / "game");
     fs::copy(source / "sample" / "game", folder_ / "game", all);
   }
