@@ -283,9 +283,11 @@ void LoadMissingCampaignTables(TMainForm& form, bool sort_pilots) {
     SquadronBase(form);
     SaveSquadrons(form, 0);
     LoadPilots(form);
-    if (sort_pilots) PilotSort(form);
-    // PilotSort ends with a save; a second one is made only where it would differ.
-    if (!sort_pilots || !SavingPilotsAgainChangesNothing(form)) SavePilot(form, 0);
+    if (sort_pilots) {
+      PilotSortThenSave(form);
+    } else {
+      SavePilot(form, 0);
+    }
   }
 }
 

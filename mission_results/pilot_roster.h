@@ -22,5 +22,8 @@ void RepairSquadronPilots(TMainForm& form, int squadron);
 // Puts every squadron's pilots into flight order and the player into a slot that flies, then
 // saves the roster.
 void PilotSort(TMainForm& form);
+// PilotSort followed by SavePilot(form, 0), with the files of the roster written once: the
+// second save is made only where it would change something, and then the first writes nothing.
+void PilotSortThenSave(TMainForm& form);
 // Exchanges slot slot1 of squadron1 with slot slot2 of squadron2.
 void PilotSwap(TMainForm& form, int squadron1, int squadron2, int slot1, int slot2);

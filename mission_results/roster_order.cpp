@@ -1,4 +1,5 @@
-// The order of the pilots in their squadrons: PilotSort and PilotSwap of pilot_roster.h.
+// The order of the pilots in their squadrons: PilotSort, PilotSortThenSave and PilotSwap of
+// pilot_roster.h.
 
 #include <algorithm>
 #include <array>
@@ -228,7 +229,10 @@ void PilotSwap(TMainForm& form, int squadron1, int squadron2, int slot1, int slo
   for (std::string PilotEntry::*field : kPilotFields) std::swap(a.*field, b.*field);
 }
 
-void PilotSort(TMainForm& form) {
+namespace {
+
+// Every squadron put in order and added to `save`, which is left unwritten.
+void SortInto(TMainForm& form, RosterSave& save) {
   // Each squadron is saved right after it is put in order, while its pilots are at hand. The
   // sorting draws nothing at random and reads no other squadron, and the repairs of the save
   // change only their own squadron, so the files and draws are those of a save made after all
@@ -237,7 +241,6 @@ void PilotSort(TMainForm& form) {
   const bool online = form.Coop.Checked || form.Dogfight.Checked;
   const int first = form.SquadronManagement.Checked ? 1 : 0;
   std::optional<int> sorted_player_rank;
-  RosterSave save(form);
   for (int squadron = 0; squadron <= form.LastSquadron; ++squadron) {
     if (squadron >= first) {
       if (form.SquadronTable[squadron].PlanesExtra < 1) FlightSizeCheck(form, squadron);
@@ -261,5 +264,26 @@ void PilotSort(TMainForm& form) {
     }
     save.AddSquadron(form, squadron);
   }
+}
+
+}  // namespace
+
+void PilotSort(TMainForm& form) {
+  RosterSave save(form);
+  SortInto(form, save);
   save.Write(form, 0);
+}
+
+void PilotSortThenSave(TMainForm& form) {
+  RosterSave sorted(form);
+  SortInto(form, sorted);
+  if (SavingPilotsAgainChangesNothing(form)) {
+    sorted.Write(form, 0);
+    return;
+  }
+  // The second save's repairs may draw pilots, and its files replace the sort's, which nothing
+  // reads in between: only its files are written. Without a named squadron neither save writes,
+  // and each logs that.
+  if (!sorted.HoldsPilots()) sorted.Write(form, 0);
+  SavePilot(form, 0);
 }

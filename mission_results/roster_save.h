@@ -26,6 +26,8 @@ class RosterSave {
   // Writes pilot.tavrek, squadron.dat when mode is greater than 0, then the skins and nose
   // art; without any squadron added, only logs that nothing was saved.
   void Write(TMainForm& form, int mode) const;
+  // Whether a squadron was added, so that Write has pilots to write.
+  bool HoldsPilots() const { return !pilots_.empty(); }
 
  private:
   std::string pilots_;

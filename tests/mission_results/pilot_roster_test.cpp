@@ -3,6 +3,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sys/inotify.h>
+#include <unistd.h>
+
+#include <map>
 #include <random>
 #include <set>
 #include <string>
@@ -203,6 +207,90 @@ TEST(SavePilot, ASaveRightAfterAnotherIsKnownToChangeNothingOnlyWhereItDoesNot) 
       SavePilot(w.form, 0);
       if (repeats) {
         EXPECT_TRUE(StateAfterSave(w) == first) << c.what << ", seed " << seed;
+      }
+    }
+  }
+}
+
+// Counts the files moved into a folder under each name, as a save that replaces a file does.
+class ReplacedFiles {
+ public:
+  explicit ReplacedFiles(const std::string& folder)
+      : fd_(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
+    if (fd_ >= 0) ::inotify_add_watch(fd_, folder.c_str(), IN_MOVED_TO);
+  }
+  ~ReplacedFiles() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  ReplacedFiles(const ReplacedFiles&) = delete;
+  ReplacedFiles& operator=(const ReplacedFiles&) = delete;
+
+  bool Watching() const { return fd_ >= 0; }
+  // The moves seen since the last call, by name.
+  std::map<std::string, int> Take() {
+    std::map<std::string, int> moved;
+    alignas(inotify_event) char buffer[8192];
+    for (ssize_t got; (got = ::read(fd_, buffer, sizeof buffer)) > 0;) {
+      for (ssize_t at = 0; at < got;) {
+        const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+        if (event->len > 0) ++moved[event->name];
+        at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+      }
+    }
+    return moved;
+  }
+
+ private:
+  int fd_;
+};
+
+// Sorting and saving in one step leaves all that the sort and a save after it leave, and puts
+// each file of the roster in place once at most, also where the second save has work to do.
+TEST(PilotSortThenSave, LeavesWhatTheSortAndASaveAfterItLeaveWritingEachFileOnce) {
+  struct Case {
+    const char* what;
+    std::vector<SquadronSetup> squadrons;
+    int most_lines;  // of a section of the roster file
+  };
+  const Case cases[] = {
+      {"named squadrons",
+       {{.name = "A_NN0", .nation = "fr"}, {.name = "B_NN0", .nation = "us", .role = "2"}},
+       17},
+      {"a squadron without a name",
+       {{.name = "A_NN0", .nation = "fr"}, {.name = "", .nation = "fr"}},
+       17},
+      {"no squadron loaded", {}, 17},
+      {"only squadrons without a name", {{.name = "", .nation = "fr"}}, 17},
+      {"empty slots of an unknown nation",
+       {{.name = "X_NN0", .nation = "zz"}, {.name = "B_NN0", .nation = "us"}},
+       15},
+  };
+  for (const Case& c : cases) {
+    for (unsigned seed = 1; seed <= 6; ++seed) {
+      RosterWorld plain;
+      RosterWorld combined;
+      std::mt19937 random(seed);
+      std::string text;
+      for (const SquadronSetup& squadron : c.squadrons) {
+        text += "[" + squadron.name + "]\r\n";
+        const int lines = std::uniform_int_distribution<int>(12, c.most_lines)(random);
+        for (int n = 0; n < lines; ++n) text += RandomPilotLine(random, n) + "\r\n";
+      }
+      for (RosterWorld* w : {&plain, &combined}) {
+        for (const SquadronSetup& squadron : c.squadrons) w->AddSquadron(squadron);
+        w->WriteCampaignFile("pilot.tavrek", text);
+        w->form.Coop.Checked = seed % 3 == 0;
+        LoadPilots(w->form);
+      }
+      ReplacedFiles replaced(combined.campaign.Path());
+      ASSERT_TRUE(replaced.Watching());
+      replaced.Take();
+      PilotSort(plain.form);
+      SavePilot(plain.form, 0);
+      PilotSortThenSave(combined.form);
+      EXPECT_TRUE(StateAfterSave(combined) == StateAfterSave(plain)) << c.what << ", seed " << seed;
+      for (const auto& [name, moves] : replaced.Take()) {
+        EXPECT_LE(moves, 1) << name << ": " << c.what << ", seed " << seed;
       }
     }
   }
