@@ -121,7 +121,8 @@ std::string_view PaintBitmap(std::string_view value) {
 std::string CheckedPilotPaint(TMainForm& form, SkinFiles& skins, int squadron,
                               std::string_view value) {
   const SquadronEntry& entry = std::as_const(form.SquadronTable)[squadron];
-  if (!skins.Exists(squadron, PaintBitmap(value))) value = kDefaultPaint;
+  // The default stays the default whether its bitmap is there or not: its folder is not read.
+  if (value != kDefaultPaint && !skins.Exists(squadron, PaintBitmap(value))) value = kDefaultPaint;
   if (value == kDefaultPaint && entry.SquadronSkin != kDefaultSkin) {
     std::string squadron_paint = entry.SquadronMarkings + entry.SquadronSkin;
     if (skins.Exists(squadron, PaintBitmap(squadron_paint))) return squadron_paint;
@@ -217,7 +218,9 @@ void ApplyUniversalPaints(TMainForm& form) {
     if (found == squadrons_of_type.end()) continue;
     for (const int s : found->second) {
       SquadronEntry& squadron = form.SquadronTable[s];
-      if (!skins.Exists(s, squadron.SquadronSkin)) squadron.SquadronSkin = kDefaultSkin;
+      if (squadron.SquadronSkin != kDefaultSkin && !skins.Exists(s, squadron.SquadronSkin)) {
+        squadron.SquadronSkin = kDefaultSkin;
+      }
       if (squadron.SquadronSkin == kDefaultSkin) TakePaint(form, s, SeasonValue(form, line));
     }
   }

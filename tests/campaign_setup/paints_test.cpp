@@ -24,11 +24,12 @@ TEST(LoadPaints, APilotsPaintFallsBackToHisSquadronsSkinThenToTheDefault) {
   w.Squadron(0).SquadronSkin = "VMF-311.bmp";
   w.Squadron(0).SquadronMarkings = "0";
   w.Squadron(2).SquadronSkin = "Lost.bmp";  // the squadron's own skin is gone too
-  w.campaign.Write("paints.tavrek",
-                   "[VMF_311]\r\n  1Personal.bmp\r\n  1Gone.bmp\r\n  0default.bmp\r\n"
-                   "[VMF_312]\r\n  0Personal.bmp\r\n  1Gone.bmp\r\n"
-                   "[VMTB_232]\r\n  1Personal.bmp\r\n"
-                   "[NoSuchSquadron]\r\n  1Personal.bmp\r\n");
+  w.campaign.Write(
+      "paints.tavrek",
+      "[VMF_311]\r\n  1Personal.bmp\r\n  1Gone.bmp\r\n  0default.bmp\r\n  1default.bmp\r\n"
+      "[VMF_312]\r\n  0Personal.bmp\r\n  1Gone.bmp\r\n"
+      "[VMTB_232]\r\n  1Personal.bmp\r\n"
+      "[NoSuchSquadron]\r\n  1Personal.bmp\r\n");
   LoadPaints(w.form);
   struct Case {
     int squadron;
@@ -39,6 +40,7 @@ TEST(LoadPaints, APilotsPaintFallsBackToHisSquadronsSkinThenToTheDefault) {
       {0, 0, "1Personal.bmp"},  // his own skin is there
       {0, 1, "0VMF-311.bmp"},   // gone: the squadron's skin with its markings
       {0, 2, "0VMF-311.bmp"},   // the default falls back to the squadron's skin as well
+      {0, 3, "0VMF-311.bmp"},   // and so does the default paint itself
       {0, 5, "0VMF-311.bmp"},   // a slot the file does not reach flies the squadron's paint
       {1, 0, "0Personal.bmp"},  // markings of his own
       {1, 1, "1default.bmp"},   // a squadron on the default gives the default
