@@ -5,6 +5,7 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstring>
@@ -138,6 +139,29 @@ bool HasMode(const struct stat& info, std::optional<fs::perms> mode) {
                       (info.st_mode & static_cast<mode_t>(fs::perms::mask));
 }
 
+// What the descriptor still holds is `content` and no more. A file that differs mostly does so
+// early (a roster in a new order), so it is compared a piece at a time and left at the first
+// difference.
+bool HoldsExactly(int fd, std::string_view content) {
+  constexpr size_t kPiece = size_t{1} << 16;
+  // One byte more than is left to compare: a file that grew since fstat is not the same.
+  std::string piece(std::min(content.size(), kPiece) + 1, '\0');
+  size_t compared = 0;
+  for (;;) {
+    const size_t wanted = std::min(piece.size(), content.size() - compared + 1);
+    const ssize_t n = ::read(fd, piece.data(), wanted);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    if (n == 0) return compared == content.size();
+    const auto got = static_cast<size_t>(n);
+    if (got > content.size() - compared ||
+        std::memcmp(piece.data(), content.data() + compared, got) != 0) {
+      return false;
+    }
+    compared += got;
+  }
+}
+
 // The regular file at `target` holds exactly `content` (and, when `mode` is set, has those
 // permissions), so writing it again would change nothing. Its stamp is given when it does.
 bool HoldsAlready(const fs::path& target, std::string_view content, std::optional<fs::perms> mode,
@@ -148,9 +172,7 @@ bool HoldsAlready(const fs::path& target, std::string_view content, std::optiona
   bool same = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
               static_cast<size_t>(info.st_size) == content.size() && HasMode(info, mode);
   if (same) {
-    // One byte more than expected: a file that grew since fstat is not the same.
-    std::string bytes;
-    same = ReadAll(fd, content.size(), bytes) && bytes == content;
+    same = HoldsExactly(fd, content);
     stamp = StampOf(info);
   }
   ::close(fd);

@@ -118,14 +118,32 @@ TEST(TextFiles, WritingTheBytesAFileHoldsLeavesItAlone) {
     EXPECT_EQ(::stat(file.c_str(), &info), 0);
     return info.st_ino;
   };
+  // Several times the piece a comparison reads at once, one byte changed where asked.
+  const auto large = [](size_t changed) {
+    std::string text(3 * 65536 + 17, ' ');
+    for (size_t i = 0; i < text.size(); ++i) text[i] = static_cast<char>('a' + i % 26);
+    if (changed < text.size()) text[changed] = '#';
+    return text;
+  };
+  constexpr size_t kNone = std::string::npos;
   const struct {
     std::string content;
     bool replaced;
   } cases[] = {
-      {"abc\r\n", false}, {"abd\r\n", true},  // same size, other bytes
-      {"abd\r\nx", true},                     // the same bytes and more
-      {"abd\r\n", true},                      // fewer
-      {"", true},         {"", false},
+      {"abc\r\n", false},
+      {"abd\r\n", true},   // same size, other bytes
+      {"abd\r\nx", true},  // the same bytes and more
+      {"abd\r\n", true},   // fewer
+      {"", true},
+      {"", false},
+      {large(kNone), true},
+      {large(kNone), false},
+      {large(3 * 65536 + 16), true},  // only the very last byte differs
+      {large(3 * 65536 + 16), false},
+      {large(65537), true},        // a byte only a later read reaches
+      {large(65536), true},        // the last byte the first read reaches
+      {large(kNone) + "z", true},  // a byte more
+      {large(kNone), true},
   };
   for (const auto& c : cases) {
     const auto before = inode();
