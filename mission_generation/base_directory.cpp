@@ -1,5 +1,6 @@
 #include "mission_generation/base_directory.h"
 
+#include <string_view>
 #include <utility>
 
 #include "app/main_form.h"
@@ -8,25 +9,25 @@
 
 namespace {
 
+// Most lines name no ship: looking for "Ship$" at each '$' skips them sooner than a search for
+// the whole word does.
+bool NamesAShip(std::string_view line) {
+  for (size_t dollar = line.find('$'); dollar != std::string_view::npos;
+       dollar = line.find('$', dollar + 1)) {
+    if (dollar >= 4 && line.compare(dollar - 4, 4, "Ship") == 0) return true;
+  }
+  return false;
+}
+
 bool IsCarrierLine(const std::string& line) {
-  return Contains(line, "Ship$") &&
+  return NamesAShip(line) &&
          (Contains(line, "Ship$Rwy") || (Contains(line, "CV") && !Contains(line, "LCVP")));
 }
 
 }  // namespace
 
-int BaseDirectory::Location(const std::string& name) const {
-  const auto found = location_by_name.find(name);
-  return found == location_by_name.end() ? -1 : found->second;
-}
-
-int BaseDirectory::Column(const std::string& unit_name) const {
-  const auto found = column_by_unit_name.find(unit_name);
-  return found == column_by_unit_name.end() ? -1 : found->second;
-}
-
 bool BaseDirectory::OffMap(const std::string& name) const {
-  return off_map_names.count(name) > 0;
+  return !off_map_names.empty() && off_map_names.count(name) > 0;
 }
 
 std::string BaseDirectory::IntactCarrier(const TMainForm& form, const std::string& base) const {
@@ -46,14 +47,10 @@ BaseDirectory ReadBaseDirectory(const TMainForm& form) {
   const bool british_bases_on_map = form.NormandyBaseOption && form.MapName == "Normandy";
   for (int l = 0; l <= form.LastLocation; ++l) {
     const LocationEntry& location = std::as_const(form.LocationTable)[l];
-    bases.location_by_name.emplace(location.LocationName, l);
     if (location.LocationOffMap == "Y" &&
         !(british_bases_on_map && Contains(location.LocationName, "English_"))) {
       bases.off_map_names.insert(location.LocationName);
     }
-  }
-  for (int c = 0; c <= form.LastColumn; ++c) {
-    bases.column_by_unit_name.emplace(form.ColumnTable[c].ColumnUnitName, c);
   }
   for (int j = 0; j <= form.LastStationary; ++j) {
     const StationaryEntry& object = form.StationaryObjectTable[j];

@@ -7,6 +7,7 @@
 #include "app/main_form.h"
 #include "campaign_data/aircraft_classes.h"
 #include "campaign_data/run_log.h"
+#include "campaign_data/table_lookups.h"
 #include "campaign_data/text.h"
 #include "campaign_data/text_helpers.h"
 #include "mission_generation/attack_legs.h"
@@ -315,7 +316,7 @@ void AppendLandingLines(TMainForm& form, MissionBuild& build, const SquadronRun&
       "  NORMFLY " + position + " " + IntToStr(run.alt2) + ".0 " + speed + "\r\n";
   std::string lines;
   if (!ContainsAnyOf(base, {"Seaplane", "Harbor", "_Port", "Airstrip", "Airfield"})) {
-    const int column = build.bases.Column(base);
+    const int column = FindColumnByUnitName(form, base);
     if (column >= 0) {
       lines +=
           over_base + "  " + landing + " 0 0 " + form.ColumnTable[column].ColumnName + " 0\r\n";
