@@ -1,6 +1,5 @@
 #include "mission_generation/base_directory.h"
 
-#include <string_view>
 #include <utility>
 
 #include "app/main_form.h"
@@ -9,18 +8,8 @@
 
 namespace {
 
-// Most lines name no ship: looking for "Ship$" at each '$' skips them sooner than a search for
-// the whole word does.
-bool NamesAShip(std::string_view line) {
-  for (size_t dollar = line.find('$'); dollar != std::string_view::npos;
-       dollar = line.find('$', dollar + 1)) {
-    if (dollar >= 4 && line.compare(dollar - 4, 4, "Ship") == 0) return true;
-  }
-  return false;
-}
-
 bool IsCarrierLine(const std::string& line) {
-  return NamesAShip(line) &&
+  return Contains(line, "Ship$") &&
          (Contains(line, "Ship$Rwy") || (Contains(line, "CV") && !Contains(line, "LCVP")));
 }
 
