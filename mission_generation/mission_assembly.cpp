@@ -1,6 +1,9 @@
 #include "mission_generation/mission_assembly.h"
 
 #include <algorithm>
+#include <initializer_list>
+#include <string>
+#include <string_view>
 
 #include "app/main_form.h"
 #include "campaign_data/run_log.h"
@@ -42,6 +45,15 @@ std::string StubMission(const TMainForm& form) {
   text += "[" + flight + "_Way]\r\n  " + StubTakeOffLine(player.SquadronTakeOffLeg) + "\r\n  " +
           player.SquadronLandingLeg + " 0 0\r\n";
   return text;
+}
+
+// The parts after the text, with room made for all of them at once: the mission text runs to
+// megabytes, and growing it part by part would copy it again and again.
+void AppendAll(std::string& text, std::initializer_list<std::string_view> parts) {
+  size_t size = text.size();
+  for (const std::string_view part : parts) size += part.size();
+  text.reserve(size);
+  for (const std::string_view part : parts) text += part;
 }
 
 }  // namespace
@@ -101,11 +113,11 @@ int StubPlanes(const TMainForm& form) {
 
 void AssembleMission(TMainForm& form, const MissionBuild& build) {
   if (form.ErrorWarning.empty()) {
-    form.MissionFileText += build.wing_list + build.flights_text + form.ColumnChiefsText +
-                            form.ColumnRoadText + "[Stationary]\r\n" + build.nstationary_text +
-                            form.RocketsText + form.BuildingsText + build.target_text +
-                            form.CamerasText + build.born_place_text + build.respawn_text +
-                            build.bridge_text + form.HousesText + form.FrontMarkerText;
+    AppendAll(form.MissionFileText,
+              {build.wing_list, build.flights_text, form.ColumnChiefsText, form.ColumnRoadText,
+               "[Stationary]\r\n", build.nstationary_text, form.RocketsText, form.BuildingsText,
+               build.target_text, form.CamerasText, build.born_place_text, build.respawn_text,
+               build.bridge_text, form.HousesText, form.FrontMarkerText});
     return;
   }
   form.MissionFileText += StubMission(form) + form.CamerasText + build.born_place_text +

@@ -4,6 +4,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <string>
+
+#include "campaign_data/text.h"
 #include "mission_generation/born_places.h"
 #include "mission_generation/briefing_news.h"
 #include "mission_generation/ground_object_sections.h"
@@ -105,6 +109,41 @@ TEST_F(MissionTextsTest, StaticObjectsDroppedByDaylightAndStoodInForByClass) {
   EXPECT_EQ(build.nstationary_text, "[NStationary]\r\n");
   WriteBridgeSection(Form(), build);
   EXPECT_EQ(build.bridge_text, "[Bridge]\r\n");
+}
+
+// Each object's line as the section shows it and as the table keeps it afterwards: a line
+// hidden by daylight is cleared, a stand-in stays in the table, a blank line is left out.
+TEST_F(MissionTextsTest, StaticObjectSectionKeepsEveryEditInTheTable) {
+  const std::string flak = "vehicles.artillery.Artillery$";
+  Form().GroundObjectTypeTable[0] = {flak + "Flak38", flak + "Flak30", "0"};
+  struct Object {
+    std::string line;
+    std::string kept;  // the table's line after the section is written
+  };
+  const Object objects[] = {
+      {"  0_Static " + flak + "Flak38 1 10.00 20.00 0.00",
+       "  0_Static " + flak + "Flak30 1 10.00 20.00 0.00"},
+      {"  1_Static vehicles.stationary.Campfire$CampfireAirfield 1 1.00 2.00 0.00", ""},
+      {" \t ", " \t "},
+      {"  3_Static " + flak + "Flak30 2 30.00 40.00 0.00",
+       "  3_Static " + flak + "Flak30 2 30.00 40.00 0.00"},
+      {"  4_Static vehicles.stationary.Stationary$Opel 2 5.00 6.00 0.00",
+       "  4_Static vehicles.stationary.Stationary$Opel 2 5.00 6.00 0.00"},
+  };
+  Form().MissionHourText = "12";
+  Form().CurrentConditions = 0;
+  Form().LastStationary = static_cast<int>(std::size(objects)) - 1;
+  std::string expected = "[NStationary]\r\n";
+  for (int j = 0; j <= Form().LastStationary; ++j) {
+    Form().StationaryObjectTable[j].StationaryMissionLine = objects[j].line;
+    if (Trim(objects[j].kept).empty()) continue;
+    expected += objects[j].kept + "\r\n";
+  }
+  WriteStationarySection(Form(), build);
+  EXPECT_EQ(build.nstationary_text, expected);
+  for (int j = 0; j <= Form().LastStationary; ++j) {
+    EXPECT_EQ(Form().StationaryObjectTable[j].StationaryMissionLine, objects[j].kept) << j;
+  }
 }
 
 TEST_F(MissionTextsTest, ObjectivesTakeTheLastApplicableCondition) {
