@@ -22,6 +22,7 @@
 #include "mission_generation/waypoint_geometry.h"
 #include "mission_generation/waypoint_text.h"
 #include "platform/errors.h"
+#include "platform/text_file.h"
 
 namespace {
 
@@ -396,7 +397,10 @@ void WriteWaypointSection(TMainForm& form, MissionBuild& build, SquadronRun& run
   const int i = run.squadron;
   SquadronEntry& squadron = form.SquadronTable[i];
   run.speed = SetSpeed(form, i);
-  if (Contains(squadron.SquadronTakeOffLeg, "TAKEOFF")) LoadTakeoff(form, i);
+  if (Contains(squadron.SquadronTakeOffLeg, "TAKEOFF")) {
+    if (!build.airfield_lines) build.airfield_lines = AirfieldLines(form);
+    LoadTakeoff(form, i, *build.airfield_lines);
+  }
   if ((Contains(squadron.SquadronHomeBase, "English_") && !form.NormandyBaseOption) ||
       build.bases.OffMap(squadron.SquadronHomeBase)) {
     squadron.SquadronTakeOffLeg.clear();
