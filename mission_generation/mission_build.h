@@ -24,8 +24,8 @@ struct MissionBuild {
   std::string roster_block;
   // Roster slots of the player's squadron that sit in an aircraft of this mission.
   std::set<int> player_slots_flown;
-  // Set once a flight has saved the whole roster; see SaveFlightRoster.
-  bool roster_saved = false;
+  // Set once a flight has repaired the whole roster; see SaveFlightRoster.
+  bool roster_repaired = false;
 
   // The squadrons' payload categories, from the reference payload list read at its first use.
   PayloadCategories payload_categories;
