@@ -12,6 +12,8 @@
 
 namespace {
 
+constexpr size_t kUsualLineLength = 96;
+
 // The text after the first "-" (all of it without one), trimmed.
 std::string AfterFirstDash(const std::string& text) {
   const size_t dash = text.find('-');
@@ -71,6 +73,8 @@ void WriteStationarySection(TMainForm& form, MissionBuild& build) {
   const int hour = StrToIntDef(form.MissionHourText, -1);
   std::string& text = build.nstationary_text;
   text = "[NStationary]\r\n";
+  // Room for lines of a usual length up front: the section runs to megabytes at capacity.
+  text.reserve(text.size() + static_cast<size_t>(form.LastStationary + 1) * kUsualLineLength);
   for (int j = 0; j <= form.LastStationary; ++j) {
     const std::string& line = std::as_const(form.StationaryObjectTable)[j].StationaryMissionLine;
     if (HiddenByDaylight(line, hour, form.CurrentConditions)) {
