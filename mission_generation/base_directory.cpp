@@ -15,18 +15,8 @@ bool IsCarrierLine(const std::string& line) {
 
 }  // namespace
 
-int BaseDirectory::Location(const std::string& name) const {
-  const auto found = location_by_name.find(name);
-  return found == location_by_name.end() ? -1 : found->second;
-}
-
-int BaseDirectory::Column(const std::string& unit_name) const {
-  const auto found = column_by_unit_name.find(unit_name);
-  return found == column_by_unit_name.end() ? -1 : found->second;
-}
-
 bool BaseDirectory::OffMap(const std::string& name) const {
-  return off_map_names.count(name) > 0;
+  return !off_map_names.empty() && off_map_names.count(name) > 0;
 }
 
 std::string BaseDirectory::IntactCarrier(const TMainForm& form, const std::string& base) const {
@@ -46,14 +36,10 @@ BaseDirectory ReadBaseDirectory(const TMainForm& form) {
   const bool british_bases_on_map = form.NormandyBaseOption && form.MapName == "Normandy";
   for (int l = 0; l <= form.LastLocation; ++l) {
     const LocationEntry& location = std::as_const(form.LocationTable)[l];
-    bases.location_by_name.emplace(location.LocationName, l);
     if (location.LocationOffMap == "Y" &&
         !(british_bases_on_map && Contains(location.LocationName, "English_"))) {
       bases.off_map_names.insert(location.LocationName);
     }
-  }
-  for (int c = 0; c <= form.LastColumn; ++c) {
-    bases.column_by_unit_name.emplace(form.ColumnTable[c].ColumnUnitName, c);
   }
   for (int j = 0; j <= form.LastStationary; ++j) {
     const StationaryEntry& object = form.StationaryObjectTable[j];

@@ -293,16 +293,22 @@ bool PrepareSquadronFlights(TMainForm& form, MissionBuild& build, SquadronRun& r
 namespace {
 
 // Every flight stores the roster, and the builder stores it whole again once the flights are
-// written. Between the two only the flight's own squadron changes its pilots, so after the
-// first flight has saved everything a flight repairs its own squadron's slots and leaves the
-// files to the last save: one roster write per mission instead of one per flight.
+// written, over every file a flight wrote. What lasts of a flight's save is its repairs: the
+// first flight repairs every squadron as a save would, in roster order, and later flights only
+// their own squadron, the one whose pilots changed. The files are left to the last save.
 void SaveFlightRoster(TMainForm& form, MissionBuild& build, int squadron) {
-  if (build.roster_saved) {
+  if (build.roster_repaired) {
     RepairSquadronPilots(form, squadron);
     return;
   }
-  SavePilot(form, 0);
-  build.roster_saved = true;
+  bool any_named = false;
+  for (int s = 0; s <= form.LastSquadron; ++s) {
+    any_named = any_named || !std::as_const(form.SquadronTable)[s].SquadronName.empty();
+    RepairSquadronPilots(form, s);
+  }
+  // With no squadron named a save writes nothing and only says so in the run log.
+  if (!any_named) SavePilot(form, 0);
+  build.roster_repaired = true;
 }
 
 }  // namespace

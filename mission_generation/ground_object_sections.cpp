@@ -1,5 +1,8 @@
 #include "mission_generation/ground_object_sections.h"
 
+#include <string_view>
+#include <utility>
+
 #include "app/main_form.h"
 #include "campaign_data/text.h"
 #include "campaign_data/text_helpers.h"
@@ -9,11 +12,20 @@
 
 namespace {
 
+constexpr size_t kUsualLineLength = 96;
+
 // The text after the first "-" (all of it without one), trimmed.
 std::string AfterFirstDash(const std::string& text) {
   const size_t dash = text.find('-');
   return Trim(dash == std::string::npos ? Copy(text, 1, 99)
                                         : Copy(text, static_cast<int>(dash) + 2, 99));
+}
+
+bool NeedsStandIn(std::string_view line, const std::vector<ClassStandIn>& rows) {
+  for (const ClassStandIn& row : rows) {
+    if (Contains(line, row.missing)) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -54,17 +66,30 @@ bool HiddenByDaylight(const std::string& line, int hour, int weather) {
   return daylight_in_fair_weather && (Contains(line, "Campfire") || Contains(line, "Aeronautics"));
 }
 
+// Objects are read through the const table and written only where their line changes, so a
+// section of many objects is not copied line by line and the table sees no needless changes.
 void WriteStationarySection(TMainForm& form, MissionBuild& build) {
   const std::vector<ClassStandIn> rows = MissingClassStandIns(form);
   const int hour = StrToIntDef(form.MissionHourText, -1);
   std::string& text = build.nstationary_text;
   text = "[NStationary]\r\n";
+  // Room for lines of a usual length up front: the section runs to megabytes at capacity.
+  text.reserve(text.size() + static_cast<size_t>(form.LastStationary + 1) * kUsualLineLength);
   for (int j = 0; j <= form.LastStationary; ++j) {
-    std::string& line = form.StationaryObjectTable[j].StationaryMissionLine;
-    if (HiddenByDaylight(line, hour, form.CurrentConditions)) line.clear();
-    if (Trim(line).empty()) continue;
-    line = WithStandInClasses(line, rows);
-    text += line + "\r\n";
+    const std::string& line = std::as_const(form.StationaryObjectTable)[j].StationaryMissionLine;
+    if (HiddenByDaylight(line, hour, form.CurrentConditions)) {
+      form.StationaryObjectTable[j].StationaryMissionLine.clear();
+      continue;
+    }
+    if (TrimView(line).empty()) continue;
+    if (NeedsStandIn(line, rows)) {
+      std::string& changed = form.StationaryObjectTable[j].StationaryMissionLine;
+      changed = WithStandInClasses(changed, rows);
+      text += changed;
+    } else {
+      text += line;
+    }
+    text += "\r\n";
   }
 }
 

@@ -1,6 +1,10 @@
 #include "mission_generation/mission_assembly.h"
 
 #include <algorithm>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <utility>
 
 #include "app/main_form.h"
 #include "campaign_data/run_log.h"
@@ -44,6 +48,41 @@ std::string StubMission(const TMainForm& form) {
   return text;
 }
 
+// The parts after the text, with room made for all of them at once: the mission text runs to
+// megabytes, and growing it part by part would copy it again and again.
+void AppendAll(std::string& text, std::initializer_list<std::string_view> parts) {
+  size_t size = text.size();
+  for (const std::string_view part : parts) size += part.size();
+  text.reserve(size);
+  for (const std::string_view part : parts) text += part;
+}
+
+// Applies `fix` to the text `passes` times. Each fix depends on the text alone, so once a pass
+// leaves the text as it was, every later pass would too.
+template <typename Fix>
+void RepeatFix(std::string& text, int passes, const Fix& fix) {
+  for (int pass = 0; pass < passes; ++pass) {
+    std::string fixed = fix(text);
+    if (fixed == text) return;
+    text = std::move(fixed);
+  }
+}
+
+constexpr int kUnderscorePasses = 31;
+
+// The text as 31 replacements of its first "_" by a blank leave it: its line breaks made
+// CR LF, as each replacement makes them, and its first 31 underscores turned into blanks.
+std::string WithBlanksForUnderscores(const std::string& text) {
+  std::string result = ReplaceTextProcedure(text, "_", " ");
+  size_t at = 0;
+  for (int pass = 1; pass < kUnderscorePasses; ++pass) {
+    at = result.find('_', at);
+    if (at == std::string::npos) break;
+    result[at] = ' ';
+  }
+  return result;
+}
+
 }  // namespace
 
 int PlayerRosterSlot(const TMainForm& form) {
@@ -65,8 +104,9 @@ void RemovePlannerBridgeNumbers(TMainForm& form) {
     SquadronEntry& squadron = form.SquadronTable[s];
     squadron.SquadronBriefing = RemoveBridgeNo(form, squadron.SquadronBriefing);
     squadron.SquadronMissionType = RemoveBridgeNo(form, squadron.SquadronMissionType);
-    form.MissionBriefText = RemoveBridgeNo(form, form.MissionBriefText);
   }
+  const auto remove = [&form](const std::string& text) { return RemoveBridgeNo(form, text); };
+  RepeatFix(form.MissionBriefText, form.LastSquadron + 1, remove);
 }
 
 void WritePlayerLines(TMainForm& form, const MissionBuild& build) {
@@ -101,11 +141,11 @@ int StubPlanes(const TMainForm& form) {
 
 void AssembleMission(TMainForm& form, const MissionBuild& build) {
   if (form.ErrorWarning.empty()) {
-    form.MissionFileText += build.wing_list + build.flights_text + form.ColumnChiefsText +
-                            form.ColumnRoadText + "[Stationary]\r\n" + build.nstationary_text +
-                            form.RocketsText + form.BuildingsText + build.target_text +
-                            form.CamerasText + build.born_place_text + build.respawn_text +
-                            build.bridge_text + form.HousesText + form.FrontMarkerText;
+    AppendAll(form.MissionFileText,
+              {build.wing_list, build.flights_text, form.ColumnChiefsText, form.ColumnRoadText,
+               "[Stationary]\r\n", build.nstationary_text, form.RocketsText, form.BuildingsText,
+               build.target_text, form.CamerasText, build.born_place_text, build.respawn_text,
+               build.bridge_text, form.HousesText, form.FrontMarkerText});
     return;
   }
   form.MissionFileText += StubMission(form) + form.CamerasText + build.born_place_text +
@@ -128,21 +168,13 @@ void CleanUpBriefings(TMainForm& form) {
   briefing = TranslateLocation(form, briefing, "No");
   russian = TranslateLocation(form, russian, "Yes");
   ErrorLog(form, "Remove Summary's Underscore.");
-  for (int pass = 0; pass < 31; ++pass) {
-    for (std::string* text : {&briefing, &summary, &russian}) {
-      *text = ReplaceTextProcedure(*text, "_", " ");
-    }
-  }
+  for (std::string* text : {&briefing, &summary, &russian}) *text = WithBlanksForUnderscores(*text);
   ErrorLog(form, "Remove Summary's Bridge Number.");
-  for (int pass = 0; pass < 31; ++pass) {
-    for (std::string* text : {&briefing, &summary, &russian}) *text = RemoveBridgeNo(form, *text);
-  }
+  const auto remove = [&form](const std::string& text) { return RemoveBridgeNo(form, text); };
+  for (std::string* text : {&briefing, &summary, &russian}) RepeatFix(*text, 31, remove);
   if (form.Language == "English") {
     ErrorLog(form, "Summary's Article Fix.");
-    for (int pass = 0; pass < 21; ++pass) {
-      briefing = ArticleFix(briefing);
-      summary = ArticleFix(summary);
-    }
+    for (std::string* text : {&briefing, &summary}) RepeatFix(*text, 21, ArticleFix);
   }
   ErrorLog(form, "Clean Up Text Complete.");
 }

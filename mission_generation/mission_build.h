@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -8,6 +9,8 @@
 
 #include "mission_generation/base_directory.h"
 #include "mission_generation/flight_performance.h"
+
+class TextLines;
 
 // The working texts and values of one run of the mission file builder. The section writers
 // fill them in the order the builder calls them; nothing of them outlives the run.
@@ -21,11 +24,13 @@ struct MissionBuild {
   std::string roster_block;
   // Roster slots of the player's squadron that sit in an aircraft of this mission.
   std::set<int> player_slots_flown;
-  // Set once a flight has saved the whole roster; see SaveFlightRoster.
-  bool roster_saved = false;
+  // Set once a flight has repaired the whole roster; see SaveFlightRoster.
+  bool roster_repaired = false;
 
   // The squadrons' payload categories, from the reference payload list read at its first use.
   PayloadCategories payload_categories;
+  // The airfields' take-off lines, read at the first take-off of the run.
+  std::shared_ptr<const TextLines> airfield_lines;
 
   // Time and weather as the briefings quote them.
   std::string weather_sentence;

@@ -28,6 +28,7 @@
 #include "mission_results/rank_awards.h"
 #include "platform/errors.h"
 #include "platform/file_read_cache.h"
+#include "platform/folder_cache.h"
 
 namespace {
 
@@ -145,7 +146,9 @@ void FinishMission(TMainForm& form, MissionBuild& build) {
 }  // namespace
 
 void GenerateMission(TMainForm& form) {
-  // The airfields and payload files are consulted for every flight; read them once.
+  // The airfields and payload files are consulted for every flight; read them once. The career
+  // and reference files are looked for per squadron: what the folders hold is learnt once too.
+  const FolderCacheScope known_folders(form.Folders);
   const FileReadScope read_once(form.FileReads);
   form.InfoLabel.Caption = "Building Mission and Property Files";
   ErrorLog(form, "Building Mission and Property Files");

@@ -60,15 +60,21 @@ void BuildingList(TMainForm& form) {
   ErrorLog(form, "Extra Buildings and Cameras Complilation Completed.");
 }
 
+std::shared_ptr<const TextLines> AirfieldLines(TMainForm& form) {
+  return form.FileReads.Lines(ReferenceFilePath(form, "airfields.tavrek"));
+}
+
 void LoadTakeoff(TMainForm& form, int squadron) {
+  LoadTakeoff(form, squadron, *AirfieldLines(form));
+}
+
+void LoadTakeoff(TMainForm& form, int squadron, const TextLines& airfields) {
   SquadronEntry& entry = form.SquadronTable[squadron];
-  const std::shared_ptr<const TextLines> lines =
-      form.FileReads.Lines(ReferenceFilePath(form, "airfields.tavrek"));
   // An empty base name would be found in every header and give the squadron the take-off of
   // whichever airfield the file lists last.
   if (Trim(entry.SquadronHomeBase).empty()) return;
   int line_number = 0;  // of the matching section's body; 0 outside it
-  for (const std::string_view line : *lines) {
+  for (const std::string_view line : airfields) {
     if (Contains(line, "[")) {
       line_number = 0;
       if (Contains(line, entry.SquadronHomeBase)) {

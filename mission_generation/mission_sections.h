@@ -1,6 +1,9 @@
 #pragma once
 
+#include <memory>
+
 class TMainForm;
+class TextLines;
 
 // Sections of the mission file taken from the campaign's and the program's files.
 
@@ -14,3 +17,8 @@ void BuildingList(TMainForm& form);
 // the last section whose header line contains the base name. A base named in no header, or no
 // base at all, leaves the leg as it was. A missing airfields.tavrek throws FileError.
 void LoadTakeoff(TMainForm& form, int squadron);
+// The same from the lines of airfields.tavrek read before (AirfieldLines), for a caller that
+// places many squadrons.
+void LoadTakeoff(TMainForm& form, int squadron, const TextLines& airfields);
+// The lines of the airfields.tavrek the take-offs come from; throws FileError when missing.
+std::shared_ptr<const TextLines> AirfieldLines(TMainForm& form);

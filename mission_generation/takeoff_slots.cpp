@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "app/main_form.h"
+#include "campaign_data/table_lookups.h"
 #include "campaign_data/text.h"
 #include "mission_generation/join_points.h"
 #include "mission_generation/mission_build.h"
@@ -197,8 +198,8 @@ void ResetBaseOccupancy(TMainForm& form, const MissionBuild& build) {
 
 void PlaceFlightAtBase(TMainForm& form, MissionBuild& build, SquadronRun& run) {
   const std::string& base = form.SquadronTable[run.squadron].SquadronHomeBase;
-  const int location = build.bases.Location(base);
-  const int column = location >= 0 ? -1 : build.bases.Column(base);
+  const int location = FindLocation(form, base);
+  const int column = location >= 0 ? -1 : FindColumnByUnitName(form, base);
   DelayByChance(form, build, run, location, column);
   if (run.start_delay_flag != 0) return;
   if (location >= 0) {

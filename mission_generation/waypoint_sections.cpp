@@ -7,6 +7,7 @@
 #include "app/main_form.h"
 #include "campaign_data/aircraft_classes.h"
 #include "campaign_data/run_log.h"
+#include "campaign_data/table_lookups.h"
 #include "campaign_data/text.h"
 #include "campaign_data/text_helpers.h"
 #include "mission_generation/attack_legs.h"
@@ -21,6 +22,7 @@
 #include "mission_generation/waypoint_geometry.h"
 #include "mission_generation/waypoint_text.h"
 #include "platform/errors.h"
+#include "platform/text_file.h"
 
 namespace {
 
@@ -315,7 +317,7 @@ void AppendLandingLines(TMainForm& form, MissionBuild& build, const SquadronRun&
       "  NORMFLY " + position + " " + IntToStr(run.alt2) + ".0 " + speed + "\r\n";
   std::string lines;
   if (!ContainsAnyOf(base, {"Seaplane", "Harbor", "_Port", "Airstrip", "Airfield"})) {
-    const int column = build.bases.Column(base);
+    const int column = FindColumnByUnitName(form, base);
     if (column >= 0) {
       lines +=
           over_base + "  " + landing + " 0 0 " + form.ColumnTable[column].ColumnName + " 0\r\n";
@@ -395,7 +397,10 @@ void WriteWaypointSection(TMainForm& form, MissionBuild& build, SquadronRun& run
   const int i = run.squadron;
   SquadronEntry& squadron = form.SquadronTable[i];
   run.speed = SetSpeed(form, i);
-  if (Contains(squadron.SquadronTakeOffLeg, "TAKEOFF")) LoadTakeoff(form, i);
+  if (Contains(squadron.SquadronTakeOffLeg, "TAKEOFF")) {
+    if (!build.airfield_lines) build.airfield_lines = AirfieldLines(form);
+    LoadTakeoff(form, i, *build.airfield_lines);
+  }
   if ((Contains(squadron.SquadronHomeBase, "English_") && !form.NormandyBaseOption) ||
       build.bases.OffMap(squadron.SquadronHomeBase)) {
     squadron.SquadronTakeOffLeg.clear();

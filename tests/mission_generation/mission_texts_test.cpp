@@ -4,6 +4,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <string>
+
+#include "campaign_data/text.h"
+#include "campaign_data/text_helpers.h"
 #include "mission_generation/born_places.h"
 #include "mission_generation/briefing_news.h"
 #include "mission_generation/ground_object_sections.h"
@@ -12,6 +17,7 @@
 #include "mission_generation/mission_builder.h"
 #include "mission_generation/properties_texts.h"
 #include "mission_generation/target_section.h"
+#include "mission_results/event_log_names.h"
 #include "tests/mission_generation/builder_campaign.h"
 #include "tests/support/mission_checker.h"
 
@@ -105,6 +111,41 @@ TEST_F(MissionTextsTest, StaticObjectsDroppedByDaylightAndStoodInForByClass) {
   EXPECT_EQ(build.nstationary_text, "[NStationary]\r\n");
   WriteBridgeSection(Form(), build);
   EXPECT_EQ(build.bridge_text, "[Bridge]\r\n");
+}
+
+// Each object's line as the section shows it and as the table keeps it afterwards: a line
+// hidden by daylight is cleared, a stand-in stays in the table, a blank line is left out.
+TEST_F(MissionTextsTest, StaticObjectSectionKeepsEveryEditInTheTable) {
+  const std::string flak = "vehicles.artillery.Artillery$";
+  Form().GroundObjectTypeTable[0] = {flak + "Flak38", flak + "Flak30", "0"};
+  struct Object {
+    std::string line;
+    std::string kept;  // the table's line after the section is written
+  };
+  const Object objects[] = {
+      {"  0_Static " + flak + "Flak38 1 10.00 20.00 0.00",
+       "  0_Static " + flak + "Flak30 1 10.00 20.00 0.00"},
+      {"  1_Static vehicles.stationary.Campfire$CampfireAirfield 1 1.00 2.00 0.00", ""},
+      {" \t ", " \t "},
+      {"  3_Static " + flak + "Flak30 2 30.00 40.00 0.00",
+       "  3_Static " + flak + "Flak30 2 30.00 40.00 0.00"},
+      {"  4_Static vehicles.stationary.Stationary$Opel 2 5.00 6.00 0.00",
+       "  4_Static vehicles.stationary.Stationary$Opel 2 5.00 6.00 0.00"},
+  };
+  Form().MissionHourText = "12";
+  Form().CurrentConditions = 0;
+  Form().LastStationary = static_cast<int>(std::size(objects)) - 1;
+  std::string expected = "[NStationary]\r\n";
+  for (int j = 0; j <= Form().LastStationary; ++j) {
+    Form().StationaryObjectTable[j].StationaryMissionLine = objects[j].line;
+    if (Trim(objects[j].kept).empty()) continue;
+    expected += objects[j].kept + "\r\n";
+  }
+  WriteStationarySection(Form(), build);
+  EXPECT_EQ(build.nstationary_text, expected);
+  for (int j = 0; j <= Form().LastStationary; ++j) {
+    EXPECT_EQ(Form().StationaryObjectTable[j].StationaryMissionLine, objects[j].kept) << j;
+  }
 }
 
 TEST_F(MissionTextsTest, ObjectivesTakeTheLastApplicableCondition) {
@@ -273,6 +314,53 @@ TEST_F(MissionTextsTest, CleanUpKeepsUnderscoresBeyondThirtyOne) {
   CleanUpBriefings(Form());
   EXPECT_EQ(Player().SquadronBriefing, std::string(31, ' ') + std::string(9, '_'));
   EXPECT_EQ(Form().MissionBriefText, "An Airfield");
+}
+
+// The clean-up against its passes made one by one: 31 underscore and bridge-number passes
+// over the three texts, then 21 article passes over the briefing and the summary.
+TEST_F(MissionTextsTest, CleanUpAgreesWithEveryPassMadeInTurn) {
+  const std::string texts[] = {
+      "",
+      "Strike the Kalach_Bridge12345 near Big_Town_North\rat dawn\n",
+      "A Airfield, a Eagle and a Ace over A A A A A A a o a i a e A O A I A E_1_2_3",
+      std::string(35, '_') + "Bridge1234567890_Bridge77 \r\n a a a a a a a a a a a a a a a a " +
+          "a a a a a a a a a a a a",
+      "Bridge Bridge4 xBridge9 A_Bridge_12",
+  };
+  for (const std::string& text : texts) {
+    Player().SquadronBriefing = text;
+    Player().SquadronInfoText = text + " ru";
+    Form().MissionBriefText = "Summary " + text;
+    std::string briefing = TranslateLocation(Form(), Player().SquadronBriefing, "No");
+    std::string russian = TranslateLocation(Form(), Player().SquadronInfoText, "Yes");
+    std::string summary = TranslateLocation(Form(), Form().MissionBriefText, "No");
+    for (std::string* expected : {&briefing, &summary, &russian}) {
+      for (int pass = 0; pass < 31; ++pass) *expected = ReplaceTextProcedure(*expected, "_", " ");
+      for (int pass = 0; pass < 31; ++pass) *expected = RemoveBridgeNo(Form(), *expected);
+    }
+    for (int pass = 0; pass < 21; ++pass) {
+      briefing = ArticleFix(briefing);
+      summary = ArticleFix(summary);
+    }
+    CleanUpBriefings(Form());
+    EXPECT_EQ(Player().SquadronBriefing, briefing) << text;
+    EXPECT_EQ(Player().SquadronInfoText, russian) << text;
+    EXPECT_EQ(Form().MissionBriefText, summary) << text;
+  }
+}
+
+// The planner's bridge numbers go from every squadron's texts and from the summary, which
+// loses as many digits as one removal per squadron takes.
+TEST_F(MissionTextsTest, PlannerBridgeNumbersGoOncePerSquadronFromTheSummary) {
+  campaign.AddFlyingSquadron("FS_2", "1", "1", 0, 4);
+  ASSERT_EQ(Form().LastSquadron, 1);
+  Player().SquadronBriefing = "Hit Bridge12345";
+  Player().SquadronMissionType = "Bridge 7";
+  Form().MissionBriefText = "Over Bridge1234567 and Bridge89";
+  RemovePlannerBridgeNumbers(Form());
+  EXPECT_EQ(Player().SquadronBriefing, "Hit Bridge45");
+  EXPECT_EQ(Player().SquadronMissionType, "Bridge 7");
+  EXPECT_EQ(Form().MissionBriefText, "Over Bridge7 and Bridge89");
 }
 
 TEST_F(MissionTextsTest, ASquadronMovesOnlyWithANewBase) {
