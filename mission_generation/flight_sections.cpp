@@ -295,19 +295,13 @@ namespace {
 // Every flight stores the roster, and the builder stores it whole again once the flights are
 // written, over every file a flight wrote. What lasts of a flight's save is its repairs: the
 // first flight repairs every squadron as a save would, in roster order, and later flights only
-// their own squadron, the one whose pilots changed. The files are left to the last save.
+// their own squadron, the one whose pilots changed.
 void SaveFlightRoster(TMainForm& form, MissionBuild& build, int squadron) {
   if (build.roster_repaired) {
     RepairSquadronPilots(form, squadron);
     return;
   }
-  bool any_named = false;
-  for (int s = 0; s <= form.LastSquadron; ++s) {
-    any_named = any_named || !std::as_const(form.SquadronTable)[s].SquadronName.empty();
-    RepairSquadronPilots(form, s);
-  }
-  // With no squadron named a save writes nothing and only says so in the run log.
-  if (!any_named) SavePilot(form, 0);
+  SavePilot(form, 0, RosterFiles::kLeftToLaterSave);
   build.roster_repaired = true;
 }
 

@@ -51,7 +51,7 @@ void LoadAcesOfAllSquadrons(TMainForm& form) {
   ErrorLog(form, "Aces Loaded.");
   AcesPaints(form);
   ErrorLog(form, "Ace Paints Loaded.");
-  WriteEventsLog(form);
+  WriteEventsLog(form, RosterFiles::kLeftToLaterSave);
   form.Events.Caption.clear();
 }
 
@@ -169,7 +169,7 @@ void GenerateMission(TMainForm& form) {
   SetTargetPosition(form, build);
   if (form.NewCampaignFlag == "Y") UpdateConfDat(form);
   WriteMainSection(form, build);
-  PilotSort(form);
+  PilotSort(form, RosterFiles::kLeftToLaterSave);
   if (LaterEditionCareer(form)) MissionStatus(form);
 
   WriteSquadrons(form, build);

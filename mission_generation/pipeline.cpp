@@ -275,7 +275,7 @@ void RunPass(TMainForm& form, int pass, TracedCalls& call, PassGuard& guard) {
   CheckSquadronList(form, call);
   ErrorLog(form, "Load Pilot Information.");
   call("LoadPilots", LoadPilots);
-  call("SavePilot", SavePilot, 0);
+  call("SavePilot", SavePilot, 0, RosterFiles::kWritten);
 
   ErrorLog(form, "ErrorWarning before MasterLog Check = " + form.ErrorWarning);
   if ((form.SingleMapCampaign.Checked || !form.ErrorWarning.empty()) && !OnlineScriptRun(form)) {

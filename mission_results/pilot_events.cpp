@@ -76,7 +76,7 @@ bool CountBridgeDown(TMainForm& form, std::string& line, std::string& code) {
 
 }  // namespace
 
-void WriteEventsLog(TMainForm& form) {
+void WriteEventsLog(TMainForm& form, RosterFiles roster_files) {
   const std::string path = form.CampaignFolder + "events.dat";
   const std::string& joined = form.Messages.Text(MessageSection::kEvents, 14);
   const std::string& bailed = form.Messages.Text(MessageSection::kEvents, 11);
@@ -130,6 +130,6 @@ void WriteEventsLog(TMainForm& form) {
   // The new pilots' first sortie is kept. The roster is not read back here: the mission builder
   // calls this in the middle of its work on the roster in memory, and the results pass reads
   // the roster back itself right after.
-  SavePilot(form, 0);
+  SavePilot(form, 0, roster_files);
   ErrorLog(form, "Events Log Written.");
 }

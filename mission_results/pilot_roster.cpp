@@ -267,20 +267,8 @@ void RepairSquadronPilots(TMainForm& form, int squadron) {
   for (int slot = 0; slot < 16; ++slot) NoseArtCheck(form, squadron, slot);
 }
 
-bool SavingPilotsAgainChangesNothing(const TMainForm& form) {
-  bool named_squadron = false;
-  for (int squadron = 0; squadron <= form.LastSquadron; ++squadron) {
-    if (form.SquadronTable[squadron].SquadronName.empty()) continue;
-    named_squadron = true;
-    for (int slot = 0; slot < 16; ++slot) {
-      if (form.PilotRoster[RosterIndex(squadron, slot)].RosterName.empty()) return false;
-    }
-  }
-  return named_squadron;
-}
-
-void SavePilot(TMainForm& form, int mode) {
-  RosterSave save(form);
+void SavePilot(TMainForm& form, int mode, RosterFiles files) {
+  RosterSave save(form, files);
   for (int squadron = 0; squadron <= form.LastSquadron; ++squadron)
     save.AddSquadron(form, squadron);
   save.Write(form, mode);

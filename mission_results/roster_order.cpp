@@ -268,22 +268,15 @@ void SortInto(TMainForm& form, RosterSave& save) {
 
 }  // namespace
 
-void PilotSort(TMainForm& form) {
-  RosterSave save(form);
+void PilotSort(TMainForm& form, RosterFiles files) {
+  RosterSave save(form, files);
   SortInto(form, save);
   save.Write(form, 0);
 }
 
 void PilotSortThenSave(TMainForm& form) {
-  RosterSave sorted(form);
-  SortInto(form, sorted);
-  if (SavingPilotsAgainChangesNothing(form)) {
-    sorted.Write(form, 0);
-    return;
-  }
-  // The second save's repairs may draw pilots, and its files replace the sort's, which nothing
-  // reads in between: only its files are written. Without a named squadron neither save writes,
-  // and each logs that.
-  if (!sorted.HoldsPilots()) sorted.Write(form, 0);
+  // The save right after the sort writes the same files over the sort's, and nothing reads them
+  // in between.
+  PilotSort(form, RosterFiles::kLeftToLaterSave);
   SavePilot(form, 0);
 }

@@ -54,8 +54,9 @@ void RepairPilot(TMainForm& form, int squadron, int slot) {
   if (pilot.RosterBirthDate.size() != 4) pilot.RosterBirthDate = "1920";
 }
 
-RosterSave::RosterSave(const TMainForm& form) : paints_and_nose_art_(form) {
-  pilots_.reserve(RosterTextEstimate(form));
+RosterSave::RosterSave(const TMainForm& form, RosterFiles files)
+    : files_(files), paints_and_nose_art_(form) {
+  if (files_ == RosterFiles::kWritten) pilots_.reserve(RosterTextEstimate(form));
 }
 
 void RosterSave::AddSquadron(TMainForm& form, int squadron) {
@@ -65,6 +66,13 @@ void RosterSave::AddSquadron(TMainForm& form, int squadron) {
   // reads none of it.
   for (int slot = 0; slot < 16; ++slot) RepairPilot(form, squadron, slot);
   const bool carries_nose_art = SquadronCarriesNoseArt(form, squadron);
+  holds_pilots_ = true;
+  if (files_ == RosterFiles::kLeftToLaterSave) {
+    for (int slot = 0; slot < 16; ++slot) {
+      CheckNoseArt(carries_nose_art, form.PilotRoster[RosterIndex(squadron, slot)].RosterNoseArt);
+    }
+    return;
+  }
   pilots_.append("[").append(name).append("]").append(kCrLf);
   paints_and_nose_art_.BeginSquadron(name);
   for (int slot = 0; slot < 16; ++slot) {
@@ -78,10 +86,11 @@ void RosterSave::AddSquadron(TMainForm& form, int squadron) {
 
 void RosterSave::Write(TMainForm& form, int mode) const {
   // An empty text would wipe the campaign's pilots: no squadron is loaded.
-  if (pilots_.empty()) {
+  if (!holds_pilots_) {
     ErrorLog(form, "Pilots not saved: no squadron is loaded.");
     return;
   }
+  if (files_ == RosterFiles::kLeftToLaterSave) return;
   WriteTextFile(RosterFilePath(form), pilots_);
   const PilotRosterType& roster = std::as_const(form.PilotRoster);
   if (mode > 0 && !roster[RosterIndex(0, 0)].RosterName.empty()) WriteCareerRoster(form);
