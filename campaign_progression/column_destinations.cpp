@@ -1,5 +1,6 @@
 // Retreats, seizures and the destination of every column.
 
+#include <span>
 #include <string>
 #include <utility>
 
@@ -168,11 +169,11 @@ void ColumnRouting::ChooseDestination(int c) {
   CheckHold(c);
   const bool toward_first = column.ColumnHeading == "1";
   if (!toward_first && column.ColumnHeading != "2") return;
-  const std::vector<int>& leaving =
+  const std::span<const int> leaving =
       toward_first ? routes->To(column.ColumnPlace) : routes->From(column.ColumnPlace);
   for (const int s : leaving) {
     const RouteSection& section = routes->Sections()[static_cast<size_t>(s)];
-    const std::string& next = toward_first ? section.from : section.to;
+    const std::string next(toward_first ? section.from : section.to);
     const int l = places_.Find(next);
     if (l < 0) continue;
     const LocationEntry& location = std::as_const(form_.LocationTable)[l];

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -108,7 +109,7 @@ int ColumnRouting::ReadRoutePoints(int c) {
   }
   const bool heading_two = column.ColumnHeading == "2";
   const bool heading_one = column.ColumnHeading == "1";
-  const std::vector<int>& sections =
+  const std::span<const int> sections =
       heading_two ? routes->From(column.ColumnPlace) : routes->To(column.ColumnPlace);
   for (const int s : sections) {
     const RouteSection& section = routes->Sections()[static_cast<size_t>(s)];
@@ -124,9 +125,9 @@ int ColumnRouting::ReadRoutePoints(int c) {
       }
       ++n;
       work_points_written_ = n + 1;
-      std::string x = point.x;
-      std::string y = point.y;
-      std::string z = point.z;
+      std::string x(point.x);
+      std::string y(point.y);
+      std::string z(point.z);
       const size_t high = z.find("120.");
       if (high != std::string::npos) z.replace(high, 4, "20.");
       if (ship) {

@@ -1,6 +1,7 @@
 #include "campaign_progression/front_objects.h"
 
 #include <array>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -58,7 +59,10 @@ Trucks TrucksAt(const TMainForm& form, const std::vector<int>& columns) {
 
 // "x y" of a route point.
 std::string RoadPoint(const RoutePoint& point) {
-  return point.x + " " + point.y;
+  std::string text(point.x);
+  text += ' ';
+  text += point.y;
+  return text;
 }
 
 // The road leaving the place that the guns line up along: the first section starting there, or
@@ -70,7 +74,7 @@ std::array<std::string, kRoadPoints> PickRoad(TMainForm& form, const RouteSectio
     const bool redraw = form.Random(2) == 0;
     const bool stored = !(road[0] + road[1] + road[2] + road[3] + road[4]).empty();
     if (stored && !redraw) continue;
-    const std::vector<RoutePoint>& points = roads.Sections()[static_cast<size_t>(s)].points;
+    const std::span<const RoutePoint> points = roads.Sections()[static_cast<size_t>(s)].points;
     for (int p = 0; p < kRoadPoints; ++p) {
       road[p] = p < static_cast<int>(points.size()) ? RoadPoint(points[p]) : std::string();
     }

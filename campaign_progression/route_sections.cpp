@@ -1,8 +1,8 @@
 #include "campaign_progression/route_sections.h"
 
 #include <algorithm>
-#include <iterator>
 #include <string_view>
+#include <utility>
 
 #include "app/main_form.h"
 #include "campaign_data/geometry.h"
@@ -11,7 +11,7 @@
 #include "campaign_data/text.h"
 #include "platform/ascii.h"
 #include "platform/errors.h"
-#include "platform/file_system.h"
+#include "platform/file_read_cache.h"
 #include "platform/text_file.h"
 
 namespace {
@@ -31,8 +31,8 @@ bool ReadHeader(std::string_view line, RouteSection& section) {
   if (open == std::string_view::npos || to == std::string_view::npos || !EndsWith(text, "]")) {
     return false;
   }
-  section.from = Trim(text.substr(open + 1, to - open - 1));
-  section.to = Trim(text.substr(to + 4, text.size() - to - 5));
+  section.from = TrimView(text.substr(open + 1, to - open - 1));
+  section.to = TrimView(text.substr(to + 4, text.size() - to - 5));
   return !section.from.empty() && !section.to.empty();
 }
 
@@ -63,39 +63,39 @@ bool ReadPoint(std::string_view line, RoutePoint& point, std::string& problem) {
     problem = error.what();
     return false;
   }
-  point = {std::string(values[0]), std::string(values[1]), std::string(values[2])};
+  point = {values[0], values[1], values[2]};
   return true;
-}
-
-const std::vector<int>& Lookup(const std::unordered_map<std::string, std::vector<int>>& index,
-                               const std::string& place) {
-  static const std::vector<int> kNone;
-  const auto found = index.find(place);
-  return found == index.end() ? kNone : found->second;
 }
 
 }  // namespace
 
-RouteSections::RouteSections(TMainForm& form, const std::string& path) : RouteSections(path) {
-  LogProblems(form);
+RouteSections::RouteSections(TMainForm& form, const std::string& path)
+    : RouteSections(form.FileReads.Lines(path)) {
+  LogProblems(form, path);
 }
 
-RouteSections::RouteSections(const std::string& path) {
-  const TextLines lines = ReadTextLineViews(path);
-  ReserveFor(lines);
-  // A section's points are gathered here and stored with one allocation when it ends.
-  std::vector<RoutePoint> points;
+RouteSections::RouteSections(std::shared_ptr<const TextLines> lines) : lines_(std::move(lines)) {
+  Read();
+  from_.Build(sections_, &RouteSection::from);
+  to_.Build(sections_, &RouteSection::to);
+}
+
+void RouteSections::Read() {
+  Reserve();
+  const TextLines& lines = *lines_;
   RouteSection* current = nullptr;
+  size_t first_point = 0;
+  // The room reserved keeps every point where it is put, so a section can point at its own.
   const auto close_section = [&] {
     if (current != nullptr) {
-      current->points.assign(std::make_move_iterator(points.begin()),
-                             std::make_move_iterator(points.end()));
+      current->points =
+          std::span<const RoutePoint>(points_.data() + first_point, points_.size() - first_point);
     }
-    points.clear();
+    first_point = points_.size();
   };
   for (size_t n = 0; n < lines.size(); ++n) {
     const std::string_view line = lines[n];
-    const auto where = [&] { return path + ", line " + IntToStr(n + 1); };
+    const auto where = [n] { return "line " + IntToStr(n + 1); };
     if (IsHeader(line)) {
       close_section();
       RouteSection section;
@@ -105,10 +105,7 @@ RouteSections::RouteSections(const std::string& path) {
         current = nullptr;
         continue;
       }
-      const int index = static_cast<int>(sections_.size());
-      from_[section.from].push_back(index);
-      to_[section.to].push_back(index);
-      sections_.push_back(std::move(section));
+      sections_.push_back(section);
       current = &sections_.back();
       continue;
     }
@@ -117,7 +114,7 @@ RouteSections::RouteSections(const std::string& path) {
     RoutePoint point;
     std::string problem;
     if (ReadPoint(trimmed, point, problem)) {
-      points.push_back(std::move(point));
+      points_.push_back(point);
     } else {
       problems_.push_back(where() + ": \"" + std::string(line) + "\" is no route point (" +
                           problem + "); it is left out.");
@@ -126,48 +123,60 @@ RouteSections::RouteSections(const std::string& path) {
   close_section();
 }
 
-void RouteSections::LogProblems(TMainForm& form) const {
-  for (const std::string& problem : problems_) ErrorLog(form, problem);
-}
-
-void RouteSections::ReserveFor(const TextLines& lines) {
+void RouteSections::Reserve() {
   size_t headers = 0;
-  for (const std::string_view line : lines) headers += IsHeader(line) ? 1 : 0;
+  for (const std::string_view line : *lines_) headers += IsHeader(line) ? 1 : 0;
   sections_.reserve(headers);
-  from_.reserve(headers);
-  to_.reserve(headers);
+  points_.reserve(lines_->size() - headers);
 }
 
-const std::vector<int>& RouteSections::From(const std::string& place) const {
-  return Lookup(from_, place);
+void RouteSections::LogProblems(TMainForm& form, std::string_view path) const {
+  for (const std::string& problem : problems_) {
+    ErrorLog(form, std::string(path) + ", " + problem);
+  }
 }
 
-const std::vector<int>& RouteSections::To(const std::string& place) const {
-  return Lookup(to_, place);
+void RouteSections::EndIndex::Build(const std::vector<RouteSection>& sections,
+                                    std::string_view RouteSection::*end) {
+  // Numbers places in the order they first appear, counts their sections, then lays the
+  // sections of each place out together behind one another.
+  place_numbers_.reserve(sections.size());
+  std::vector<int> number_of(sections.size());
+  std::vector<int> counts;
+  for (size_t s = 0; s < sections.size(); ++s) {
+    const auto [at, added] =
+        place_numbers_.try_emplace(sections[s].*end, static_cast<int>(counts.size()));
+    if (added) counts.push_back(0);
+    ++counts[static_cast<size_t>(at->second)];
+    number_of[s] = at->second;
+  }
+  starts_.assign(counts.size() + 1, 0);
+  for (size_t p = 0; p < counts.size(); ++p) starts_[p + 1] = starts_[p] + counts[p];
+  std::vector<int> next(starts_.begin(), starts_.end() - 1);
+  sections_.resize(sections.size());
+  for (size_t s = 0; s < sections.size(); ++s) {
+    sections_[static_cast<size_t>(next[static_cast<size_t>(number_of[s])]++)] = static_cast<int>(s);
+  }
+}
+
+std::span<const int> RouteSections::EndIndex::Of(std::string_view place) const {
+  const auto found = place_numbers_.find(place);
+  if (found == place_numbers_.end()) return {};
+  const size_t p = static_cast<size_t>(found->second);
+  return std::span<const int>(sections_).subspan(static_cast<size_t>(starts_[p]),
+                                                 static_cast<size_t>(starts_[p + 1] - starts_[p]));
 }
 
 std::shared_ptr<const RouteSections> RouteFileCache::Sections(TMainForm& form,
                                                               const std::string& path) {
-  if (open_scopes_ == 0) return std::make_shared<const RouteSections>(form, path);
-  const std::filesystem::path resolved = ResolvePath(path);
-  FileStamp before;
-  const bool stamped = StampOfPath(resolved, before);
-  if (stamped) {
-    const auto found = entries_.find(path);
-    if (found != entries_.end() && found->second.stamp == before) {
-      found->second.sections->LogProblems(form);
-      return found->second.sections;
-    }
-  }
-  auto sections = std::make_shared<const RouteSections>(path);
-  sections->LogProblems(form);
-  // A file that changed while it was read is not kept: the next use must see it whole.
-  FileStamp after;
-  if (stamped && StampOfPath(resolved, after) && after == before) {
-    entries_[path] = Entry{before, sections};
-  } else {
-    entries_.erase(path);
-  }
+  const std::shared_ptr<const RouteSections> sections =
+      Get(path, [&form, &path](std::string_view) {
+        StampedRead<TextLines> lines = form.FileReads.StampedLines(path);
+        return StampedRead<RouteSections>{
+            std::make_shared<const RouteSections>(std::move(lines.value)), lines.stamp,
+            lines.unchanged};
+      }).value;
+  sections->LogProblems(form, path);
   return sections;
 }
 

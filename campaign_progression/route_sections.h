@@ -1,55 +1,77 @@
 #pragma once
 
 #include <memory>
+#include <span>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
 #include "platform/cache_scope.h"
+#include "platform/stamped_cache.h"
 #include "platform/text_file.h"
 
 class TMainForm;
-class TextLines;
 
 // A map route file (".rds" roads, ".rls" railways, ".srd" sea routes) read once for an
 // operation: sections "[A to B]" in file order, each with its points "x y z ...". Side "2"
 // travels a section from A to B, side "1" from B to A.
 
+// Texts are views into the file's lines, which the RouteSections keeps.
 struct RoutePoint {
-  std::string x;  // decimal texts as the file gives them, each at most 99 characters
-  std::string y;
-  std::string z;
+  std::string_view x;  // decimal texts as the file gives them, each at most 99 characters
+  std::string_view y;
+  std::string_view z;
 };
 
 struct RouteSection {
-  std::string from;  // A
-  std::string to;    // B
-  std::vector<RoutePoint> points;
+  std::string_view from;  // A
+  std::string_view to;    // B
+  std::span<const RoutePoint> points;
 };
 
 class RouteSections {
  public:
-  // Reads the file; a header naming no route and a point without three values or without a
-  // readable x and y are logged with the file and line and left out.
+  // Reads the file through the form's FileReads; a header naming no route and a point without
+  // three values or without a readable x and y are logged with the file and line and left out.
   RouteSections(TMainForm& form, const std::string& path);
-  // Reads the file and keeps its bad lines' messages for LogProblems.
-  explicit RouteSections(const std::string& path);
+  // The sections of a file's lines, which it keeps; the bad lines are kept for LogProblems.
+  explicit RouteSections(std::shared_ptr<const TextLines> lines);
+  // Sections and views point into this object.
+  RouteSections(const RouteSections&) = delete;
+  RouteSections& operator=(const RouteSections&) = delete;
 
-  // Logs what the read left out, as the read logs it.
-  void LogProblems(TMainForm& form) const;
+  // Logs what the read of the file at `path` left out, as the read logs it.
+  void LogProblems(TMainForm& form, std::string_view path) const;
 
   const std::vector<RouteSection>& Sections() const { return sections_; }
   // Sections starting or ending at a place, in file order.
-  const std::vector<int>& From(const std::string& place) const;
-  const std::vector<int>& To(const std::string& place) const;
+  std::span<const int> From(std::string_view place) const { return from_.Of(place); }
+  std::span<const int> To(std::string_view place) const { return to_.Of(place); }
 
  private:
-  // Room for every section the file's header lines announce, so that no section is moved.
-  void ReserveFor(const TextLines& lines);
+  // The sections by one of their ends: those of one place lie together, in file order.
+  class EndIndex {
+   public:
+    void Build(const std::vector<RouteSection>& sections, std::string_view RouteSection::*end);
+    std::span<const int> Of(std::string_view place) const;
 
+   private:
+    std::unordered_map<std::string_view, int> place_numbers_;
+    std::vector<int> starts_;  // where each place's sections begin, and one past the last
+    std::vector<int> sections_;
+  };
+
+  void Read();
+  // Room for every section and point the lines can hold, so that none is moved.
+  void Reserve();
+
+  std::shared_ptr<const TextLines> lines_;
+  std::vector<RoutePoint> points_;
   std::vector<RouteSection> sections_;
-  std::unordered_map<std::string, std::vector<int>> from_;
-  std::unordered_map<std::string, std::vector<int>> to_;
+  EndIndex from_;
+  EndIndex to_;
+  // "line N: ..." for each bad line; the path goes in front when logged.
   std::vector<std::string> problems_;
 };
 
@@ -57,21 +79,12 @@ class RouteSections {
 // the sections read the first time, as long as the file on disk is still the one read (same
 // file, size and modification and change times); a file written or replaced since is read anew.
 // Outside a scope every use reads the file, and closing the last scope forgets every file. A
-// file used again logs its bad lines again, as a new read would.
-class RouteFileCache {
+// file used again logs its bad lines again, as a new read would. Files are read through the
+// form's FileReads, so a file the operation has read already is not read again.
+class RouteFileCache : public StampedCache<RouteSections> {
  public:
   // The sections of the file at `path`; throws FileError when it cannot be read.
   std::shared_ptr<const RouteSections> Sections(TMainForm& form, const std::string& path);
-
- private:
-  friend class CacheScope<RouteFileCache>;
-  struct Entry {
-    FileStamp stamp;
-    std::shared_ptr<const RouteSections> sections;
-  };
-
-  int open_scopes_ = 0;
-  std::unordered_map<std::string, Entry> entries_;
 };
 
 using RouteFileScope = CacheScope<RouteFileCache>;

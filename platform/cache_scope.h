@@ -1,8 +1,8 @@
 #pragma once
 
 // Keeps what `cache` holds for as long as the scope lives. Scopes may nest: the cache is emptied
-// when the outermost one closes. `Cache` counts its open scopes in `open_scopes_` and keeps what
-// it holds in `entries_`, and names this class its friend.
+// when the outermost one closes. `Cache` (or a base of it) counts its open scopes in
+// `open_scopes_` and keeps what it holds in `entries_`, and names this class its friend.
 template <typename Cache>
 class CacheScope {
  public:

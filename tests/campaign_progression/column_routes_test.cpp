@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <span>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -14,6 +16,7 @@
 #include "campaign_progression/ground_combat.h"
 #include "campaign_progression/route_sections.h"
 #include "platform/errors.h"
+#include "platform/file_read_cache.h"
 #include "platform/text_file.h"
 #include "tests/campaign_progression/riverland.h"
 
@@ -432,10 +435,14 @@ TEST(ColumnRoads, GarbageRouteAndColumnFilesAreLoggedAndSkipped) {
 
 namespace {
 
+std::vector<int> Listed(std::span<const int> sections) {
+  return std::vector<int>(sections.begin(), sections.end());
+}
+
 std::vector<std::string> PointTexts(const RouteSection& section) {
   std::vector<std::string> texts;
   for (const RoutePoint& point : section.points) {
-    texts.push_back(point.x + " " + point.y + " " + point.z);
+    texts.push_back(std::string(point.x) + " " + std::string(point.y) + " " + std::string(point.z));
   }
   return texts;
 }
@@ -464,9 +471,11 @@ TEST(RouteSections, SectionsKeepTheirPointsAndArePlacedByTheirEnds) {
   EXPECT_EQ(PointTexts(sections[1]), (Points{"10.00 11.00 12.00", "13.00 14.00 15.00"}));
   EXPECT_TRUE(sections[2].points.empty());
   EXPECT_EQ(PointTexts(sections[3]), (Points{"17.00 18.00 19.00"}));
-  EXPECT_EQ(routes.From("Alden"), (std::vector<int>{0, 2, 3}));
-  EXPECT_EQ(routes.To("Carrow"), (std::vector<int>{1, 2}));
+  EXPECT_EQ(Listed(routes.From("Alden")), (std::vector<int>{0, 2, 3}));
+  EXPECT_EQ(Listed(routes.To("Carrow")), (std::vector<int>{1, 2}));
   EXPECT_TRUE(routes.From("Dorne").empty());
+  EXPECT_EQ(Listed(routes.From("Bexley")), (std::vector<int>{1}));
+  EXPECT_EQ(Listed(routes.To("Dorne")), (std::vector<int>{3}));
   EXPECT_THAT(world.form->ErrorText, HasSubstr("Sections.rds, line 4: \"[Broken header\""));
   EXPECT_THAT(world.form->ErrorText, HasSubstr("Sections.rds, line 8: \"bad point\""));
 }
@@ -500,7 +509,7 @@ TEST(RouteFileCache, AnswersAsAFreshReadAlsoAfterTheFileChanges) {
   const auto again = form.ParsedRouteFiles.Sections(form, path);
   EXPECT_EQ(first, again);
   expect_as_fresh(*again, path);
-  EXPECT_EQ(again->From("Bexley"), (std::vector<int>{1}));
+  EXPECT_EQ(Listed(again->From("Bexley")), (std::vector<int>{1}));
   // Two uses and the fresh read each logged the bad line.
   const std::string problem = "Cached.rds, line 3: \"odd\" is no route point";
   size_t logged = 0;
@@ -548,6 +557,39 @@ TEST(RouteFileCache, KeepsFilesOnlyWhileAnOperationRuns) {
     const RouteFileScope next_operation(cache);
     EXPECT_NE(cache.Sections(form, path), kept);
   }
+}
+
+// Within an operation a route file is parsed from the lines the operation's file reads hold, so
+// a file read already is not read again; one file under two spellings of its path is one entry,
+// logged under the spelling of each use; and the sections stay whole after the operation ends.
+TEST(RouteFileCache, ParsesTheLinesTheOperationReadAndOutlivesIt) {
+  RoutesWorld world;
+  TMainForm& form = *world.form;
+  const std::string path = world.program_folder.Write(
+      "data/Shared.rds", JoinLinesCrLf({"[Alden to Bexley]", "1.00 2.00 3.00", "odd",
+                                        "[Bexley to Carrow]", "4.00 5.00 6.00"}));
+  const std::string other_spelling = world.program_folder.Path() + "DATA\\shared.RDS";
+  std::shared_ptr<const RouteSections> sections;
+  {
+    const FileReadScope read_once(form.FileReads);
+    const RouteFileScope operation(form.ParsedRouteFiles);
+    const std::shared_ptr<const TextLines> lines = form.FileReads.Lines(path);
+    sections = form.ParsedRouteFiles.Sections(form, path);
+    const std::string& bytes = lines->Bytes();
+    for (const RouteSection& section : sections->Sections()) {
+      for (const std::string_view text : {section.from, section.to, section.points[0].x}) {
+        EXPECT_GE(text.data(), bytes.data()) << text;
+        EXPECT_LE(text.data() + text.size(), bytes.data() + bytes.size()) << text;
+      }
+    }
+    EXPECT_EQ(form.ParsedRouteFiles.Sections(form, other_spelling), sections);
+    EXPECT_THAT(form.ErrorText, HasSubstr(path + ", line 3: \"odd\" is no route point"));
+    EXPECT_THAT(form.ErrorText, HasSubstr(other_spelling + ", line 3: \"odd\" is no route point"));
+  }
+  ASSERT_EQ(sections->Sections().size(), 2u);
+  EXPECT_EQ(sections->Sections()[1].from, "Bexley");
+  EXPECT_EQ(PointTexts(sections->Sections()[0]), (std::vector<std::string>{"1.00 2.00 3.00"}));
+  EXPECT_EQ(PointTexts(sections->Sections()[1]), (std::vector<std::string>{"4.00 5.00 6.00"}));
 }
 
 }  // namespace

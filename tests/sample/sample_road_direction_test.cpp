@@ -35,8 +35,10 @@ constexpr double kUnreachable = std::numeric_limits<double>::infinity();
 double SectionLength(const RouteSection& section) {
   double length = 0.0;
   for (size_t n = 1; n < section.points.size(); ++n) {
-    const double dx = std::stod(section.points[n].x) - std::stod(section.points[n - 1].x);
-    const double dy = std::stod(section.points[n].y) - std::stod(section.points[n - 1].y);
+    const double dx = std::stod(std::string(section.points[n].x)) -
+                      std::stod(std::string(section.points[n - 1].x));
+    const double dy = std::stod(std::string(section.points[n].y)) -
+                      std::stod(std::string(section.points[n - 1].y));
     length += std::hypot(dx, dy);
   }
   return length;
@@ -49,8 +51,8 @@ std::map<std::string, double> RoadDistanceToEnemy(const TMainForm& form, const R
   std::map<std::string, std::vector<std::pair<std::string, double>>> links;
   for (const RouteSection& section : roads.Sections()) {
     const double length = SectionLength(section);
-    links[section.from].emplace_back(section.to, length);
-    links[section.to].emplace_back(section.from, length);
+    links[std::string(section.from)].emplace_back(section.to, length);
+    links[std::string(section.to)].emplace_back(section.from, length);
   }
   std::map<std::string, double> distance;
   using Entry = std::pair<double, std::string>;
