@@ -1,7 +1,9 @@
 #include "mission_results/rank_awards.h"
 
 #include <array>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/main_form.h"
@@ -61,15 +63,17 @@ void ReportMissingFile(TMainForm& form, const std::string& nation, const std::st
 }
 
 // The name a line of a property file gives: what follows its code and separator.
-std::string NameOfLine(const std::string& line) {
+std::string NameOfLine(std::string_view line) {
   return Trim(Copy(line, 3, 99));
 }
 
 void ReadRankFile(TMainForm& form, const std::string& path) {
   RankAwardTableType& table = form.RankAwardTable;
   int rank = 0;
-  for (const std::string& line : ReadTextLines(path)) {
-    if (Trim(line).empty()) continue;
+  // Every squadron of a nation reads the same two files: within an operation they are read once.
+  const std::shared_ptr<const TextLines> lines = form.FileReads.Lines(path);
+  for (const std::string_view line : *lines) {
+    if (TrimView(line).empty()) continue;
     if (rank == kRankNames) {
       ErrorLog(form, path + " lists more than " + IntToStr(kRankNames) +
                          " ranks; the further lines are left out.");
@@ -89,9 +93,9 @@ void ReadRankFile(TMainForm& form, const std::string& path) {
 }
 
 void ReadAwardFile(TMainForm& form, const std::string& path) {
-  const std::vector<std::string> lines = ReadTextLines(path);
-  for (int award = 1; award <= kAwardLines && award <= static_cast<int>(lines.size()); ++award) {
-    form.RankAwardTable.AwardName[award] = NameOfLine(lines[award - 1]);
+  const std::shared_ptr<const TextLines> lines = form.FileReads.Lines(path);
+  for (int award = 1; award <= kAwardLines && award <= static_cast<int>(lines->size()); ++award) {
+    form.RankAwardTable.AwardName[award] = NameOfLine((*lines)[award - 1]);
   }
 }
 
