@@ -1,7 +1,6 @@
 #include "campaign_progression/place_index.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "app/main_form.h"
 #include "campaign_data/text.h"
