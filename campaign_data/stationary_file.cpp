@@ -177,9 +177,16 @@ void SaveStationary(TMainForm& form) {
     }
     return;
   }
-  std::string content = std::string(kHeader) + std::string(kCrLf);
+  const StationaryObjectTableType& objects = form.StationaryObjectTable;
+  size_t size = kHeader.size() + kCrLf.size();
   for (int i = 0; i <= form.InitialStationary; ++i) {
-    content += form.StationaryObjectTable[i].StationaryLine;
+    size += objects[i].StationaryLine.size() + kCrLf.size();
+  }
+  std::string content;
+  content.reserve(size);
+  content.append(kHeader).append(kCrLf);
+  for (int i = 0; i <= form.InitialStationary; ++i) {
+    content += objects[i].StationaryLine;
     content += kCrLf;
   }
   KeepDamagedOriginal(form, form.StationaryFileRead, path);

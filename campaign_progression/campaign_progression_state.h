@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "campaign_progression/place_index.h"
 #include "campaign_progression/route_sections.h"
 #include "campaign_progression/territory_places.h"
 
@@ -29,4 +30,6 @@ struct CampaignProgressionState {
   RouteFileCache ParsedRouteFiles;
   // The map's places as the owner rules last sorted them.
   TerritoryPlaces OwnerRulePlaces;
+  // The map's places by name as the ground-war steps last looked them up (CurrentPlaces).
+  PlaceIndex Places;
 };

@@ -73,7 +73,7 @@ void UpdateColumnList(TMainForm& form) {
     if (column.ColumnArmy != column.ColumnHeading && column.ColumnStatus != "R") StayPut(column);
     if (column.ColumnDestination == "Blank") StayPut(column);
   }
-  const PlaceIndex places(form);
+  const PlaceIndex& places = CurrentPlaces(form);
   std::unordered_set<std::string> column_names;
   for (int c = 0; c <= form.LastColumn; ++c) column_names.insert(form.ColumnTable[c].ColumnName);
   for (int c = 0; c <= form.LastColumn; ++c) {

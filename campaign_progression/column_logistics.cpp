@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <unordered_set>
 #include <utility>
 #include <vector>
@@ -51,15 +53,17 @@ std::string StationTown(const std::string& place) {
 class ColumnLogistics {
  public:
   explicit ColumnLogistics(TMainForm& form)
-      : form_(form), places_(form), used_(static_cast<size_t>(form.LastColumn + 1), false) {
+      : form_(form),
+        places_(CurrentPlaces(form)),
+        used_(static_cast<size_t>(form.LastColumn + 1), false) {
     for (int i = 0; i <= form.LastLocation; ++i) {
       const std::string& name = std::as_const(form.LocationTable)[i].LocationName;
-      trimmed_places_.insert(Trim(name));
       if (ContainsAny(name, {"_Depot", "_Camp"}) && !Contains(name, "_Rail")) depots_.push_back(i);
     }
     for (int c = 0; c <= form.LastColumn; ++c) {
-      const ColumnEntry& column = form.ColumnTable[c];
+      const ColumnEntry& column = std::as_const(form.ColumnTable)[c];
       if (AsciiLowerCase(column.ColumnUnitName) != "sunk") afloat_names_.insert(column.ColumnName);
+      columns_named_[column.ColumnName].push_back(c);
     }
   }
 
@@ -72,12 +76,18 @@ class ColumnLogistics {
     }
     ReinforcementDraw(c);
     if (Contains(column.ColumnType, "Armor")) Resupply(c);
-    for (int k = 0; k <= form_.LastColumn; ++k) {
-      if (column.ColumnPlace == form_.ColumnTable[k].ColumnName &&
+    // The transports named as the place, in index order; the place is checked after the first
+    // column, and an unload may move the column on.
+    if (form_.LastColumn >= 0) {
+      if (column.ColumnPlace == std::as_const(form_.ColumnTable)[0].ColumnName &&
           column.ColumnTransportLink != "Y") {
-        Unload(c, k);
+        Unload(c, 0);
       }
-      if (k == 0) CheckPlaceKnown(c);
+      CheckPlaceKnown(c);
+      for (int k = NextColumnNamed(column.ColumnPlace, 1); k >= 0;
+           k = NextColumnNamed(column.ColumnPlace, k + 1)) {
+        if (column.ColumnTransportLink != "Y") Unload(c, k);
+      }
     }
     if (column.ColumnPlace == "Reserve" && !IsTrainOrShip(column)) Airlift(c);
     DeployAtDepot(c);
@@ -148,6 +158,15 @@ class ColumnLogistics {
   }
 
  private:
+  // The first column from index `from` on whose name is `name`; -1 when none.
+  int NextColumnNamed(std::string_view name, int from) const {
+    const auto found = columns_named_.find(name);
+    if (found == columns_named_.end()) return -1;
+    const std::vector<int>& columns = found->second;
+    const auto at = std::lower_bound(columns.begin(), columns.end(), from);
+    return at == columns.end() ? -1 : *at;
+  }
+
   int Chance(const ColumnEntry& column) const {
     if (column.ColumnArmy == "1") return form_.ReinforcementChance[0];
     if (column.ColumnArmy == "2") return form_.ReinforcementChance[1];
@@ -280,7 +299,7 @@ class ColumnLogistics {
     const std::string& place = column.ColumnPlace;
     if (place == "Reserve") return;
     if (afloat_names_.count(place) > 0) return;
-    if (trimmed_places_.count(Trim(place)) > 0) {
+    if (places_.HasTrimmed(TrimView(place))) {
       if (column.ColumnStatus != "L") column.ColumnStatus.clear();
       return;
     }
@@ -307,7 +326,7 @@ class ColumnLogistics {
       if (form_.Random(3) == 0 && squadron.SquadronClass == "Class air.ME_323") {
         column.ColumnPlace = squadron.SquadronHomeBase;
       }
-      if (column.ColumnPlace != "Reserve" && trimmed_places_.count(Trim(column.ColumnPlace)) == 0) {
+      if (column.ColumnPlace != "Reserve" && !places_.HasTrimmed(TrimView(column.ColumnPlace))) {
         column.ColumnPlace = "Reserve";
         column.ColumnStatus.clear();
       }
@@ -348,9 +367,11 @@ class ColumnLogistics {
   }
 
   TMainForm& form_;
-  const PlaceIndex places_;
-  std::unordered_set<std::string> trimmed_places_;
+  const PlaceIndex& places_;
   std::unordered_set<std::string> afloat_names_;
+  // Columns by name, in index order; no step here renames a column. Keys are views of the
+  // column table's names.
+  std::unordered_map<std::string_view, std::vector<int>> columns_named_;
   std::vector<int> depots_;  // "_Depot" and "_Camp" locations in index order
   std::vector<bool> used_;   // equipment trains and transports that served in this call
 };

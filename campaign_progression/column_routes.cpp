@@ -5,7 +5,8 @@
 #include "campaign_progression/column_routing.h"
 #include "campaign_progression/dogfight_ground_objects.h"
 
-ColumnRouting::ColumnRouting(TMainForm& form) : form_(form), places_(form), routes_(form) {}
+ColumnRouting::ColumnRouting(TMainForm& form)
+    : form_(form), places_(CurrentPlaces(form)), routes_(form) {}
 
 void ColumnRoads(TMainForm& form) {
   ErrorLog(form, "Creating column paths.");

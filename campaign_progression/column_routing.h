@@ -41,7 +41,7 @@ class ColumnRouting {
   void CopyEngagedStretch(int c, int last_point);
 
   TMainForm& form_;
-  const PlaceIndex places_;
+  const PlaceIndex& places_;
   RouteFiles routes_;
   std::unordered_set<std::string> sides_at_place_;  // place + "\n" + side
   std::vector<std::string> route_points_;           // the points of the move being read

@@ -174,17 +174,19 @@ class FrontLine {
 
 // x and y of an object's mission line: the words after its name, class and side.
 std::string MissionPosition(const std::string& line) {
-  std::vector<std::string> words;
-  const std::string text = Trim(line);
+  std::array<std::string_view, 5> words{};
+  size_t count = 0;
+  const std::string_view text = TrimView(line);
   size_t at = 0;
-  while (words.size() < 5 && (at = text.find_first_not_of(' ', at)) != std::string::npos) {
+  while (count < words.size() && (at = text.find_first_not_of(' ', at)) != std::string_view::npos) {
     const size_t end = std::min(text.find(' ', at), text.size());
-    words.push_back(text.substr(at, end - at));
+    words[count++] = text.substr(at, end - at);
     at = end;
   }
-  const std::string x = words.size() > 3 ? words[3] : std::string();
-  const std::string y = words.size() > 4 ? words[4] : std::string();
-  return x + " " + y;
+  std::string position;
+  position.reserve(words[3].size() + 1 + words[4].size());
+  position.append(words[3]).append(" ").append(words[4]);
+  return position;
 }
 
 // Objects placed in the coming mission stand where their line puts them; some stand at the
@@ -229,7 +231,7 @@ void StationaryFront(TMainForm& form) {
     contested_found = true;
   }
 
-  const PlaceIndex places(form);
+  const PlaceIndex& places = CurrentPlaces(form);
   const ColumnsByPlace columns(form);
   RouteFiles routes(form);
   FrontLine front_line(form);
@@ -237,7 +239,7 @@ void StationaryFront(TMainForm& form) {
     const LocationEntry& location = std::as_const(form.LocationTable)[i];
     const bool front =
         location.LocationArmy == "0" || (!contested_found && i == form.FrontCenterIndex);
-    if (!front || places.OffMap(location.LocationName) || !HoldsFrontGuns(location.LocationName)) {
+    if (!front || places.OffMapAt(i) || !HoldsFrontGuns(location.LocationName)) {
       continue;
     }
     const Trucks trucks = TrucksAt(form, columns.At(location.LocationName));

@@ -29,7 +29,7 @@ constexpr int kNoFrontCentreError = 0;
 // What the check needs of the campaign, looked up once.
 class CheckContext {
  public:
-  explicit CheckContext(TMainForm& form) : places(form), columns(form) {
+  explicit CheckContext(TMainForm& form) : places(CurrentPlaces(form)), columns(form) {
     for (int s = 0; s <= form.LastSquadron; ++s) {
       const SquadronEntry& squadron = form.SquadronTable[s];
       if (squadron.SquadronName.empty()) continue;
@@ -52,7 +52,7 @@ class CheckContext {
     return found == squadrons_at.end() ? kNone : found->second;
   }
 
-  PlaceIndex places;
+  const PlaceIndex& places;
   ColumnsByPlace columns;
   std::unordered_map<std::string, std::vector<int>> squadrons_at;
   std::unordered_set<std::string> trimmed_bases;
@@ -218,15 +218,10 @@ class PlaceFacts {
   PlaceFacts(TMainForm& form, const PlaceIndex& places)
       : form_(form),
         places_(places),
-        off_map_(static_cast<size_t>(std::max(form.LastLocation + 1, 0)), kUnknown),
-        near_front_(off_map_.size(), kUnknown) {}
+        near_front_(static_cast<size_t>(std::max(form.LastLocation + 1, 0)), kUnknown) {}
 
   // Only for a known place.
-  bool OffMap(const Place& place) {
-    signed char& answer = off_map_[static_cast<size_t>(place.index)];
-    if (answer == kUnknown) answer = places_.OffMap(place.name) ? 1 : 0;
-    return answer == 1;
-  }
+  bool OffMap(const Place& place) const { return places_.OffMapAt(place.index); }
   // Within the action radius of the front centre; only for a known place.
   bool NearFront(const Place& place) {
     signed char& answer = near_front_[static_cast<size_t>(place.index)];
@@ -240,7 +235,6 @@ class PlaceFacts {
   static constexpr signed char kUnknown = -1;
   TMainForm& form_;
   const PlaceIndex& places_;
-  std::vector<signed char> off_map_;
   std::vector<signed char> near_front_;
 };
 

@@ -13,19 +13,28 @@
 
 namespace {
 
-std::string Fields(const std::string& line) {
-  return Trim(line.size() > 2 ? line.substr(2) : std::string());
+// The object's fields: the line after its mark, trimmed.
+std::string_view Fields(std::string_view line) {
+  return TrimView(line.substr(std::min<size_t>(2, line.size())));
+}
+
+std::string WithMark(std::string_view mark, std::string_view line) {
+  const std::string_view fields = Fields(line);
+  std::string marked;
+  marked.reserve(mark.size() + fields.size());
+  marked.append(mark).append(fields);
+  return marked;
 }
 
 // The word starting at or after `at`, which moves past it.
-std::string NextWord(const std::string& text, size_t& at) {
+std::string_view NextWord(std::string_view text, size_t& at) {
   at = text.find_first_not_of(' ', at);
-  if (at == std::string::npos) {
+  if (at == std::string_view::npos) {
     at = text.size();
-    return std::string();
+    return {};
   }
   const size_t end = std::min(text.find(' ', at), text.size());
-  std::string word = text.substr(at, end - at);
+  const std::string_view word = text.substr(at, end - at);
   at = end;
   return word;
 }
@@ -47,15 +56,16 @@ std::string_view AfterWord(std::string_view text) {
 }  // namespace
 
 ObjectFields ReadObjectFields(const std::string& line) {
-  const std::string text = Fields(line);
+  const std::string_view text = Fields(line);
   size_t at = 0;
   ObjectFields fields;
   NextWord(text, at);
   fields.class_name = NextWord(text, at);
   fields.side = NextWord(text, at).substr(0, 1);
-  const std::string x = NextWord(text, at);
-  const std::string y = NextWord(text, at);
-  fields.position = x + " " + y;
+  const std::string_view x = NextWord(text, at);
+  const std::string_view y = NextWord(text, at);
+  fields.position.reserve(x.size() + 1 + y.size());
+  fields.position.append(x).append(" ").append(y);
   return fields;
 }
 
@@ -71,11 +81,11 @@ bool IsInactiveLine(std::string_view line) {
 }
 
 std::string ActivatedLine(const std::string& line) {
-  return "  " + Fields(line);
+  return WithMark("  ", line);
 }
 
 std::string DeactivatedLine(const std::string& line) {
-  return "X " + Fields(line);
+  return WithMark("X ", line);
 }
 
 bool IsSupplyTruckLine(std::string_view line) {

@@ -42,9 +42,9 @@ void WriteTerritoryFiles(TMainForm& form) {
   std::string locations;
   for (int i = 0; i <= form.LastLocation; ++i) {
     const LocationEntry& location = std::as_const(form.LocationTable)[i];
-    territory += TerritoryLine(location);
+    AppendTerritoryLine(territory, location);
     territory += kCrLf;
-    locations += LocationsLine(location);
+    AppendLocationsLine(locations, location);
     locations += kCrLf;
   }
   WriteTextFile(TerritoryPath(form), territory);

@@ -14,12 +14,9 @@ void TerritoryCapture(TMainForm& form);
 void UpdateFront(TMainForm& form);
 // Paratroops or glider troops (kind "Para" or "Glider") landing near a location.
 void ParatroopCapture(TMainForm& form, const std::string& line, const std::string& kind);
-// Troops a truck column, train or ship brings to the town it stands at (or beside); writes the
-// territory files.
-void TroopBuildup(TMainForm& form, int column);
-// The same for several columns in turn, with one write of the territory files at the end.
-void TroopBuildup(TMainForm& form, const std::vector<int>& columns);
-// The same with the caller's index of the unchanged location table.
+// Troops the truck columns, trains or ships bring to the towns they stand at (or beside), in
+// turn, found through `places` (an index of the unchanged location table); then one write of
+// the territory files.
 void TroopBuildup(TMainForm& form, const std::vector<int>& columns, const PlaceIndex& places);
 // Puts every ground column down anew near the front (after the front moved) and rewrites
 // stationary.tavrek and columns.tavrek.

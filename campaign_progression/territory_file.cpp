@@ -45,12 +45,13 @@ TerritoryRecord ParseTerritoryLine(std::string_view line) {
   return record;
 }
 
-std::string TerritoryLine(const LocationEntry& location) {
-  return location.LocationName + " " + location.LocationArmy +
-         " allied=" + IntToStr(location.TerritoryStrength[1]) +
-         " axis=" + IntToStr(location.TerritoryStrength[2]);
+void AppendTerritoryLine(std::string& text, const LocationEntry& location) {
+  text.append(location.LocationName).append(" ").append(location.LocationArmy);
+  text.append(" allied=").append(IntToStr(location.TerritoryStrength[1]));
+  text.append(" axis=").append(IntToStr(location.TerritoryStrength[2]));
 }
 
-std::string LocationsLine(const LocationEntry& location) {
-  return location.LocationName + " " + location.LocationArmy + " " + location.LocationPosition;
+void AppendLocationsLine(std::string& text, const LocationEntry& location) {
+  text.append(location.LocationName).append(" ").append(location.LocationArmy);
+  text.append(" ").append(location.LocationPosition);
 }

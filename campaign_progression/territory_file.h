@@ -19,6 +19,6 @@ struct TerritoryRecord {
 
 // Reads one line; throws ConversionError saying what is wrong with it.
 TerritoryRecord ParseTerritoryLine(std::string_view line);
-// The line of a location, without its line end.
-std::string TerritoryLine(const LocationEntry& location);
-std::string LocationsLine(const LocationEntry& location);
+// The line of a location, without its line end, added to the end of `text`.
+void AppendTerritoryLine(std::string& text, const LocationEntry& location);
+void AppendLocationsLine(std::string& text, const LocationEntry& location);

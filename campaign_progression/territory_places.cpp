@@ -50,26 +50,37 @@ bool TerritoryPlaces::Same(const LocationTableType& table, int last) const {
 }
 
 void TerritoryPlaces::Build(const LocationTableType& table, int last) {
-  const size_t count = static_cast<size_t>(last + 1);
-  names_.resize(count);
-  positions_.resize(count);
-  kinds_.assign(count, 0);
-  points_.assign(count, WholeMetrePoint{});
-  unreadable_.clear();
-  ruled_.clear();
-  any_takes_owner_ = false;
-  judges_.Clear();
-  for (int i = 0; i <= last; ++i) {
-    const size_t at = static_cast<size_t>(i);
-    const LocationEntry& location = table[i];
-    names_[at] = location.LocationName;
-    positions_[at] = location.LocationPosition;
-    const std::string_view name = location.LocationName;
+  const auto name_kinds = [](std::string_view name) {
     unsigned char kind = 0;
     if (TakesOwnerOfSurroundings(name)) kind |= kTakesOwner;
     if (JudgesSurroundings(name)) kind |= kJudges;
     if (IsSeaNode(name)) kind |= kSea;
     if (MayHaveFixedOwner(name)) kind |= kFixedOwner;
+    return kind;
+  };
+  const size_t count = static_cast<size_t>(last + 1);
+  // Moves of places keep their names: what the names tell is kept then, and only the
+  // positions are read again.
+  bool names_kept = names_.size() == count;
+  for (int i = 0; names_kept && i <= last; ++i) {
+    names_kept = table[i].LocationName == names_[static_cast<size_t>(i)];
+  }
+  if (!names_kept) {
+    names_.resize(count);
+    kinds_.assign(count, 0);
+    ruled_.clear();
+    any_takes_owner_ = false;
+  }
+  positions_.resize(count);
+  points_.assign(count, WholeMetrePoint{});
+  unreadable_.clear();
+  judges_.Clear();
+  for (int i = 0; i <= last; ++i) {
+    const size_t at = static_cast<size_t>(i);
+    const LocationEntry& location = table[i];
+    positions_[at] = location.LocationPosition;
+    unsigned char kind = names_kept ? static_cast<unsigned char>(kinds_[at] & ~kUnreadable)
+                                    : name_kinds(location.LocationName);
     try {
       points_[at] = ReadWholeMetres(location.LocationPosition);
     } catch (const ConversionError&) {
@@ -77,8 +88,11 @@ void TerritoryPlaces::Build(const LocationTableType& table, int last) {
       unreadable_.push_back(i);
     }
     kinds_[at] = kind;
-    any_takes_owner_ = any_takes_owner_ || (kind & kTakesOwner) != 0;
-    if ((kind & (kTakesOwner | kSea | kFixedOwner)) != 0) ruled_.push_back(i);
+    if (!names_kept) {
+      names_[at] = location.LocationName;
+      any_takes_owner_ = any_takes_owner_ || (kind & kTakesOwner) != 0;
+      if ((kind & (kTakesOwner | kSea | kFixedOwner)) != 0) ruled_.push_back(i);
+    }
     if ((kind & kJudges) != 0 && (kind & kUnreadable) == 0) {
       judges_.Add(points_[at].x, points_[at].y, i, false);
     }

@@ -106,15 +106,6 @@ void AddLandingNews(TMainForm& form, const LocationEntry& location, const std::s
 
 }  // namespace
 
-void TroopBuildup(TMainForm& form, int column) {
-  TroopBuildup(form, std::vector<int>{column});
-}
-
-void TroopBuildup(TMainForm& form, const std::vector<int>& columns) {
-  if (columns.empty()) return;
-  TroopBuildup(form, columns, PlaceIndex(form));
-}
-
 void TroopBuildup(TMainForm& form, const std::vector<int>& columns, const PlaceIndex& places) {
   if (columns.empty()) return;
   const int cap = TroopCap(form);

@@ -8,6 +8,7 @@
 
 #include "app/main_form.h"
 #include "campaign_data/geometry.h"
+#include "campaign_data/text.h"
 #include "tests/support/test_world.h"
 
 namespace {
@@ -48,6 +49,62 @@ TEST(PlaceIndex, AnswersAsAWalkOfTheTable) {
       EXPECT_EQ(places.Find(name), FirstByScan(form, name));
       EXPECT_EQ(places.Has(name), FirstByScan(form, name) >= 0);
       EXPECT_EQ(places.OffMap(name), OffMapCheck(form, name) == "Y");
+    }
+  }
+}
+
+// One index kept over a table that changes between look-ups (names, off-map marks, the last
+// index, the Normandy option, or nothing): after each refresh it answers as a walk of the table,
+// for names, for each location's own off-map answer and for trimmed names.
+TEST(PlaceIndex, AKeptIndexFollowsEveryChangeOfTheTable) {
+  const std::vector<std::string> names = {"Alden",   "Bexley",   "English_Dover", "English_Deal",
+                                          " Alden",  "Bexley  ", "Carrow_Bridge", "Isle_Port",
+                                          "\tIsle ", ""};
+  std::mt19937 random(7130);
+  TestWorld world;
+  TMainForm& form = *world.form;
+  form.MapName = "Normandy";
+  form.LastLocation = 20;
+  for (int i = 0; i <= 40; ++i) {
+    form.LocationTable[i].LocationName = names[random() % names.size()];
+    form.LocationTable[i].LocationOffMap = random() % 3 == 0 ? "Y" : "N";
+  }
+  PlaceIndex kept;
+  for (int round = 0; round < 300; ++round) {
+    switch (random() % 5) {
+      case 0:
+        form.LocationTable[static_cast<int>(random() % 41)].LocationName =
+            names[random() % names.size()];
+        break;
+      case 1: {
+        std::string& mark = form.LocationTable[static_cast<int>(random() % 41)].LocationOffMap;
+        mark = mark == "Y" ? "N" : "Y";
+        break;
+      }
+      case 2:
+        form.LastLocation = static_cast<int>(random() % 41) - 1;
+        break;
+      case 3:
+        form.NormandyBaseOption = !form.NormandyBaseOption;
+        break;
+      default:
+        break;
+    }
+    kept.Refresh(form);
+    for (const std::string& name : names) {
+      SCOPED_TRACE("round " + std::to_string(round) + ", name \"" + name + "\"");
+      EXPECT_EQ(kept.Find(name), FirstByScan(form, name));
+      EXPECT_EQ(kept.OffMap(name), OffMapCheck(form, name) == "Y");
+      const std::string trimmed = Trim(name);
+      bool trimmed_there = false;
+      for (int i = 0; i <= form.LastLocation; ++i) {
+        trimmed_there = trimmed_there || Trim(form.LocationTable[i].LocationName) == trimmed;
+      }
+      EXPECT_EQ(kept.HasTrimmed(trimmed), trimmed_there);
+    }
+    for (int i = 0; i <= form.LastLocation; ++i) {
+      EXPECT_EQ(kept.OffMapAt(i), OffMapCheck(form, form.LocationTable[i].LocationName) == "Y")
+          << "round " << round << ", location " << i;
     }
   }
 }

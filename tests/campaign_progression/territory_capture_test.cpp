@@ -144,7 +144,7 @@ TEST(TroopBuildup, ColumnsBringTroopsToTheTownTheyStandAtOrBeside) {
   const int trucks = world.AddColumn("Vehicles.USACarsColumnA", "1", "Bexley");
   const int rail = world.AddColumn("Trains.Cargo", "1", "Alden_Rail_Station");
   const int convoy = world.AddColumn("Vehicles.USACarsColumnA", "1", "Alden");
-  TroopBuildup(form, std::vector<int>{train, trucks, rail, convoy});
+  TroopBuildup(form, std::vector<int>{train, trucks, rail, convoy}, CurrentPlaces(form));
   EXPECT_EQ(world.At("Bexley").TerritoryStrength[2], 15);
   EXPECT_EQ(world.At("Bexley").TerritoryStrength[1], 0);    // brought into an enemy town
   EXPECT_EQ(world.At("Alden").TerritoryStrength[1], 1000);  // both sides are capped
@@ -152,34 +152,38 @@ TEST(TroopBuildup, ColumnsBringTroopsToTheTownTheyStandAtOrBeside) {
   EXPECT_THAT(world.CampaignFile("territory.tavrek"), HasSubstr("Bexley 2 allied=0 axis=15\r\n"));
 }
 
-// A caller that already holds an index of the location table gets the same troops and the same
-// territory file as one that leaves the index to TroopBuildup.
-TEST(TroopBuildup, TheCallersPlaceIndexGivesTheSameTroopsAsItsOwn) {
-  const auto build_up = [](bool callers_index) {
+// The index the form keeps from an earlier look at the location table follows a location
+// renamed since: it gives the same troops and the same territory file as an index built anew.
+TEST(TroopBuildup, TheFormsKeptPlaceIndexGivesTheSameTroopsAsANewOne) {
+  const auto build_up = [](bool kept_from_before) {
     RiverlandWorld world;
     TMainForm& form = *world.form;
     world.Hold({{"Bexley", "2", 0, 5}, {"Alden", "1", 990, 0}});
-    world.At("Bexley_Rail_Station").LocationName = "Bexley_Station";
+    if (kept_from_before) CurrentPlaces(form);
+    const int bexley = world.Index("Bexley");
+    form.LocationTable[bexley].LocationName = "Bexley_Town";
+    world.At("Bexley_Rail_Station").LocationName = "Bexley_Town_Station";
     const std::vector<int> columns = {
-        world.AddColumn("Trains.Cargo", "2", "Bexley_Station"),
-        world.AddColumn("Vehicles.USACarsColumnA", "1", "Bexley"),
+        world.AddColumn("Trains.Cargo", "2", "Bexley_Town_Station"),
+        world.AddColumn("Vehicles.USACarsColumnA", "1", "Bexley_Town"),
         world.AddColumn("Vehicles.USACarsColumnA", "1", "Alden"),
         world.AddColumn("Ships.Cargo", "1", "Nowhere_Town"),
     };
-    if (callers_index) {
-      TroopBuildup(form, columns, PlaceIndex(form));
+    if (kept_from_before) {
+      TroopBuildup(form, columns, CurrentPlaces(form));
     } else {
-      TroopBuildup(form, columns);
+      TroopBuildup(form, columns, PlaceIndex(form));
     }
-    return std::make_pair(world.At("Bexley").TerritoryStrength,
+    return std::make_pair(form.LocationTable[bexley].TerritoryStrength,
                           world.CampaignFile("territory.tavrek"));
   };
-  const auto own = build_up(false);
-  const auto given = build_up(true);
-  EXPECT_EQ(own.first[2], 15);  // the index found the town behind the station
-  EXPECT_EQ(given.first, own.first);
-  EXPECT_EQ(given.second, own.second);
-  EXPECT_THAT(given.second, HasSubstr("Alden 1 allied=1000 axis=0\r\n"));
+  const auto fresh = build_up(false);
+  const auto kept = build_up(true);
+  EXPECT_EQ(fresh.first[2], 15);  // the index found the renamed town behind the station
+  EXPECT_EQ(kept.first, fresh.first);
+  EXPECT_EQ(kept.second, fresh.second);
+  EXPECT_THAT(kept.second, HasSubstr("Bexley_Town 2 allied=0 axis=15\r\n"));
+  EXPECT_THAT(kept.second, HasSubstr("Alden 1 allied=1000 axis=0\r\n"));
 }
 
 struct Landing {

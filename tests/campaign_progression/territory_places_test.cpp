@@ -307,6 +307,22 @@ TEST(TerritoryPlaces, SortsThePlacesByNameAndFollowsChangesOfNamesAndPositions) 
   sorted.Refresh(table, 1);
   EXPECT_EQ(sorted.Ruled(), std::vector<int>({0, 1}));
   EXPECT_TRUE(sorted.Unreadable().empty());
+
+  // Moves alone keep what the names tell and read every position again.
+  table[1].LocationPosition = "bad";
+  sorted.Refresh(table, 1);
+  EXPECT_EQ(sorted.Unreadable(), std::vector<int>({1}));
+  EXPECT_FALSE(sorted.Readable(1));
+  EXPECT_TRUE(sorted.TakesOwner(1));
+  EXPECT_EQ(sorted.Ruled(), std::vector<int>({0, 1}));
+  table[0].LocationPosition = "1400.00 2000.00";
+  table[1].LocationPosition = "1500.00 2000.00";
+  sorted.Refresh(table, 1);
+  EXPECT_TRUE(sorted.Unreadable().empty());
+  EXPECT_TRUE(sorted.Readable(1));
+  EXPECT_TRUE(sorted.AnyTakesOwner());
+  EXPECT_EQ(sorted.Ruled(), std::vector<int>({0, 1}));
+  EXPECT_EQ(sorted.Point(0).x, 1400);
 }
 
 // The switched-on place nearest to a point, against a walk over every place, as places are
