@@ -45,18 +45,6 @@ long long TruncatedLength(long long dx, long long dy) {
                                           static_cast<double>(dy) * static_cast<double>(dy)));
 }
 
-// The range tests nudge the first point by a metre on both axes before measuring; keep that,
-// or answers at the edge of a radius change.
-long long RangeDistance(const WholeMetrePoint& from, const WholeMetrePoint& to) {
-  return WholeMetreDistance(from.x + 1 - to.x, from.y + 1 - to.y);
-}
-
-// The kilometres of the ActionRadius box ("250 Kilometers").
-int ActionRadiusBoxKm(const TMainForm& form) {
-  const std::string& text = form.ActionRadius.Text;
-  return StrToInt(Trim(text.substr(0, text.find(' '))));
-}
-
 [[noreturn]] void BadCoordinates(TMainForm& form) {
   ErrorLog(form, std::string(kBadCoordinates));
   throw ProgramError(std::string(kBadCoordinates));
@@ -138,6 +126,17 @@ int GetDistance(const std::string& a, const std::string& b) {
   const WholeMetrePoint from = ReadWholeMetres(a);
   const WholeMetrePoint to = ReadWholeMetres(b);
   return static_cast<int>(WholeMetreDistance(from.x - to.x, from.y - to.y));
+}
+
+// The range tests nudge the first point by a metre on both axes before measuring; keep that,
+// or answers at the edge of a radius change.
+long long RangeDistance(const WholeMetrePoint& from, const WholeMetrePoint& to) {
+  return WholeMetreDistance(from.x + 1 - to.x, from.y + 1 - to.y);
+}
+
+int ActionRadiusBoxKm(const TMainForm& form) {
+  const std::string& text = form.ActionRadius.Text;
+  return StrToInt(Trim(text.substr(0, text.find(' '))));
 }
 
 std::string TDistance(TMainForm& form, const std::string& a, const std::string& b,

@@ -26,6 +26,13 @@ long long WholeMetreDistance(long long dx, long long dy);
 // decimal point as the mission files write it. Only the whole metres before each "." are
 // read; a number without a "." or a position without a blank throws ConversionError.
 
+// The whole metres the range tests measure from one point to another (the first one nudged a
+// metre along both axes).
+long long RangeDistance(const WholeMetrePoint& from, const WholeMetrePoint& to);
+// The kilometres of the ActionRadius box ("250 Kilometers"); throws ConversionError without a
+// number.
+int ActionRadiusBoxKm(const TMainForm& form);
+
 // Whole metres between two positions; 0 when a is empty, at least 1 otherwise.
 int GetDistance(const std::string& a, const std::string& b);
 // "Y" when b lies within the action radius of a (radius_source "Y": the ActionRadius box,

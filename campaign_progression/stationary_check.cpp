@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -225,17 +226,33 @@ class PlaceFacts {
   // Within the action radius of the front centre; only for a known place.
   bool NearFront(const Place& place) {
     signed char& answer = near_front_[static_cast<size_t>(place.index)];
-    if (answer == kUnknown) {
-      answer = TDistance(form_, place.position, form_.FrontCenterPosition, "Y") == "Y" ? 1 : 0;
-    }
+    if (answer == kUnknown) answer = WithinFrontRadius(place.position) ? 1 : 0;
     return answer == 1;
   }
 
  private:
+  struct FrontReach {
+    WholeMetrePoint centre;
+    long long radius_metres;
+  };
+
+  // TDistance(position, front centre, "Y") == "Y", with the front centre and the radius read at
+  // the first question, in the order TDistance reads them, and kept for the others.
+  bool WithinFrontRadius(const std::string& position) {
+    if (position.empty()) return false;
+    const WholeMetrePoint at = ReadWholeMetres(position);
+    if (!front_) {
+      const WholeMetrePoint centre = ReadWholeMetres(form_.FrontCenterPosition);
+      front_ = FrontReach{centre, ActionRadiusBoxKm(form_) * 1100LL};
+    }
+    return RangeDistance(at, front_->centre) <= front_->radius_metres;
+  }
+
   static constexpr signed char kUnknown = -1;
   TMainForm& form_;
   const PlaceIndex& places_;
   std::vector<signed char> near_front_;
+  std::optional<FrontReach> front_;
 };
 
 // Whether the object is always placed (0), never (99), or on the density draw.

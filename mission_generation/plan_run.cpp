@@ -17,12 +17,6 @@ namespace {
 const std::vector<int> kNone;
 constexpr long long kRule2Limit = 199999;
 
-// Whole metres between two points as the range tests measure them: the first point gains one
-// metre on each axis.
-long long RangeDistance(const WholeMetrePoint& from, const WholeMetrePoint& to) {
-  return WholeMetreDistance(from.x + 1 - to.x, from.y + 1 - to.y);
-}
-
 // Whether RangeDistance(from, to) is `limit` or more. Squared whole metres answer it without the
 // square root, except within a metre of the limit, where the distance is measured as the range
 // tests measure it so that the rounding of the root decides as it always has.
