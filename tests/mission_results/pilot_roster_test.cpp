@@ -159,6 +159,18 @@ std::string RandomPilotLine(std::mt19937& random, int number) {
   return pick({"", "", "", "", "", "", "", "", "", "blank"}) == "blank" ? "   " : line;
 }
 
+// A roster file with a block of 12 to most_lines random pilot lines for every squadron.
+std::string RandomRoster(std::mt19937& random, const std::vector<SquadronSetup>& squadrons,
+                         int most_lines) {
+  std::string text;
+  for (const SquadronSetup& squadron : squadrons) {
+    text += "[" + squadron.name + "]\r\n";
+    const int lines = std::uniform_int_distribution<int>(12, most_lines)(random);
+    for (int n = 0; n < lines; ++n) text += RandomPilotLine(random, n) + "\r\n";
+  }
+  return text;
+}
+
 // A save that leaves the files to a later one repairs the pilots, draws and logs as a written
 // save does but leaves every file as it was; the later save then writes what two written saves
 // would have left.
@@ -189,12 +201,7 @@ TEST(SavePilot, ASaveLeavingTheFilesToALaterOneDiffersFromAWrittenOneOnlyOnDisk)
       RosterWorld written;
       RosterWorld left;
       std::mt19937 random(seed);
-      std::string text;
-      for (const SquadronSetup& squadron : c.squadrons) {
-        text += "[" + squadron.name + "]\r\n";
-        const int lines = std::uniform_int_distribution<int>(12, c.most_lines)(random);
-        for (int n = 0; n < lines; ++n) text += RandomPilotLine(random, n) + "\r\n";
-      }
+      const std::string text = RandomRoster(random, c.squadrons, c.most_lines);
       for (RosterWorld* w : {&written, &left}) {
         for (const SquadronSetup& squadron : c.squadrons) w->AddSquadron(squadron);
         if (c.roster_file) w->WriteCampaignFile("pilot.tavrek", text);
@@ -275,12 +282,7 @@ TEST(PilotSortThenSave, LeavesWhatTheSortAndASaveAfterItLeaveWritingEachFileOnce
       RosterWorld plain;
       RosterWorld combined;
       std::mt19937 random(seed);
-      std::string text;
-      for (const SquadronSetup& squadron : c.squadrons) {
-        text += "[" + squadron.name + "]\r\n";
-        const int lines = std::uniform_int_distribution<int>(12, c.most_lines)(random);
-        for (int n = 0; n < lines; ++n) text += RandomPilotLine(random, n) + "\r\n";
-      }
+      const std::string text = RandomRoster(random, c.squadrons, c.most_lines);
       for (RosterWorld* w : {&plain, &combined}) {
         for (const SquadronSetup& squadron : c.squadrons) w->AddSquadron(squadron);
         w->WriteCampaignFile("pilot.tavrek", text);
