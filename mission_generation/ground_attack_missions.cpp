@@ -295,7 +295,7 @@ void PlanGroundAttacks(TMainForm& form, PlanRun& run) {
   const SeedsAhead seeds(form.LastColumn);
   for (int i = 0; i <= form.LastSquadron; ++i) {
     if (run.LeftOut(i) || form.SquadronTable[i].SquadronInMission != "Y") continue;
-    PlanTurn(form, i, "Ground attack",
+    PlanTurn(run, i, "Ground attack",
              [&] { PlanGroundAttack(form, run, taken, facts, seeds, columns, i); });
   }
 }

@@ -273,7 +273,7 @@ void PlanInterceptions(TMainForm& form, PlanRun& run) {
   CruiseSpeeds speeds;
   for (int i = form.LastSquadron; i >= 0; --i) {
     if (run.LeftOut(i)) continue;
-    PlanTurn(form, i, "Interception",
+    PlanTurn(run, i, "Interception",
              [&] { AttackerInterception(form, run, homes, speeds, i).Plan(); });
   }
 }
@@ -282,6 +282,6 @@ void PlanPlayerInterception(TMainForm& form, PlanRun& run) {
   if (form.LastSquadron < 0 || run.LeftOut(0)) return;
   for (int i = 1; i <= form.LastSquadron; ++i) {
     if (run.LeftOut(i)) continue;
-    PlanTurn(form, i, "Interception of the player", [&] { ConsiderPlayerInterceptor(form, i); });
+    PlanTurn(run, i, "Interception of the player", [&] { ConsiderPlayerInterceptor(form, i); });
   }
 }

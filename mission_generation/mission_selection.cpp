@@ -560,6 +560,6 @@ void SelectMissions(TMainForm& form, PlanRun& run) {
   const TargetCandidates near_front = LocationsNearFront(form, run);
   for (int i = form.LastSquadron; i >= 0; --i) {
     if (run.LeftOut(i) || form.SquadronTable[i].SquadronInMission != "Y") continue;
-    PlanTurn(form, i, "Mission selection", [&] { Selection(form, run, i, near_front).Run(); });
+    PlanTurn(run, i, "Mission selection", [&] { Selection(form, run, i, near_front).Run(); });
   }
 }

@@ -12,6 +12,7 @@
 
 #include "campaign_data/aircraft_classes.h"
 #include "campaign_data/geometry.h"
+#include "campaign_data/squadron_table.h"
 
 class TMainForm;
 
@@ -103,6 +104,9 @@ class PlanRun {
   // TroopBox as a number of troops (1000 when the box holds no number).
   int TroopLimit() const { return troop_limit_; }
 
+  // Room for a squadron's record as it was before its turn in a phase, one turn at a time.
+  SquadronEntry& RecordBeforeTurn() { return record_before_turn_; }
+
   TMainForm& form;
 
  private:
@@ -136,6 +140,7 @@ class PlanRun {
 
   std::optional<std::vector<AllPayloadsLine>> all_payloads_;
   std::optional<bool> patrol_file_exists_;
+  SquadronEntry record_before_turn_;
 };
 
 // Distance's answers for one squadron: its take-off position and reach are read once, and the
