@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "campaign_data/aircraft_classes.h"
+#include "campaign_data/flat_name_map.h"
 #include "campaign_data/geometry.h"
 #include "campaign_data/squadron_table.h"
 
@@ -111,6 +112,8 @@ class PlanRun {
 
  private:
   void IndexLocations();
+  // The number of a location's name, a new one for a name not seen before.
+  int NumberName(std::string_view name);
   void ReadFrontCentre();
   void ReadActionRadiusBox();
   void ReadTroopLimit();
@@ -123,8 +126,9 @@ class PlanRun {
   std::array<int, 3> sea_search_steps_{};
 
   // Each distinct name numbered; the locations of name n are named_entries_[named_starts_[n]]
-  // up to named_entries_[named_starts_[n + 1]].
-  std::unordered_map<std::string, int> name_numbers_;
+  // up to named_entries_[named_starts_[n + 1]]. The keys are views of the names in the table:
+  // a plan renames only scratch locations, beyond LastLocation.
+  FlatNameMap name_numbers_;
   std::vector<int> named_starts_;
   std::vector<int> named_entries_;
   std::unordered_set<std::string> off_map_names_;
