@@ -33,6 +33,35 @@ std::vector<std::string> Lines(const std::string& leg) {
   return lines;
 }
 
+// ---- The position of a route point ----------------------------------------------------------
+
+struct RoutePointCase {
+  const char* name;
+  std::string point;
+  std::string position;
+};
+
+class RoutePointPositionTest : public ::testing::TestWithParam<RoutePointCase> {};
+
+TEST_P(RoutePointPositionTest, ReadsTheFirstTwoFields) {
+  EXPECT_EQ(RoutePointPosition(GetParam().point), GetParam().position);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Planner, RoutePointPositionTest,
+    ::testing::Values(RoutePointCase{"ThreeFields", "100.00 200.00 120.00", "100.00 200.00"},
+                      RoutePointCase{"BlanksAround", "  100.00 200.00 120.00 \t", "100.00 200.00"},
+                      RoutePointCase{"BlanksBetween", "100.00   200.00 120.00", "100.00 200.00"},
+                      RoutePointCase{"TwoFieldsLoseTheSecond", "100.00 200.00", "100.00 "},
+                      RoutePointCase{"OneField", "100.00", ""}, RoutePointCase{"Empty", "", ""},
+                      RoutePointCase{"TabInTheFirstField", "100.00\t200.00 5", "100.00\t200.00 "},
+                      RoutePointCase{"SecondFieldBeyondFiftyCharacters",
+                                     "1 " + std::string(60, 'x') + " 3", "1 "},
+                      RoutePointCase{"SecondFieldWithinFiftyCharacters",
+                                     "1 " + std::string(40, 'x') + " 3",
+                                     "1 " + std::string(40, 'x')}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // ---- Columns taken by another squadron of the group -------------------------------------------
 
 // Squadron 0 asks about the column; squadron 1 differs from it as the case says and carries
