@@ -20,6 +20,23 @@ long long FarGap(long long at, long long first, long long last) {
   return std::max(std::llabs(at - first), std::llabs(last - at));
 }
 
+// The largest whole number whose square is at most `value` (0 or more).
+long long WholeRoot(long long value) {
+  long long root = static_cast<long long>(std::sqrt(static_cast<double>(value)));
+  while (root > 0 && root * root > value) --root;
+  while ((root + 1) * (root + 1) <= value) ++root;
+  return root;
+}
+
+// Rounded down and up, for metres left of the grid's origin too.
+long long FloorDivide(long long metres, long long cell) {
+  return metres >= 0 ? metres / cell : -((-metres + cell - 1) / cell);
+}
+
+long long CeilDivide(long long metres, long long cell) {
+  return -FloorDivide(-metres, cell);
+}
+
 }  // namespace
 
 PointGrid::PointGrid(const std::vector<WholeMetrePoint>& points)
@@ -77,4 +94,19 @@ PointGrid::ColumnSpan PointGrid::ColumnsNotBeyond(const WholeMetrePoint& centre,
   if (last < 0) return {0, -1};
   return {static_cast<int>(std::min<long long>(first, columns_)),
           static_cast<int>(std::min<long long>(last / cell_metres_, columns_ - 1))};
+}
+
+PointGrid::ColumnSpan PointGrid::ColumnsSurelyWithin(const WholeMetrePoint& centre, int row,
+                                                     long long surely_within) const {
+  const long long y0 = min_y_ + row * cell_metres_;
+  const long long left = surely_within - Squared(FarGap(centre.y, y0, y0 + cell_metres_ - 1));
+  if (left <= 0) return {0, -1};
+  // A cell x0..x1 is wholly within when both its ends are no farther than `reach` from the
+  // centre on the x axis, the largest whole gap whose square stays below what is left.
+  const long long reach = WholeRoot(left - 1);
+  const long long first = CeilDivide(centre.x - reach - min_x_, cell_metres_);
+  const long long last = FloorDivide(centre.x + reach - min_x_ - (cell_metres_ - 1), cell_metres_);
+  if (last < 0 || first >= columns_ || first > last) return {0, -1};
+  return {static_cast<int>(std::max(first, 0LL)),
+          static_cast<int>(std::min<long long>(last, columns_ - 1))};
 }

@@ -53,6 +53,15 @@ class PointGrid {
   };
   ColumnSpan ColumnsNotBeyond(const WholeMetrePoint& centre, int row,
                               long long surely_beyond) const;
+  // The columns of a row whose cells lie wholly below sqrt(surely_within) from the centre: they
+  // run side by side, so their points are counted at once. first > last when there are none.
+  ColumnSpan ColumnsSurelyWithin(const WholeMetrePoint& centre, int row,
+                                 long long surely_within) const;
+  // Counts the points of one cell of the row that is not wholly within.
+  template <typename Inside>
+  long long CountCellAcrossEdge(const WholeMetrePoint& centre, int row, int column,
+                                long long surely_within, long long surely_beyond,
+                                Inside& inside) const;
 
   template <typename Inside>
   long long CountMeasured(int first_entry, int end_entry, Inside& inside) const;
@@ -90,18 +99,36 @@ long long PointGrid::CountInDisk(const WholeMetrePoint& centre, long long surely
   long long count = 0;
   for (int row = 0; row < rows_; ++row) {
     const ColumnSpan span = ColumnsNotBeyond(centre, row, surely_beyond);
-    for (int column = span.first; column <= span.last; ++column) {
-      const int cell = row * columns_ + column;
-      const int first = cell_starts_[static_cast<size_t>(cell)];
-      const int end = cell_starts_[static_cast<size_t>(cell) + 1];
-      if (first == end) continue;
-      const Box box = CellBox(centre, column, row);
-      if (box.far_squared < surely_within) {
-        count += end - first;
-      } else if (box.near_squared <= surely_beyond) {
-        count += CountMeasured(first, end, inside);
-      }
+    if (span.first > span.last) continue;
+    ColumnSpan within = ColumnsSurelyWithin(centre, row, surely_within);
+    within.first = std::max(within.first, span.first);
+    within.last = std::min(within.last, span.last);
+    if (within.first > within.last) within = {span.last + 1, span.last};
+    // Cells are numbered row by row, so the wholly covered run is one stretch of entries.
+    const size_t row_start = static_cast<size_t>(row) * static_cast<size_t>(columns_);
+    count += cell_starts_[row_start + static_cast<size_t>(within.last) + 1] -
+             cell_starts_[row_start + static_cast<size_t>(within.first)];
+    for (int column = span.first; column < within.first; ++column) {
+      count += CountCellAcrossEdge(centre, row, column, surely_within, surely_beyond, inside);
+    }
+    for (int column = within.last + 1; column <= span.last; ++column) {
+      count += CountCellAcrossEdge(centre, row, column, surely_within, surely_beyond, inside);
     }
   }
   return count;
+}
+
+template <typename Inside>
+long long PointGrid::CountCellAcrossEdge(const WholeMetrePoint& centre, int row, int column,
+                                         long long surely_within, long long surely_beyond,
+                                         Inside& inside) const {
+  const size_t cell =
+      static_cast<size_t>(row) * static_cast<size_t>(columns_) + static_cast<size_t>(column);
+  const int first = cell_starts_[cell];
+  const int end = cell_starts_[cell + 1];
+  if (first == end) return 0;
+  const Box box = CellBox(centre, column, row);
+  if (box.far_squared < surely_within) return end - first;
+  if (box.near_squared <= surely_beyond) return CountMeasured(first, end, inside);
+  return 0;
 }

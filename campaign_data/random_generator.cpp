@@ -1,17 +1,6 @@
 #include "campaign_data/random_generator.h"
 
-namespace {
-
-constexpr std::uint32_t kMultiplier = 134775813u;
-constexpr std::uint32_t kIncrement = 1u;
-
-}  // namespace
-
-int RandomGenerator::Random(int n) {
-  seed_ = seed_ * kMultiplier + kIncrement;
-  if (n <= 1) return 0;
-  return static_cast<int>((static_cast<std::uint64_t>(n) * seed_) >> 32);
-}
+#include <algorithm>
 
 void RandomGenerator::Skip(std::uint64_t draws) {
   // The steps compose as maps x -> a x + c; squaring the step map covers draws bit by bit.
@@ -28,4 +17,19 @@ void RandomGenerator::Skip(std::uint64_t draws) {
     step_multiplier *= step_multiplier;
   }
   seed_ = seed_ * multiplier + increment;
+}
+
+SeedsAhead::SeedsAhead(int most) {
+  const auto count = static_cast<std::size_t>(std::max(most, 0)) + 1;
+  multipliers_.reserve(count);
+  increments_.reserve(count);
+  // No draw leaves the seed as it is; each further draw is one more step x -> a x + c.
+  std::uint32_t multiplier = 1u;
+  std::uint32_t increment = 0u;
+  for (std::size_t draws = 0; draws < count; ++draws) {
+    multipliers_.push_back(multiplier);
+    increments_.push_back(increment);
+    multiplier *= RandomGenerator::kMultiplier;
+    increment = increment * RandomGenerator::kMultiplier + RandomGenerator::kIncrement;
+  }
 }

@@ -276,7 +276,7 @@ void PlanAntiShippingStrikes(TMainForm& form, PlanRun& run) {
   for (int i = 0; i <= form.LastSquadron; ++i) {
     if (run.LeftOut(i) || form.SquadronTable[i].SquadronInMission != "Y") continue;
     if (form.NewCampaignFlag == "Y") continue;
-    PlanTurn(form, i, "Shipping strike",
+    PlanTurn(run, i, "Shipping strike",
              [&] { PlanShippingStrike(form, run, targets, taken, columns, i); });
   }
 }

@@ -361,7 +361,7 @@ void PlanBugOuts(TMainForm& form, PlanRun& run) {
   const BaseIndex bases(form, run);
   for (int i = form.LastSquadron; i >= 0; --i) {
     if (run.LeftOut(i) || form.SquadronTable[i].SquadronInMission != "Y") continue;
-    PlanTurn(form, i, "Bug-out", [&] { BugOut(form, run, bases, i); });
+    PlanTurn(run, i, "Bug-out", [&] { BugOut(form, run, bases, i); });
   }
 }
 
@@ -370,6 +370,6 @@ void PlanTransfers(TMainForm& form, PlanRun& run) {
   const BaseIndex bases(form, run);
   for (int i = form.LastSquadron; i >= 0; --i) {
     if (run.LeftOut(i) || form.SquadronTable[i].SquadronInMission != "Y") continue;
-    PlanTurn(form, i, "Transfer", [&] { Transfer(form, run, bases, i).Plan(); });
+    PlanTurn(run, i, "Transfer", [&] { Transfer(form, run, bases, i).Plan(); });
   }
 }

@@ -100,6 +100,6 @@ void PlanBridgeStrikes(TMainForm& form, PlanRun& run) {
   ColumnPresence columns("the bridge strikes");
   for (int i = form.LastSquadron; i >= 0; --i) {
     if (run.LeftOut(i) || form.SquadronTable[i].SquadronInMission != "Y") continue;
-    PlanTurn(form, i, "Bridge strike", [&] { BridgeStrike(form, run, columns, i); });
+    PlanTurn(run, i, "Bridge strike", [&] { BridgeStrike(form, run, columns, i); });
   }
 }

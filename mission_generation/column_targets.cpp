@@ -1,5 +1,6 @@
 #include "mission_generation/column_targets.h"
 
+#include <string_view>
 #include <unordered_map>
 
 #include "app/main_form.h"
@@ -18,15 +19,20 @@ constexpr int kLastWalkedPoint = 1000;
 }  // namespace
 
 std::string RoutePointPosition(const std::string& route_point) {
-  const std::string text = Trim(route_point);
+  const std::string_view text = TrimView(route_point);
   const size_t blank = text.find(' ');
-  const std::string rest =
-      Trim(Copy(text, blank == std::string::npos ? 1 : static_cast<int>(blank) + 1, 50));
+  // The second field is looked for in the 50 characters from the first blank on.
+  const size_t from = blank == std::string_view::npos ? 0 : blank;
+  const std::string_view rest =
+      from >= text.size() ? std::string_view() : TrimView(text.substr(from, 50));
   const size_t field_end = rest.find(' ');
-  const std::string field =
-      field_end == std::string::npos ? std::string() : rest.substr(0, field_end);
-  const std::string head = blank == std::string::npos ? std::string() : text.substr(0, blank + 1);
-  return head + field;
+  const std::string_view field =
+      field_end == std::string_view::npos ? std::string_view() : rest.substr(0, field_end);
+  const std::string_view head =
+      blank == std::string_view::npos ? std::string_view() : text.substr(0, blank + 1);
+  std::string position;
+  position.reserve(head.size() + field.size());
+  return position.append(head).append(field);
 }
 
 bool IsArmourColumn(const ColumnEntry& column) {

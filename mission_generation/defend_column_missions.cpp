@@ -243,6 +243,6 @@ void PlanColumnDefence(TMainForm& form, PlanRun& run) {
     if (run.LeftOut(i) || form.SquadronTable[i].SquadronInMission != "Y") continue;
     if (!Qualifies(form, i) || !columns.Present(form)) continue;
     if (form.ColumnDensity.Text == "None") continue;
-    PlanTurn(form, i, "Column defence", [&] { ColumnDefence(form, run, starts, i).Plan(); });
+    PlanTurn(run, i, "Column defence", [&] { ColumnDefence(form, run, starts, i).Plan(); });
   }
 }

@@ -231,6 +231,6 @@ void PlanEscorts(TMainForm& form, PlanRun& run) {
   ErrorLog(form, "Check for Escort Missions.");
   for (int i = 0; i <= form.LastSquadron; ++i) {
     if (run.LeftOut(i) || form.SquadronTable[i].SquadronInMission != "Y") continue;
-    PlanTurn(form, i, "Escort", [&] { EscortPairing(form, run, i).Plan(); });
+    PlanTurn(run, i, "Escort", [&] { EscortPairing(form, run, i).Plan(); });
   }
 }

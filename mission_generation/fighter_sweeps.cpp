@@ -75,6 +75,6 @@ void PlanFighterSweeps(TMainForm& form, PlanRun& run) {
   ColumnPresence columns("the fighter sweeps");
   for (int i = form.LastSquadron; i >= 0; --i) {
     if (run.LeftOut(i) || form.SquadronTable[i].SquadronInMission != "Y") continue;
-    PlanTurn(form, i, "Fighter sweep", [&] { FighterSweep(form, run, columns, i); });
+    PlanTurn(run, i, "Fighter sweep", [&] { FighterSweep(form, run, columns, i); });
   }
 }

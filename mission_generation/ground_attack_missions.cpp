@@ -1,11 +1,14 @@
 #include "mission_generation/ground_attack_missions.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "app/main_form.h"
+#include "campaign_data/random_generator.h"
 #include "campaign_data/run_log.h"
 #include "campaign_data/text.h"
 #include "mission_generation/column_targets.h"
@@ -102,11 +105,12 @@ std::vector<ColumnFacts> ReadColumnFacts(const TMainForm& form, const PlanRun& r
 class GroundAttack {
  public:
   GroundAttack(TMainForm& form, PlanRun& run, const ColumnTargetsTaken& taken,
-               const std::vector<ColumnFacts>& columns, int squadron)
+               const std::vector<ColumnFacts>& columns, const SeedsAhead& seeds, int squadron)
       : form_(form),
         run_(run),
         taken_(taken),
         columns_(columns),
+        seeds_(seeds),
         i_(squadron),
         entry_(form.SquadronTable[squadron]),
         reach_(form, squadron),
@@ -139,9 +143,11 @@ class GroundAttack {
   }
 
  private:
-  bool Eligible(int c) {
+  bool Eligible(int c) { return !run_.ColumnLeftOut(c) && EligibleWhileLeftIn(c); }
+
+  bool EligibleWhileLeftIn(int c) {
     const ColumnFacts& facts = columns_[static_cast<size_t>(c)];
-    if (run_.ColumnLeftOut(c) || !facts.open) return false;
+    if (!facts.open) return false;
     if (facts.side == entry_.SquadronArmy) return false;
     if (!reach_.Within(run_.RouteStart(c, 0), 0) || !facts.near_front) return false;
     return !taken_.TakenByOther(form_, i_, c);
@@ -149,13 +155,48 @@ class GroundAttack {
 
   // The first eligible column; each later one replaces it only on a draw of 0 in three, made
   // before anything else is asked of it.
-  int Candidate() {
+  int Candidate() { return i_ == 0 ? CandidateAskingEachColumn() : CandidateOfEligibleColumns(); }
+
+  // The player's squadron measured against the front centre may widen the action radius, so
+  // its columns are asked one by one as the draws come.
+  int CandidateAskingEachColumn() {
     int candidate = -1;
     for (int c = 0; c <= form_.LastColumn; ++c) {
       if (candidate >= 0 && form_.Random(3) != 0) continue;
       if (Eligible(c)) candidate = c;
     }
     return candidate;
+  }
+
+  // For any other squadron only a column left out during the turn changes the answers of
+  // Eligible, so the eligible columns are listed once, and of the draws after the first
+  // candidate only those of eligible columns are read: the last of them to draw 0 wins.
+  int CandidateOfEligibleColumns() {
+    if (!eligible_) eligible_ = EligibleColumns();
+    const auto left_in = [&](int c) { return !run_.ColumnLeftOut(c); };
+    const auto first = std::find_if(eligible_->begin(), eligible_->end(), left_in);
+    if (first == eligible_->end()) return -1;
+    const std::uint32_t seed = form_.Rand.Seed();
+    int candidate = *first;
+    // Column c makes draw c - *first; the walk down ends at the first candidate itself.
+    for (auto later = eligible_->rbegin(); *later > *first; ++later) {
+      if (!left_in(*later)) continue;
+      if (RandomGenerator::Scale(seeds_.After(seed, *later - *first), 3) == 0) {
+        candidate = *later;
+        break;
+      }
+    }
+    form_.Rand.SetSeed(seeds_.After(seed, form_.LastColumn - *first));
+    return candidate;
+  }
+
+  // The columns Eligible accepts while none is left out, in index order.
+  std::vector<int> EligibleColumns() {
+    std::vector<int> eligible;
+    for (int c = 0; c <= form_.LastColumn; ++c) {
+      if (EligibleWhileLeftIn(c)) eligible.push_back(c);
+    }
+    return eligible;
   }
 
   bool Refused(const ColumnEntry& column) const {
@@ -209,16 +250,19 @@ class GroundAttack {
   PlanRun& run_;
   const ColumnTargetsTaken& taken_;
   const std::vector<ColumnFacts>& columns_;
+  const SeedsAhead& seeds_;
   int i_;
   SquadronEntry& entry_;
   SquadronReach reach_;
   std::string speed_;
   int whole_speed_;
+  std::optional<std::vector<int>> eligible_;  // listed at the first attempt
 };
 
 void PlanGroundAttack(TMainForm& form, PlanRun& run, const ColumnTargetsTaken& taken,
-                      const std::vector<ColumnFacts>& facts, ColumnPresence& columns, int i) {
-  GroundAttack attack(form, run, taken, facts, i);
+                      const std::vector<ColumnFacts>& facts, const SeedsAhead& seeds,
+                      ColumnPresence& columns, int i) {
+  GroundAttack attack(form, run, taken, facts, seeds, i);
   const int chance = AttackChance(form, run, i);
   if (chance <= 2) return;
   for (int k = 2; k <= chance; ++k) {
@@ -248,9 +292,10 @@ void PlanGroundAttacks(TMainForm& form, PlanRun& run) {
   ColumnPresence columns("the ground attacks");
   const ColumnTargetsTaken taken(form);
   const std::vector<ColumnFacts> facts = ReadColumnFacts(form, run);
+  const SeedsAhead seeds(form.LastColumn);
   for (int i = 0; i <= form.LastSquadron; ++i) {
     if (run.LeftOut(i) || form.SquadronTable[i].SquadronInMission != "Y") continue;
-    PlanTurn(form, i, "Ground attack",
-             [&] { PlanGroundAttack(form, run, taken, facts, columns, i); });
+    PlanTurn(run, i, "Ground attack",
+             [&] { PlanGroundAttack(form, run, taken, facts, seeds, columns, i); });
   }
 }

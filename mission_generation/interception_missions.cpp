@@ -136,8 +136,7 @@ class AttackerInterception {
   bool Pairs(SquadronReach& reach, int j, int chance) {
     const SquadronEntry& attacker = form_.SquadronTable[j];
     if (attacker.SquadronTargetLocation <= -1) return false;
-    if (StrToInt(fighter_.PlanesFlight) <= 2 || !fighter_.SquadronTargetObject.empty())
-      return false;
+    if (FighterPlanes() <= 2 || !fighter_.SquadronTargetObject.empty()) return false;
     if (chance != kUnlikely && attacker.SquadronInterceptLink != -1) {
       const int paired = attacker.SquadronInterceptLink;
       if (!(i_ == 0 && form_.SquadronTable[paired].SquadronTargetObject.empty())) return false;
@@ -153,6 +152,12 @@ class AttackerInterception {
     if (!reach.Within(target, 0)) return false;
     if (!InTime(j, target)) return false;
     return attacker.SquadronInMission == "Y" && !HalfWayPoint(attacker).empty();
+  }
+
+  // The fighter's planes, read when first asked for: no pairing changes them.
+  int FighterPlanes() {
+    if (!fighter_planes_) fighter_planes_ = StrToInt(fighter_.PlanesFlight);
+    return *fighter_planes_;
   }
 
   // The fighter reaches the target from its home no later than the attackers from theirs.
@@ -212,6 +217,7 @@ class AttackerInterception {
   int i_;
   SquadronEntry& fighter_;
   std::string speed_;
+  std::optional<int> fighter_planes_;
 };
 
 int PlayerInterceptChance(const TMainForm& form, const SquadronEntry& fighter) {
@@ -273,7 +279,7 @@ void PlanInterceptions(TMainForm& form, PlanRun& run) {
   CruiseSpeeds speeds;
   for (int i = form.LastSquadron; i >= 0; --i) {
     if (run.LeftOut(i)) continue;
-    PlanTurn(form, i, "Interception",
+    PlanTurn(run, i, "Interception",
              [&] { AttackerInterception(form, run, homes, speeds, i).Plan(); });
   }
 }
@@ -282,6 +288,6 @@ void PlanPlayerInterception(TMainForm& form, PlanRun& run) {
   if (form.LastSquadron < 0 || run.LeftOut(0)) return;
   for (int i = 1; i <= form.LastSquadron; ++i) {
     if (run.LeftOut(i)) continue;
-    PlanTurn(form, i, "Interception of the player", [&] { ConsiderPlayerInterceptor(form, i); });
+    PlanTurn(run, i, "Interception of the player", [&] { ConsiderPlayerInterceptor(form, i); });
   }
 }

@@ -46,11 +46,10 @@ struct TargetCandidate {
   bool drop_zone;  // "_Dropzone" in its name
 };
 
-// The candidates in index order, with the highest number any of them can draw and their
-// positions by map cell.
+// The candidates in index order, with the highest number the candidates from each one on can
+// draw and their positions by map cell.
 class TargetCandidates : public std::vector<TargetCandidate> {
  public:
-  int highest_draw = 0;
   PointGrid grid{{}};
 
   void Add(const TargetCandidate& candidate) {
@@ -60,8 +59,16 @@ class TargetCandidates : public std::vector<TargetCandidate> {
     // A draw of n answers 0..n-1, and 0 for n of 1 or less.
     const int most = std::max(candidate.value - 1, 0);
     most_drawn_.push_back(most);
-    highest_draw = std::max(highest_draw, candidate.value - 1);
   }
+
+  // Once all are added: the highest number candidates k.. can draw, for every k.
+  void Close() {
+    highest_from_.assign(most_drawn_.size() + 1, 0);
+    for (size_t k = most_drawn_.size(); k-- > 0;) {
+      highest_from_[k] = std::max(highest_from_[k + 1], most_drawn_[k]);
+    }
+  }
+  int HighestDrawFrom(size_t k) const { return highest_from_[k]; }
 
   // Steps from candidate `k` over those that leave a scan as it is: out of reach, or surely
   // in reach with a draw that cannot beat `best`. Answers the first candidate that needs a
@@ -91,7 +98,8 @@ class TargetCandidates : public std::vector<TargetCandidate> {
  private:
   std::vector<long long> xs_;
   std::vector<long long> ys_;
-  std::vector<int> most_drawn_;  // the highest number each candidate can draw
+  std::vector<int> most_drawn_;    // the highest number each candidate can draw
+  std::vector<int> highest_from_;  // the highest of most_drawn_ from each candidate on
 };
 
 class Selection {
@@ -162,8 +170,9 @@ class Selection {
       return reach_.Reaches(candidate.point, 0) &&
              !(short_fighter && !reach_.Reaches(candidate.point, 2));
     };
-    // Once the best worth drawn is at least what any location can draw, only a drop zone for
-    // paratroopers can still win, so the rest of the scan only spends a draw per location.
+    // Once the best worth drawn is at least what any location still to come can draw, only a
+    // drop zone for paratroopers can still win, so the rest of the scan only spends a draw per
+    // location.
     // For the same reason the candidates a draw cannot make win are stepped over in bulk, their
     // draws only counted; the generator steps past them before the next draw it answers.
     const bool beaten_by_worth_only = !carries_paratroops_;
@@ -171,7 +180,7 @@ class Selection {
     std::uint64_t passed = 0;
     size_t next = 0;
     while (next < near_front_.size()) {
-      if (beaten_by_worth_only && best_ >= near_front_.highest_draw) break;
+      if (beaten_by_worth_only && best_ >= near_front_.HighestDrawFrom(next)) break;
       if (beaten_by_worth_only) {
         const std::uint64_t before = passed;
         next = near_front_.PassOver(next, squared, best_, passed);
@@ -546,6 +555,7 @@ TargetCandidates LocationsNearFront(const TMainForm& form, const PlanRun& run) {
     near_front.Add(
         {j, run.Point(j), location.LocationTargetValue, barred, Contains(name, "_Dropzone")});
   }
+  near_front.Close();
   std::vector<WholeMetrePoint> points;
   points.reserve(near_front.size());
   for (const TargetCandidate& candidate : near_front) points.push_back(candidate.point);
@@ -560,6 +570,6 @@ void SelectMissions(TMainForm& form, PlanRun& run) {
   const TargetCandidates near_front = LocationsNearFront(form, run);
   for (int i = form.LastSquadron; i >= 0; --i) {
     if (run.LeftOut(i) || form.SquadronTable[i].SquadronInMission != "Y") continue;
-    PlanTurn(form, i, "Mission selection", [&] { Selection(form, run, i, near_front).Run(); });
+    PlanTurn(run, i, "Mission selection", [&] { Selection(form, run, i, near_front).Run(); });
   }
 }

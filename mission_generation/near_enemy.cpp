@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/main_form.h"
@@ -24,7 +25,10 @@ class SideCells {
     for (int j = 0; j <= form.LastLocation; ++j) {
       if (!run.Usable(j)) continue;
       const std::string& side = form.LocationTable[j].LocationArmy;
-      const auto found = side_ids.emplace(side, static_cast<int>(side_ids.size())).first;
+      auto found = side_ids.find(side);
+      if (found == side_ids.end()) {
+        found = side_ids.emplace(side, static_cast<int>(side_ids.size())).first;
+      }
       side_of_[static_cast<size_t>(j)] = found->second;
       points.push_back(run.Point(j));
     }
@@ -111,12 +115,12 @@ void MarkLocationsNearEnemy(TMainForm& form, const PlanRun& run) {
   const SideCells cells(form, run, radius);
 
   auto near_enemy = [&](int i) {
-    const std::string& name = form.LocationTable[i].LocationName;
+    const std::string& name = std::as_const(form.LocationTable)[i].LocationName;
     const WholeMetrePoint& at = run.Point(i);
     const auto enemy = [&](int j) {
       const WholeMetrePoint& other = run.Point(j);
       return WholeMetreDistance(at.x - other.x, at.y - other.y) < radius &&
-             form.LocationTable[j].LocationName != name;
+             std::as_const(form.LocationTable)[j].LocationName != name;
     };
     for (int side = 0; side < cells.Sides(); ++side) {
       if (side != cells.SideOf(i) && cells.AnyAround(at, side, enemy)) return true;

@@ -25,12 +25,11 @@ constexpr int kShortRadiusCarrierLoad = 16;
 // Worth of a static object for the position of its location: ships first, then radios, wagons
 // and fuel trucks, then parked planes, then anything else.
 int StaticObjectKind(const std::string& line) {
-  int kind = 0;
-  if (Contains(line, "Ship$")) kind = 4;
-  if (Contains(line, "Plane$")) kind = 2;
-  if (Contains(line, "_radio") || Contains(line, "$Wagon8")) kind = 3;
-  if (Contains(line, "ZIS6_fuel") || Contains(line, "OpelBlitz6700A_fuel")) kind = 3;
-  return kind;
+  if (Contains(line, "_radio") || Contains(line, "$Wagon8")) return 3;
+  if (Contains(line, "ZIS6_fuel") || Contains(line, "OpelBlitz6700A_fuel")) return 3;
+  if (Contains(line, "Plane$")) return 2;
+  if (Contains(line, "Ship$")) return 4;
+  return 0;
 }
 
 void StartCarrierLoads(TMainForm& form) {
@@ -67,11 +66,13 @@ void MovePositionsOntoStaticObjects(TMainForm& form, PlanRun& run, std::vector<i
     const StationaryEntry& object = form.StationaryObjectTable[k];
     const int j = object.StationaryNearestLocation;
     if (j < 0 || j > form.LastLocation) continue;
-    LocationEntry& location = form.LocationTable[j];
-    const int kind = StaticObjectKind(object.StationaryMissionLine);
-    if (Contains(location.LocationName, "Bridge") || kinds[static_cast<size_t>(j)] >= kind ||
-        object.StationaryMissionLine.size() <= 1 || object.StationaryPosition.size() <= 1 ||
+    const LocationEntry& location = std::as_const(form.LocationTable)[j];
+    if (object.StationaryMissionLine.size() <= 1 || object.StationaryPosition.size() <= 1 ||
         location.LocationArmy == "0") {
+      continue;
+    }
+    const int kind = StaticObjectKind(object.StationaryMissionLine);
+    if (kinds[static_cast<size_t>(j)] >= kind || Contains(location.LocationName, "Bridge")) {
       continue;
     }
     try {
@@ -81,7 +82,7 @@ void MovePositionsOntoStaticObjects(TMainForm& form, PlanRun& run, std::vector<i
                          object.StationaryPosition + "\" is not a map position.");
       continue;
     }
-    location.LocationPosition = object.StationaryPosition;
+    form.LocationTable[j].LocationPosition = object.StationaryPosition;
     kinds[static_cast<size_t>(j)] = kind;
     run.RereadPosition(j);
   }

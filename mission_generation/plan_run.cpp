@@ -53,11 +53,10 @@ void PlanRun::IndexLocations() {
   const size_t locations = static_cast<size_t>(std::max(form.LastLocation + 1, 0));
   points_.assign(locations, std::nullopt);
   std::vector<int> number_of(locations);
-  name_numbers_.reserve(locations);
+  name_numbers_.Reserve(locations);
   for (int j = 0; j <= form.LastLocation; ++j) {
     const LocationEntry& location = std::as_const(form.LocationTable)[j];
-    const auto named = name_numbers_.emplace(location.LocationName, name_numbers_.size()).first;
-    number_of[static_cast<size_t>(j)] = named->second;
+    number_of[static_cast<size_t>(j)] = NumberName(location.LocationName);
     if (location.LocationOffMap == "Y" &&
         !(british_bases_on_map && Contains(location.LocationName, "English_"))) {
       off_map_names_.insert(location.LocationName);
@@ -78,6 +77,16 @@ void PlanRun::IndexLocations() {
     named_entries_[static_cast<size_t>(next[static_cast<size_t>(number_of[j])]++)] =
         static_cast<int>(j);
   }
+}
+
+int PlanRun::NumberName(std::string_view name) {
+  const size_t hash = FlatNameMap::HashOf(name);
+  int number = name_numbers_.Find(name, hash);
+  if (number < 0) {
+    number = static_cast<int>(name_numbers_.size());
+    name_numbers_.Insert(name, number, hash);
+  }
+  return number;
 }
 
 bool PlanRun::RereadPosition(int location) {
@@ -144,9 +153,9 @@ void PlanRun::IndexColumns() {
 }
 
 std::span<const int> PlanRun::LocationsNamed(const std::string& name) const {
-  const auto found = name_numbers_.find(name);
-  if (found == name_numbers_.end()) return {};
-  const size_t number = static_cast<size_t>(found->second);
+  const int found = name_numbers_.Find(name);
+  if (found < 0) return {};
+  const size_t number = static_cast<size_t>(found);
   return std::span<const int>(named_entries_)
       .subspan(static_cast<size_t>(named_starts_[number]),
                static_cast<size_t>(named_starts_[number + 1] - named_starts_[number]));

@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "campaign_data/aircraft_classes.h"
+#include "campaign_data/flat_name_map.h"
 #include "campaign_data/geometry.h"
+#include "campaign_data/squadron_table.h"
 
 class TMainForm;
 
@@ -103,10 +105,15 @@ class PlanRun {
   // TroopBox as a number of troops (1000 when the box holds no number).
   int TroopLimit() const { return troop_limit_; }
 
+  // Room for a squadron's record as it was before its turn in a phase, one turn at a time.
+  SquadronEntry& RecordBeforeTurn() { return record_before_turn_; }
+
   TMainForm& form;
 
  private:
   void IndexLocations();
+  // The number of a location's name, a new one for a name not seen before.
+  int NumberName(std::string_view name);
   void ReadFrontCentre();
   void ReadActionRadiusBox();
   void ReadTroopLimit();
@@ -119,8 +126,9 @@ class PlanRun {
   std::array<int, 3> sea_search_steps_{};
 
   // Each distinct name numbered; the locations of name n are named_entries_[named_starts_[n]]
-  // up to named_entries_[named_starts_[n + 1]].
-  std::unordered_map<std::string, int> name_numbers_;
+  // up to named_entries_[named_starts_[n + 1]]. The keys are views of the names in the table:
+  // a plan renames only scratch locations, beyond LastLocation.
+  FlatNameMap name_numbers_;
   std::vector<int> named_starts_;
   std::vector<int> named_entries_;
   std::unordered_set<std::string> off_map_names_;
@@ -136,6 +144,7 @@ class PlanRun {
 
   std::optional<std::vector<AllPayloadsLine>> all_payloads_;
   std::optional<bool> patrol_file_exists_;
+  SquadronEntry record_before_turn_;
 };
 
 // Distance's answers for one squadron: its take-off position and reach are read once, and the

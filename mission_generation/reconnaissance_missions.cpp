@@ -170,7 +170,7 @@ void PlanRouteReconnaissance(TMainForm& form, PlanRun& run) {
   ColumnPresence columns("the reconnaissance along roads, rails and sea lanes");
   for (int i = form.LastSquadron; i >= 0; --i) {
     if (run.LeftOut(i) || form.SquadronTable[i].SquadronInMission != "Y") continue;
-    PlanTurn(form, i, "Route reconnaissance", [&] { RouteReconnaissance(form, run, columns, i); });
+    PlanTurn(run, i, "Route reconnaissance", [&] { RouteReconnaissance(form, run, columns, i); });
   }
 }
 
@@ -181,6 +181,6 @@ void PlanSeaReconnaissance(TMainForm& form, PlanRun& run) {
   for (int i = form.LastSquadron; i >= 0; --i) {
     if (run.LeftOut(i) || form.SquadronTable[i].SquadronInMission != "Y") continue;
     const bool found = carriers_seen_by[static_cast<size_t>(SideNumber(form.SquadronTable[i]))];
-    PlanTurn(form, i, "Reconnaissance at sea", [&] { SeaReconnaissance(form, run, i, found); });
+    PlanTurn(run, i, "Reconnaissance at sea", [&] { SeaReconnaissance(form, run, i, found); });
   }
 }

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+
 TEST(RandomGenerator, AdvancesTheSeedBeforeEachDraw) {
   RandomGenerator generator;
   generator.SetSeed(0);
@@ -47,3 +50,34 @@ TEST(RandomGenerator, SkippingDrawsLeavesTheSeedOfThatManyDraws) {
     EXPECT_EQ(skipped.Seed(), drawn.Seed()) << draws << " draws";
   }
 }
+
+struct SeedsAheadCase {
+  const char* name;
+  std::uint32_t seed;
+  int most;  // the table's reach
+};
+
+class SeedsAheadTest : public ::testing::TestWithParam<SeedsAheadCase> {};
+
+TEST_P(SeedsAheadTest, ReadsTheSeedAndDrawOfEveryCountOfDrawsAsDrawingThemDoes) {
+  const SeedsAheadCase c = GetParam();
+  const SeedsAhead ahead(c.most);
+  ASSERT_EQ(ahead.Most(), std::max(c.most, 0));
+  RandomGenerator drawn;
+  drawn.SetSeed(c.seed);
+  EXPECT_EQ(ahead.After(c.seed, 0), c.seed);
+  for (int draws = 1; draws <= ahead.Most(); ++draws) {
+    const int draw = drawn.Random(3);
+    ASSERT_EQ(ahead.After(c.seed, draws), drawn.Seed()) << draws << " draws";
+    ASSERT_EQ(RandomGenerator::Scale(ahead.After(c.seed, draws), 3), draw) << draws << " draws";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Seeds, SeedsAheadTest,
+    ::testing::Values(SeedsAheadCase{"NoDrawsAhead", 77u, 0},
+                      SeedsAheadCase{"NegativeReachMeansNone", 77u, -3},
+                      SeedsAheadCase{"FromZero", 0u, 50},
+                      SeedsAheadCase{"FromTheHighestSeed", 0xFFFFFFFFu, 50},
+                      SeedsAheadCase{"AsManyAsAFullColumnTable", 20250406u, 1024}),
+    [](const ::testing::TestParamInfo<SeedsAheadCase>& info) { return info.param.name; });

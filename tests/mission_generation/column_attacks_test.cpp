@@ -4,16 +4,19 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "app/main_form.h"
+#include "campaign_data/random_generator.h"
 #include "campaign_data/text.h"
 #include "mission_generation/anti_shipping_missions.h"
 #include "mission_generation/column_targets.h"
 #include "mission_generation/defend_column_missions.h"
 #include "mission_generation/ground_attack_missions.h"
 #include "mission_generation/mission_preference.h"
+#include "mission_generation/plan_run.h"
 #include "tests/mission_generation/planner_campaign.h"
 
 namespace {
@@ -29,6 +32,35 @@ std::vector<std::string> Lines(const std::string& leg) {
   }
   return lines;
 }
+
+// ---- The position of a route point ----------------------------------------------------------
+
+struct RoutePointCase {
+  const char* name;
+  std::string point;
+  std::string position;
+};
+
+class RoutePointPositionTest : public ::testing::TestWithParam<RoutePointCase> {};
+
+TEST_P(RoutePointPositionTest, ReadsTheFirstTwoFields) {
+  EXPECT_EQ(RoutePointPosition(GetParam().point), GetParam().position);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Planner, RoutePointPositionTest,
+    ::testing::Values(RoutePointCase{"ThreeFields", "100.00 200.00 120.00", "100.00 200.00"},
+                      RoutePointCase{"BlanksAround", "  100.00 200.00 120.00 \t", "100.00 200.00"},
+                      RoutePointCase{"BlanksBetween", "100.00   200.00 120.00", "100.00 200.00"},
+                      RoutePointCase{"TwoFieldsLoseTheSecond", "100.00 200.00", "100.00 "},
+                      RoutePointCase{"OneField", "100.00", ""}, RoutePointCase{"Empty", "", ""},
+                      RoutePointCase{"TabInTheFirstField", "100.00\t200.00 5", "100.00\t200.00 "},
+                      RoutePointCase{"SecondFieldBeyondFiftyCharacters",
+                                     "1 " + std::string(60, 'x') + " 3", "1 "},
+                      RoutePointCase{"SecondFieldWithinFiftyCharacters",
+                                     "1 " + std::string(40, 'x') + " 3",
+                                     "1 " + std::string(40, 'x')}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // ---- Columns taken by another squadron of the group -------------------------------------------
 
@@ -248,6 +280,89 @@ TEST(GroundAttacks, ThePlayersWishForAirfieldAttacksHoldsBackEverySquadron) {
   world.Attack();
   EXPECT_EQ(world.squadron(world.attackers[0]).SquadronTaskCode, "-1");
 }
+
+// Columns of a scan in index order: enemy armour the attacker takes; an enemy train it may
+// draw but refuses; its own side's armour, never drawn; enemy armour whose route ends at its
+// first point, left out of the plan once drawn.
+enum class ScanColumn { kArmour, kTrain, kOwnArmour, kStranded };
+
+struct ScanCase {
+  const char* name;
+  std::vector<ScanColumn> columns;
+};
+
+// The attempts of a computer-flown ground attacker, drawn column by column: the first column it
+// may draw, then each later one on a draw of 0 in three; a refused or left-out column ends the
+// attempt and the next one scans again. The column taken, or -1.
+int TakenDrawingEveryColumn(const std::vector<ScanColumn>& columns, std::uint32_t seed,
+                            int attempts) {
+  RandomGenerator random;
+  random.SetSeed(seed);
+  std::vector<bool> left_out(columns.size(), false);
+  for (int attempt = 0; attempt < attempts; ++attempt) {
+    int candidate = -1;
+    for (size_t c = 0; c < columns.size(); ++c) {
+      if (candidate >= 0 && random.Random(3) != 0) continue;
+      if (columns[c] != ScanColumn::kOwnArmour && !left_out[c]) candidate = static_cast<int>(c);
+    }
+    if (candidate < 0) return -1;
+    const ScanColumn kind = columns[static_cast<size_t>(candidate)];
+    if (kind == ScanColumn::kStranded) left_out[static_cast<size_t>(candidate)] = true;
+    if (kind == ScanColumn::kArmour) return candidate;
+  }
+  return -1;
+}
+
+class GroundAttackScanTest : public ::testing::TestWithParam<ScanCase> {};
+
+TEST_P(GroundAttackScanTest, TakesTheColumnThatDrawingEveryColumnTakes) {
+  constexpr int kAttemptsOfAGroundAttacker = 9;
+  for (std::uint32_t seed = 1; seed <= 60; ++seed) {
+    AttackWorld world;
+    world.attackers = {world.attackers[0]};
+    const std::vector<std::string> route =
+        world.campaign.StraightRoute(C::kAxisTown, C::kFrontTown, 6);
+    for (const ScanColumn kind : GetParam().columns) {
+      const bool own = kind == ScanColumn::kOwnArmour;
+      const bool stranded = kind == ScanColumn::kStranded;
+      world.campaign.AddColumn(kind == ScanColumn::kTrain ? "Trains.Cargo" : "Armor.T34",
+                               own ? "1" : "2", "Axis_Town", "Front_Town",
+                               stranded ? std::vector<std::string>{route[0]} : route);
+    }
+    PlanRun& run = world.campaign.Prepare();
+    world.campaign.Fly(world.attackers[0]);
+    world.form().Rand.SetSeed(seed);
+    PlanGroundAttacks(world.form(), run);
+
+    const int expected =
+        TakenDrawingEveryColumn(GetParam().columns, seed, kAttemptsOfAGroundAttacker);
+    const SquadronEntry& attacker = world.squadron(world.attackers[0]);
+    if (expected < 0) {
+      EXPECT_EQ(attacker.SquadronTaskCode, "-1") << "seed " << seed;
+    } else {
+      EXPECT_EQ(attacker.SquadronTaskCode, "9") << "seed " << seed;
+      EXPECT_THAT(attacker.SquadronTargetLeg, HasSubstr(" " + IntToStr(expected) + "_Chief 1"))
+          << "seed " << seed;
+    }
+  }
+}
+
+using K = ScanColumn;
+INSTANTIATE_TEST_SUITE_P(
+    Planner, GroundAttackScanTest,
+    ::testing::Values(ScanCase{"ArmourOnly", std::vector<K>(12, K::kArmour)},
+                      ScanCase{"OwnArmourBetween",
+                               {K::kOwnArmour, K::kArmour, K::kOwnArmour, K::kOwnArmour, K::kArmour,
+                                K::kOwnArmour, K::kArmour, K::kOwnArmour}},
+                      ScanCase{"TrainsDrawnAndRefused",
+                               {K::kTrain, K::kArmour, K::kTrain, K::kTrain, K::kArmour, K::kTrain,
+                                K::kTrain, K::kTrain}},
+                      ScanCase{"StrandedColumnsLeftOutOnTheWay",
+                               {K::kStranded, K::kStranded, K::kArmour, K::kStranded, K::kOwnArmour,
+                                K::kStranded, K::kArmour, K::kStranded, K::kStranded}},
+                      ScanCase{"NothingToTake",
+                               {K::kOwnArmour, K::kTrain, K::kOwnArmour, K::kTrain}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // ---- Shipping strikes -------------------------------------------------------------------------
 

@@ -222,4 +222,34 @@ TEST(PlanPrologue, LocationsByNameMatchAWalkThroughTheTable) {
   }
 }
 
+// The plan names scratch target locations beyond the last map location and moves map locations
+// onto their objects; the index by name answers as before all the same.
+TEST(PlanPrologue, LocationsByNameStayAsTheScratchLocationsAreNamedAndPlacesMoved) {
+  PlannerCampaign campaign;
+  TMainForm& form = campaign.form();
+  for (int j = 0; j < 40; ++j) {
+    LocationEntry& location = form.LocationTable[j];
+    location.LocationName = "Place_" + IntToStr(j % 9);
+    location.LocationArmy = "1";
+    location.LocationPosition = IntToStr(j * 100) + ".00 0.00";
+  }
+  form.LastLocation = 39;
+  PlanRun run(form);
+  for (int k = 1; k <= 30; ++k) {
+    form.LocationTable[form.LastLocation + k].LocationName = "Place_" + IntToStr(k % 12);
+    form.LocationTable[k].LocationPosition = IntToStr(k * 300) + ".00 50.00";
+    run.RereadPosition(k);
+  }
+  for (int n = 0; n < 12; ++n) {
+    const std::string wanted = "Place_" + IntToStr(n);
+    std::vector<int> walked;
+    for (int j = 0; j <= form.LastLocation; ++j) {
+      if (std::as_const(form.LocationTable)[j].LocationName == wanted) walked.push_back(j);
+    }
+    const std::span<const int> indexed = run.LocationsNamed(wanted);
+    EXPECT_EQ(std::vector<int>(indexed.begin(), indexed.end()), walked) << wanted;
+    EXPECT_EQ(run.LastLocationNamed(wanted), walked.empty() ? -1 : walked.back()) << wanted;
+  }
+}
+
 }  // namespace
