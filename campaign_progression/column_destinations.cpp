@@ -2,7 +2,9 @@
 
 #include <span>
 #include <string>
+#include <unordered_map>
 #include <utility>
+#include <vector>
 
 #include "app/main_form.h"
 #include "campaign_data/geometry.h"
@@ -187,18 +189,35 @@ void ColumnRouting::ChooseDestination(int c) {
   }
 }
 
+// A land column at a place that an earlier column of another side is heading for turns the way
+// the last of them heads, and its place is contested.
 void ColumnRouting::ChooseDestinations() {
+  // The columns routed so far by destination, in index order: routing a column changes no
+  // other column's destination.
+  std::unordered_map<std::string, std::vector<int>> routed_to;
   for (int c = 0; c <= form_.LastColumn; ++c) {
     ColumnEntry& column = form_.ColumnTable[c];
     column.ColumnInMission.clear();
-    for (int k = 0; k < c; ++k) {
-      const ColumnEntry& earlier = form_.ColumnTable[k];
-      if (column.ColumnArmy != earlier.ColumnArmy &&
-          earlier.ColumnDestination == column.ColumnPlace && IsLandColumn(column)) {
-        column.ColumnHeading = earlier.ColumnArmy;
-        column.ColumnPlaceOwner = "0";
-      }
+    const int enemy = IsLandColumn(column) ? LastOfOtherSide(routed_to, column) : -1;
+    if (enemy >= 0) {
+      column.ColumnHeading = std::as_const(form_.ColumnTable)[enemy].ColumnArmy;
+      column.ColumnPlaceOwner = "0";
     }
     ChooseDestination(c);
+    routed_to[std::as_const(form_.ColumnTable)[c].ColumnDestination].push_back(c);
   }
+}
+
+// The last of the columns heading for the column's place whose side is not the column's; -1 when
+// none.
+int ColumnRouting::LastOfOtherSide(
+    const std::unordered_map<std::string, std::vector<int>>& routed_to,
+    const ColumnEntry& column) const {
+  const auto found = routed_to.find(column.ColumnPlace);
+  if (found == routed_to.end()) return -1;
+  const std::vector<int>& heading_there = found->second;
+  for (auto k = heading_there.rbegin(); k != heading_there.rend(); ++k) {
+    if (std::as_const(form_.ColumnTable)[*k].ColumnArmy != column.ColumnArmy) return *k;
+  }
+  return -1;
 }

@@ -64,6 +64,7 @@ class ColumnLogistics {
       const ColumnEntry& column = std::as_const(form.ColumnTable)[c];
       if (AsciiLowerCase(column.ColumnUnitName) != "sunk") afloat_names_.insert(column.ColumnName);
       columns_named_[column.ColumnName].push_back(c);
+      if (IsEquipmentTrain(column)) equipment_trains_.push_back(c);
     }
   }
 
@@ -92,6 +93,7 @@ class ColumnLogistics {
     if (column.ColumnPlace == "Reserve" && !IsTrainOrShip(column)) Airlift(c);
     DeployAtDepot(c);
     DeployInZone(c);
+    NoteTypeOf(c);
   }
 
   const PlaceIndex& Places() const { return places_; }
@@ -198,31 +200,55 @@ class ColumnLogistics {
     }
   }
 
-  // An equipment train of the side at the armour's town fills it up to its type's count.
+  static bool IsEquipmentTrain(const ColumnEntry& column) {
+    return Contains(column.ColumnType, "Train") && Contains(column.ColumnType, "_Equipment");
+  }
+
+  // Only the prepared column's type changes while it is prepared: once it is done, a column that
+  // has become an equipment train is looked at by the columns after it.
+  void NoteTypeOf(int c) {
+    if (!IsEquipmentTrain(std::as_const(form_.ColumnTable)[c])) return;
+    const auto at = std::lower_bound(equipment_trains_.begin(), equipment_trains_.end(), c);
+    if (at == equipment_trains_.end() || *at != c) equipment_trains_.insert(at, c);
+  }
+
+  // An equipment train of the side at the armour's town fills it up to its type's count. The
+  // trains are taken in index order: those listed, and the armour itself in its place.
   void Resupply(int c) {
-    ColumnEntry& column = form_.ColumnTable[c];
+    const ColumnEntry& column = std::as_const(form_.ColumnTable)[c];
     const int l = places_.Find(column.ColumnPlace);
     if (l < 0 || std::as_const(form_.LocationTable)[l].LocationArmy != column.ColumnArmy) return;
-    for (int k = 0; k <= form_.LastColumn; ++k) {
-      const ColumnEntry& train = form_.ColumnTable[k];
-      if (!Contains(train.ColumnType, "Train") || used_[static_cast<size_t>(k)] ||
-          !Contains(train.ColumnType, "_Equipment") || train.ColumnArmy != column.ColumnArmy ||
-          StationTown(train.ColumnPlace) != column.ColumnPlace) {
-        continue;
+    bool armour_asked = false;
+    for (const int k : equipment_trains_) {
+      if (!armour_asked && k >= c) {
+        armour_asked = true;
+        if (k != c) ResupplyFrom(c, c);
       }
-      for (int type = 0; type <= form_.LastArmor; ++type) {
-        const std::string& name = form_.ArmorTable[type].ArmorName;
-        if (!Contains(column.ColumnType, ArmourKey(name))) continue;
-        const size_t dot = column.ColumnType.find('.');
-        const std::string count =
-            dot == std::string::npos ? std::string() : Trim(column.ColumnType.substr(dot + 1, 1));
-        const size_t at_count = column.ColumnType.find(count + "-");
-        if (at_count != std::string::npos) {
-          column.ColumnType.replace(at_count, count.size() + 1, name.substr(0, 1) + "-");
-        }
-        ErrorLog(form_, column.ColumnName + " resupplied.");
-        used_[static_cast<size_t>(k)] = true;
+      ResupplyFrom(c, k);
+    }
+    if (!armour_asked) ResupplyFrom(c, c);
+  }
+
+  void ResupplyFrom(int c, int k) {
+    ColumnEntry& column = form_.ColumnTable[c];
+    const ColumnEntry& train = form_.ColumnTable[k];
+    if (used_[static_cast<size_t>(k)] || !IsEquipmentTrain(train) ||
+        train.ColumnArmy != column.ColumnArmy ||
+        StationTown(train.ColumnPlace) != column.ColumnPlace) {
+      return;
+    }
+    for (int type = 0; type <= form_.LastArmor; ++type) {
+      const std::string& name = form_.ArmorTable[type].ArmorName;
+      if (!Contains(column.ColumnType, ArmourKey(name))) continue;
+      const size_t dot = column.ColumnType.find('.');
+      const std::string count =
+          dot == std::string::npos ? std::string() : Trim(column.ColumnType.substr(dot + 1, 1));
+      const size_t at_count = column.ColumnType.find(count + "-");
+      if (at_count != std::string::npos) {
+        column.ColumnType.replace(at_count, count.size() + 1, name.substr(0, 1) + "-");
       }
+      ErrorLog(form_, column.ColumnName + " resupplied.");
+      used_[static_cast<size_t>(k)] = true;
     }
   }
 
@@ -373,7 +399,9 @@ class ColumnLogistics {
   // column table's names.
   std::unordered_map<std::string_view, std::vector<int>> columns_named_;
   std::vector<int> depots_;  // "_Depot" and "_Camp" locations in index order
-  std::vector<bool> used_;   // equipment trains and transports that served in this call
+  // Columns that are, or were when last looked at, equipment trains; in index order.
+  std::vector<int> equipment_trains_;
+  std::vector<bool> used_;  // equipment trains and transports that served in this call
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -35,6 +36,8 @@ class ColumnRouting {
   void AddNewsItem(int line, const std::string& side, int location, bool only_once);
   void CheckHold(int c);
   void ChooseDestination(int c);
+  int LastOfOtherSide(const std::unordered_map<std::string, std::vector<int>>& routed_to,
+                      const ColumnEntry& column) const;
   void LimitMove(int c, bool& ferry_taken);
   int ReadRoutePoints(int c);
   void CopyRouteWindow(int c, int last_point);

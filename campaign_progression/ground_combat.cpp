@@ -1,6 +1,7 @@
 #include "campaign_progression/ground_combat.h"
 
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 
@@ -38,10 +39,11 @@ struct Strength {
 };
 
 // Armour and placed objects, summed by the name of the place they stand at.
-std::unordered_map<std::string, Strength> StrengthByPlace(TMainForm& form) {
-  std::unordered_map<std::string, Strength> by_place;
+// Keys are views of the names in the column and location tables, which the step does not change.
+std::unordered_map<std::string_view, Strength> StrengthByPlace(TMainForm& form) {
+  std::unordered_map<std::string_view, Strength> by_place;
   for (int c = 0; c <= form.LastColumn; ++c) {
-    const ColumnEntry& column = form.ColumnTable[c];
+    const ColumnEntry& column = std::as_const(form.ColumnTable)[c];
     if (!Contains(column.ColumnType, "Armor")) continue;
     int attack = kDefaultAttack;
     int defence = kDefaultDefence;
@@ -78,7 +80,7 @@ bool FightsAt(const std::string& name) {
 
 void DetermineRetreat(TMainForm& form) {
   if (form.LastLocation < 0) return;
-  const std::unordered_map<std::string, Strength> by_place = StrengthByPlace(form);
+  const std::unordered_map<std::string_view, Strength> by_place = StrengthByPlace(form);
   for (int i = 0; i <= form.LastLocation; ++i) {
     LocationEntry& location = form.LocationTable[i];
     Strength strength;

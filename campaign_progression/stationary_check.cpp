@@ -13,9 +13,11 @@
 #include "campaign_data/geometry.h"
 #include "campaign_data/map_routes.h"
 #include "campaign_data/run_log.h"
+#include "campaign_data/table_lookups.h"
 #include "campaign_data/text.h"
 #include "campaign_progression/campaign_end.h"
 #include "campaign_progression/location_kinds.h"
+#include "campaign_progression/part_search.h"
 #include "campaign_progression/place_index.h"
 #include "campaign_progression/stationary_lines.h"
 #include "campaign_progression/transports.h"
@@ -30,12 +32,19 @@ constexpr int kNoFrontCentreError = 0;
 // What the check needs of the campaign, looked up once.
 class CheckContext {
  public:
-  explicit CheckContext(TMainForm& form) : places(CurrentPlaces(form)), columns(form) {
+  explicit CheckContext(TMainForm& form)
+      : places(CurrentPlaces(form)),
+        columns(form),
+        columns_at_(LocationCount(form)),
+        squadrons_at_(LocationCount(form)) {
     for (int s = 0; s <= form.LastSquadron; ++s) {
       const SquadronEntry& squadron = form.SquadronTable[s];
       if (squadron.SquadronName.empty()) continue;
-      squadrons_at[squadron.SquadronHomeBase].push_back(s);
+      AddAtLocationsNamed(form, squadron.SquadronHomeBase, s, squadrons_at_);
       trimmed_bases.insert(Trim(squadron.SquadronHomeBase));
+    }
+    for (int c = 0; c <= form.LastColumn; ++c) {
+      AddAtLocationsNamed(form, std::as_const(form.ColumnTable)[c].ColumnPlace, c, columns_at_);
     }
     const int today = form.CampaignYear * 100 + form.CampaignMonth;
     for (int k = 0; k <= form.LastArmor; ++k) {
@@ -47,17 +56,35 @@ class CheckContext {
     }
   }
 
-  const std::vector<int>& SquadronsAt(const std::string& base) const {
-    static const std::vector<int> kNone;
-    const auto found = squadrons_at.find(base);
-    return found == squadrons_at.end() ? kNone : found->second;
+  // The squadrons based at, and the columns standing at, a location (by index, 0..LastLocation):
+  // those whose base or place is its name, in index order.
+  const std::vector<int>& SquadronsAt(int location) const {
+    return squadrons_at_[static_cast<size_t>(location)];
+  }
+  const std::vector<int>& ColumnsAt(int location) const {
+    return columns_at_[static_cast<size_t>(location)];
   }
 
   const PlaceIndex& places;
   ColumnsByPlace columns;
-  std::unordered_map<std::string, std::vector<int>> squadrons_at;
   std::unordered_set<std::string> trimmed_bases;
   std::vector<std::string> not_in_service;  // armour type names
+
+ private:
+  static size_t LocationCount(const TMainForm& form) {
+    return static_cast<size_t>(std::max(form.LastLocation + 1, 0));
+  }
+
+  // Looks the few names up rather than every location's name: there are far more locations.
+  static void AddAtLocationsNamed(const TMainForm& form, const std::string& name, int entry,
+                                  std::vector<std::vector<int>>& at) {
+    for (int l = FindLocation(form, name); l >= 0; l = FindLocationAfter(form, name, l)) {
+      at[static_cast<size_t>(l)].push_back(entry);
+    }
+  }
+
+  std::vector<std::vector<int>> columns_at_;
+  std::vector<std::vector<int>> squadrons_at_;
 };
 
 // The object's place: its nearest location, or none (then its texts are empty). The texts are
@@ -79,7 +106,7 @@ bool IsSupplyColumn(const std::string& type) {
 // A supply column, or a ship at a harbour, of the side at the place.
 bool ColumnSupportAt(const TMainForm& form, const CheckContext& context, const Place& place,
                      const std::string& side) {
-  for (const int c : context.columns.At(place.name)) {
+  for (const int c : context.ColumnsAt(place.index)) {
     const ColumnEntry& column = form.ColumnTable[c];
     if (column.ColumnArmy != side) continue;
     if (column.ColumnArmy == place.owner && IsSupplyColumn(column.ColumnType)) return true;
@@ -107,7 +134,7 @@ bool ShipInWatersOf(const TMainForm& form, const CheckContext& context, const Pl
 // A transport squadron of the side with aircraft based at the place.
 bool TransportSquadronAt(const TMainForm& form, const CheckContext& context, const Place& place,
                          const std::string& side) {
-  for (const int s : context.SquadronsAt(place.name)) {
+  for (const int s : context.SquadronsAt(place.index)) {
     const SquadronEntry& squadron = form.SquadronTable[s];
     if (squadron.SquadronRole == "3" && StrToInt(squadron.PlanesFlight) > 0 &&
         squadron.SquadronArmy == side) {
@@ -185,7 +212,7 @@ std::string WithoutFirst(std::string text, const std::string& part) {
 void ParkPlanes(TMainForm& form, const CheckContext& context, const Place& place,
                 const std::string& side, std::string& line) {
   std::string previous_type;
-  for (const int s : context.SquadronsAt(place.name)) {
+  for (const int s : context.SquadronsAt(place.index)) {
     const SquadronEntry& squadron = form.SquadronTable[s];
     const std::string& army = squadron.SquadronArmy;
     const bool own_side = side == army || side == "0";
@@ -255,6 +282,12 @@ class PlaceFacts {
   std::optional<FrontReach> front_;
 };
 
+// Objects placed whatever the density draw.
+constexpr PartSearch<9> kAlwaysPlaced({"Plane$", "Ship$Rwy", "Artillery$Flak18_88mm",
+                                       "Zenit85mm_1939", "Artillery$StBofors_40mm",
+                                       "Artillery$Type88_75mm_JA", "$Wagon8", "ZIS6_fuel",
+                                       "OpelBlitz6700A_fuel"});
+
 // Whether the object is always placed (0), never (99), or on the density draw.
 int KeepDraw(TMainForm& form, const CheckContext& context, PlaceFacts& facts, const Place& place,
              const std::string& side, const std::string& line) {
@@ -263,12 +296,7 @@ int KeepDraw(TMainForm& form, const CheckContext& context, PlaceFacts& facts, co
       context.trimmed_bases.count(Trim(place.name)) > 0) {
     keep = 0;
   }
-  if (side == "0" ||
-      ContainsAny(line, {"Plane$", "Ship$Rwy", "Artillery$Flak18_88mm", "Zenit85mm_1939",
-                         "Artillery$StBofors_40mm", "Artillery$Type88_75mm_JA", "$Wagon8",
-                         "ZIS6_fuel", "OpelBlitz6700A_fuel"})) {
-    keep = 0;
-  }
+  if (side == "0" || kAlwaysPlaced.In(line)) keep = 0;
   if (IsSupplyTruckLine(line)) keep = 0;
   if (!place.known || facts.OffMap(place)) keep = 99;
   if (form.MapName == "Normandy" && place.name == "English_Airstrip" &&

@@ -40,6 +40,14 @@ void WriteTerritoryFiles(TMainForm& form) {
   }
   std::string territory;
   std::string locations;
+  // A line holds the name and the owner and, besides, two counts or a position.
+  constexpr size_t kLineBeyondName = 48;
+  size_t names = 0;
+  for (int i = 0; i <= form.LastLocation; ++i) {
+    names += std::as_const(form.LocationTable)[i].LocationName.size() + kLineBeyondName;
+  }
+  territory.reserve(names);
+  locations.reserve(names);
   for (int i = 0; i <= form.LastLocation; ++i) {
     const LocationEntry& location = std::as_const(form.LocationTable)[i];
     AppendTerritoryLine(territory, location);

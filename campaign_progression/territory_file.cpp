@@ -1,5 +1,8 @@
 #include "campaign_progression/territory_file.h"
 
+#include <array>
+#include <charconv>
+
 #include "campaign_data/text.h"
 #include "platform/errors.h"
 
@@ -26,6 +29,13 @@ int Troops(std::string_view text, std::string_view key) {
   }
 }
 
+// As IntToStr writes it, without a text of its own.
+void AppendNumber(std::string& text, int value) {
+  std::array<char, 16> digits;
+  const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
+  text.append(digits.data(), end);
+}
+
 }  // namespace
 
 TerritoryRecord ParseTerritoryLine(std::string_view line) {
@@ -47,8 +57,8 @@ TerritoryRecord ParseTerritoryLine(std::string_view line) {
 
 void AppendTerritoryLine(std::string& text, const LocationEntry& location) {
   text.append(location.LocationName).append(" ").append(location.LocationArmy);
-  text.append(" allied=").append(IntToStr(location.TerritoryStrength[1]));
-  text.append(" axis=").append(IntToStr(location.TerritoryStrength[2]));
+  AppendNumber(text.append(" allied="), location.TerritoryStrength[1]);
+  AppendNumber(text.append(" axis="), location.TerritoryStrength[2]);
 }
 
 void AppendLocationsLine(std::string& text, const LocationEntry& location) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "campaign_data/random_generator.h"
 #include "tests/campaign_progression/riverland.h"
@@ -135,6 +136,75 @@ TEST(ColumnLocation, AnEquipmentTrainRefillsArmourAtItsTown) {
   ColumnLocation(form, "No");
   EXPECT_EQ(world.Column(tanks).ColumnType, "0_Chief Armor.3-Sherman 1");
   EXPECT_THAT(form.ErrorText, HasSubstr("] 0_Chief resupplied.\r\n"));
+}
+
+// Every equipment train of the side at the town serves the first armour column there that
+// asks, wherever the train stands in the table, and then no other.
+TEST(ColumnLocation, EachEquipmentTrainRefillsTheFirstArmourColumnOfItsSideAtItsTown) {
+  struct Column {
+    const char* type;
+    const char* side;
+    const char* place;
+    const char* type_after;  // without the name and the side
+    int resupplies;          // lines logged for the column
+  };
+  struct Case {
+    const char* name;
+    std::vector<Column> columns;
+  };
+  const char* train = "Trains.US_EquipmentTrain";
+  const char* german_train = "Trains.GermanyEquipmentTrain_Equipment";
+  const Case cases[] = {
+      {"train first",
+       {{train, "1", "Alden_Station", train, 0},
+        {"Armor.1-Sherman", "1", "Alden", "Armor.3-Sherman", 1},
+        {"Armor.2-Sherman", "1", "Alden", "Armor.2-Sherman", 0}}},
+      {"train between",
+       {{"Armor.1-Sherman", "1", "Alden", "Armor.3-Sherman", 1},
+        {train, "1", "Alden_Station", train, 0},
+        {"Armor.2-Sherman", "1", "Alden", "Armor.2-Sherman", 0}}},
+      {"train last",
+       {{"Armor.1-Sherman", "1", "Alden", "Armor.3-Sherman", 1},
+        {"Armor.2-Sherman", "1", "Alden", "Armor.2-Sherman", 0},
+        {train, "1", "Alden_Station", train, 0}}},
+      {"two trains serve the first",
+       {{"Armor.1-Sherman", "1", "Alden", "Armor.3-Sherman", 2},
+        {train, "1", "Alden_Station", train, 0},
+        {"Armor.2-Sherman", "1", "Alden", "Armor.2-Sherman", 0},
+        {train, "1", "Alden_Station", train, 0}}},
+      {"train of the other side",
+       {{german_train, "2", "Alden_Station", german_train, 0},
+        {"Armor.1-Sherman", "1", "Alden", "Armor.1-Sherman", 0}}},
+      {"train at another town",
+       {{train, "1", "Bexley_Rail_Station", train, 0},
+        {"Armor.1-Sherman", "1", "Alden", "Armor.1-Sherman", 0}}},
+      {"no train", {{"Armor.1-Sherman", "1", "Alden", "Armor.1-Sherman", 0}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    LogisticsWorld world;
+    TMainForm& form = *world.form;
+    form.ReinforcementChance = {0, 0};
+    world.At("Alden_Rail_Station").LocationName = "Alden_Station";
+    std::vector<int> indices;
+    for (const Column& column : c.columns) {
+      indices.push_back(world.AddColumn(column.type, column.side, column.place));
+    }
+    ColumnLocation(form, "No");
+    for (size_t i = 0; i < indices.size(); ++i) {
+      const std::string name = std::to_string(indices[i]) + "_Chief";
+      EXPECT_EQ(world.Column(indices[i]).ColumnType,
+                name + " " + c.columns[i].type_after + " " + c.columns[i].side)
+          << i;
+      const std::string line = "] " + name + " resupplied.\r\n";
+      int logged = 0;
+      for (size_t at = form.ErrorText.find(line); at != std::string::npos;
+           at = form.ErrorText.find(line, at + 1)) {
+        ++logged;
+      }
+      EXPECT_EQ(logged, c.columns[i].resupplies) << i;
+    }
+  }
 }
 
 TEST(ColumnLocation, WithYesTrucksTrainsAndShipsBringTroops) {

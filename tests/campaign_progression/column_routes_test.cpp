@@ -13,6 +13,7 @@
 #include "campaign_data/column_file.h"
 #include "campaign_data/random_generator.h"
 #include "campaign_progression/column_logistics.h"
+#include "campaign_progression/column_routing.h"
 #include "campaign_progression/ground_combat.h"
 #include "campaign_progression/route_sections.h"
 #include "platform/errors.h"
@@ -143,6 +144,57 @@ TEST(ColumnRoads, TheDestinationIsTheFirstWayOutOrALaterOneOnADraw) {
   }
   EXPECT_TRUE(first_way);
   EXPECT_TRUE(later_way);
+}
+
+// A land column standing where earlier columns of another side are heading turns the way the
+// last of them heads and its place is contested; columns of its own side, later columns and
+// columns heading elsewhere change nothing, nor does anything change a ship.
+TEST(ColumnRoads, AColumnWhereAnEarlierEnemyIsHeadingTurnsTheWayTheLastOfThemHeads) {
+  struct Earlier {
+    const char* side;
+    const char* destination;
+  };
+  struct Case {
+    const char* name;
+    std::vector<Earlier> before;
+    std::vector<Earlier> after;
+    const char* type;
+    const char* heading;  // of the column at Alden, side 1
+    const char* place_owner;
+  };
+  const char* trucks = "Vehicles.USACarsColumnA";
+  const Case cases[] = {
+      {"an enemy heading there", {{"2", "Alden"}}, {}, trucks, "2", "0"},
+      {"the last of two enemies",
+       {{"2", "Alden"}, {"3", "Alden"}, {"1", "Alden"}},
+       {},
+       trucks,
+       "3",
+       "0"},
+      {"an enemy heading elsewhere", {{"2", "Bexley"}}, {}, trucks, "1", "1"},
+      {"a friend heading there", {{"1", "Alden"}}, {}, trucks, "1", "1"},
+      {"an enemy after it", {}, {{"2", "Alden"}}, trucks, "1", "1"},
+      {"a ship", {{"2", "Alden"}}, {}, "Ships.USA_Destroyer", "1", "1"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    RoutesWorld world;
+    TMainForm& form = *world.form;
+    form.NewCampaignFlag = "Y";
+    // Columns heading neither way keep the destination they are given.
+    const auto add_bound = [&](const Earlier& other) {
+      const int k = world.AddColumn(trucks, other.side, "Carrow_Bridge");
+      form.ColumnTable[k].ColumnDestination = other.destination;
+      form.ColumnTable[k].ColumnHeading = "0";
+    };
+    for (const Earlier& other : c.before) add_bound(other);
+    const int column = world.AddColumn(c.type, "1", "Alden");
+    for (const Earlier& other : c.after) add_bound(other);
+    ColumnRouting routing(form);
+    routing.ChooseDestinations();
+    EXPECT_EQ(world.Column(column).ColumnHeading, c.heading);
+    EXPECT_EQ(world.Column(column).ColumnPlaceOwner, c.place_owner);
+  }
 }
 
 TEST(ColumnRoads, AMissingRouteFileOfAnyKindTakesTheFatalErrorPath) {

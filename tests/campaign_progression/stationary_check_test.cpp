@@ -96,6 +96,49 @@ TEST(StationaryCheck, ColumnsAndTransportSquadronsOfTheSideSwitchObjectsOn) {
   EXPECT_EQ(world.Object(2).StationaryLine.substr(0, 2), "X ");
 }
 
+// What stands at a place is found by its name: a location that shares its name with another,
+// renamed just before the check, has what stands at that name; a name no location has gives
+// nothing.
+TEST(StationaryCheck, ColumnsAndSquadronsStandAtEveryLocationOfTheirPlacesName) {
+  struct Case {
+    const char* name;
+    const char* renamed_to;  // the third object's place, or nullptr: left as it is
+    const char* column_place;
+    const char* transport_base;
+    const char* third_mark;
+  };
+  const Case cases[] = {
+      {"column at the twin of a town", "Alden", "Alden", nullptr, "  "},
+      {"transports at the twin of an airfield", "Alden_Airfield", nullptr, "Alden_Airfield", "  "},
+      {"column at a name no location has", nullptr, "Nowhere", nullptr, "X "},
+      {"transports at a name no location has", nullptr, nullptr, "Nowhere_Airfield", "X "},
+      {"twin without column or transports", "Alden", nullptr, nullptr, "X "},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    CheckWorld world(
+        {"X 0_Static vehicles.stationary.Stationary$DiamondT_US 1 10100.00 50000.00 0.0 0.0",
+         "X 1_Static vehicles.stationary.Stationary$DiamondT_US 1 8100.00 52000.00 0.0 0.0",
+         "X 2_Static vehicles.stationary.Stationary$DiamondT_US 1 9100.00 48000.00 0.0 0.0"});
+    TMainForm& form = *world.form;
+    const int third_place = world.Object(2).StationaryNearestLocation;
+    ASSERT_GE(third_place, 0);
+    const std::string own_name = form.LocationTable[third_place].LocationName;
+    ASSERT_NE(own_name, "Alden");
+    ASSERT_NE(own_name, "Alden_Airfield");
+    if (c.renamed_to != nullptr) form.LocationTable[third_place].LocationName = c.renamed_to;
+    if (c.column_place != nullptr) world.AddColumn("Vehicles.USACarsColumnA", "1", c.column_place);
+    if (c.transport_base != nullptr) {
+      world.Base(0, "VMR_2530", "1", c.transport_base, "C_47", "um", "3");
+    }
+    StationaryCheck(form);
+    EXPECT_EQ(world.Object(2).StationaryLine.substr(0, 2), c.third_mark);
+    const bool column_at_alden =
+        c.column_place != nullptr && std::string(c.column_place) == "Alden";
+    EXPECT_EQ(world.Object(0).StationaryLine.substr(0, 2), column_at_alden ? "  " : "X ");
+  }
+}
+
 TEST(StationaryCheck, ParkedPlanesShowTheAircraftOfASquadronBasedThere) {
   for (std::uint32_t n = 1; n <= 8; ++n) {
     const std::uint32_t seed = n * 2654435761u;
