@@ -2,24 +2,19 @@
 
 #include <cstddef>
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <string_view>
 
-class FileChangeWatch;
-
 // A file written whole and then extended at its end line by line, kept open in between: each
-// extension costs one write, where opening the file anew costs four. Whether the file is still
-// as it was left is told by the kernel's watch on it where the machine offers one, else by a look
-// at the path before each write. A write that returned is in the file for every reader, also
-// when this process dies next.
+// extension costs one look at the path and one write, where opening the file anew costs four.
+// A write that returned is in the file for every reader, also when this process dies next.
 //
 // It is extended only while the path still names the file kept open and the file still holds
 // what was last written: deleted, replaced, renamed or changed in size by someone else, or asked
 // for under another path, it has to be written whole again and kept anew.
 class ExtendedFile {
  public:
-  ExtendedFile();
+  ExtendedFile() = default;
   ~ExtendedFile();
   ExtendedFile(ExtendedFile&& other) noexcept;
   ExtendedFile& operator=(ExtendedFile&& other) noexcept;
@@ -37,14 +32,9 @@ class ExtendedFile {
   void Close();
 
  private:
-  // The path still names the kept file, which still has the size last written.
-  bool Unchanged() const;
-  bool PathNamesKeptFile() const;
-
   int fd_ = -1;
   std::string path_;
   std::filesystem::path resolved_;
   unsigned long long device_ = 0, inode_ = 0;
   size_t size_ = 0;
-  std::unique_ptr<FileChangeWatch> watch_;  // none where the machine offers no watch
 };
