@@ -1,8 +1,6 @@
 #pragma once
 
 #include <algorithm>
-#include <array>
-#include <bit>
 #include <climits>
 #include <cstdint>
 #include <string>
@@ -14,14 +12,12 @@
 // A table of the campaign: a fixed number of entries sharing one index, as the data files
 // number them. An index outside the table is an error, never a write past its end.
 //
-// Only the entries a campaign writes are stored: from index 0 up to the highest index written so
-// far. Every entry beyond reads as the blank entry (an empty one unless ForEachEntry changed it),
-// so a table reads as if all of its entries were there. Entries are kept in blocks of a fixed
-// number, each with the room for all of them set aside at its first write, so stored entries
-// never move: a reference to an entry stays valid while the table grows, as it did when every entry
-// existed. Blocks are small enough for the allocator to hand out memory freed earlier (by the
-// tables of a window closed before), where one reservation for the whole capacity would be
-// fresh pages each time.
+// Only the entries a campaign writes are stored: they sit side by side from index 0 up to the
+// highest index written so far. Every entry beyond reads as the blank entry (an empty one unless
+// ForEachEntry changed it), so a table reads as if all of its entries were there. The address
+// space for the whole capacity is set aside at the first write, so stored entries never move: a
+// reference to an entry stays valid while the table grows, as it did when every entry existed,
+// and the machine backs only the pages that hold entries.
 //
 // Reads through the non-const operator[] store the entry they reach; loops that only read use a
 // const table (std::as_const) so that reading far past the used entries costs nothing.
@@ -31,6 +27,7 @@ class FixedTable {
   static constexpr int kCapacity = Capacity;
 
   FixedTable() = default;
+  // A copy sets aside the whole capacity too, so its entries stay in place as it grows.
   FixedTable(const FixedTable& other) : blank_(other.blank_) { CopyEntries(other); }
   FixedTable& operator=(const FixedTable& other) {
     if (this != &other) {
@@ -40,17 +37,12 @@ class FixedTable {
     }
     return *this;
   }
-  FixedTable(FixedTable&& other) noexcept
-      : blocks_(std::move(other.blocks_)),
-        size_(std::exchange(other.size_, 0)),
-        blank_(std::move(other.blank_)),
-        changes_(other.changes_) {}
+  FixedTable(FixedTable&&) noexcept = default;
   // The count goes on from the higher of the two, so that no index built on either table
   // takes the moved entries for the ones it was built on.
   FixedTable& operator=(FixedTable&& other) noexcept {
     if (this != &other) {
-      blocks_ = std::move(other.blocks_);
-      size_ = std::exchange(other.size_, 0);
+      entries_ = std::move(other.entries_);
       blank_ = std::move(other.blank_);
       changes_ = std::max(changes_, other.changes_);
       ChangeAll();
@@ -62,19 +54,18 @@ class FixedTable {
     const size_t at = Checked(index);
     ++changes_;
     lowest_changed_ = std::min(lowest_changed_, index);
-    if (at >= size_) Grow(at + 1);
-    return At(at);
+    if (at >= entries_.size()) Grow(at + 1);
+    return entries_[at];
   }
   const Entry& operator[](int index) const {
     const size_t at = Checked(index);
-    return at < size_ ? At(at) : blank_;
+    return at < entries_.size() ? entries_[at] : blank_;
   }
   static bool Contains(int index) { return index >= 0 && index < Capacity; }
 
-  // Every entry empty again; the blocks are kept for the next load.
+  // Every entry empty again; the storage is kept for the next load.
   void Clear() {
-    for (Block& block : blocks_) block.clear();
-    size_ = 0;
+    entries_.clear();
     blank_ = Entry{};
     ChangeAll();
   }
@@ -82,13 +73,13 @@ class FixedTable {
   // Applies `change` to every entry of the table, stored or not.
   template <typename Change>
   void ForEachEntry(Change change) {
-    for (size_t at = 0; at < size_; ++at) change(At(at));
+    for (Entry& entry : entries_) change(entry);
     change(blank_);
     ChangeAll();
   }
 
   // Entries 0..StoredCount()-1 are stored; every one after reads as the blank entry.
-  int StoredCount() const { return static_cast<int>(size_); }
+  int StoredCount() const { return static_cast<int>(entries_.size()); }
 
   // Grows with every access that may change an entry; an index over the table that was built
   // at one count is still current while the count is the same.
@@ -108,17 +99,6 @@ class FixedTable {
   }
 
  private:
-  // Entries per block: as many as fit in 64 KiB, rounded down to a power of two so that an
-  // index splits into block and place by a shift and a mask; no more than a small table holds.
-  static constexpr size_t kBlockEntries =
-      std::min(std::bit_floor(std::max<size_t>(1, (size_t{64} << 10) / sizeof(Entry))),
-               std::bit_ceil(static_cast<size_t>(Capacity)));
-  static constexpr int kBlockShift = std::countr_zero(kBlockEntries);
-  static constexpr size_t kBlockCount =
-      (static_cast<size_t>(Capacity) + kBlockEntries - 1) / kBlockEntries;
-  // A block holds the room for all its entries from its first one on, so it never moves them.
-  using Block = std::vector<Entry>;
-
   static size_t Checked(int index) {
     if (!Contains(index)) {
       throw ProgramError("Table index " + std::to_string(index) + " outside 0.." +
@@ -126,37 +106,24 @@ class FixedTable {
     }
     return static_cast<size_t>(index);
   }
-  Entry& At(size_t at) { return blocks_[at >> kBlockShift][at & (kBlockEntries - 1)]; }
-  const Entry& At(size_t at) const { return blocks_[at >> kBlockShift][at & (kBlockEntries - 1)]; }
   void ChangeAll() {
     ++changes_;
     lowest_changed_ = 0;
   }
-  static void MakeRoom(Block& block) {
-    if (block.capacity() < kBlockEntries) block.reserve(kBlockEntries);
-  }
-  // Entries up to `count` stored, each new one a copy of the blank entry.
-  void Grow(size_t count) {
-    while (size_ < count) {
-      Block& block = blocks_[size_ >> kBlockShift];
-      MakeRoom(block);
-      const size_t filled = std::min(count - (size_ & ~(kBlockEntries - 1)), kBlockEntries);
-      block.resize(filled, blank_);
-      size_ = (size_ & ~(kBlockEntries - 1)) + filled;
-    }
-  }
   void CopyEntries(const FixedTable& other) {
-    for (size_t b = 0; b < kBlockCount; ++b) {
-      const Block& from = other.blocks_[b];
-      Block& to = blocks_[b];
-      if (!from.empty()) MakeRoom(to);
-      to.assign(from.begin(), from.end());
+    if (!other.entries_.empty() && entries_.capacity() < static_cast<size_t>(Capacity)) {
+      entries_.reserve(static_cast<size_t>(Capacity));
     }
-    size_ = other.size_;
+    entries_.assign(other.entries_.begin(), other.entries_.end());
+  }
+  void Grow(size_t count) {
+    if (entries_.capacity() < static_cast<size_t>(Capacity)) {
+      entries_.reserve(static_cast<size_t>(Capacity));
+    }
+    entries_.resize(count, blank_);
   }
 
-  std::array<Block, kBlockCount> blocks_;
-  size_t size_ = 0;
+  std::vector<Entry> entries_;
   Entry blank_{};
   std::uint64_t changes_ = 0;
   // What WatchChangesFromNow follows: a mark on the table, not part of its contents.
