@@ -20,8 +20,7 @@ void RepairSquadronPilots(TMainForm& form, int squadron);
 // Puts every squadron's pilots into flight order and the player into a slot that flies, then
 // saves the roster.
 void PilotSort(TMainForm& form, RosterFiles files = RosterFiles::kWritten);
-// PilotSort followed by SavePilot(form, 0), with the files of the roster written once, by the
-// second save.
+// PilotSort followed by SavePilot(form, 0), with the files of the roster written once.
 void PilotSortThenSave(TMainForm& form);
 // Exchanges slot slot1 of squadron1 with slot slot2 of squadron2.
 void PilotSwap(TMainForm& form, int squadron1, int squadron2, int slot1, int slot2);

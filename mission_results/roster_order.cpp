@@ -266,6 +266,17 @@ void SortInto(TMainForm& form, RosterSave& save) {
   }
 }
 
+// A slot of a named squadron that holds no pilot: a repair would draw one for it.
+bool AnySlotWithoutName(const TMainForm& form) {
+  for (int squadron = 0; squadron <= form.LastSquadron; ++squadron) {
+    if (form.SquadronTable[squadron].SquadronName.empty()) continue;
+    for (int slot = 0; slot < 16; ++slot) {
+      if (form.PilotRoster[RosterIndex(squadron, slot)].RosterName.empty()) return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 void PilotSort(TMainForm& form, RosterFiles files) {
@@ -276,7 +287,14 @@ void PilotSort(TMainForm& form, RosterFiles files) {
 
 void PilotSortThenSave(TMainForm& form) {
   // The save right after the sort writes the same files over the sort's, and nothing reads them
-  // in between.
-  PilotSort(form, RosterFiles::kLeftToLaterSave);
+  // in between. It finds every slot as the sort's repairs left it, so its own repairs change
+  // nothing and draw nothing, unless a slot is still without a name: only then is it made.
+  RosterSave sorted(form);
+  SortInto(form, sorted);
+  if (sorted.HoldsPilots() && !AnySlotWithoutName(form)) {
+    sorted.Write(form, 0);
+    return;
+  }
+  if (!sorted.HoldsPilots()) sorted.Write(form, 0);  // only tells that nothing was saved
   SavePilot(form, 0);
 }

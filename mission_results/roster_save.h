@@ -31,6 +31,8 @@ class RosterSave {
   // art, unless the files are left to a later save; without any squadron added, only logs
   // that nothing was saved.
   void Write(TMainForm& form, int mode) const;
+  // Whether a named squadron was added.
+  bool HoldsPilots() const { return holds_pilots_; }
 
  private:
   RosterFiles files_;

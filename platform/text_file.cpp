@@ -9,6 +9,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <memory>
 #include <system_error>
 #include <utility>
 
@@ -144,18 +145,20 @@ bool HasMode(const struct stat& info, std::optional<fs::perms> mode) {
 // difference.
 bool HoldsExactly(int fd, std::string_view content) {
   constexpr size_t kPiece = size_t{1} << 16;
-  // One byte more than is left to compare: a file that grew since fstat is not the same.
-  std::string piece(std::min(content.size(), kPiece) + 1, '\0');
+  // One byte more than is left to compare: a file that grew since fstat is not the same. The
+  // read fills the piece, so it is not cleared first.
+  const size_t piece_size = std::min(content.size(), kPiece) + 1;
+  const auto piece = std::make_unique_for_overwrite<char[]>(piece_size);
   size_t compared = 0;
   for (;;) {
-    const size_t wanted = std::min(piece.size(), content.size() - compared + 1);
-    const ssize_t n = ::read(fd, piece.data(), wanted);
+    const size_t wanted = std::min(piece_size, content.size() - compared + 1);
+    const ssize_t n = ::read(fd, piece.get(), wanted);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) return false;
     if (n == 0) return compared == content.size();
     const auto got = static_cast<size_t>(n);
     if (got > content.size() - compared ||
-        std::memcmp(piece.data(), content.data() + compared, got) != 0) {
+        std::memcmp(piece.get(), content.data() + compared, got) != 0) {
       return false;
     }
     compared += got;

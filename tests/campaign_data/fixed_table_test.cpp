@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "platform/errors.h"
 
@@ -77,6 +79,114 @@ TEST(FixedTable, ChangesCountEveryWritableAccessButNoRead) {
   EXPECT_EQ(table.Changes(), before);
   table[4].name = "x";
   EXPECT_GT(table.Changes(), before);
+}
+
+// A plain model of a table: every entry there, as a table reads. Writes and reads go through
+// both, and every entry must read the same in the table and in the model, whichever way the
+// table came to be (grown, copied, moved, cleared), with every stored entry still at the address
+// it had when first written.
+class ModelledTable {
+ public:
+  ModelledTable() : model_(Small::kCapacity) {}
+
+  void Write(int index, int flag) {
+    Place& place = table_[index];
+    place.flag = flag;
+    place.name = "p" + std::to_string(index);
+    model_[static_cast<size_t>(index)] = place;
+    addresses_.emplace(index, &place);
+  }
+  void ClearAll() {
+    table_.Clear();
+    model_.assign(model_.size(), Place{});
+    addresses_.clear();
+  }
+  void CopyFrom(const ModelledTable& other) {
+    table_ = other.table_;
+    model_ = other.model_;
+    addresses_.clear();
+  }
+  void TakeFrom(ModelledTable&& other) {
+    // Moved entries stay where the other table held them.
+    table_ = std::move(other.table_);
+    model_ = other.model_;
+    addresses_ = other.addresses_;
+  }
+
+  void ExpectSameAsModel(const std::string& what) const {
+    const Small& read = table_;
+    for (int i = 0; i < Small::kCapacity; ++i) {
+      const Place& expected = model_[static_cast<size_t>(i)];
+      ASSERT_EQ(read[i].flag, expected.flag) << what << ", entry " << i;
+      ASSERT_EQ(read[i].name, expected.name) << what << ", entry " << i;
+    }
+    for (const auto& [index, address] : addresses_) {
+      ASSERT_EQ(&read[index], address) << what << ", entry " << index << " moved";
+    }
+  }
+
+  using Small = FixedTable<Place, 20000>;
+
+ private:
+  Small table_;
+  std::vector<Place> model_;
+  std::map<int, const Place*> addresses_;
+};
+
+TEST(FixedTable, ReadsAsAPlainTableThroughGrowthCopiesMovesAndClears) {
+  struct Step {
+    const char* what;
+    std::vector<int> writes;  // indexes written, in order; -1 clears the table
+  };
+  // Writes within the first block, across the ends of blocks and of the blocks made one by one,
+  // far beyond and back again.
+  const Step steps[] = {
+      {"first entries", {0, 1, 2}},
+      {"a jump far ahead", {19999, 5}},
+      {"entries between", {100, 1500, 8191, 8192, 8193, 1023, 1024, 15000}},
+      {"a clear, then growth again", {-1, 10, 12000, 4}},
+      {"every entry",
+       [] {
+         std::vector<int> all;
+         for (int i = 0; i < 20000; i += 37) all.push_back(i);
+         return all;
+       }()},
+  };
+  ModelledTable grown;
+  int flag = 0;
+  for (const Step& step : steps) {
+    for (const int index : step.writes) {
+      if (index < 0) {
+        grown.ClearAll();
+      } else {
+        grown.Write(index, ++flag);
+      }
+    }
+    grown.ExpectSameAsModel(step.what);
+    ModelledTable copy;
+    copy.Write(19999, -5);
+    copy.CopyFrom(grown);
+    copy.ExpectSameAsModel(std::string("a copy after ") + step.what);
+    copy.Write(19000, ++flag);
+    copy.Write(3, ++flag);
+    copy.ExpectSameAsModel(std::string("a copy grown after ") + step.what);
+    grown.ExpectSameAsModel(std::string("the original beside a grown copy after ") + step.what);
+    ModelledTable moved;
+    moved.TakeFrom(std::move(copy));
+    moved.ExpectSameAsModel(std::string("a moved table after ") + step.what);
+    moved.Write(1234, ++flag);
+    moved.ExpectSameAsModel(std::string("a moved table grown after ") + step.what);
+  }
+}
+
+TEST(FixedTable, ATableMovedFromStoresAgain) {
+  Places table;
+  table[40000].name = "far";
+  Places taken = std::move(table);
+  table[1].name = "again";
+  EXPECT_EQ(std::as_const(table)[1].name, "again");
+  EXPECT_EQ(std::as_const(taken)[40000].name, "far");
+  EXPECT_EQ(std::as_const(taken)[1].name, "");
 }
 
 }  // namespace
