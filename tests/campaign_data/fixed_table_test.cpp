@@ -138,8 +138,7 @@ TEST(FixedTable, ReadsAsAPlainTableThroughGrowthCopiesMovesAndClears) {
     const char* what;
     std::vector<int> writes;  // indexes written, in order; -1 clears the table
   };
-  // Writes within the first block, across the ends of blocks and of the blocks made one by one,
-  // far beyond and back again.
+  // Writes at the start, far ahead and back again, in between, after a clear and all over.
   const Step steps[] = {
       {"first entries", {0, 1, 2}},
       {"a jump far ahead", {19999, 5}},
