@@ -56,9 +56,15 @@ TEST(FixedTable, ForEachEntryReachesEntriesNotStoredYet) {
   EXPECT_EQ(read[1].flag, 0);
   EXPECT_EQ(read[30000].flag, 0);
   EXPECT_EQ(table[20].flag, 0) << "an entry stored later starts as the others";
+  Places copy = table;
+  EXPECT_EQ(copy[25000].flag, 0) << "a copy grows with the same blank entry";
+  Places moved;
+  moved = std::move(copy);
+  EXPECT_EQ(moved[26000].flag, 0) << "so does a table moved into";
   table.Clear();
   EXPECT_EQ(read[1].flag, -1);
   EXPECT_EQ(read[30000].flag, -1);
+  EXPECT_EQ(table[40].flag, -1) << "after a clear, a stored entry starts empty again";
 }
 
 TEST(FixedTable, ACopyHoldsTheSameEntriesAndGrowsOnItsOwn) {
